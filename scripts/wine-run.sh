@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine, in a prefix of the project's own:
+#   wine-run.sh [--prefix DIR] program.exe [arguments...]
+# The prefix is made on first use without any first-run prompt (no Mono or Gecko
+# installer). Without a display, the program gets a virtual one from Xvfb.
+set -euo pipefail
+
+prefix="${WINEPREFIX:-$(pwd)/wineprefix}"
+if [[ "${1:-}" == "--prefix" ]]; then
+  prefix=$2
+  shift 2
+fi
+export WINEPREFIX="$prefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+export WINEARCH=win64
+
+if [[ -z "${DISPLAY:-}" ]]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "$@"
+fi
+
+# Several tests may start at once; the first one makes the prefix, the others wait.
+mkdir -p "$(dirname "$prefix")"
+(
+  flock 9
+  if [[ ! -f "$prefix/.lorvane-ready" ]]; then
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver --wait || true
+    [[ -f "$prefix/system.reg" ]] || { echo "wine-run: cannot make the prefix $prefix" >&2; exit 1; }
+    touch "$prefix/.lorvane-ready"
+  fi
+) 9>"$prefix.lock"
+
+exec wine "$@"

@@ -1,0 +1,150 @@
+#include "app/controls.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace lorvane {
+
+namespace {
+
+void Raise(const std::function<void()>& event) {
+    if (event) event();
+}
+
+int ClampTo(int value, int low, int high) { return std::max(low, std::min(value, high)); }
+
+}  // namespace
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    NotifyView();
+}
+
+void Label::SetCaption(std::string caption) {
+    if (caption_ == caption) return;
+    caption_ = std::move(caption);
+    NotifyView();
+}
+
+void CheckBox::SetValue(int value) {
+    if (value_ == value) return;
+    value_ = value;
+    NotifyView();
+    Raise(Click);
+}
+
+void OptionButton::SetValue(bool value) {
+    if (value_ == value) return;
+    if (value && group_ != nullptr) group_->DeselectAllBut(*this);
+    value_ = value;
+    NotifyView();
+    if (value) Raise(Click);
+}
+
+void OptionButton::SetBackColor(Color color) {
+    if (backColor_ == color) return;
+    backColor_ = color;
+    NotifyView();
+}
+
+OptionGroup::OptionGroup() {
+    for (auto& button : buttons_) button.group_ = this;
+}
+
+int OptionGroup::Selected() const {
+    for (int i = 0; i < kSize; ++i) {
+        if (buttons_[static_cast<std::size_t>(i)].Value()) return i;
+    }
+    return -1;
+}
+
+void OptionGroup::DeselectAllBut(const OptionButton& keep) {
+    for (auto& button : buttons_) {
+        if (&button != &keep) button.SetValue(false);
+    }
+}
+
+void TextBox::SetText(std::string text) {
+    if (text_ == text) return;
+    selStart_ = 0;
+    selLength_ = 0;
+    ReplaceText(std::move(text));
+}
+
+std::string TextBox::SelText() const {
+    return text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
+}
+
+void TextBox::SetSelStart(int start) {
+    selStart_ = ClampTo(start, 0, static_cast<int>(text_.size()));
+    selLength_ = 0;
+    NotifyView();
+}
+
+void TextBox::SetSelLength(int length) {
+    selLength_ = ClampTo(length, 0, static_cast<int>(text_.size()) - selStart_);
+    NotifyView();
+}
+
+void TextBox::SetSelText(const std::string& replacement) {
+    std::string text = text_;
+    text.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_),
+                 replacement);
+    selStart_ += static_cast<int>(replacement.size());
+    selLength_ = 0;
+    if (text == text_) {
+        NotifyView();
+        return;
+    }
+    ReplaceText(std::move(text));
+}
+
+void TextBox::ApplyEdit(std::string text, int selStart, int selLength) {
+    const bool changed = text != text_;
+    text_ = std::move(text);
+    selStart_ = ClampTo(selStart, 0, static_cast<int>(text_.size()));
+    selLength_ = ClampTo(selLength, 0, static_cast<int>(text_.size()) - selStart_);
+    if (changed) Raise(Change);
+}
+
+void TextBox::ReplaceText(std::string text) {
+    text_ = std::move(text);
+    NotifyView();
+    Raise(Change);
+}
+
+void DriveList::SetDrive(std::string drive) {
+    if (drive_ == drive) return;
+    drive_ = std::move(drive);
+    NotifyView();
+    Raise(Change);
+}
+
+void DirList::SetPath(std::string path) {
+    if (path_ == path) return;
+    path_ = std::move(path);
+    NotifyView();
+    Raise(Change);
+}
+
+void FileList::SetPath(std::string path) {
+    if (path_ == path) return;
+    path_ = std::move(path);
+    fileName_.clear();
+    NotifyView();
+}
+
+void FileList::SetFileName(std::string name) {
+    if (fileName_ == name) return;
+    fileName_ = std::move(name);
+    NotifyView();
+}
+
+void MenuItem::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    NotifyView();
+}
+
+}  // namespace lorvane

@@ -1,0 +1,108 @@
+#pragma once
+// The main window: its controls, its two form-level values and its handlers. Each handler
+// is defined in the folder of the subsystem that owns it (FaireCmd in command/, Check1_Click
+// in rules/...). The window holds all of the program's state.
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/controls.h"
+#include "app/platform.h"
+#include "app/switch_table.h"
+
+namespace lorvane {
+
+class FrmXcopy {
+public:
+    explicit FrmXcopy(Platform& platform);
+    FrmXcopy(const FrmXcopy&) = delete;
+    FrmXcopy& operator=(const FrmXcopy&) = delete;
+
+    Label Caption;
+
+    Label Frame1, Frame2, Frame3, Frame4;
+    Label Label1, Label2, Label4, Label5, Label6;
+
+    CheckBox ChkSource, ChkDestination;
+    OptionGroup Option1, Option2;
+    DriveList Drive1, Drive2;
+    DirList Dir1, Dir2;
+    FileList File1, File2;
+
+    std::array<CheckBox, kSwitchCount> Check1;
+    std::array<Label, kSwitchCount> Label3;
+
+    std::array<TextBox, 4> TxtCmd;
+    CommandButton Command1;
+
+    MenuItem MnuFichier, MnuExecuter, MnuSauvegarder, mnu_s_activite, Mnu_S_Batch, Mnu_S_Lvp,
+        MnuOuvrir, Mnu_O_activite, Mnu_L_Lvp, MnuQuitter;
+    MenuItem MnuEdition, MnuSelect, MnuCouper, MnuCopier, MnuColler;
+    MenuItem MnuTruc, MnuAide, MnuApropos;
+
+    // Form-level values.
+    std::array<std::string, kSwitchCount> Argument;
+    std::string DateCopie;
+
+    // Called with the part code at every run of the builder; for diagnostics and tests.
+    std::function<void(const std::string& code)> OnFaireCmd;
+
+    // Start-up.
+    void Form_Load();
+
+    // Command composition.
+    void FaireCmd(std::string& Quoi);
+    void FaireCmd(const char* code) {
+        std::string quoi = code;
+        FaireCmd(quoi);
+    }
+    void TxtCmd_Change(int Index);
+    void TxtCmd_MouseUp(int Index);
+
+    void ChkSource_Click();
+    void Drive1_Change();
+    void Dir1_Change();
+    void Dir1_Click();
+    void File1_Click();
+    void Option1_Click(int Index);
+    void ChkDestination_Click();
+    void Drive2_Change();
+    void Dir2_Change();
+    void Dir2_Click();
+    void File2_Click();
+    void Option2_Click(int Index);
+
+    // Switch rules.
+    void Check1_Click(int Index);
+    void TestCompatibiliteActivite(int Index);
+
+    // The controls of one side of the window and the part they feed. The source and
+    // destination handlers are twins that run the same code on their own side.
+    struct Side {
+        CheckBox& current;
+        DriveList& drive;
+        DirList& dir;
+        FileList& file;
+        OptionGroup& level;
+        const char* code;
+    };
+
+private:
+    void WireEvents();
+    void SetInitialData();
+
+    void SideCurrentDirectory_Click(Side& side);
+    void SideDrive_Change(Side& side);
+    void SideDir_Change(Side& side);
+    void SideFile_Click(Side& side);
+    void SideOption_Click(Side& side, int Index);
+    std::string BuildLocationPart(const Side& side) const;
+    std::string BuildSwitchesPart() const;
+
+    Platform& platform_;
+    Side source_;
+    Side destination_;
+};
+
+}  // namespace lorvane

@@ -1,0 +1,52 @@
+#include "command/command_line.h"
+
+#include "command/quoting.h"
+
+namespace lorvane {
+
+std::string LocationPart(const LocationChoice& choice) {
+    std::string text;
+    if (choice.currentDirectory == 1) {
+        text = ". ";
+    } else {
+        // Paths come from the lists, never from typing: a % in a folder name must reach
+        // XCOPY as it is, not be expanded by the batch file that runs the command.
+        switch (choice.level) {
+            case 0:
+                text = DoublePercents(choice.dirPath.substr(0, 3)) + ". ";
+                break;
+            case 1:
+                text = Quote(DoublePercents(choice.dirPath) + "\\*.*") + " ";
+                break;
+            case 2:
+                text = Quote(DoublePercents(choice.filePath) + "\\" +
+                             DoublePercents(choice.fileName)) +
+                       " ";
+                break;
+            default:
+                break;
+        }
+    }
+    // Removes the doubled separator of a drive root ("D:\" + "\*.*").
+    return DbleSlash(text);
+}
+
+std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
+                         const std::array<std::string, kSwitchCount>& tokens,
+                         const std::string& dateArgument) {
+    std::string text;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        if (ticks[i] != 1) continue;
+        text += tokens[i];
+        if (i == kSwitchDate) text += dateArgument + " ";
+        text += " ";
+    }
+    return text;
+}
+
+std::string FullCommandLine(const std::string& source, const std::string& destination,
+                            const std::string& switches) {
+    return "XCOPY " + source + " " + destination + " " + switches;
+}
+
+}  // namespace lorvane

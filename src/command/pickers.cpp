@@ -1,0 +1,68 @@
+#include "app/frm_xcopy.h"
+
+namespace lorvane {
+
+void FrmXcopy::ChkSource_Click() { SideCurrentDirectory_Click(source_); }
+void FrmXcopy::Drive1_Change() { SideDrive_Change(source_); }
+void FrmXcopy::Dir1_Change() { SideDir_Change(source_); }
+void FrmXcopy::Dir1_Click() { Dir1_Change(); }
+void FrmXcopy::File1_Click() { SideFile_Click(source_); }
+void FrmXcopy::Option1_Click(int Index) { SideOption_Click(source_, Index); }
+
+void FrmXcopy::ChkDestination_Click() { SideCurrentDirectory_Click(destination_); }
+void FrmXcopy::Drive2_Change() { SideDrive_Change(destination_); }
+void FrmXcopy::Dir2_Change() { SideDir_Change(destination_); }
+void FrmXcopy::Dir2_Click() { Dir2_Change(); }
+void FrmXcopy::File2_Click() { SideFile_Click(destination_); }
+void FrmXcopy::Option2_Click(int Index) { SideOption_Click(destination_, Index); }
+
+void FrmXcopy::SideCurrentDirectory_Click(Side& side) {
+    const bool pickMode = side.current.Value() == 0;
+    if (pickMode) {
+        // Levels above the chosen one keep the button face they got when the box was ticked.
+        bool levelFound = false;
+        for (int i = OptionGroup::kSize - 1; i >= 0; --i) {
+            side.level[i].SetEnabled(true);
+            if (side.level[i].Value() || levelFound) {
+                levelFound = true;
+                side.level[i].SetBackColor(kBlue);
+            }
+        }
+    } else {
+        for (int i = 0; i < OptionGroup::kSize; ++i) {
+            side.level[i].SetEnabled(false);
+            side.level[i].SetBackColor(kButtonFace);
+        }
+    }
+    side.drive.SetEnabled(pickMode);
+    side.dir.SetEnabled(pickMode);
+    side.file.SetEnabled(pickMode);
+    FaireCmd(side.code);
+}
+
+void FrmXcopy::SideDrive_Change(Side& side) {
+    side.dir.SetPath(side.drive.Drive());
+    side.level[0].SetValue(true);
+    FaireCmd(side.code);
+}
+
+void FrmXcopy::SideDir_Change(Side& side) {
+    side.file.SetPath(side.dir.Path());
+    side.level[1].SetValue(true);
+    FaireCmd(side.code);
+}
+
+void FrmXcopy::SideFile_Click(Side& side) {
+    side.level[2].SetValue(true);
+    FaireCmd(side.code);
+}
+
+void FrmXcopy::SideOption_Click(Side& side, int Index) {
+    for (int i = 0; i < OptionGroup::kSize; ++i) {
+        side.level[i].SetBackColor(kButtonFace);
+        if (i <= Index) side.level[i].SetBackColor(kBlue);
+    }
+    FaireCmd(side.code);
+}
+
+}  // namespace lorvane

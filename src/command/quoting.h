@@ -1,0 +1,21 @@
+#pragma once
+// Preparing paths for the XCOPY command line. Pure functions of their text.
+
+#include <string>
+
+namespace lorvane {
+
+// Wraps the text in double quotation marks when it holds a blank, or a character that the
+// command interpreter would take as an operator or an argument separator
+// (& | < > ^ ( ) , ; =), so that it stays one argument. Tabs do not count as blanks; a
+// text already between quotation marks is wrapped again; inner quotes are not escaped.
+std::string Quote(const std::string& Chaine);
+
+// Replaces each pair of adjacent separators (/ or \, in any mix) by its second character.
+// Pairs do not overlap and the result is not scanned again: three separators become two.
+std::string DbleSlash(const std::string& Cha);
+
+// Writes each % as %%: a batch file would otherwise expand %name% in a path.
+std::string DoublePercents(const std::string& path);
+
+}  // namespace lorvane

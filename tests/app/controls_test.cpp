@@ -1,0 +1,185 @@
+#include "app/controls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lorvane {
+namespace {
+
+TEST(CheckBox, ChangingTheValueRaisesClickBeforeTheSetterReturns) {
+    CheckBox box;
+    std::vector<int> seen;
+    box.Click = [&] { seen.push_back(box.Value()); };
+    box.SetValue(1);
+    EXPECT_EQ(seen, std::vector<int>{1});
+    box.SetValue(1);  // already held: nothing
+    box.SetValue(2);
+    box.SetValue(0);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 0}));
+}
+
+TEST(CheckBox, NestedChainsFinishInsideTheOuterSetter) {
+    // a's handler ticks b, b's handler ticks c; c's handler clears a again, which runs
+    // a's handler nested a second time. Every handler sees the state its own setter left.
+    CheckBox a, b, c;
+    std::vector<std::string> log;
+    a.Click = [&] {
+        log.push_back("a" + std::to_string(a.Value()) + " in");
+        if (a.Value() == 1) b.SetValue(1);
+        log.push_back("a" + std::to_string(a.Value()) + " out");
+    };
+    b.Click = [&] {
+        log.push_back("b in");
+        c.SetValue(1);
+        log.push_back("b out");
+    };
+    c.Click = [&] {
+        log.push_back("c in");
+        a.SetValue(0);
+        log.push_back("c out");
+    };
+    a.SetValue(1);
+    log.push_back("returned");
+    const std::vector<std::string> expected = {"a1 in", "b in",   "c in",   "a0 in",   "a0 out",
+                                               "c out", "b out",  "a0 out", "returned"};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(a.Value(), 0);
+}
+
+TEST(OptionGroup, SelectingOneClearsItsGroupOnlyAndRaisesOnce) {
+    OptionGroup left, right;
+    std::vector<std::string> clicks;
+    for (int i = 0; i < 3; ++i) {
+        left[i].Click = [&, i] { clicks.push_back("L" + std::to_string(i)); };
+        right[i].Click = [&, i] { clicks.push_back("R" + std::to_string(i)); };
+    }
+    left[0].SetValue(true);
+    right[2].SetValue(true);
+    left[1].SetValue(true);
+    left[1].SetValue(true);   // already selected: nothing
+    left[1].SetValue(false);  // deselecting raises nothing
+    left[2].SetValue(true);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"L0", "R2", "L1", "L2"}));
+    EXPECT_EQ(left.Selected(), 2);
+    EXPECT_FALSE(left[0].Value());
+    EXPECT_FALSE(left[1].Value());
+    EXPECT_EQ(right.Selected(), 2);
+}
+
+TEST(OptionGroup, TheClickHandlerSeesTheGroupAlreadySwitched) {
+    OptionGroup group;
+    int selectedInHandler = -2;
+    group[0].SetValue(true);
+    group[1].Click = [&] { selectedInHandler = group.Selected(); };
+    group[1].SetValue(true);
+    EXPECT_EQ(selectedInHandler, 1);
+    EXPECT_FALSE(group[0].Value());
+}
+
+TEST(OptionGroup, AHandlerThatSelectsAnotherButtonNests) {
+    // As when a folder change selects level 1 and the drive handler then selects level 0.
+    OptionGroup group;
+    std::vector<std::string> log;
+    group[1].Click = [&] {
+        log.push_back("1 in");
+        group[0].SetValue(true);
+        log.push_back("1 out");
+    };
+    group[0].Click = [&] { log.push_back("0"); };
+    group[1].SetValue(true);
+    EXPECT_EQ(log, (std::vector<std::string>{"1 in", "0", "1 out"}));
+    EXPECT_EQ(group.Selected(), 0);
+}
+
+TEST(TextBox, ChangeIsRaisedOnlyForANewText) {
+    TextBox box;
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.SetText("abc");
+    box.SetText("abc");
+    box.SetText("");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
+    struct Row {
+        const char* text;
+        int start, length;
+        const char* replacement;
+        const char* selected;  // SelText before the replacement
+        const char* after;
+        int caretAfter;
+    };
+    const Row rows[] = {
+        {"XCOPY a b", 6, 1, "zz", "a", "XCOPY zz b", 8},
+        {"abc", 1, 0, "X", "", "aXbc", 2},             // insert at the caret
+        {"abc", 0, 65535, "", "abc", "", 0},           // length clamped to the text
+        {"abc", 10, 2, "d", "", "abcd", 4},            // start clamped to the end
+        {"abc", 0, 3, "abc", "abc", "abc", 3},         // same text: no change event
+    };
+    for (const Row& row : rows) {
+        TextBox box;
+        box.SetText(row.text);
+        box.SetSelStart(row.start);
+        box.SetSelLength(row.length);
+        EXPECT_EQ(box.SelText(), row.selected) << row.text;
+        int changes = 0;
+        box.Change = [&] { ++changes; };
+        box.SetSelText(row.replacement);
+        EXPECT_EQ(box.Text(), row.after);
+        EXPECT_EQ(box.SelStart(), row.caretAfter);
+        EXPECT_EQ(box.SelLength(), 0);
+        EXPECT_EQ(changes, std::string(row.text) == row.after ? 0 : 1) << row.text;
+    }
+}
+
+TEST(TextBox, AUsersEditRaisesChangeWithoutAskingTheViewToRedraw) {
+    TextBox box;
+    int changes = 0, syncs = 0;
+    box.Change = [&] { ++changes; };
+    box.SyncView = [&] { ++syncs; };
+    box.ApplyEdit("ab", 2, 0);
+    box.ApplyEdit("ab", 0, 2);  // selection only
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(syncs, 0);
+    EXPECT_EQ(box.SelText(), "ab");
+}
+
+TEST(Lists, PathAndDriveChangesRaiseTheirEventOnce) {
+    DriveList drive;
+    DirList dir;
+    FileList file;
+    int driveChanges = 0, dirChanges = 0;
+    drive.Change = [&] { ++driveChanges; };
+    dir.Change = [&] { ++dirChanges; };
+    drive.SetDrive("c:");
+    drive.SetDrive("c:");
+    dir.SetPath("C:\\A");
+    dir.SetPath("C:\\A");
+    EXPECT_EQ(driveChanges, 1);
+    EXPECT_EQ(dirChanges, 1);
+
+    file.SetPath("C:\\A");
+    file.SetFileName("x.txt");
+    file.SetPath("C:\\A");
+    EXPECT_EQ(file.FileName(), "x.txt");
+    file.SetPath("C:\\B");  // another folder: no file selected there yet
+    EXPECT_EQ(file.FileName(), "");
+}
+
+TEST(MenuItem, CheckedAndEnabledAreMirroredToTheView) {
+    MenuItem item("&Activité (*.txt)");
+    int syncs = 0;
+    item.SyncView = [&] { ++syncs; };
+    item.SetChecked(true);
+    item.SetChecked(true);
+    item.SetEnabled(false);
+    EXPECT_TRUE(item.Checked());
+    EXPECT_FALSE(item.Enabled());
+    EXPECT_EQ(syncs, 2);
+}
+
+}  // namespace
+}  // namespace lorvane

@@ -1,0 +1,58 @@
+#include "app/switch_table.h"
+
+#include <gtest/gtest.h>
+
+namespace lorvane {
+namespace {
+
+struct ExpectedSwitch {
+    const char* token;
+    const char* description;
+    bool tickedAtStart;
+};
+
+// Written out again here, with the accents as bytes, so a slip in the table or in the
+// literal encoding shows.
+const ExpectedSwitch kExpected[kSwitchCount] = {
+    {"/A", "/A  Avec l'attribut Archive, ne modifie pas l'attribut", false},
+    {"/M", "/M  Idem mais Modifie l'attribut", false},
+    {"/D", "/D [:date] \xE0 partir de -, sans date > \xE0 heure destination", false},
+    {"/P", "/P  Avertit avant de cr\xE9" "er chaque fichier destination.", false},
+    {"/S", "/S  Copie les r\xE9pertoires et sous-r\xE9pertoires non vides.", true},
+    {"/E", "/E  Idem mais m\xEAme les vides. Utilis\xE9 pour modifier /T", true},
+    {"/W", "/W  Demande d'appuyer sur une touche avant la copie", false},
+    {"/C", "/C  Continue la copie m\xEAme en cas d'erreurs", true},
+    {"/I", "/I  Si une destination n'existe pas, alors r\xE9pertoire", false},
+    {"/Q", "/Q  N'affiche pas le nom des fichiers lors de la copie", false},
+    {"/F", "/F  Affiche les noms complets source et destination", false},
+    {"/L", "/L  Affiche les fichiers qui seraient copi\xE9s (simulation)", false},
+    {"/H", "/H  Copie aussi les fichiers syst\xE8me et cach\xE9s", true},
+    {"/R", "/R  \xC9" "crase les fichiers en lecture seule", false},
+    {"/T", "/T  Cr\xE9" "e arborescence, pas r\xE9pertoires vides (voir /E)", false},
+    {"/U", "/U  Met \xE0 jour les fichiers dans destination", false},
+    {"/K", "/K  Copie les attributs. Sinon efface lecture seule", false},
+    {"/Y", "/Y  \xC9" "crase les fichiers sans avertir", true},
+    {"/-Y", "/-Y  Avertit avant l'\xE9" "crasement des fichiers", false},
+    {"/N", "/N  Copie avec les noms courts g\xE9n\xE9r\xE9s", false},
+};
+
+TEST(SwitchTable, TextsTokensAndStartTicks) {
+    for (int i = 0; i < kSwitchCount; ++i) {
+        const SwitchRow& row = kSwitchTable[static_cast<std::size_t>(i)];
+        EXPECT_EQ(row.description, kExpected[i].description) << "row " << i;
+        EXPECT_EQ(TokenFromLabel(row.description), kExpected[i].token) << "row " << i;
+        EXPECT_EQ(row.tickedAtStart, kExpected[i].tickedAtStart) << "row " << i;
+    }
+}
+
+TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
+    EXPECT_EQ(TokenFromLabel("/D [:date]"), "/D");
+    EXPECT_EQ(TokenFromLabel("/-Y  Avertit"), "/-Y");
+    EXPECT_EQ(TokenFromLabel(" /A"), "/A");
+    EXPECT_EQ(TokenFromLabel("/\tX"), "/\tX");  // only blanks are trimmed
+    EXPECT_EQ(TokenFromLabel("/"), "/");
+    EXPECT_EQ(TokenFromLabel(""), "");
+}
+
+}  // namespace
+}  // namespace lorvane
