@@ -23,11 +23,14 @@ fi
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  if [[ ! -f "$prefix/.lorvane-ready" ]]; then
+  if [[ ! -f "$prefix/.lorvane-ready-2" ]]; then
     wineboot --init >/dev/null 2>&1 || true
+    # Windows drawn by Wine itself: without a window manager (Xvfb), a managed window
+    # makes every hide wait two seconds for an answer that never comes.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver --wait || true
     [[ -f "$prefix/system.reg" ]] || { echo "wine-run: cannot make the prefix $prefix" >&2; exit 1; }
-    touch "$prefix/.lorvane-ready"
+    touch "$prefix/.lorvane-ready-2"
   fi
 ) 9>"$prefix.lock"
 

@@ -19,7 +19,7 @@ public:
 
     // Modal message box; the first button is the default. A title left empty shows the
     // application title.
-    virtual MsgResult MessageBox(const std::string& text, const std::string& title,
+    virtual MsgResult MsgBox(const std::string& text, const std::string& title,
                                  MsgButtons buttons, MsgIcon icon) = 0;
     // Modal input box; the empty text when the user cancels.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,

@@ -36,7 +36,7 @@ void FrmXcopy::TestCompatibiliteActivite(int Index) {
                              Label3[static_cast<std::size_t>(Index)].Caption() + " )\n" +
                              texts::kConflictYes + "\r" + texts::kConflictNo;
     const MsgResult answer =
-        platform_.MessageBox(text, texts::kConflictTitle, MsgButtons::YesNo, MsgIcon::Error);
+        platform_.MsgBox(text, texts::kConflictTitle, MsgButtons::YesNo, MsgIcon::Error);
     if (answer == MsgResult::Yes) {
         mnu_s_activite.SetChecked(false);
     } else {

@@ -36,7 +36,7 @@ public:
     std::vector<InputRequest> inputs;
     int beeps = 0;
 
-    MsgResult MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override {
         messages.push_back({text, title, buttons, icon});
         if (messageAnswers.empty()) return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;

@@ -1,0 +1,17 @@
+# Fails when the program imports a DLL that Windows does not ship.
+#   cmake -DOBJDUMP=... -DEXE=... -P check_imports.cmake
+set(system_dlls KERNEL32 USER32 GDI32 COMCTL32 COMDLG32 SHELL32 ADVAPI32 MSVCRT OLE32 SHLWAPI UXTHEME)
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cannot read the imports of ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "DLL Name: ([^.\n]+)\\.[dD][lL][lL]" "\\1" dll "${line}")
+  string(TOUPPER "${dll}" dll)
+  list(FIND system_dlls "${dll}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "${EXE} needs ${dll}.dll, which Windows does not ship")
+  endif()
+  message(STATUS "imports ${dll}.dll")
+endforeach()

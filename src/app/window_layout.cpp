@@ -1,0 +1,114 @@
+#include "app/window_layout.h"
+
+#include "app/frm_xcopy.h"
+
+namespace lorvane {
+
+namespace {
+
+constexpr FontSpec kFrameFont = {"MS Sans Serif", 825, true, false};
+constexpr FontSpec kPartLabelFont = {"MS Serif", 825, false, false};
+constexpr FontSpec kCommandFont = {"Courier New", 975, false, false};
+constexpr FontSpec kGoFont = {"MS Sans Serif", 975, true, true};
+
+// Control IDs: a block per frame, so that automation finds a control by a stable number.
+enum : int {
+    kIdFrame = 100,          // + 1..4
+    kIdSourceSide = 200,     // tick box, label, options +2..4, drive +5, folders +6, files +7
+    kIdDestinationSide = 300,
+    kIdCheck1 = 400,         // + switch index
+    kIdLabel3 = 500,         // + switch index
+    kIdTxtCmd = 600,         // + box index
+    kIdCommandLabels = 610,  // + 0..2
+    kIdCommand1 = 620,
+};
+
+struct SideControls {
+    CheckBox& current;
+    Label& label;
+    OptionGroup& level;
+    DriveList& drive;
+    DirList& dir;
+    FileList& file;
+    const Label& frame;
+    int id;
+};
+
+}  // namespace
+
+std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
+    std::vector<LayoutEntry> l;
+    l.reserve(80);
+    // Frames first, so they lie below the controls they hold.
+    l.push_back({ControlKind::Frame, &f.Frame1, nullptr, {0, 0, 2895, 5175}, kIdFrame + 1, kFrameFont});
+    l.push_back({ControlKind::Frame, &f.Frame2, nullptr, {2880, 0, 2895, 5175}, kIdFrame + 2, kFrameFont});
+    l.push_back({ControlKind::Frame, &f.Frame3, nullptr, {5760, 0, 4575, 5175}, kIdFrame + 3, kFrameFont});
+    l.push_back({ControlKind::Frame, &f.Frame4, nullptr, {0, 5160, 10335, 2535}, kIdFrame + 4});
+
+    const SideControls source{f.ChkSource, f.Label1, f.Option1, f.Drive1, f.Dir1, f.File1, f.Frame1, kIdSourceSide};
+    const SideControls destination{f.ChkDestination, f.Label2, f.Option2, f.Drive2, f.Dir2, f.File2, f.Frame2, kIdDestinationSide};
+    for (const SideControls* side : {&source, &destination}) {
+        l.push_back({ControlKind::Label, &side->label, &side->frame, {360, 240, 2415, 375}, side->id + 1});
+    }
+    for (int i = 0; i < kSwitchCount; ++i) {
+        const int width = i == kSwitchDate ? 4005 : 4000;
+        l.push_back({ControlKind::Label, &f.Label3[static_cast<std::size_t>(i)], &f.Frame3,
+                     {360, 240 * (i + 1), width, 255}, kIdLabel3 + i});
+    }
+    l.push_back({ControlKind::RightLabel, &f.Label4, &f.Frame4, {120, 240, 1095, 375}, kIdCommandLabels, kPartLabelFont});
+    l.push_back({ControlKind::RightLabel, &f.Label5, &f.Frame4, {120, 720, 1095, 375}, kIdCommandLabels + 1, kPartLabelFont});
+    l.push_back({ControlKind::RightLabel, &f.Label6, &f.Frame4, {120, 1200, 1065, 375}, kIdCommandLabels + 2, kPartLabelFont});
+
+    // From here on, the Tab order: the source side top down, the destination side bottom
+    // up, the two level groups, the switches, the part boxes and the button.
+    auto add = [&](ControlKind kind, Control& control, const Label& frame, Twips place, int id,
+                   FontSpec font = kDefaultFont) {
+        l.push_back({kind, &control, &frame, place, id, font, true, kind != ControlKind::OptionButton});
+    };
+    add(ControlKind::CheckBox, f.ChkSource, f.Frame1, {120, 360, 255, 255}, kIdSourceSide);
+    add(ControlKind::DriveList, f.Drive1, f.Frame1, {360, 720, 2415, 315}, kIdSourceSide + 5);
+    add(ControlKind::DirList, f.Dir1, f.Frame1, {360, 1080, 2415, 2115}, kIdSourceSide + 6);
+    add(ControlKind::FileList, f.File1, f.Frame1, {360, 3240, 2415, 1845}, kIdSourceSide + 7);
+    add(ControlKind::FileList, f.File2, f.Frame2, {360, 3240, 2415, 1845}, kIdDestinationSide + 7);
+    add(ControlKind::DirList, f.Dir2, f.Frame2, {360, 1080, 2415, 2115}, kIdDestinationSide + 6);
+    add(ControlKind::DriveList, f.Drive2, f.Frame2, {360, 720, 2415, 315}, kIdDestinationSide + 5);
+    add(ControlKind::CheckBox, f.ChkDestination, f.Frame2, {120, 360, 255, 255}, kIdDestinationSide);
+    for (const SideControls* side : {&source, &destination}) {
+        constexpr int kTops[OptionGroup::kSize] = {720, 1080, 3240};
+        for (int i = 0; i < OptionGroup::kSize; ++i) {
+            add(ControlKind::OptionButton, side->level[i], side->frame, {120, kTops[i], 255, 255}, side->id + 2 + i);
+            // Tab reaches a group once; the arrow keys move inside it.
+            l.back().tabStop = i == 0;
+            l.back().groupStart = i == 0;
+        }
+    }
+    for (int i = 0; i < kSwitchCount; ++i) {
+        add(ControlKind::CheckBox, f.Check1[static_cast<std::size_t>(i)], f.Frame3,
+            {120, 240 * (i + 1), 255, 255}, kIdCheck1 + i);
+    }
+    add(ControlKind::TextBox, f.TxtCmd[0], f.Frame4, {1320, 120, 8895, 435}, kIdTxtCmd, kCommandFont);
+    add(ControlKind::TextBox, f.TxtCmd[1], f.Frame4, {1320, 600, 8895, 495}, kIdTxtCmd + 1, kCommandFont);
+    add(ControlKind::TextBox, f.TxtCmd[2], f.Frame4, {1320, 1200, 8895, 405}, kIdTxtCmd + 2, kCommandFont);
+    add(ControlKind::Button, f.Command1, f.Frame4, {9240, 1680, 975, 615}, kIdCommand1, kGoFont);
+    // The full line takes the focus by a mouse click only.
+    add(ControlKind::TextBox, f.TxtCmd[3], f.Frame4, {120, 1680, 9015, 765}, kIdTxtCmd + 3, kCommandFont);
+    l.back().tabStop = false;
+    l.back().foreColor = Rgb(255, 255, 255);
+    l.back().backColor = Rgb(0, 0, 0);
+    return l;
+}
+
+Twips PlaceInWindow(const LayoutEntry& entry, const std::vector<LayoutEntry>& layout) {
+    Twips place = entry.place;
+    if (entry.container == nullptr) return place;
+    for (const LayoutEntry& other : layout) {
+        if (other.control == entry.container) {
+            place.left += other.place.left;
+            place.top += other.place.top;
+            break;
+        }
+    }
+    return place;
+}
+
+}  // namespace lorvane

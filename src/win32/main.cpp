@@ -1,0 +1,31 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/frm_xcopy.h"
+#include "win32/main_window.h"
+#include "win32/win32_platform.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);  // without it the classic look remains: not fatal
+
+    lorvane::win32::Win32Platform platform;
+    lorvane::FrmXcopy form(platform);
+    lorvane::win32::MainWindow window(form, platform);
+    if (!window.Create(instance, showCommand)) {
+        MessageBoxA(nullptr, "La fenêtre principale n'a pas pu être créée.", "Lorvane",
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+
+    MSG message;
+    BOOL got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1) return 1;
+        if (window.PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

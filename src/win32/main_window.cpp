@@ -1,0 +1,306 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+namespace lorvane::win32 {
+
+namespace {
+
+constexpr const char* kWindowClass = "LorvaneFrmXcopy";
+
+std::string WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int read = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    return text;
+}
+
+struct ClassAndStyle {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle ClassFor(const LayoutEntry& entry) {
+    switch (entry.kind) {
+        case ControlKind::Frame: return {"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
+        case ControlKind::Label: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        case ControlKind::RightLabel: return {"STATIC", SS_RIGHT | SS_NOPREFIX, 0};
+        case ControlKind::CheckBox: return {"BUTTON", BS_3STATE, 0};
+        case ControlKind::OptionButton: return {"BUTTON", BS_RADIOBUTTON, 0};
+        case ControlKind::DriveList:
+            return {"COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL, 0};
+        case ControlKind::DirList:
+        case ControlKind::FileList:
+            return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER, 0};
+        case ControlKind::TextBox:
+            return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON, 0};
+    }
+    return {"STATIC", 0, 0};
+}
+
+int CheckState(int value) {
+    switch (value) {
+        case 1: return BST_CHECKED;
+        case 2: return BST_INDETERMINATE;
+        default: return BST_UNCHECKED;
+    }
+}
+
+}  // namespace
+
+COLORREF ToColorRef(Color color) {
+    if ((color & kSystemColor) != 0) return GetSysColor(static_cast<int>(color & 0xFFu));
+    return static_cast<COLORREF>(color);
+}
+
+MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
+    : form_(form), platform_(platform), scale_(ScreenDpi()) {}
+
+MainWindow::~MainWindow() {
+    for (Bound& bound : bound_) bound.entry.control->SyncView = nullptr;
+    form_.Caption.SyncView = nullptr;
+    for (auto& [spec, font] : fonts_) DeleteObject(font);
+    for (auto& [color, brush] : brushes_) DeleteObject(brush);
+}
+
+bool MainWindow::Create(HINSTANCE instance, int showCommand) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    RECT frame = scale_.Rect(kMainClient);
+    if (!AdjustWindowRectEx(&frame, style, FALSE, 0)) return false;
+    hwnd_ = CreateWindowExA(0, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                            nullptr, nullptr, instance, this);
+    if (hwnd_ == nullptr) return false;
+    platform_.SetOwner(hwnd_);
+    form_.Caption.SyncView = [this] { SetWindowTextA(hwnd_, form_.Caption.Caption().c_str()); };
+    if (!CreateControls()) return false;
+
+    // The load handler fills the window before anyone sees it.
+    form_.Form_Load();
+
+    CentreOnScreen();
+    ShowWindow(hwnd_, showCommand);
+    if (HWND first = ControlHandle(form_.ChkSource)) SetFocus(first);
+    UpdateWindow(hwnd_);
+    return true;
+}
+
+HWND MainWindow::ControlHandle(const Control& control) const {
+    for (const Bound& bound : bound_) {
+        if (bound.entry.control == &control) return bound.hwnd;
+    }
+    return nullptr;
+}
+
+bool MainWindow::PreTranslate(MSG& message) { return IsDialogMessageA(hwnd_, &message) != 0; }
+
+bool MainWindow::CreateControls() {
+    const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
+    bound_.reserve(layout.size());
+    for (const LayoutEntry& entry : layout) {
+        LayoutEntry placed = entry;
+        placed.place = PlaceInWindow(entry, layout);
+        HWND hwnd = CreateControl(placed);
+        if (hwnd == nullptr) return false;
+        bound_.push_back({placed, hwnd});
+    }
+    for (Bound& bound : bound_) Bind(bound);
+    return true;
+}
+
+HWND MainWindow::CreateControl(const LayoutEntry& entry) {
+    const ClassAndStyle cls = ClassFor(entry);
+    DWORD style = WS_CHILD | WS_VISIBLE | cls.style;
+    if (entry.tabStop) style |= WS_TABSTOP;
+    if (entry.groupStart) style |= WS_GROUP;
+    RECT rect = scale_.Rect(entry.place);
+    if (entry.kind == ControlKind::DriveList) rect.bottom += scale_.Pixels(3000);  // dropped list
+    HWND hwnd = CreateWindowExA(cls.exStyle, cls.className, "", style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)),
+                                nullptr);
+    if (hwnd == nullptr) return nullptr;
+    if (HFONT font = FontFor(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return hwnd;
+}
+
+void MainWindow::Bind(Bound& bound) {
+    const Bound* self = &bound;
+    bound.entry.control->SyncView = [this, self] { SyncControl(*self); };
+    SyncControl(bound);
+}
+
+void MainWindow::SyncControl(const Bound& bound) {
+    syncing_ = true;
+    Control& control = *bound.entry.control;
+    HWND hwnd = bound.hwnd;
+    EnableWindow(hwnd, control.Enabled());
+    switch (bound.entry.kind) {
+        case ControlKind::Frame:
+        case ControlKind::Label:
+        case ControlKind::RightLabel:
+        case ControlKind::Button:
+            SetWindowTextA(hwnd, static_cast<Label&>(control).Caption().c_str());
+            break;
+        case ControlKind::CheckBox:
+            SendMessageA(hwnd, BM_SETCHECK, CheckState(static_cast<CheckBox&>(control).Value()), 0);
+            break;
+        case ControlKind::OptionButton:
+            SendMessageA(hwnd, BM_SETCHECK,
+                         static_cast<OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            InvalidateRect(hwnd, nullptr, TRUE);
+            break;
+        case ControlKind::TextBox: {
+            const auto& box = static_cast<TextBox&>(control);
+            if (WindowText(hwnd) != box.Text()) SetWindowTextA(hwnd, box.Text().c_str());
+            SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(box.SelStart()),
+                         static_cast<LPARAM>(box.SelStart() + box.SelLength()));
+            break;
+        }
+        case ControlKind::DriveList:
+        case ControlKind::DirList:
+        case ControlKind::FileList:
+            break;
+    }
+    syncing_ = false;
+}
+
+const MainWindow::Bound* MainWindow::FindById(int id) const {
+    for (const Bound& bound : bound_) {
+        if (bound.entry.id == id) return &bound;
+    }
+    return nullptr;
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    if (syncing_) return;
+    const Bound* bound = FindById(id);
+    if (bound == nullptr) return;
+    Control& control = *bound->entry.control;
+    switch (bound->entry.kind) {
+        case ControlKind::CheckBox:
+            if (code == BN_CLICKED) {
+                auto& box = static_cast<CheckBox&>(control);
+                box.SetValue(box.Value() == 1 ? 0 : 1);
+            }
+            break;
+        case ControlKind::OptionButton:
+            if (code == BN_CLICKED) static_cast<OptionButton&>(control).SetValue(true);
+            break;
+        case ControlKind::Button:
+            if (code == BN_CLICKED) {
+                auto& button = static_cast<CommandButton&>(control);
+                if (button.Click) button.Click();
+            }
+            break;
+        case ControlKind::TextBox:
+            if (code == EN_CHANGE) {
+                DWORD start = 0, end = 0;
+                SendMessageA(bound->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                             reinterpret_cast<LPARAM>(&end));
+                static_cast<TextBox&>(control).ApplyEdit(WindowText(bound->hwnd),
+                                                         static_cast<int>(start),
+                                                         static_cast<int>(end - start));
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
+    for (const Bound& bound : bound_) {
+        if (bound.hwnd != control) continue;
+        Color back = bound.entry.backColor;
+        if (bound.entry.kind == ControlKind::OptionButton) {
+            back = static_cast<const OptionButton&>(*bound.entry.control).BackColor();
+        }
+        if (back == kToolkitColor) break;
+        SetTextColor(dc, ToColorRef(bound.entry.foreColor));
+        SetBkColor(dc, ToColorRef(back));
+        return reinterpret_cast<LRESULT>(BrushFor(back));
+    }
+    return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+}
+
+HFONT MainWindow::FontFor(const FontSpec& spec) {
+    const std::string key = std::string(spec.face) + "/" + std::to_string(spec.centiPoints) +
+                            (spec.bold ? "b" : "") + (spec.underline ? "u" : "");
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    HFONT font = CreateFontA(scale_.FontHeight(spec.centiPoints), 0, 0, 0,
+                             spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face);
+    if (font == nullptr) return nullptr;  // the control keeps the system font
+    fonts_.emplace(key, font);
+    return font;
+}
+
+HBRUSH MainWindow::BrushFor(Color color) {
+    if (auto found = brushes_.find(color); found != brushes_.end()) return found->second;
+    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    if (brush == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
+    brushes_.emplace(color, brush);
+    return brush;
+}
+
+void MainWindow::CentreOnScreen() {
+    RECT window{};
+    RECT work{};
+    if (!GetWindowRect(hwnd_, &window)) return;
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const int left = work.left + ((work.right - work.left) - width) / 2;
+    const int top = work.top + ((work.bottom - work.top) - height) / 2;
+    SetWindowPos(hwnd_, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam != 0) OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
+}
+
+}  // namespace lorvane::win32
