@@ -62,7 +62,7 @@ MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
 MainWindow::~MainWindow() {
     for (Bound& bound : bound_) bound.entry.control->SyncView = nullptr;
     form_.Caption.SyncView = nullptr;
-    for (auto& [spec, font] : fonts_) DeleteObject(font);
+    for (auto& [key, font] : fonts_) DeleteObject(font);
     for (auto& [color, brush] : brushes_) DeleteObject(brush);
 }
 
@@ -240,14 +240,14 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
                           reinterpret_cast<LPARAM>(control));
 }
 
-HFONT MainWindow::FontFor(const FontSpec& spec) {
-    const std::string key = std::string(spec.face) + "/" + std::to_string(spec.centiPoints) +
-                            (spec.bold ? "b" : "") + (spec.underline ? "u" : "");
+HFONT MainWindow::FontFor(const FontSpec& wanted) {
+    const std::string key = std::string(wanted.face) + "/" + std::to_string(wanted.centiPoints) +
+                            (wanted.bold ? "b" : "") + (wanted.underline ? "u" : "");
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-    HFONT font = CreateFontA(scale_.FontHeight(spec.centiPoints), 0, 0, 0,
-                             spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline, FALSE,
+    HFONT font = CreateFontA(scale_.FontHeight(wanted.centiPoints), 0, 0, 0,
+                             wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, wanted.underline, FALSE,
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face);
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
     if (font == nullptr) return nullptr;  // the control keeps the system font
     fonts_.emplace(key, font);
     return font;

@@ -46,7 +46,7 @@ private:
     void OnCommand(int id, int code);
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
     const Bound* FindById(int id) const;
-    HFONT FontFor(const FontSpec& spec);
+    HFONT FontFor(const FontSpec& wanted);
     HBRUSH BrushFor(Color color);
     void CentreOnScreen();
 
