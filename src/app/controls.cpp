@@ -13,6 +13,11 @@ void Raise(const std::function<void()>& event) {
 
 int ClampTo(int value, int low, int high) { return std::max(low, std::min(value, high)); }
 
+// Empty when the folder cannot be read.
+std::string ResolvedFolder(const FolderResolver& resolve, const std::string& path) {
+    return resolve ? resolve(path) : path;
+}
+
 }  // namespace
 
 void Control::SetEnabled(bool enabled) {
@@ -121,18 +126,30 @@ void DriveList::SetDrive(std::string drive) {
     Raise(Change);
 }
 
-void DirList::SetPath(std::string path) {
-    if (path_ == path) return;
-    path_ = std::move(path);
+void DriveList::ShowDrive(std::string drive) {
+    if (drive_ == drive) return;
+    drive_ = std::move(drive);
     NotifyView();
-    Raise(Change);
 }
 
-void FileList::SetPath(std::string path) {
-    if (path_ == path) return;
-    path_ = std::move(path);
+bool DirList::SetPath(const std::string& path) {
+    std::string folder = ResolvedFolder(Resolve, path);
+    if (folder.empty()) return false;
+    if (path_ == folder) return true;
+    path_ = std::move(folder);
+    NotifyView();
+    Raise(Change);
+    return true;
+}
+
+bool FileList::SetPath(const std::string& path) {
+    std::string folder = ResolvedFolder(Resolve, path);
+    if (folder.empty()) return false;
+    if (path_ == folder) return true;
+    path_ = std::move(folder);
     fileName_.clear();
     NotifyView();
+    return true;
 }
 
 void FileList::SetFileName(std::string name) {

@@ -25,6 +25,8 @@ constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
 }
 inline constexpr Color kBlue = Rgb(0, 0, 255);
 
+class TextBox;
+
 class Control {
 public:
     Control() = default;
@@ -38,6 +40,9 @@ public:
     // Set by the screen binding; called after any property of the control changed so the
     // real control can be brought in line. It must not raise model events back.
     std::function<void()> SyncView;
+
+    // The text box behind the Edit menu's selection properties; null for other controls.
+    virtual TextBox* AsTextBox() { return nullptr; }
 
 protected:
     void NotifyView() const {
@@ -118,6 +123,7 @@ private:
 // characters from 0 and are kept inside the text.
 class TextBox : public Control {
 public:
+    TextBox* AsTextBox() override { return this; }
     const std::string& Text() const { return text_; }
     // Raises Change when the text differs. The caret goes to the start, as the toolkit does.
     void SetText(std::string text);
@@ -145,20 +151,29 @@ private:
 
 class DriveList : public Control {
 public:
-    // The selected drive, drive letter and colon first ("c:").
+    // The selected drive: letter and colon ("C:").
     const std::string& Drive() const { return drive_; }
     void SetDrive(std::string drive);  // raises Change when the drive differs
+    // The list's own return to a drive after a failed move; raises nothing.
+    void ShowDrive(std::string drive);
     std::function<void()> Change;
 
 private:
     std::string drive_;
 };
 
+// Turns a path a folder list is asked to move to into the folder it will show: a bare
+// drive ("D:") becomes that drive's current folder. Empty when the folder cannot be read.
+using FolderResolver = std::function<std::string(const std::string& path)>;
+
 class DirList : public Control {
 public:
     // Absolute path of the open folder; no trailing separator except at a drive root.
     const std::string& Path() const { return path_; }
-    void SetPath(std::string path);  // raises Change when the path differs
+    // Moves to the folder and raises Change when the path differs. False, with nothing
+    // changed, when the folder cannot be read.
+    bool SetPath(const std::string& path);
+    FolderResolver Resolve;
     std::function<void()> Change;
     std::function<void()> Click;
 
@@ -169,10 +184,13 @@ private:
 class FileList : public Control {
 public:
     const std::string& Path() const { return path_; }
-    void SetPath(std::string path);  // a new folder clears the selected file
+    // A new folder clears the selected file. False, with nothing changed, when the folder
+    // cannot be read.
+    bool SetPath(const std::string& path);
     // Name only, no folder; empty when no file is selected.
     const std::string& FileName() const { return fileName_; }
     void SetFileName(std::string name);
+    FolderResolver Resolve;
     std::function<void()> Click;
 
 private:

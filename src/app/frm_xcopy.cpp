@@ -53,6 +53,13 @@ void FrmXcopy::SetInitialData() {
 }
 
 void FrmXcopy::WireEvents() {
+    const FolderResolver resolve = [this](const std::string& path) {
+        return platform_.ReadableFolder(path);
+    };
+    for (Side* side : {&source_, &destination_}) {
+        side->dir.Resolve = resolve;
+        side->file.Resolve = resolve;
+    }
     ChkSource.Click = [this] { ChkSource_Click(); };
     Drive1.Change = [this] { Drive1_Change(); };
     Dir1.Change = [this] { Dir1_Change(); };
@@ -70,6 +77,7 @@ void FrmXcopy::WireEvents() {
     for (int i = 0; i < kSwitchCount; ++i) {
         Check1[static_cast<std::size_t>(i)].Click = [this, i] { Check1_Click(i); };
     }
+    mnu_s_activite.Click = [this] { mnu_s_activite_Click(); };
     for (int i = 0; i < static_cast<int>(TxtCmd.size()); ++i) {
         TxtCmd[static_cast<std::size_t>(i)].Change = [this, i] { TxtCmd_Change(i); };
         TxtCmd[static_cast<std::size_t>(i)].MouseUp = [this, i] { TxtCmd_MouseUp(i); };

@@ -41,6 +41,9 @@ public:
     MenuItem MnuEdition, MnuSelect, MnuCouper, MnuCopier, MnuColler;
     MenuItem MnuTruc, MnuAide, MnuApropos;
 
+    // The control that has the keyboard focus, as the screen reports it; null for none.
+    Control* ActiveControl = nullptr;
+
     // Form-level values.
     std::array<std::string, kSwitchCount> Argument;
     std::string DateCopie;
@@ -72,10 +75,15 @@ public:
     void Dir2_Click();
     void File2_Click();
     void Option2_Click(int Index);
+    // The user opens a folder in a folder list (a double click on it).
+    void OpenFolder(DirList& list, const std::string& path);
 
     // Switch rules.
     void Check1_Click(int Index);
     void TestCompatibiliteActivite(int Index);
+
+    // Activity log.
+    void mnu_s_activite_Click();
 
     // The controls of one side of the window and the part they feed. The source and
     // destination handlers are twins that run the same code on their own side.
@@ -97,6 +105,7 @@ private:
     void SideDir_Change(Side& side);
     void SideFile_Click(Side& side);
     void SideOption_Click(Side& side, int Index);
+    void ReportUnreadableFolder(const std::string& path);
     std::string BuildLocationPart(const Side& side) const;
     std::string BuildSwitchesPart() const;
 

@@ -26,9 +26,16 @@ public:
                                  const std::string& proposed) = 0;
     virtual void Beep() = 0;
 
+    // Asks the shell to open a document (or an address) with the program associated with
+    // it, in a normal window, found through the folder; returns at once, never waits.
+    virtual void ShellOpen(const std::string& file, const std::string& directory) = 0;
+
     // The process's current directory, as an absolute path without a trailing separator
     // except at a drive root.
     virtual std::string CurrentDirectory() = 0;
+    // The folder a folder list shows for a path: a bare drive ("D:") gives that drive's
+    // current folder. Empty when the folder does not exist or cannot be read.
+    virtual std::string ReadableFolder(const std::string& path) = 0;
     virtual DateOrder ShortDateOrder() = 0;
 };
 

@@ -1,4 +1,6 @@
 #include "app/frm_xcopy.h"
+#include "app/text_utils.h"
+#include "command/command_texts.h"
 
 namespace lorvane {
 
@@ -41,15 +43,29 @@ void FrmXcopy::SideCurrentDirectory_Click(Side& side) {
 }
 
 void FrmXcopy::SideDrive_Change(Side& side) {
-    side.dir.SetPath(side.drive.Drive());
+    // A drive that cannot be read leaves the folder lists where they were. The drive list
+    // goes back to their drive, so that the window and the command name the same drive.
+    if (!side.dir.SetPath(side.drive.Drive())) {
+        side.drive.ShowDrive(DriveOf(side.dir.Path()));
+        platform_.Beep();
+    }
     side.level[0].SetValue(true);
     FaireCmd(side.code);
 }
 
 void FrmXcopy::SideDir_Change(Side& side) {
-    side.file.SetPath(side.dir.Path());
+    if (!side.file.SetPath(side.dir.Path())) ReportUnreadableFolder(side.dir.Path());
     side.level[1].SetValue(true);
     FaireCmd(side.code);
+}
+
+void FrmXcopy::OpenFolder(DirList& list, const std::string& path) {
+    if (!list.SetPath(path)) ReportUnreadableFolder(path);
+}
+
+void FrmXcopy::ReportUnreadableFolder(const std::string& path) {
+    platform_.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok,
+                     MsgIcon::Error);
 }
 
 void FrmXcopy::SideFile_Click(Side& side) {

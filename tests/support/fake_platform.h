@@ -3,6 +3,8 @@
 // request is recorded with its arguments.
 
 #include <deque>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,12 @@ public:
     std::string currentDirectory = "C:\\Travail";
     DateOrder dateOrder = DateOrder::DayMonthYear;
 
+    // Folders that cannot be read, and the current folder of each drive ("D:" -> "D:\\x").
+    std::set<std::string> unreadableFolders;
+    std::map<std::string, std::string> driveFolders;
+
     std::vector<MessageRequest> messages;
+    std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
     std::vector<InputRequest> inputs;
     int beeps = 0;
 
@@ -55,7 +62,18 @@ public:
     }
 
     void Beep() override { ++beeps; }
+    void ShellOpen(const std::string& file, const std::string& directory) override {
+        shellOpens.emplace_back(file, directory);
+    }
     std::string CurrentDirectory() override { return currentDirectory; }
+    std::string ReadableFolder(const std::string& path) override {
+        std::string folder = path;
+        if (path.size() == 2 && path[1] == ':') {
+            const auto found = driveFolders.find(path);
+            folder = found != driveFolders.end() ? found->second : path + "\\";
+        }
+        return unreadableFolders.count(folder) != 0 ? std::string() : folder;
+    }
     DateOrder ShortDateOrder() override { return dateOrder; }
 };
 

@@ -1,0 +1,36 @@
+#pragma once
+// A loaded main window over the fake platform, started in a folder of the test's choice.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/frm_xcopy.h"
+#include "support/fake_platform.h"
+
+namespace lorvane::testing {
+
+class FormTest : public ::testing::Test {
+protected:
+    explicit FormTest(const char* folder = "C:\\Docs") : platform(InFolder(folder)) {
+        form.OnFaireCmd = [this](const std::string& code) { builderRuns.push_back(code); };
+        form.Form_Load();
+        builderRuns.clear();
+    }
+    static FakePlatform InFolder(const char* folder) {
+        FakePlatform fake;
+        fake.currentDirectory = folder;
+        return fake;
+    }
+    const std::string& Source() const { return form.TxtCmd[0].Text(); }
+    const std::string& Destination() const { return form.TxtCmd[1].Text(); }
+    const std::string& Switches() const { return form.TxtCmd[2].Text(); }
+    const std::string& FullLine() const { return form.TxtCmd[3].Text(); }
+
+    FakePlatform platform;
+    FrmXcopy form{platform};
+    std::vector<std::string> builderRuns;
+};
+
+}  // namespace lorvane::testing
