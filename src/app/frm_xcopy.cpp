@@ -1,5 +1,6 @@
 #include "app/frm_xcopy.h"
 
+#include "app/text_utils.h"
 #include "app/window_texts.h"
 
 namespace lorvane {
@@ -46,7 +47,7 @@ void FrmXcopy::SetInitialData() {
     // Both sides start on the process's current folder; no event runs before the load.
     const std::string folder = platform_.CurrentDirectory();
     for (Side* side : {&source_, &destination_}) {
-        side->drive.SetDrive(folder.substr(0, 2));
+        side->drive.SetDrive(DriveOf(folder));
         side->dir.SetPath(folder);
         side->file.SetPath(folder);
     }

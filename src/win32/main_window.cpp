@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 namespace lorvane::win32 {
 
 namespace {
 
 constexpr const char* kWindowClass = "LorvaneFrmXcopy";
+constexpr UINT kListingLoaded = WM_APP + 1;
 
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
@@ -29,13 +32,14 @@ ClassAndStyle ClassFor(const LayoutEntry& entry) {
         case ControlKind::RightLabel: return {"STATIC", SS_RIGHT | SS_NOPREFIX, 0};
         case ControlKind::CheckBox: return {"BUTTON", BS_3STATE, 0};
         case ControlKind::OptionButton: return {"BUTTON", BS_RADIOBUTTON, 0};
-        case ControlKind::DriveList:
-            return {"COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL, 0};
+        case ControlKind::DriveList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
         case ControlKind::DirList:
         case ControlKind::FileList:
-            return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER, 0};
-        case ControlKind::TextBox:
-            return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
+            return {"LISTBOX",
+                    LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT |
+                        WS_VSCROLL,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::TextBox: return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON, 0};
     }
     return {"STATIC", 0, 0};
@@ -47,6 +51,20 @@ int CheckState(int value) {
         case 2: return BST_INDETERMINATE;
         default: return BST_UNCHECKED;
     }
+}
+
+// "C:" with the volume label of a fixed drive, as the drive list shows it.
+std::string DriveCaption(const std::string& root) {
+    std::string caption = root.substr(0, 2);
+    caption[0] = static_cast<char>(caption[0] - 'A' + 'a');
+    if (GetDriveTypeA(root.c_str()) != DRIVE_FIXED) return caption;
+    char label[MAX_PATH + 1] = {};
+    if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
+                              nullptr, 0) &&
+        label[0] != 0) {
+        caption += std::string(" [") + label + "]";
+    }
+    return caption;
 }
 
 }  // namespace
@@ -62,6 +80,8 @@ MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
 MainWindow::~MainWindow() {
     for (Bound& bound : bound_) bound.entry.control->SyncView = nullptr;
     form_.Caption.SyncView = nullptr;
+    form_.ActiveControl = nullptr;
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
     for (auto& [key, font] : fonts_) DeleteObject(font);
     for (auto& [color, brush] : brushes_) DeleteObject(brush);
 }
@@ -80,12 +100,16 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     }
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame = scale_.Rect(kMainClient);
-    if (!AdjustWindowRectEx(&frame, style, FALSE, 0)) return false;
     hwnd_ = CreateWindowExA(0, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                            nullptr, nullptr, instance, this);
+                            CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
+    if (!menu_.Create(hwnd_, MainMenuLayout(form_))) return false;
+    // The client area has the layout's size whatever the menu bar and frame take.
+    RECT frame = scale_.Rect(kMainClient);
+    if (!AdjustWindowRectEx(&frame, style, TRUE, 0)) return false;
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
     platform_.SetOwner(hwnd_);
     form_.Caption.SyncView = [this] { SetWindowTextA(hwnd_, form_.Caption.Caption().c_str()); };
     if (!CreateControls()) return false;
@@ -107,7 +131,19 @@ HWND MainWindow::ControlHandle(const Control& control) const {
     return nullptr;
 }
 
-bool MainWindow::PreTranslate(MSG& message) { return IsDialogMessageA(hwnd_, &message) != 0; }
+const FolderListView* MainWindow::ListView(const Control& list) const {
+    for (const Bound& bound : bound_) {
+        if (bound.entry.control == &list) return bound.listView;
+    }
+    return nullptr;
+}
+
+bool MainWindow::PreTranslate(MSG& message) {
+    if (menu_.Accelerators() != nullptr && TranslateAcceleratorA(hwnd_, menu_.Accelerators(), &message)) {
+        return true;
+    }
+    return IsDialogMessageA(hwnd_, &message) != 0;
+}
 
 bool MainWindow::CreateControls() {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
@@ -117,7 +153,7 @@ bool MainWindow::CreateControls() {
         placed.place = PlaceInWindow(entry, layout);
         HWND hwnd = CreateControl(placed);
         if (hwnd == nullptr) return false;
-        bound_.push_back({placed, hwnd});
+        bound_.push_back({placed, hwnd, nullptr, {}});
     }
     for (Bound& bound : bound_) Bind(bound);
     return true;
@@ -137,13 +173,38 @@ HWND MainWindow::CreateControl(const LayoutEntry& entry) {
                                 nullptr);
     if (hwnd == nullptr) return nullptr;
     if (HFONT font = FontFor(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (entry.kind == ControlKind::TextBox &&
+        !SetWindowSubclass(hwnd, TextBoxProc, 1, reinterpret_cast<DWORD_PTR>(this))) {
+        return nullptr;  // without it the Edit menu would not follow the mouse
+    }
     return hwnd;
 }
 
 void MainWindow::Bind(Bound& bound) {
+    const ControlKind kind = bound.entry.kind;
+    if (kind == ControlKind::DirList || kind == ControlKind::FileList) {
+        listViews_.push_back(std::make_unique<FolderListView>(
+            bound.hwnd, hwnd_, kListingLoaded, listViews_.size(),
+            kind == ControlKind::DirList ? ListingKind::Folders : ListingKind::Files));
+        bound.listView = listViews_.back().get();
+    }
+    if (kind == ControlKind::DriveList) FillDrives(bound);
     const Bound* self = &bound;
     bound.entry.control->SyncView = [this, self] { SyncControl(*self); };
     SyncControl(bound);
+}
+
+void MainWindow::FillDrives(Bound& bound) {
+    char roots[512] = {};
+    const DWORD length = GetLogicalDriveStringsA(sizeof roots - 1, roots);
+    if (length == 0 || length >= sizeof roots) return;  // an empty list: the lists still work
+    for (const char* root = roots; *root != 0; root += std::strlen(root) + 1) {
+        const std::string caption = DriveCaption(root);
+        if (SendMessageA(bound.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) {
+            continue;
+        }
+        bound.drives.push_back(std::string(root, 2));
+    }
 }
 
 void MainWindow::SyncControl(const Bound& bound) {
@@ -173,27 +234,60 @@ void MainWindow::SyncControl(const Bound& bound) {
                          static_cast<LPARAM>(box.SelStart() + box.SelLength()));
             break;
         }
-        case ControlKind::DriveList:
-        case ControlKind::DirList:
-        case ControlKind::FileList:
+        case ControlKind::DriveList: {
+            const std::string& drive = static_cast<DriveList&>(control).Drive();
+            int index = -1;
+            for (std::size_t i = 0; i < bound.drives.size(); ++i) {
+                if (bound.drives[i] == drive) index = static_cast<int>(i);
+            }
+            SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
             break;
+        }
+        case ControlKind::DirList: {
+            const std::string& path = static_cast<DirList&>(control).Path();
+            if (bound.listView->Folder() != path) bound.listView->ShowFolder(path);
+            InvalidateRect(hwnd, nullptr, TRUE);
+            break;
+        }
+        case ControlKind::FileList: {
+            const auto& list = static_cast<FileList&>(control);
+            if (bound.listView->Folder() != list.Path()) bound.listView->ShowFolder(list.Path());
+            bound.listView->SelectName(list.FileName());
+            InvalidateRect(hwnd, nullptr, TRUE);
+            break;
+        }
     }
     syncing_ = false;
 }
 
-const MainWindow::Bound* MainWindow::FindById(int id) const {
-    for (const Bound& bound : bound_) {
+MainWindow::Bound* MainWindow::FindById(int id) {
+    for (Bound& bound : bound_) {
         if (bound.entry.id == id) return &bound;
     }
     return nullptr;
 }
 
-void MainWindow::OnCommand(int id, int code) {
+MainWindow::Bound* MainWindow::FindByHandle(HWND hwnd) {
+    for (Bound& bound : bound_) {
+        if (bound.hwnd == hwnd) return &bound;
+    }
+    return nullptr;
+}
+
+void MainWindow::CaptureFocusState() {
+    Bound* focused = FindByHandle(GetFocus());
+    form_.ActiveControl = focused != nullptr ? focused->entry.control : nullptr;
+    if (focused == nullptr || focused->entry.kind != ControlKind::TextBox) return;
+    DWORD start = 0, end = 0;
+    SendMessageA(focused->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    static_cast<TextBox&>(*focused->entry.control)
+        .ApplyEdit(WindowText(focused->hwnd), static_cast<int>(start), static_cast<int>(end - start));
+}
+
+void MainWindow::OnControlCommand(const Bound& bound, int code) {
     if (syncing_) return;
-    const Bound* bound = FindById(id);
-    if (bound == nullptr) return;
-    Control& control = *bound->entry.control;
-    switch (bound->entry.kind) {
+    Control& control = *bound.entry.control;
+    switch (bound.entry.kind) {
         case ControlKind::CheckBox:
             if (code == BN_CLICKED) {
                 auto& box = static_cast<CheckBox&>(control);
@@ -212,11 +306,34 @@ void MainWindow::OnCommand(int id, int code) {
         case ControlKind::TextBox:
             if (code == EN_CHANGE) {
                 DWORD start = 0, end = 0;
-                SendMessageA(bound->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                SendMessageA(bound.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                              reinterpret_cast<LPARAM>(&end));
-                static_cast<TextBox&>(control).ApplyEdit(WindowText(bound->hwnd),
-                                                         static_cast<int>(start),
+                static_cast<TextBox&>(control).ApplyEdit(WindowText(bound.hwnd), static_cast<int>(start),
                                                          static_cast<int>(end - start));
+            }
+            break;
+        case ControlKind::DriveList:
+            if (code == CBN_SELCHANGE) {
+                const auto index = static_cast<std::size_t>(SendMessageA(bound.hwnd, CB_GETCURSEL, 0, 0));
+                if (index < bound.drives.size()) static_cast<DriveList&>(control).SetDrive(bound.drives[index]);
+            }
+            break;
+        case ControlKind::DirList: {
+            auto& list = static_cast<DirList&>(control);
+            const FolderListView::Entry* entry = bound.listView->EntryAt(bound.listView->SelectedIndex());
+            if (code == LBN_DBLCLK && entry != nullptr) {
+                form_.OpenFolder(list, entry->path);
+            } else if (code == LBN_SELCHANGE && list.Click) {
+                list.Click();
+            }
+            break;
+        }
+        case ControlKind::FileList:
+            if (code == LBN_SELCHANGE) {
+                auto& list = static_cast<FileList&>(control);
+                const FolderListView::Entry* entry = bound.listView->EntryAt(bound.listView->SelectedIndex());
+                list.SetFileName(entry != nullptr ? entry->text : std::string());
+                if (list.Click) list.Click();
             }
             break;
         default:
@@ -224,20 +341,60 @@ void MainWindow::OnCommand(int id, int code) {
     }
 }
 
-LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
+void MainWindow::OnMenuCommand(int id) {
+    MenuItem* item = menu_.ItemFor(id);
+    if (item == nullptr || !item->Enabled()) return;
+    CaptureFocusState();
+    if (item->Click) item->Click();
+}
+
+void MainWindow::OnListingLoaded(WPARAM tag, LPARAM lParam) {
+    std::unique_ptr<Listing> listing(TakeListing(lParam));
+    if (tag >= listViews_.size()) return;
+    FolderListView& view = *listViews_[tag];
+    if (!view.Loaded(*listing)) return;
+    // The selected file may have been chosen before its folder finished loading.
     for (const Bound& bound : bound_) {
-        if (bound.hwnd != control) continue;
-        Color back = bound.entry.backColor;
-        if (bound.entry.kind == ControlKind::OptionButton) {
-            back = static_cast<const OptionButton&>(*bound.entry.control).BackColor();
+        if (bound.listView == &view && bound.entry.kind == ControlKind::FileList) {
+            view.SelectName(static_cast<const FileList&>(*bound.entry.control).FileName());
         }
-        if (back == kToolkitColor) break;
-        SetTextColor(dc, ToColorRef(bound.entry.foreColor));
-        SetBkColor(dc, ToColorRef(back));
-        return reinterpret_cast<LRESULT>(BrushFor(back));
     }
-    return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::OnTextBoxMouseUp(HWND hwnd) {
+    Bound* bound = FindByHandle(hwnd);
+    if (bound == nullptr) return;
+    CaptureFocusState();
+    auto& box = static_cast<TextBox&>(*bound->entry.control);
+    if (box.MouseUp) box.MouseUp();
+}
+
+LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR self) {
+    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    // After the edit box has ended its own selection.
+    if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+        reinterpret_cast<MainWindow*>(self)->OnTextBoxMouseUp(hwnd);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, TextBoxProc, 1);
+    }
+    return result;
+}
+
+LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
+    const Bound* bound = FindByHandle(control);
+    if (bound != nullptr) {
+        Color back = bound->entry.backColor;
+        if (bound->entry.kind == ControlKind::OptionButton) {
+            back = static_cast<const OptionButton&>(*bound->entry.control).BackColor();
+        }
+        if (back != kToolkitColor) {
+            SetTextColor(dc, ToColorRef(bound->entry.foreColor));
+            SetBkColor(dc, ToColorRef(back));
+            return reinterpret_cast<LRESULT>(BrushFor(back));
+        }
+    }
+    return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
 HFONT MainWindow::FontFor(const FontSpec& wanted) {
@@ -289,7 +446,26 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (lParam != 0) OnCommand(LOWORD(wParam), HIWORD(wParam));
+            if (lParam == 0) {
+                OnMenuCommand(LOWORD(wParam));
+            } else if (Bound* bound = FindById(LOWORD(wParam))) {
+                OnControlCommand(*bound, HIWORD(wParam));
+            }
+            return 0;
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            measure->itemHeight = static_cast<UINT>(scale_.Pixels(195));
+            return TRUE;
+        }
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            const Bound* bound = FindByHandle(draw->hwndItem);
+            if (bound == nullptr || bound->listView == nullptr) return FALSE;
+            bound->listView->Draw(*draw);
+            return TRUE;
+        }
+        case kListingLoaded:
+            OnListingLoaded(wParam, lParam);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

@@ -2,12 +2,15 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/frm_xcopy.h"
 #include "app/window_layout.h"
 #include "win32/dpi.h"
+#include "win32/folder_list_view.h"
+#include "win32/main_menu.h"
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32 {
@@ -27,25 +30,38 @@ public:
     bool Create(HINSTANCE instance, int showCommand);
     HWND Handle() const { return hwnd_; }
     HWND ControlHandle(const Control& control) const;
+    const MainMenu& Menu() const { return menu_; }
+    // The folder or file list view showing a model list, for tests and diagnostics.
+    const FolderListView* ListView(const Control& list) const;
 
-    // Keyboard navigation between the controls; true when the message was used.
+    // Shortcut keys and keyboard navigation between the controls; true when used.
     bool PreTranslate(MSG& message);
 
 private:
     struct Bound {
         LayoutEntry entry;
         HWND hwnd;
+        FolderListView* listView = nullptr;  // folder and file lists
+        std::vector<std::string> drives;     // drive lists: the drive of each item
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
     HWND CreateControl(const LayoutEntry& entry);
     void Bind(Bound& bound);
+    void FillDrives(Bound& bound);
     void SyncControl(const Bound& bound);
-    void OnCommand(int id, int code);
+    void OnControlCommand(const Bound& bound, int code);
+    void OnMenuCommand(int id);
+    void OnListingLoaded(WPARAM tag, LPARAM listing);
+    void OnTextBoxMouseUp(HWND hwnd);
+    void CaptureFocusState();
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
-    const Bound* FindById(int id) const;
+    Bound* FindById(int id);
+    Bound* FindByHandle(HWND hwnd);
     HFONT FontFor(const FontSpec& wanted);
     HBRUSH BrushFor(Color color);
     void CentreOnScreen();
@@ -54,7 +70,9 @@ private:
     Win32Platform& platform_;
     HWND hwnd_ = nullptr;
     PixelScale scale_;
+    MainMenu menu_;
     std::vector<Bound> bound_;
+    std::vector<std::unique_ptr<FolderListView>> listViews_;
     std::map<std::string, HFONT> fonts_;
     std::map<Color, HBRUSH> brushes_;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored

@@ -1,5 +1,7 @@
 #include "win32/win32_platform.h"
 
+#include <shellapi.h>
+
 #include <string>
 
 #include "win32/input_box.h"
@@ -43,6 +45,32 @@ std::string Win32Platform::InputBox(const std::string& prompt, const std::string
 }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
+
+void Win32Platform::ShellOpen(const std::string& file, const std::string& directory) {
+    // The shell reports its own failures, if any; the program says nothing of its own.
+    ShellExecuteA(owner_, "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+}
+
+std::string Win32Platform::ReadableFolder(const std::string& path) {
+    // A bare drive ("D:") names that drive's current folder for this process.
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full) return {};
+    std::string folder(full, length);
+    if (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return {};
+    }
+    // Listing it proves it can be read; an empty drive root has nothing to list but is fine.
+    const std::string pattern = folder + (folder.back() == '\\' ? "*" : "\\*");
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? folder : std::string();
+    FindClose(find);
+    return folder;
+}
 
 std::string Win32Platform::CurrentDirectory() {
     const DWORD needed = GetCurrentDirectoryA(0, nullptr);

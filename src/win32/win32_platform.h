@@ -15,7 +15,9 @@ public:
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override;
     void Beep() override;
+    void ShellOpen(const std::string& file, const std::string& directory) override;
     std::string CurrentDirectory() override;
+    std::string ReadableFolder(const std::string& path) override;
     DateOrder ShortDateOrder() override;
 
 private:
