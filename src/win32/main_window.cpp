@@ -53,17 +53,11 @@ int CheckState(int value) {
     }
 }
 
-// "C:" with the volume label of a fixed drive, as the drive list shows it.
+// "c:", as the drive list has always named drives. No volume label: asking a network or
+// removable drive for it can take seconds, and the list is filled at start.
 std::string DriveCaption(const std::string& root) {
     std::string caption = root.substr(0, 2);
-    caption[0] = static_cast<char>(caption[0] - 'A' + 'a');
-    if (GetDriveTypeA(root.c_str()) != DRIVE_FIXED) return caption;
-    char label[MAX_PATH + 1] = {};
-    if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
-                              nullptr, 0) &&
-        label[0] != 0) {
-        caption += std::string(" [") + label + "]";
-    }
+    if (caption[0] >= 'A' && caption[0] <= 'Z') caption[0] = static_cast<char>(caption[0] - 'A' + 'a');
     return caption;
 }
 

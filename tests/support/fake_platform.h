@@ -1,66 +1,32 @@
 #pragma once
-// A scriptable Platform for tests: answers come from queues the test fills, and every
-// request is recorded with its arguments.
+// A Platform for tests of the core: dialogs answered from a script, and a file system
+// reduced to which folders can be read.
 
-#include <deque>
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "app/platform.h"
+#include "support/scripted_dialogs.h"
 
 namespace lorvane::testing {
 
-struct MessageRequest {
-    std::string text;
-    std::string title;
-    MsgButtons buttons;
-    MsgIcon icon;
-};
-
-struct InputRequest {
-    std::string prompt;
-    std::string title;
-    std::string proposed;
-};
-
-class FakePlatform : public Platform {
+class FakePlatform : public Platform, public ScriptedDialogs {
 public:
-    // Answers given in order; an empty queue answers the first button (OK or Yes) and,
-    // for the input box, the empty text (a cancel).
-    std::deque<MsgResult> messageAnswers;
-    std::deque<std::string> inputAnswers;
     std::string currentDirectory = "C:\\Travail";
     DateOrder dateOrder = DateOrder::DayMonthYear;
-
-    // Folders that cannot be read, and the current folder of each drive ("D:" -> "D:\\x").
+    // Folders that cannot be read, and the current folder of each drive ("D:" -> "D:\x").
     std::set<std::string> unreadableFolders;
     std::map<std::string, std::string> driveFolders;
 
-    std::vector<MessageRequest> messages;
-    std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
-    std::vector<InputRequest> inputs;
-    int beeps = 0;
-
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                         MsgIcon icon) override {
-        messages.push_back({text, title, buttons, icon});
-        if (messageAnswers.empty()) return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
-        const MsgResult answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
+                     MsgIcon icon) override {
+        return Message(text, title, buttons, icon);
     }
-
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override {
-        inputs.push_back({prompt, title, proposed});
-        if (inputAnswers.empty()) return {};
-        std::string answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return Input(prompt, title, proposed);
     }
-
     void Beep() override { ++beeps; }
     void ShellOpen(const std::string& file, const std::string& directory) override {
         shellOpens.emplace_back(file, directory);

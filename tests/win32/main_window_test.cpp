@@ -2,67 +2,336 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/frm_xcopy.h"
-#include "support/fake_platform.h"
+#include "ui_support.h"
+#include "win32/input_box.h"
 #include "win32/main_window.h"
 
 namespace lorvane::win32 {
 namespace {
 
-std::string TextOf(HWND hwnd) {
-    char text[1024] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
+using namespace testing;
+
+// A small folder tree made the process's current folder, for as long as it lives.
+struct StartFolder {
+    StartFolder() {
+        tree.Folder("a b");
+        tree.File("a b\\dedans.txt");
+        tree.Folder("R&D");
+        tree.Folder("Été");
+        tree.File("x.txt");
+        tree.File("y z.txt");
+        char previous[MAX_PATH] = {};
+        GetCurrentDirectoryA(sizeof previous, previous);
+        previousFolder = previous;
+        SetCurrentDirectoryA(tree.Root().c_str());
+    }
+    ~StartFolder() { SetCurrentDirectoryA(previousFolder.c_str()); }
+    TempTree tree;
+    std::string previousFolder;
+};
+
+// The real window, started in a temporary folder tree, with the test answering dialogs.
+class MainWindowTest : public ::testing::Test {
+protected:
+
+    void SetUp() override {
+        ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
+        ASSERT_TRUE(ListsLoaded());
+    }
+
+    bool ListsLoaded() {
+        return PumpUntil(window, [this] {
+            for (const Control* list : {static_cast<Control*>(&form.Dir1), static_cast<Control*>(&form.File1),
+                                        static_cast<Control*>(&form.Dir2), static_cast<Control*>(&form.File2)}) {
+                if (window.ListView(*list)->Loading()) return false;
+            }
+            return true;
+        });
+    }
+
+    HWND Hwnd(const Control& control) const { return window.ControlHandle(control); }
+    std::string Shown(const Control& control) const { return TextOf(Hwnd(control)); }
+    bool Ticked(const Control& control) const {
+        return SendMessageA(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    void Click(const Control& control) {
+        SendMessageA(Hwnd(control), BM_CLICK, 0, 0);
+        PumpPending(window);
+    }
+    std::vector<std::string> Entries(const Control& list) const {
+        std::vector<std::string> texts;
+        const FolderListView* view = window.ListView(list);
+        for (int i = 0; i < view->Count(); ++i) texts.push_back(view->EntryAt(i)->text);
+        return texts;
+    }
+    int IndexOf(const Control& list, const std::string& text) const {
+        const auto texts = Entries(list);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (texts[i] == text) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    void Menu(const MenuItem& item) {
+        SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(window, item)), 0);
+        PumpPending(window);
+    }
+    // "C:" as the drive root, so that the expected lines read as the user sees them.
+    std::string Root() const { return tree.Root().substr(0, 3); }
+
+    StartFolder start;
+    const TempTree& tree = start.tree;
+    UiPlatform platform;
+    FrmXcopy form{platform};
+    MainWindow window{form, platform};
+};
+
+TEST_F(MainWindowTest, StartsInItsFolderWithTheDefaultSwitches) {
+    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS)");
+    const std::string part = Root() + ". ";
+    EXPECT_EQ(Shown(form.TxtCmd[0]), part);
+    EXPECT_EQ(Shown(form.TxtCmd[1]), part);
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
+    for (int i = 0; i < kSwitchCount; ++i) {
+        EXPECT_EQ(Ticked(form.Check1[static_cast<std::size_t>(i)]),
+                  kSwitchTable[static_cast<std::size_t>(i)].tickedAtStart)
+            << i;
+        EXPECT_EQ(Shown(form.Label3[static_cast<std::size_t>(i)]),
+                  kSwitchTable[static_cast<std::size_t>(i)].description);
+    }
+    EXPECT_TRUE(Ticked(form.Option1[0]) && Ticked(form.Option2[0]));
+    EXPECT_FALSE(Ticked(form.Option1[1]) || Ticked(form.Option1[2]) || Ticked(form.Option2[1]));
+    EXPECT_EQ(GetFocus(), Hwnd(form.ChkSource));
+    EXPECT_TRUE(MenuEnabled(window, form.MnuColler));
+    EXPECT_FALSE(MenuChecked(window, form.mnu_s_activite));
+    EXPECT_EQ(form.Dir1.Path(), tree.Root());
+
+    const auto folders = Entries(form.Dir1);
+    ASSERT_GE(folders.size(), 4u);
+    EXPECT_EQ(folders.front(), Root());
+    EXPECT_EQ(std::vector<std::string>(folders.end() - 3, folders.end()),
+              (std::vector<std::string>{"a b", "R&D", "Été"}));
+    EXPECT_EQ(Entries(form.File2), (std::vector<std::string>{"x.txt", "y z.txt"}));
+}
+
+TEST_F(MainWindowTest, ControlsStandWhereTheTwipsPutThemAndStayOnResize) {
+    const PixelScale scale(ScreenDpi());
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, scale.Pixels(10425));
+    EXPECT_EQ(client.bottom, scale.Pixels(7785));
+
+    auto placeOf = [&](const Control& control) {
+        RECT rect{};
+        GetWindowRect(Hwnd(control), &rect);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    const RECT lastSwitch = placeOf(form.Check1[19]);
+    EXPECT_EQ(lastSwitch.left, scale.Pixels(5760 + 120));
+    EXPECT_EQ(lastSwitch.top, scale.Pixels(4800));
+    const RECT dateLabel = placeOf(form.Label3[2]);
+    EXPECT_EQ(dateLabel.right - dateLabel.left, scale.Pixels(4005) - scale.Pixels(0));
+    const RECT go = placeOf(form.Command1);
+    EXPECT_EQ(go.left, scale.Pixels(9240));
+    EXPECT_EQ(go.top, scale.Pixels(5160 + 1680));
+
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
+    PumpPending(window);
+    const RECT after = placeOf(form.Check1[19]);
+    EXPECT_EQ(after.left, lastSwitch.left);
+    EXPECT_EQ(after.top, lastSwitch.top);
+}
+
+TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder) {
+    std::vector<const Control*> expected = {&form.ChkSource, &form.Drive1, &form.Dir1, &form.File1,
+                                            &form.File2,     &form.Dir2,   &form.Drive2, &form.ChkDestination,
+                                            &form.Option1[0], &form.Option2[0]};
+    for (const CheckBox& box : form.Check1) expected.push_back(&box);
+    for (int i = 0; i < 3; ++i) expected.push_back(&form.TxtCmd[static_cast<std::size_t>(i)]);
+    expected.push_back(&form.Command1);
+    expected.push_back(&form.ChkSource);  // round again, past the full line box
+
+    HWND at = Hwnd(form.ChkSource);
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        at = GetNextDlgTabItem(window.Handle(), at, FALSE);
+        EXPECT_EQ(at, Hwnd(*expected[i])) << "stop " << i;
+    }
+}
+
+TEST_F(MainWindowTest, LevelButtonsAndTheCurrentFolderBox) {
+    Click(form.Option1[1]);
+    EXPECT_EQ(Shown(form.TxtCmd[0]), tree.Root() + "\\*.* ");
+    EXPECT_TRUE(Ticked(form.Option1[1]));
+    EXPECT_FALSE(Ticked(form.Option1[0]));
+    EXPECT_EQ(form.Option1[1].BackColor(), kBlue);
+
+    Click(form.ChkSource);
+    EXPECT_EQ(Shown(form.TxtCmd[0]), ". ");
+    for (const Control* control : {static_cast<Control*>(&form.Drive1), static_cast<Control*>(&form.Dir1),
+                                   static_cast<Control*>(&form.File1), static_cast<Control*>(&form.Option1[2])}) {
+        EXPECT_FALSE(IsWindowEnabled(Hwnd(*control)));
+    }
+    Click(form.ChkSource);
+    EXPECT_TRUE(IsWindowEnabled(Hwnd(form.Dir1)));
+    EXPECT_EQ(Shown(form.TxtCmd[0]), tree.Root() + "\\*.* ");
+    EXPECT_EQ(Shown(form.TxtCmd[1]), Root() + ". ");  // the other side untouched
+}
+
+TEST_F(MainWindowTest, OpeningAFolderAndClickingAFile) {
+    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, "a b"));
+    ASSERT_TRUE(ListsLoaded());
+    EXPECT_EQ(form.Dir1.Path(), tree.Path("a b"));
+    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b") + "\\*.*\" ");
+    EXPECT_EQ(Entries(form.File1), std::vector<std::string>{"dedans.txt"});
+    EXPECT_TRUE(Ticked(form.Option1[1]));
+
+    ClickListItem(Hwnd(form.File1), 0);
+    EXPECT_TRUE(Ticked(form.Option1[2]));
+    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b\\dedans.txt") + "\" ");
+
+    // A single click in the folder list chooses the open folder, not the entry clicked.
+    ClickListItem(Hwnd(form.Dir1), 0);
+    EXPECT_EQ(form.Dir1.Path(), tree.Path("a b"));
+    EXPECT_TRUE(Ticked(form.Option1[1]));
+    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b") + "\\*.*\" ");
+
+    ClickListItem(Hwnd(form.File2), IndexOf(form.File2, "y z.txt"));
+    EXPECT_EQ(Shown(form.TxtCmd[1]), "\"" + tree.Path("y z.txt") + "\" ");
+}
+
+TEST_F(MainWindowTest, AFolderGoneMeanwhileKeepsTheListingAndSaysSo) {
+    const int entries = static_cast<int>(Entries(form.Dir1).size());
+    ASSERT_TRUE(RemoveDirectoryA(tree.Path("R&D").c_str()));
+    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, "R&D"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : dossier inaccessible");
+    EXPECT_EQ(form.Dir1.Path(), tree.Root());
+    EXPECT_EQ(static_cast<int>(Entries(form.Dir1).size()), entries);
+}
+
+TEST_F(MainWindowTest, ChoosingADriveAndADriveThatCannotBeRead) {
+    HWND drives = Hwnd(form.Drive1);
+    const int count = static_cast<int>(SendMessageA(drives, CB_GETCOUNT, 0, 0));
+    ASSERT_GE(count, 2);  // Wine gives C: and Z: at least
+    const std::string start = form.Drive1.Drive();
+    SetFocus(drives);
+    // The last drive differs from the first, where the temporary tree lies.
+    SendMessageA(drives, WM_KEYDOWN, VK_END, 0);
+    PumpPending(window);
+    ASSERT_TRUE(ListsLoaded());
+    const std::string chosen = form.Drive1.Drive();
+    ASSERT_NE(chosen, start);
+    EXPECT_EQ(form.Dir1.Path().substr(0, 2), chosen);
+    EXPECT_EQ(Shown(form.TxtCmd[0]), form.Dir1.Path().substr(0, 3) + ". ");
+    EXPECT_TRUE(Ticked(form.Option1[0]));
+
+    platform.unreadable.insert(start);
+    SendMessageA(drives, WM_KEYDOWN, VK_HOME, 0);
+    PumpPending(window);
+    EXPECT_EQ(form.Drive1.Drive(), chosen);  // back where the lists are
+    char shown[64] = {};
+    GetWindowTextA(drives, shown, sizeof shown);
+    const std::string lower = {static_cast<char>(chosen[0] - 'A' + 'a'), ':'};
+    EXPECT_EQ(std::string(shown).substr(0, 2), lower);
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Shown(form.TxtCmd[0]), form.Dir1.Path().substr(0, 3) + ". ");
+}
+
+TEST_F(MainWindowTest, TypingAndMouseSelectionInTheCommandBoxes) {
+    HWND destination = Hwnd(form.TxtCmd[1]);
+    SetFocus(destination);
+    SendMessageA(destination, EM_SETSEL, 0, -1);
+    TypeText(destination, "D:\\ ");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  D:\\  /S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");
+
+    HWND full = Hwnd(form.TxtCmd[3]);
+    DragSelect(full, 0, 5);
+    PumpPending(window);
+    EXPECT_EQ(form.TxtCmd[3].SelText(), "XCOPY");
+    EXPECT_TRUE(MenuEnabled(window, form.MnuCouper));
+    EXPECT_TRUE(MenuEnabled(window, form.MnuCopier));
+
+    ClickAt(full, 2, 4);  // a click leaves no selection
+    EXPECT_FALSE(MenuEnabled(window, form.MnuCouper));
+    EXPECT_FALSE(MenuEnabled(window, form.MnuCopier));
+    SendMessageA(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
+    PumpPending(window);
+    EXPECT_FALSE(MenuEnabled(window, form.MnuCopier));
+    EXPECT_TRUE(MenuEnabled(window, form.MnuColler));
+}
+
+TEST_F(MainWindowTest, RecordingByMenuAndByShortcutInAnEditBox) {
+    Menu(form.mnu_s_activite);
+    EXPECT_TRUE(MenuChecked(window, form.mnu_s_activite));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : enregistrement de l'activit\xE9");
+
+    SetFocus(Hwnd(form.TxtCmd[0]));
+    PressCtrlKey(window, 'T');
+    EXPECT_FALSE(MenuChecked(window, form.mnu_s_activite));
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // the key did not reach the box
+}
+
+TEST_F(MainWindowTest, ConflictQuestionInARealMessageBox) {
+    Menu(form.mnu_s_activite);
+    platform.realMessageBoxes = true;
+    DialogAnswerer answer("Enregistrement d'activit\xE9 : incompatibilit\xE9",
+                          [](HWND box) { PostMessageA(box, WM_COMMAND, IDNO, 0); });
+    Click(form.Check1[3]);
+    EXPECT_TRUE(answer.Answered());
+    EXPECT_NE(answer.SeenText().find("( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )"),
+              std::string::npos);
+    EXPECT_FALSE(Ticked(form.Check1[3]));  // No: the switch goes
+    EXPECT_TRUE(MenuChecked(window, form.mnu_s_activite));
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y ");
+}
+
+// An answer typed in the order of the user's regional settings.
+std::string LocalDate(int day, int month, int year) {
+    char order[4] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, sizeof order);
+    char text[32];
+    if (order[0] == '0') {
+        std::snprintf(text, sizeof text, "%d/%d/%d", month, day, year);
+    } else if (order[0] == '2') {
+        std::snprintf(text, sizeof text, "%d/%d/%d", year, month, day);
+    } else {
+        std::snprintf(text, sizeof text, "%d/%d/%d", day, month, year);
+    }
     return text;
 }
 
-// The real window over the fake platform: dialogs answered by the test.
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
+TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
+    platform.realInputBox = true;
+    {
+        const std::string typed = LocalDate(25, 12, 2003);
+        DialogAnswerer answer("Entrez une date", [typed](HWND box) {
+            SendDlgItemMessageA(box, kInputBoxEditId, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        Click(form.Check1[2]);
+        EXPECT_TRUE(answer.Answered());
+        EXPECT_NE(answer.SeenText().find("Vous avez coch\xE9 le choix \xAB" "DATE\xBB"), std::string::npos);
     }
-    void TearDown() override {
-        if (IsWindow(window.Handle())) DestroyWindow(window.Handle());
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "/D:25/12/2003  /S /E /C /H /Y ");
+
+    Click(form.Check1[2]);
+    {
+        DialogAnswerer answer("Entrez une date", [](HWND box) { PostMessageA(box, WM_COMMAND, IDCANCEL, 0); });
+        Click(form.Check1[2]);
+        EXPECT_TRUE(answer.Answered());
     }
-    testing::FakePlatform fake = [] {
-        testing::FakePlatform platform;
-        platform.currentDirectory = "C:\\Mes dossiers";
-        return platform;
-    }();
-    Win32Platform realPlatform;
-    FrmXcopy form{fake};
-    MainWindow window{form, realPlatform};
-};
-
-TEST_F(MainWindowTest, ShowsTheCaptionAndTheFirstCommandLine) {
-    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS)");
-    EXPECT_EQ(TextOf(window.ControlHandle(form.TxtCmd[0])), "C:\\. ");
-    EXPECT_EQ(TextOf(window.ControlHandle(form.TxtCmd[2])), "/S /E /C /H /Y ");
-    EXPECT_EQ(TextOf(window.ControlHandle(form.TxtCmd[3])), "XCOPY C:\\.  C:\\.  /S /E /C /H /Y ");
-    EXPECT_EQ(GetFocus(), window.ControlHandle(form.ChkSource));
-}
-
-TEST_F(MainWindowTest, ClickingARealTickBoxRebuildsTheLine) {
-    HWND slashA = window.ControlHandle(form.Check1[0]);
-    SendMessageA(slashA, BM_CLICK, 0, 0);
-    EXPECT_EQ(SendMessageA(slashA, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(TextOf(window.ControlHandle(form.TxtCmd[2])), "/A /S /E /C /H /Y ");
-    SendMessageA(slashA, BM_CLICK, 0, 0);
-    EXPECT_EQ(form.Check1[0].Value(), 0);
-    EXPECT_EQ(TextOf(window.ControlHandle(form.TxtCmd[3])), "XCOPY C:\\.  C:\\.  /S /E /C /H /Y ");
-}
-
-TEST_F(MainWindowTest, TypingInAPartBoxRecomposesTheFullLine) {
-    HWND source = window.ControlHandle(form.TxtCmd[0]);
-    SetFocus(source);
-    SendMessageA(source, EM_SETSEL, 0, -1);
-    for (char c : std::string("A:\\x ")) SendMessageA(source, WM_CHAR, static_cast<WPARAM>(c), 1);
-    EXPECT_EQ(form.TxtCmd[0].Text(), "A:\\x ");
-    EXPECT_EQ(TextOf(window.ControlHandle(form.TxtCmd[3])), "XCOPY A:\\x  C:\\.  /S /E /C /H /Y ");
+    EXPECT_TRUE(Ticked(form.Check1[2]));
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "/D  /S /E /C /H /Y ");
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#pragma once
+// Dialog answers for tests: given in order from queues the test fills; every request is
+// recorded with its arguments. An empty queue answers the first button (OK or Yes) and,
+// for the input box, the empty text (a cancel).
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/platform.h"
+
+namespace lorvane::testing {
+
+struct MessageRequest {
+    std::string text;
+    std::string title;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+struct InputRequest {
+    std::string prompt;
+    std::string title;
+    std::string proposed;
+};
+
+struct ScriptedDialogs {
+    std::deque<MsgResult> messageAnswers;
+    std::deque<std::string> inputAnswers;
+
+    std::vector<MessageRequest> messages;
+    std::vector<InputRequest> inputs;
+    std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
+    int beeps = 0;
+
+    MsgResult Message(const std::string& text, const std::string& title, MsgButtons buttons,
+                      MsgIcon icon) {
+        messages.push_back({text, title, buttons, icon});
+        if (messageAnswers.empty()) return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
+        const MsgResult answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+
+    std::string Input(const std::string& prompt, const std::string& title,
+                      const std::string& proposed) {
+        inputs.push_back({prompt, title, proposed});
+        if (inputAnswers.empty()) return {};
+        std::string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace lorvane::testing

@@ -1,0 +1,90 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui_support.h"
+#include "win32/win32_platform.h"
+
+namespace lorvane::win32 {
+namespace {
+
+using namespace testing;
+
+// lorvane.exe of the same build, found from this test program's own place.
+std::string ProgramPath() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    std::string path = self;
+    for (int up = 0; up < 3; ++up) path = path.substr(0, path.find_last_of('\\'));
+    return path + "\\src\\win32\\lorvane.exe";
+}
+
+// Waits for a top-level window of that caption belonging to the process.
+HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < deadline) {
+        HWND found = nullptr;
+        while ((found = FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == processId && IsWindowVisible(found)) return found;
+        }
+        Sleep(50);  // another process's window: nothing of ours to wait on
+    }
+    return nullptr;
+}
+
+TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
+    TempTree folder;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string command = "\"" + ProgramPath() + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.Root().c_str(), &startup, &process))
+        << ProgramPath();
+    HWND window = WaitForWindow(process.dwProcessId, "Lorvane (MS-DOS)", 20000);
+    ASSERT_NE(window, nullptr);
+
+    const std::string part = folder.Root().substr(0, 3) + ". ";
+    EXPECT_EQ(TextOf(GetDlgItem(window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
+    for (int index : {4, 5, 7, 12, 17}) {
+        EXPECT_EQ(SendMessageA(GetDlgItem(window, 400 + index), BM_GETCHECK, 0, 0), BST_CHECKED) << index;
+    }
+    EXPECT_EQ(SendMessageA(GetDlgItem(window, 400), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+TEST(Win32Platform, ShellOpensABatchFileWithoutWaitingForIt) {
+    TempTree folder;
+    folder.File("essai.bat", "@echo ouvert> marque.txt\r\n");
+    Win32Platform platform;
+    platform.ShellOpen("essai.bat", folder.Root());
+    const std::string marker = folder.Path("marque.txt");
+    const ULONGLONG deadline = GetTickCount64() + 20000;
+    while (GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount64() < deadline) {
+        Sleep(50);  // the command interpreter runs in its own process
+    }
+    EXPECT_NE(GetFileAttributesA(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Win32Platform, ReadableFolderResolvesAndRefuses) {
+    TempTree folder;
+    folder.Folder("sous");
+    Win32Platform platform;
+    EXPECT_EQ(platform.ReadableFolder(folder.Path("sous") + "\\"), folder.Path("sous"));
+    EXPECT_EQ(platform.ReadableFolder(folder.Path("absent")), "");
+    folder.File("fichier.txt");
+    EXPECT_EQ(platform.ReadableFolder(folder.Path("fichier.txt")), "");
+    const std::string root = folder.Root().substr(0, 3);
+    EXPECT_EQ(platform.ReadableFolder(root), root);
+}
+
+}  // namespace
+}  // namespace lorvane::win32

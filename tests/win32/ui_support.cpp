@@ -1,0 +1,214 @@
+#include "ui_support.h"
+
+#include <cstdio>
+
+namespace lorvane::win32::testing {
+
+MsgResult UiPlatform::MsgBox(const std::string& text, const std::string& title,
+                             MsgButtons buttons, MsgIcon icon) {
+    if (realMessageBoxes) {
+        messages.push_back({text, title, buttons, icon});
+        return Win32Platform::MsgBox(text, title, buttons, icon);
+    }
+    return Message(text, title, buttons, icon);
+}
+
+std::string UiPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& proposed) {
+    if (realInputBox) {
+        inputs.push_back({prompt, title, proposed});
+        return Win32Platform::InputBox(prompt, title, proposed);
+    }
+    return Input(prompt, title, proposed);
+}
+
+std::string UiPlatform::ReadableFolder(const std::string& path) {
+    if (unreadable.count(path) != 0) return {};
+    std::string folder = Win32Platform::ReadableFolder(path);
+    return unreadable.count(folder) != 0 ? std::string() : folder;
+}
+
+TempTree::TempTree() {
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    std::string base = length > 0 && length < sizeof temp ? std::string(temp, length) : "C:\\";
+    if (base.back() != '\\') base += '\\';
+    static int counter = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "lorvane-ui-%lu-%d", GetCurrentProcessId(), ++counter);
+    root_ = base + name;
+    CreateDirectoryA(root_.c_str(), nullptr);
+}
+
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+TempTree::~TempTree() { RemoveTree(root_); }
+
+void TempTree::Folder(const std::string& relative) const { CreateDirectoryA(Path(relative).c_str(), nullptr); }
+
+void TempTree::File(const std::string& relative, const std::string& content) const {
+    HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void PumpPending(MainWindow& window) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (window.Handle() != nullptr && window.PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        PumpPending(window);
+        if (done()) return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+    }
+}
+
+DialogAnswerer::DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer)
+    : thread_([this, title = std::move(title), answer = std::move(answer)] {
+          const ULONGLONG deadline = GetTickCount64() + 10000;
+          while (!stop_ && GetTickCount64() < deadline) {
+              HWND dialog = FindWindowA("#32770", title.c_str());
+              if (dialog != nullptr && IsWindowVisible(dialog)) {
+                  seenText_ = DialogText(dialog);
+                  answer(dialog);
+                  answered_ = true;
+                  return;
+              }
+              Sleep(20);  // polling another thread's window: there is no message to wait on
+          }
+      }) {}
+
+DialogAnswerer::~DialogAnswerer() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::string TextOf(HWND hwnd) {
+    // WM_GETTEXT, not GetWindowText, so that another process's edit boxes answer too.
+    char text[2048] = {};
+    SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string DialogText(HWND dialog) {
+    std::string all;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[32] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") != 0) continue;
+        const std::string text = TextOf(child);
+        if (text.empty()) continue;
+        if (!all.empty()) all += '\n';
+        all += text;
+    }
+    return all;
+}
+
+namespace {
+
+POINT ItemCentre(HWND list, int index) {
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+}
+
+}  // namespace
+
+void ClickAt(HWND hwnd, int x, int y) {
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void ClickListItem(HWND list, int index) {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const POINT at = ItemCentre(list, index);
+    ClickAt(list, at.x, at.y);
+}
+
+void DoubleClickListItem(HWND list, int index) {
+    ClickListItem(list, index);
+    const POINT at = ItemCentre(list, index);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+void DragSelect(HWND edit, int from, int to) {
+    SetFocus(edit);
+    const LRESULT start = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(from), 0);
+    const LRESULT end = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(to), 0);
+    const int y = HIWORD(start) + 4;
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(LOWORD(start), y));
+    SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(end), y));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
+}
+
+void PressCtrlKey(MainWindow& window, char key) {
+    // The key goes through the message queue, where the window's shortcut handling sees it.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    HWND target = GetFocus() != nullptr ? GetFocus() : window.Handle();
+    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+    PumpPending(window);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+void TypeText(HWND edit, const std::string& text) {
+    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+int MenuId(const MainWindow& window, const MenuItem& item) {
+    for (int id = 700; id < 720; ++id) {
+        if (window.Menu().ItemFor(id) == &item) return id;
+    }
+    return 0;
+}
+
+bool MenuChecked(const MainWindow& window, const MenuItem& item) {
+    return (GetMenuState(window.Menu().Handle(), static_cast<UINT>(MenuId(window, item)), MF_BYCOMMAND) &
+            MF_CHECKED) != 0;
+}
+
+bool MenuEnabled(const MainWindow& window, const MenuItem& item) {
+    return (GetMenuState(window.Menu().Handle(), static_cast<UINT>(MenuId(window, item)), MF_BYCOMMAND) &
+            (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+}  // namespace lorvane::win32::testing

@@ -1,0 +1,92 @@
+#pragma once
+// Helpers for driving the real window under Wine: a platform whose dialogs a test
+// answers, a temporary folder tree, message pumping with a time-out, and mouse and
+// keyboard input sent as real window messages.
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/scripted_dialogs.h"
+#include "win32/main_window.h"
+#include "win32/win32_platform.h"
+
+namespace lorvane::win32::testing {
+
+// The real platform, with its dialogs, beep and shell answered by the script unless a
+// test asks for the real ones; folders named in `unreadable` cannot be read.
+class UiPlatform : public Win32Platform, public lorvane::testing::ScriptedDialogs {
+public:
+    bool realMessageBoxes = false;
+    bool realInputBox = false;
+    std::set<std::string> unreadable;
+
+    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                     MsgIcon icon) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& proposed) override;
+    void Beep() override { ++beeps; }
+    void ShellOpen(const std::string& file, const std::string& directory) override {
+        shellOpens.emplace_back(file, directory);
+    }
+    std::string ReadableFolder(const std::string& path) override;
+};
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class TempTree {
+public:
+    TempTree();
+    ~TempTree();
+    const std::string& Root() const { return root_; }
+    std::string Path(const std::string& relative) const { return root_ + "\\" + relative; }
+    void Folder(const std::string& relative) const;
+    void File(const std::string& relative, const std::string& content = "x") const;
+
+private:
+    std::string root_;
+};
+
+// Pumps the thread's messages through the window's keyboard handling until `done` holds
+// or the time-out passes; false on time-out.
+bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs = 10000);
+void PumpPending(MainWindow& window);
+
+// Waits on another thread for a dialog with that title, then runs `answer` on it (from
+// that thread). The dialog's own modal loop keeps the test's thread busy meanwhile.
+class DialogAnswerer {
+public:
+    DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer);
+    ~DialogAnswerer();
+    bool Answered() const { return answered_; }
+    const std::string& SeenText() const { return seenText_; }
+
+private:
+    std::atomic<bool> answered_{false};
+    std::atomic<bool> stop_{false};
+    std::string seenText_;
+    std::thread thread_;
+};
+
+std::string TextOf(HWND hwnd);
+// All texts of the static controls of a dialog, joined by line feeds.
+std::string DialogText(HWND dialog);
+
+void ClickListItem(HWND list, int index);
+void DoubleClickListItem(HWND list, int index);
+// Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
+void DragSelect(HWND edit, int from, int to);
+void ClickAt(HWND hwnd, int x, int y);
+// Ctrl + key pressed while the focused control has the keyboard, as a user would type it.
+void PressCtrlKey(MainWindow& window, char key);
+void TypeText(HWND edit, const std::string& text);
+
+bool MenuChecked(const MainWindow& window, const MenuItem& item);
+bool MenuEnabled(const MainWindow& window, const MenuItem& item);
+int MenuId(const MainWindow& window, const MenuItem& item);
+
+}  // namespace lorvane::win32::testing
