@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <thread>
 
 namespace lorvane::win32 {
 
@@ -59,14 +58,37 @@ std::string WithSeparator(const std::string& folder) {
     return folder + "\\";
 }
 
+namespace {
+
+struct ListingJob {
+    HWND receiver;
+    UINT message;
+    WPARAM tag;
+    std::string folder;
+    ListingKind kind;
+    int generation;
+};
+
+DWORD WINAPI RunListingJob(void* parameter) {
+    std::unique_ptr<ListingJob> job(static_cast<ListingJob*>(parameter));
+    ReadFolder(job->receiver, job->message, job->tag, job->folder, job->kind, job->generation);
+    return 0;
+}
+
+}  // namespace
+
 void StartListing(HWND receiver, UINT message, WPARAM tag, const std::string& folder,
                   ListingKind kind, int generation) {
-    try {
-        std::thread(ReadFolder, receiver, message, tag, folder, kind, generation).detach();
-    } catch (const std::system_error&) {
+    auto job = std::make_unique<ListingJob>(ListingJob{receiver, message, tag, folder, kind, generation});
+    // A thread of the system's own: detached std::threads were seen never to start under Wine.
+    HANDLE thread = CreateThread(nullptr, 0, RunListingJob, job.get(), 0, nullptr);
+    if (thread == nullptr) {
         // No thread to be had: read it here rather than show nothing.
         ReadFolder(receiver, message, tag, folder, kind, generation);
+        return;
     }
+    job.release();  // the thread owns it now
+    CloseHandle(thread);
 }
 
 Listing* TakeListing(LPARAM lParam) { return reinterpret_cast<Listing*>(lParam); }

@@ -112,8 +112,10 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     form_.Form_Load();
 
     CentreOnScreen();
+    focusBeforeDeactivation_ = ControlHandle(form_.ChkSource);
     ShowWindow(hwnd_, showCommand);
-    if (HWND first = ControlHandle(form_.ChkSource)) SetFocus(first);
+    SetForegroundWindow(hwnd_);  // refused at times by the system; the activation below then
+    SetFocus(focusBeforeDeactivation_);
     UpdateWindow(hwnd_);
     return true;
 }
@@ -465,6 +467,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
             return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        case WM_ACTIVATE:
+            // As a dialog does: the focus leaves with the window and comes back to where it was.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+            } else if (focusBeforeDeactivation_ != nullptr) {
+                SetFocus(focusBeforeDeactivation_);
+            }
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -75,6 +75,7 @@ private:
     std::vector<std::unique_ptr<FolderListView>> listViews_;
     std::map<std::string, HFONT> fonts_;
     std::map<Color, HBRUSH> brushes_;
+    HWND focusBeforeDeactivation_ = nullptr;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored
 };
 

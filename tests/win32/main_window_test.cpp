@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,10 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
-        ASSERT_TRUE(ListsLoaded());
+        ASSERT_TRUE(ListsLoaded()) << "still loading:" << (window.ListView(form.Dir1)->Loading() ? " Dir1" : "")
+                                   << (window.ListView(form.File1)->Loading() ? " File1" : "")
+                                   << (window.ListView(form.Dir2)->Loading() ? " Dir2" : "")
+                                   << (window.ListView(form.File2)->Loading() ? " File2" : "");
     }
 
     bool ListsLoaded() {
@@ -106,7 +110,8 @@ TEST_F(MainWindowTest, StartsInItsFolderWithTheDefaultSwitches) {
     }
     EXPECT_TRUE(Ticked(form.Option1[0]) && Ticked(form.Option2[0]));
     EXPECT_FALSE(Ticked(form.Option1[1]) || Ticked(form.Option1[2]) || Ticked(form.Option2[1]));
-    EXPECT_EQ(GetFocus(), Hwnd(form.ChkSource));
+    // Activation may come a moment after the window shows, from the display server.
+    EXPECT_TRUE(PumpUntil(window, [this] { return GetFocus() == Hwnd(form.ChkSource); }, 3000));
     EXPECT_TRUE(MenuEnabled(window, form.MnuColler));
     EXPECT_FALSE(MenuChecked(window, form.mnu_s_activite));
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
@@ -125,6 +130,12 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTwipsPutThemAndStayOnResize) {
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, scale.Pixels(10425));
     EXPECT_EQ(client.bottom, scale.Pixels(7785));
+
+    RECT frame{}, work{};
+    GetWindowRect(window.Handle(), &frame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
+    EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
 
     auto placeOf = [&](const Control& control) {
         RECT rect{};
@@ -164,44 +175,105 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder) {
     }
 }
 
-TEST_F(MainWindowTest, LevelButtonsAndTheCurrentFolderBox) {
-    Click(form.Option1[1]);
-    EXPECT_EQ(Shown(form.TxtCmd[0]), tree.Root() + "\\*.* ");
-    EXPECT_TRUE(Ticked(form.Option1[1]));
-    EXPECT_FALSE(Ticked(form.Option1[0]));
-    EXPECT_EQ(form.Option1[1].BackColor(), kBlue);
+// The controls of one side and the part box they feed; both sides run the same tests.
+struct SideUnderTest {
+    const char* name;
+    CheckBox& current;
+    OptionGroup& level;
+    DriveList& drive;
+    DirList& dir;
+    FileList& file;
+    TextBox& part;
+    TextBox& otherPart;
+};
 
-    Click(form.ChkSource);
-    EXPECT_EQ(Shown(form.TxtCmd[0]), ". ");
-    for (const Control* control : {static_cast<Control*>(&form.Drive1), static_cast<Control*>(&form.Dir1),
-                                   static_cast<Control*>(&form.File1), static_cast<Control*>(&form.Option1[2])}) {
+class BothSidesTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+protected:
+    SideUnderTest Side() {
+        if (GetParam() == 0) {
+            return {"source", form.ChkSource, form.Option1, form.Drive1, form.Dir1, form.File1,
+                    form.TxtCmd[0], form.TxtCmd[1]};
+        }
+        return {"destination", form.ChkDestination, form.Option2, form.Drive2, form.Dir2, form.File2,
+                form.TxtCmd[1], form.TxtCmd[0]};
+    }
+};
+
+TEST_P(BothSidesTest, LevelButtonsAndTheCurrentFolderBox) {
+    const SideUnderTest side = Side();
+    Click(side.level[1]);
+    EXPECT_EQ(Shown(side.part), tree.Root() + "\\*.* ");
+    EXPECT_TRUE(Ticked(side.level[1]));
+    EXPECT_FALSE(Ticked(side.level[0]));
+    EXPECT_EQ(side.level[1].BackColor(), kBlue);
+    EXPECT_EQ(side.level[2].BackColor(), kButtonFace);
+
+    Click(side.current);
+    EXPECT_EQ(Shown(side.part), ". ");
+    for (const Control* control : {static_cast<Control*>(&side.drive), static_cast<Control*>(&side.dir),
+                                   static_cast<Control*>(&side.file), static_cast<Control*>(&side.level[2])}) {
         EXPECT_FALSE(IsWindowEnabled(Hwnd(*control)));
     }
-    Click(form.ChkSource);
-    EXPECT_TRUE(IsWindowEnabled(Hwnd(form.Dir1)));
-    EXPECT_EQ(Shown(form.TxtCmd[0]), tree.Root() + "\\*.* ");
-    EXPECT_EQ(Shown(form.TxtCmd[1]), Root() + ". ");  // the other side untouched
+    Click(side.current);
+    EXPECT_TRUE(IsWindowEnabled(Hwnd(side.dir)));
+    EXPECT_EQ(Shown(side.part), tree.Root() + "\\*.* ");
+    EXPECT_EQ(Shown(side.otherPart), Root() + ". ");  // the other side untouched
 }
 
-TEST_F(MainWindowTest, OpeningAFolderAndClickingAFile) {
-    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, "a b"));
+TEST_P(BothSidesTest, OpeningAFolderAndClickingAFile) {
+    const SideUnderTest side = Side();
+    DoubleClickListItem(Hwnd(side.dir), IndexOf(side.dir, "a b"));
     ASSERT_TRUE(ListsLoaded());
-    EXPECT_EQ(form.Dir1.Path(), tree.Path("a b"));
-    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b") + "\\*.*\" ");
-    EXPECT_EQ(Entries(form.File1), std::vector<std::string>{"dedans.txt"});
-    EXPECT_TRUE(Ticked(form.Option1[1]));
+    EXPECT_EQ(side.dir.Path(), tree.Path("a b"));
+    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b") + "\\*.*\" ");
+    EXPECT_EQ(Entries(side.file), std::vector<std::string>{"dedans.txt"});
+    EXPECT_TRUE(Ticked(side.level[1]));
 
-    ClickListItem(Hwnd(form.File1), 0);
-    EXPECT_TRUE(Ticked(form.Option1[2]));
-    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b\\dedans.txt") + "\" ");
+    ClickListItem(Hwnd(side.file), 0);
+    EXPECT_TRUE(Ticked(side.level[2]));
+    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b\\dedans.txt") + "\" ");
 
     // A single click in the folder list chooses the open folder, not the entry clicked.
-    ClickListItem(Hwnd(form.Dir1), 0);
-    EXPECT_EQ(form.Dir1.Path(), tree.Path("a b"));
-    EXPECT_TRUE(Ticked(form.Option1[1]));
-    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b") + "\\*.*\" ");
+    ClickListItem(Hwnd(side.dir), 0);
+    EXPECT_EQ(side.dir.Path(), tree.Path("a b"));
+    EXPECT_TRUE(Ticked(side.level[1]));
+    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b") + "\\*.*\" ");
+    EXPECT_EQ(Shown(side.otherPart), Root() + ". ");
+}
 
+TEST_P(BothSidesTest, ChoosingADriveAndADriveThatCannotBeRead) {
+    const SideUnderTest side = Side();
+    HWND drives = Hwnd(side.drive);
+    ASSERT_GE(SendMessageA(drives, CB_GETCOUNT, 0, 0), 2);  // Wine gives C: and Z: at least
+    const std::string start = side.drive.Drive();
+    SetFocus(drives);
+    // The last drive differs from the first, where the temporary tree lies.
+    SendMessageA(drives, WM_KEYDOWN, VK_END, 0);
+    PumpPending(window);
+    ASSERT_TRUE(ListsLoaded());
+    const std::string chosen = side.drive.Drive();
+    ASSERT_NE(chosen, start);
+    EXPECT_EQ(side.dir.Path().substr(0, 2), chosen);
+    EXPECT_EQ(Shown(side.part), side.dir.Path().substr(0, 3) + ". ");
+    EXPECT_TRUE(Ticked(side.level[0]));
+
+    platform.unreadable.insert(start);
+    SendMessageA(drives, WM_KEYDOWN, VK_HOME, 0);
+    PumpPending(window);
+    EXPECT_EQ(side.drive.Drive(), chosen);  // back where the lists are
+    const std::string lower = {static_cast<char>(chosen[0] - 'A' + 'a'), ':'};
+    EXPECT_EQ(TextOf(drives).substr(0, 2), lower);
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Shown(side.part), side.dir.Path().substr(0, 3) + ". ");
+    EXPECT_EQ(Shown(side.otherPart), Root() + ". ");
+}
+
+INSTANTIATE_TEST_SUITE_P(SourceAndDestination, BothSidesTest, ::testing::Values(0, 1));
+
+TEST_F(MainWindowTest, ClickingAFileWhereTheFileListShowsIt) {
     ClickListItem(Hwnd(form.File2), IndexOf(form.File2, "y z.txt"));
+    EXPECT_EQ(form.File2.FileName(), "y z.txt");
     EXPECT_EQ(Shown(form.TxtCmd[1]), "\"" + tree.Path("y z.txt") + "\" ");
 }
 
@@ -213,35 +285,6 @@ TEST_F(MainWindowTest, AFolderGoneMeanwhileKeepsTheListingAndSaysSo) {
     EXPECT_EQ(platform.messages[0].title, "Lorvane : dossier inaccessible");
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
     EXPECT_EQ(static_cast<int>(Entries(form.Dir1).size()), entries);
-}
-
-TEST_F(MainWindowTest, ChoosingADriveAndADriveThatCannotBeRead) {
-    HWND drives = Hwnd(form.Drive1);
-    const int count = static_cast<int>(SendMessageA(drives, CB_GETCOUNT, 0, 0));
-    ASSERT_GE(count, 2);  // Wine gives C: and Z: at least
-    const std::string start = form.Drive1.Drive();
-    SetFocus(drives);
-    // The last drive differs from the first, where the temporary tree lies.
-    SendMessageA(drives, WM_KEYDOWN, VK_END, 0);
-    PumpPending(window);
-    ASSERT_TRUE(ListsLoaded());
-    const std::string chosen = form.Drive1.Drive();
-    ASSERT_NE(chosen, start);
-    EXPECT_EQ(form.Dir1.Path().substr(0, 2), chosen);
-    EXPECT_EQ(Shown(form.TxtCmd[0]), form.Dir1.Path().substr(0, 3) + ". ");
-    EXPECT_TRUE(Ticked(form.Option1[0]));
-
-    platform.unreadable.insert(start);
-    SendMessageA(drives, WM_KEYDOWN, VK_HOME, 0);
-    PumpPending(window);
-    EXPECT_EQ(form.Drive1.Drive(), chosen);  // back where the lists are
-    char shown[64] = {};
-    GetWindowTextA(drives, shown, sizeof shown);
-    const std::string lower = {static_cast<char>(chosen[0] - 'A' + 'a'), ':'};
-    EXPECT_EQ(std::string(shown).substr(0, 2), lower);
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(Shown(form.TxtCmd[0]), form.Dir1.Path().substr(0, 3) + ". ");
 }
 
 TEST_F(MainWindowTest, TypingAndMouseSelectionInTheCommandBoxes) {
@@ -315,8 +358,9 @@ TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
     {
         const std::string typed = LocalDate(25, 12, 2003);
         DialogAnswerer answer("Entrez une date", [typed](HWND box) {
-            SendDlgItemMessageA(box, kInputBoxEditId, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            HWND edit = GetDlgItem(box, kInputBoxEditId);
+            SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+            PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);  // Enter accepts
         });
         Click(form.Check1[2]);
         EXPECT_TRUE(answer.Answered());
@@ -326,7 +370,11 @@ TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
 
     Click(form.Check1[2]);
     {
-        DialogAnswerer answer("Entrez une date", [](HWND box) { PostMessageA(box, WM_COMMAND, IDCANCEL, 0); });
+        DialogAnswerer answer("Entrez une date", [](HWND box) {
+            HWND edit = GetDlgItem(box, kInputBoxEditId);
+            SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1/1/2001"));
+            PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 1);  // Esc cancels: no date
+        });
         Click(form.Check1[2]);
         EXPECT_TRUE(answer.Answered());
     }

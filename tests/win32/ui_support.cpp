@@ -98,23 +98,31 @@ bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD time
 }
 
 DialogAnswerer::DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer)
-    : thread_([this, title = std::move(title), answer = std::move(answer)] {
-          const ULONGLONG deadline = GetTickCount64() + 10000;
-          while (!stop_ && GetTickCount64() < deadline) {
-              HWND dialog = FindWindowA("#32770", title.c_str());
-              if (dialog != nullptr && IsWindowVisible(dialog)) {
-                  seenText_ = DialogText(dialog);
-                  answer(dialog);
-                  answered_ = true;
-                  return;
-              }
-              Sleep(20);  // polling another thread's window: there is no message to wait on
-          }
-      }) {}
+    : title_(std::move(title)), answer_(std::move(answer)) {
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+DWORD WINAPI DialogAnswerer::Run(void* parameter) {
+    auto* self = static_cast<DialogAnswerer*>(parameter);
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (!self->stop_ && GetTickCount64() < deadline) {
+        HWND dialog = FindWindowA("#32770", self->title_.c_str());
+        if (dialog != nullptr && IsWindowVisible(dialog)) {
+            self->seenText_ = DialogText(dialog);
+            self->answer_(dialog);
+            self->answered_ = true;
+            return 0;
+        }
+        Sleep(20);  // polling another thread's window: there is no message to wait on
+    }
+    return 0;
+}
 
 DialogAnswerer::~DialogAnswerer() {
     stop_ = true;
-    thread_.join();
+    if (thread_ == nullptr) return;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
 }
 
 std::string TextOf(HWND hwnd) {

@@ -9,7 +9,6 @@
 #include <functional>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "support/scripted_dialogs.h"
@@ -66,10 +65,13 @@ public:
     const std::string& SeenText() const { return seenText_; }
 
 private:
+    static DWORD WINAPI Run(void* self);
+    std::string title_;
+    std::function<void(HWND dialog)> answer_;
     std::atomic<bool> answered_{false};
     std::atomic<bool> stop_{false};
     std::string seenText_;
-    std::thread thread_;
+    HANDLE thread_ = nullptr;
 };
 
 std::string TextOf(HWND hwnd);
