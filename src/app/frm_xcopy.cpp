@@ -78,7 +78,13 @@ void FrmXcopy::WireEvents() {
     for (int i = 0; i < kSwitchCount; ++i) {
         Check1[static_cast<std::size_t>(i)].Click = [this, i] { Check1_Click(i); };
     }
+    Command1.Click = [this] { Command1_Click(); };
+    MnuExecuter.Click = [this] { MnuExecuter_Click(); };
+    Mnu_S_Batch.Click = [this] { Mnu_S_Batch_Click(); };
+    Mnu_S_Lvp.Click = [this] { Mnu_S_Lvp_Click(); };
+    Mnu_L_Lvp.Click = [this] { Mnu_L_Lvp_Click(); };
     mnu_s_activite.Click = [this] { mnu_s_activite_Click(); };
+    Mnu_O_activite.Click = [this] { Mnu_O_activite_Click(); };
     for (int i = 0; i < static_cast<int>(TxtCmd.size()); ++i) {
         TxtCmd[static_cast<std::size_t>(i)].Change = [this, i] { TxtCmd_Change(i); };
         TxtCmd[static_cast<std::size_t>(i)].MouseUp = [this, i] { TxtCmd_MouseUp(i); };

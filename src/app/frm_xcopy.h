@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/common_dialog.h"
 #include "app/controls.h"
 #include "app/platform.h"
 #include "app/switch_table.h"
@@ -35,6 +36,7 @@ public:
 
     std::array<TextBox, 4> TxtCmd;
     CommandButton Command1;
+    CommonDialog CommonDialog1;
 
     MenuItem MnuFichier, MnuExecuter, MnuSauvegarder, mnu_s_activite, Mnu_S_Batch, Mnu_S_Lvp,
         MnuOuvrir, Mnu_O_activite, Mnu_L_Lvp, MnuQuitter;
@@ -82,8 +84,19 @@ public:
     void Check1_Click(int Index);
     void TestCompatibiliteActivite(int Index);
 
-    // Activity log.
+    // Running and batch files.
+    void Command1_Click();
+    void MnuExecuter_Click();
+    void Mnu_S_Batch_Click();
+    // Writes the batch text in the OEM code page, ended by CR LF, and shows the outcome in
+    // the caption (with a beep on failure).
+    bool Sauvegarde(const std::string& NomFichier, const std::string& Batch);
+
+    // Profiles and activity log.
+    void Mnu_S_Lvp_Click();
+    void Mnu_L_Lvp_Click();
     void mnu_s_activite_Click();
+    void Mnu_O_activite_Click();
 
     // The controls of one side of the window and the part they feed. The source and
     // destination handlers are twins that run the same code on their own side.

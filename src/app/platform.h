@@ -2,6 +2,8 @@
 // Everything the window's handlers need from the operating system. src/win32 implements
 // it with the real APIs; the tests use a scriptable fake.
 
+#include <cstddef>
+#include <memory>
 #include <string>
 
 namespace lorvane {
@@ -9,6 +11,24 @@ namespace lorvane {
 enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Information, Question, Error };
 enum class MsgResult { Ok, Yes, No };
+
+// What a file dialog is asked to show, and the file the user chose in it.
+struct FileDialogRequest {
+    bool save;                // a Save As dialog (asks before replacing), or an Open dialog
+    std::string defaultExt;   // appended to a typed name without extension ("bat")
+    std::string filter;       // "description|pattern" pairs joined by "|"
+    std::string initialDir;
+    std::string title;
+    std::string fileName;     // proposed on entry; the chosen path on return
+};
+
+// A file being written. Close reports whether everything written reached the disk.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    virtual bool Write(const std::string& bytes) = 0;
+    virtual bool Close() = 0;
+};
 
 // Order of day, month and year in the user's short date format.
 enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
@@ -37,6 +57,21 @@ public:
     // current folder. Empty when the folder does not exist or cannot be read.
     virtual std::string ReadableFolder(const std::string& path) = 0;
     virtual DateOrder ShortDateOrder() = 0;
+
+    // Modal file dialog; false when the user cancels (or it cannot be shown).
+    virtual bool ShowFileDialog(FileDialogRequest& request) = 0;
+
+    // The folder of the program's executable, without a trailing separator except at a
+    // drive root.
+    virtual std::string ProgramFolder() = 0;
+    // Files, as the writers need them: a new file (or a truncated one), a move that
+    // replaces its target, a removal, and the first bytes of a file.
+    virtual std::unique_ptr<FileWriter> CreateForWriting(const std::string& path) = 0;
+    virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+    virtual bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
+    // A name for a temporary file in the same folder as the target, unique to this process.
+    virtual std::string TempPathBeside(const std::string& target) = 0;
 };
 
 }  // namespace lorvane

@@ -28,3 +28,29 @@ inline std::string DriveOf(std::string_view path) {
 }
 
 }  // namespace lorvane
+
+namespace lorvane {
+
+// Windows file names ignore the case of letters, accented ones included.
+inline char FoldCase(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) return static_cast<char>(u - 0x20);
+    return c;
+}
+
+// The same file, told by its full path: case ignored, separators of either kind, a run of
+// them standing for one (as at a drive root joined with a name).
+inline bool SamePath(std::string_view a, std::string_view b) {
+    auto normal = [](std::string_view path) {
+        std::string out;
+        for (char c : path) {
+            const bool separator = c == '/' || c == '\\';
+            if (separator && !out.empty() && out.back() == '\\') continue;
+            out += separator ? '\\' : FoldCase(c);
+        }
+        return out;
+    };
+    return normal(a) == normal(b);
+}
+
+}  // namespace lorvane

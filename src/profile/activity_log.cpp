@@ -1,4 +1,5 @@
 #include "app/frm_xcopy.h"
+#include "batch/run_batch.h"
 #include "profile/activity_texts.h"
 
 namespace lorvane {
@@ -10,6 +11,11 @@ void FrmXcopy::mnu_s_activite_Click() {
         platform_.MsgBox(texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok,
                          MsgIcon::Information);
     }
+}
+
+void FrmXcopy::Mnu_O_activite_Click() {
+    // Whatever happens is the shell's to report: the program says nothing of its own.
+    platform_.ShellOpen(kActivityFileName, platform_.ProgramFolder());
 }
 
 }  // namespace lorvane

@@ -2,17 +2,33 @@
 // A Platform for tests of the core: dialogs answered from a script, and a file system
 // reduced to which folders can be read.
 
+#include <deque>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/platform.h"
 #include "support/scripted_dialogs.h"
 
 namespace lorvane::testing {
 
+// Where a file write is made to fail.
+enum class FileStep { None, Create, Write, Close, Move };
+
 class FakePlatform : public Platform, public ScriptedDialogs {
 public:
+    // Files by full path. A write that fails at Write leaves half its bytes, as a disk
+    // that fills up would; the writers must clean that up.
+    std::map<std::string, std::string> files;
+    FileStep failAt = FileStep::None;
+    std::set<std::string> readOnlyFiles;   // cannot be replaced or created
+    std::set<std::string> unreadableFiles;
+    std::string programFolder = "C:\\Lorvane";
+    std::deque<std::string> fileDialogAnswers;  // the empty text cancels
+    std::vector<FileDialogRequest> fileDialogs;
+
     std::string currentDirectory = "C:\\Travail";
     DateOrder dateOrder = DateOrder::DayMonthYear;
     // Folders that cannot be read, and the current folder of each drive ("D:" -> "D:\x").
@@ -41,6 +57,55 @@ public:
         return unreadableFolders.count(folder) != 0 ? std::string() : folder;
     }
     DateOrder ShortDateOrder() override { return dateOrder; }
+
+    bool ShowFileDialog(FileDialogRequest& request) override {
+        fileDialogs.push_back(request);
+        if (fileDialogAnswers.empty()) return false;
+        request.fileName = fileDialogAnswers.front();
+        fileDialogAnswers.pop_front();
+        return !request.fileName.empty();
+    }
+    std::string ProgramFolder() override { return programFolder; }
+
+    class Writer : public FileWriter {
+    public:
+        Writer(FakePlatform& fake, std::string path) : fake_(fake), path_(std::move(path)) {}
+        bool Write(const std::string& bytes) override {
+            if (fake_.failAt == FileStep::Write) {
+                fake_.files[path_] += bytes.substr(0, bytes.size() / 2);
+                return false;
+            }
+            fake_.files[path_] += bytes;
+            return true;
+        }
+        bool Close() override { return fake_.failAt != FileStep::Close; }
+
+    private:
+        FakePlatform& fake_;
+        std::string path_;
+    };
+
+    std::unique_ptr<FileWriter> CreateForWriting(const std::string& path) override {
+        if (failAt == FileStep::Create || readOnlyFiles.count(path) != 0) return nullptr;
+        files[path].clear();
+        return std::make_unique<Writer>(*this, path);
+    }
+    bool MoveOver(const std::string& from, const std::string& to) override {
+        if (failAt == FileStep::Move || readOnlyFiles.count(to) != 0 || files.count(from) == 0) {
+            return false;
+        }
+        files[to] = files[from];
+        files.erase(from);
+        return true;
+    }
+    bool RemoveFile(const std::string& path) override { return files.erase(path) != 0; }
+    bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) override {
+        const auto found = files.find(path);
+        if (found == files.end() || unreadableFiles.count(path) != 0) return false;
+        bytes = found->second.substr(0, maxBytes);
+        return true;
+    }
+    std::string TempPathBeside(const std::string& target) override { return target + ".~tmp"; }
 };
 
 }  // namespace lorvane::testing

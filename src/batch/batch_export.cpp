@@ -1,0 +1,30 @@
+#include "app/frm_xcopy.h"
+#include "app/text_utils.h"
+#include "batch/batch_texts.h"
+#include "batch/run_batch.h"
+
+namespace lorvane {
+
+void FrmXcopy::Mnu_S_Batch_Click() {
+    const std::string command = TxtCmd[3].Text();
+    const std::string folder = platform_.ProgramFolder();
+    const std::string deletedAtExit = InProgramFolder(folder, kDeletedAtExitName);
+    for (;;) {
+        CommonDialog1.DefaultExt = texts::kBatchDefaultExt;
+        CommonDialog1.Filter = texts::kBatchFilter;
+        CommonDialog1.InitDir = folder;
+        CommonDialog1.DialogTitle = texts::kBatchDialogTitle;
+        const std::string path = CommonDialog1.ShowSave(platform_);
+        if (path.empty()) return;
+        // The program removes that file when it ends: an export there would be lost.
+        if (SamePath(path, deletedAtExit)) {
+            platform_.MsgBox(texts::kExportDeletedAtExit, texts::kExportTitle, MsgButtons::Ok,
+                             MsgIcon::Information);
+            continue;
+        }
+        Sauvegarde(path, command);
+        return;
+    }
+}
+
+}  // namespace lorvane

@@ -1,0 +1,20 @@
+#include "app/frm_xcopy.h"
+#include "batch/batch_texts.h"
+#include "batch/run_batch.h"
+
+namespace lorvane {
+
+void FrmXcopy::Command1_Click() {
+    const std::string folder = platform_.ProgramFolder();
+    const std::string batch = RunBatchText(TxtCmd[3].Text(), mnu_s_activite.Checked(), folder);
+    platform_.Beep();
+    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch,
+                                              texts::kRunTitle, MsgButtons::YesNo, MsgIcon::None);
+    if (answer != MsgResult::Yes) return;
+    if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), batch)) return;
+    platform_.ShellOpen(kRunBatchName, folder);
+}
+
+void FrmXcopy::MnuExecuter_Click() { Command1_Click(); }
+
+}  // namespace lorvane

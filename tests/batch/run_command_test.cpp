@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "support/form_fixture.h"
+
+namespace lorvane {
+namespace {
+
+class RunCommandTest : public testing::FormTest {
+protected:
+    std::string RunWith(const std::string& folder, bool recording, const std::string& command) {
+        platform.programFolder = folder;
+        form.mnu_s_activite.SetChecked(recording);
+        form.TxtCmd[3].SetText(command);
+        form.Command1_Click();
+        const auto written = platform.files.find(folder + "\\batch.bat");
+        return written != platform.files.end() ? written->second : std::string("(none)");
+    }
+};
+
+TEST_F(RunCommandTest, BatchFileBytes) {
+    const struct {
+        const char* folder;
+        bool recording;
+        const char* command;
+        const char* bytes;
+    } rows[] = {
+        {"C:\\Lorvane", false, "XCOPY a b", "XCOPY a b\n pause\r\n"},
+        {"C:\\Lorvane", true, "XCOPY a b", "XCOPY a b > C:\\Lorvane\\lv.txt\n start C:\\Lorvane\\lv.txt\r\n"},
+        {"C:\\Mes outils", true, "XCOPY a b",
+         "XCOPY a b > \"C:\\Mes outils\\lv.txt\"\n start \"\" \"C:\\Mes outils\\lv.txt\"\r\n"},
+        {"C:\\", true, "XCOPY a b", "XCOPY a b > C:\\\\lv.txt\n start C:\\\\lv.txt\r\n"},
+        {"C:\\", false, "", "\n pause\r\n"},
+        {"C:\\Équipe", true, "XCOPY é à",
+         "XCOPY \x82 \x85 > C:\\\x90quipe\\lv.txt\n start C:\\\x90quipe\\lv.txt\r\n"},
+        {"C:\\100%", true, "XCOPY a", "XCOPY a > C:\\100%%\\lv.txt\n start C:\\100%%\\lv.txt\r\n"},
+        {"C:\\R&D", true, "XCOPY a", "XCOPY a > \"C:\\R&D\\lv.txt\"\n start \"\" \"C:\\R&D\\lv.txt\"\r\n"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RunWith(row.folder, row.recording, row.command), row.bytes) << row.folder;
+        EXPECT_EQ(form.Caption.Caption(), std::string("Lorvane (MS-DOS) - ") + row.folder + "\\batch.bat");
+        EXPECT_EQ(platform.shellOpens.back(), (std::pair<std::string, std::string>{"batch.bat", row.folder}));
+    }
+}
+
+TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
+    platform.messageAnswers = {MsgResult::No};
+    RunWith("C:\\Lorvane", false, "XCOPY a b");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY a b\n pause");
+    EXPECT_EQ(platform.messages[0].title, "\xB0Lorvane\xB0");
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(platform.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(platform.beeps, 1);  // before the question
+    EXPECT_TRUE(platform.files.empty());
+    EXPECT_TRUE(platform.shellOpens.empty());
+    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS)");
+}
+
+TEST_F(RunCommandTest, AFailedWriteStopsTheRunAndKeepsTheOldFile) {
+    platform.files["C:\\Lorvane\\batch.bat"] = "ancien\r\n";
+    platform.failAt = testing::FileStep::Write;
+    form.TxtCmd[3].SetText("XCOPY a b");
+    form.MnuExecuter.Click();  // the menu item does what the button does
+    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
+    EXPECT_EQ(platform.beeps, 2);
+    EXPECT_TRUE(platform.shellOpens.empty());
+    EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{"C:\\Lorvane\\batch.bat", "ancien\r\n"}}));
+}
+
+TEST_F(RunCommandTest, SauvegardeIsWholeOrNothingAtEveryStep) {
+    const std::string path = "C:\\Lorvane\\x.bat";
+    for (auto step : {testing::FileStep::Create, testing::FileStep::Write, testing::FileStep::Close,
+                      testing::FileStep::Move}) {
+        platform.files = {{path, "avant\r\n"}};
+        platform.failAt = step;
+        EXPECT_FALSE(form.Sauvegarde(path, "XCOPY"));
+        EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{path, "avant\r\n"}}));
+        EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
+    }
+    platform.failAt = testing::FileStep::None;
+    platform.readOnlyFiles = {path};
+    EXPECT_FALSE(form.Sauvegarde(path, "XCOPY"));
+    EXPECT_EQ(platform.files[path], "avant\r\n");
+    EXPECT_EQ(platform.files.size(), 1u);
+
+    platform.readOnlyFiles.clear();
+    EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ""));
+    EXPECT_EQ(platform.files["C:\\\\double\\\\x.bat"], "\r\n");
+    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - C:\\\\double\\\\x.bat");  // as passed
+    EXPECT_TRUE(form.Sauvegarde(path, "un"));
+    EXPECT_TRUE(form.Sauvegarde(path, "deux"));
+    EXPECT_EQ(platform.files[path], "deux\r\n");
+}
+
+TEST_F(RunCommandTest, OpeningTheLastActivityAsksTheShell) {
+    form.Mnu_O_activite.Click();
+    EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lv.txt", "C:\\Lorvane"}}));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+class BatchExportTest : public testing::FormTest {};
+
+TEST_F(BatchExportTest, SavesTheFullLineAloneThroughTheDialog) {
+    form.mnu_s_activite.SetChecked(true);
+    form.TxtCmd[3].SetText("XCOPY été");
+    platform.fileDialogAnswers = {"D:\\export.bat"};
+    form.Mnu_S_Batch.Click();
+    ASSERT_EQ(platform.fileDialogs.size(), 1u);
+    const FileDialogRequest& dialog = platform.fileDialogs[0];
+    EXPECT_TRUE(dialog.save);
+    EXPECT_EQ(dialog.defaultExt, "bat");
+    EXPECT_EQ(dialog.filter, "Fichiers BATCH (DOS)|*.bat");
+    EXPECT_EQ(dialog.initialDir, "C:\\Lorvane");
+    EXPECT_EQ(dialog.title, "Enregistrer la commande compl\xE8te (Batch) sous");
+    EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
+    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - D:\\export.bat");
+
+    // The name stays for the next use; a cancel writes nothing even so.
+    form.TxtCmd[3].SetText("XCOPY autre");
+    form.Mnu_S_Batch.Click();
+    EXPECT_EQ(platform.fileDialogs[1].fileName, "D:\\export.bat");
+    EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(BatchExportTest, ANameTheProgramDeletesAtExitIsAskedAgain) {
+    platform.programFolder = "C:\\";
+    form.TxtCmd[3].SetText("XCOPY a");
+    platform.fileDialogAnswers = {"c:\\CMD.BAT", "C:\\garde.bat"};
+    form.Mnu_S_Batch.Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Un fichier \xAB Cmd.bat \xBB plac\xE9 dans le dossier de Lorvane est effac\xE9 \xE0 la "
+              "fermeture du programme.\nChoisissez un autre nom pour garder cette commande.");
+    EXPECT_EQ(platform.fileDialogs.size(), 2u);
+    EXPECT_EQ(platform.files.count("c:\\CMD.BAT"), 0u);
+    EXPECT_EQ(platform.files["C:\\garde.bat"], "XCOPY a\r\n");
+}
+
+}  // namespace
+}  // namespace lorvane
