@@ -19,9 +19,19 @@ public:
     std::string CurrentDirectory() override;
     std::string ReadableFolder(const std::string& path) override;
     DateOrder ShortDateOrder() override;
+    bool ShowFileDialog(FileDialogRequest& request) override;
+
+    // Files (win32_files.cpp).
+    std::string ProgramFolder() override;
+    std::unique_ptr<FileWriter> CreateForWriting(const std::string& path) override;
+    bool MoveOver(const std::string& from, const std::string& to) override;
+    bool RemoveFile(const std::string& path) override;
+    bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
+    std::string TempPathBeside(const std::string& target) override;
 
 private:
     HWND owner_ = nullptr;
+    unsigned tempCounter_ = 0;
 };
 
 }  // namespace lorvane::win32

@@ -1,6 +1,10 @@
 #include "ui_support.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
+#include <map>
+#include <set>
 
 namespace lorvane::win32::testing {
 
@@ -22,22 +26,18 @@ std::string UiPlatform::InputBox(const std::string& prompt, const std::string& t
     return Input(prompt, title, proposed);
 }
 
+bool UiPlatform::ShowFileDialog(FileDialogRequest& request) {
+    if (realFileDialogs) return Win32Platform::ShowFileDialog(request);
+    if (fileDialogAnswers.empty()) return false;
+    request.fileName = fileDialogAnswers.front();
+    fileDialogAnswers.pop_front();
+    return !request.fileName.empty();
+}
+
 std::string UiPlatform::ReadableFolder(const std::string& path) {
     if (unreadable.count(path) != 0) return {};
     std::string folder = Win32Platform::ReadableFolder(path);
     return unreadable.count(folder) != 0 ? std::string() : folder;
-}
-
-TempTree::TempTree() {
-    char temp[MAX_PATH];
-    const DWORD length = GetTempPathA(sizeof temp, temp);
-    std::string base = length > 0 && length < sizeof temp ? std::string(temp, length) : "C:\\";
-    if (base.back() != '\\') base += '\\';
-    static int counter = 0;
-    char name[64];
-    std::snprintf(name, sizeof name, "lorvane-ui-%lu-%d", GetCurrentProcessId(), ++counter);
-    root_ = base + name;
-    CreateDirectoryA(root_.c_str(), nullptr);
 }
 
 namespace {
@@ -64,6 +64,19 @@ void RemoveTree(const std::string& folder) {
 
 }  // namespace
 
+TempTree::TempTree() {
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    std::string base = length > 0 && length < sizeof temp ? std::string(temp, length) : "C:\\";
+    if (base.back() != '\\') base += '\\';
+    static int counter = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "lorvane-ui-%lu-%d", GetCurrentProcessId(), ++counter);
+    root_ = base + name;
+    RemoveTree(root_);  // left by a run that was stopped before it could clean up
+    CreateDirectoryA(root_.c_str(), nullptr);
+}
+
 TempTree::~TempTree() { RemoveTree(root_); }
 
 void TempTree::Folder(const std::string& relative) const { CreateDirectoryA(Path(relative).c_str(), nullptr); }
@@ -86,34 +99,59 @@ void PumpPending(MainWindow& window) {
     }
 }
 
-bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs) {
+bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         PumpPending(window);
         if (done()) return true;
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        const DWORD left = static_cast<DWORD>(deadline - now);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, left < pollMs ? left : pollMs, QS_ALLINPUT);
     }
 }
 
 DialogAnswerer::DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer)
-    : title_(std::move(title)), answer_(std::move(answer)) {
+    : DialogAnswerer(std::vector<Step>{{std::move(title), std::move(answer), {}}}) {}
+
+DialogAnswerer::DialogAnswerer(std::vector<Step> steps) : steps_(std::move(steps)) {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
 
 DWORD WINAPI DialogAnswerer::Run(void* parameter) {
     auto* self = static_cast<DialogAnswerer*>(parameter);
     const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (!self->stop_ && GetTickCount64() < deadline) {
-        HWND dialog = FindWindowA("#32770", self->title_.c_str());
-        if (dialog != nullptr && IsWindowVisible(dialog)) {
-            self->seenText_ = DialogText(dialog);
-            self->answer_(dialog);
-            self->answered_ = true;
+    for (const Step& step : self->steps_) {
+        HWND found = nullptr;
+        while (found == nullptr && !self->stop_ && GetTickCount64() < deadline) {
+            for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", step.title.c_str()));) {
+                if (!IsWindowVisible(dialog)) continue;
+                if (!step.mustShow.empty() && DialogText(dialog).find(step.mustShow) == std::string::npos) continue;
+                found = dialog;
+                break;
+            }
+            if (found == nullptr) Sleep(20);  // another thread's window: nothing to wait on
+        }
+        if (found == nullptr) {
+            // Not found in time: close whatever dialog this process shows, so that the test
+            // fails instead of waiting forever in a modal loop.
+            for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
+                DWORD process = 0;
+                GetWindowThreadProcessId(dialog, &process);
+                if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
+                std::fprintf(stderr, "unanswered dialog \"%s\": %s\n", TextOf(dialog).c_str(), DialogText(dialog).c_str());
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+            }
             return 0;
         }
-        Sleep(20);  // polling another thread's window: there is no message to wait on
+        if (self->answered_ == 0) self->seenText_ = DialogText(found);
+        step.answer(found);
+        ++self->answered_;
+        // The next step's dialog may share this title: let this one go first.
+        while (IsWindow(found) && IsWindowVisible(found) && !step.mustShow.empty() && GetTickCount64() < deadline) {
+            Sleep(20);
+        }
     }
     return 0;
 }
@@ -155,6 +193,53 @@ POINT ItemCentre(HWND list, int index) {
 }
 
 }  // namespace
+
+void EndDescendantProcesses() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    std::multimap<DWORD, DWORD> children;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        children.emplace(entry.th32ParentProcessID, entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    std::vector<DWORD> pending = {GetCurrentProcessId()};
+    std::set<DWORD> seen(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        const DWORD parent = pending.back();
+        pending.pop_back();
+        const auto range = children.equal_range(parent);
+        for (auto child = range.first; child != range.second; ++child) {
+            if (!seen.insert(child->second).second) continue;
+            pending.push_back(child->second);
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, child->second)) {
+                TerminateProcess(process, 0);
+                CloseHandle(process);
+            }
+        }
+    }
+}
+
+std::string FileContent(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
+    CloseHandle(file);
+    return content;
+}
+
+bool WaitForFile(MainWindow& window, const std::string& path, const std::string& needle, DWORD timeoutMs) {
+    // Another process writes it: the window keeps working while the test looks again.
+    return PumpUntil(window, [&] {
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+        return needle.empty() || FileContent(path).find(needle) != std::string::npos;
+    }, timeoutMs, 50);
+}
 
 void ClickAt(HWND hwnd, int x, int y) {
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

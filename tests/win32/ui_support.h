@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <set>
 #include <string>
@@ -23,6 +24,8 @@ class UiPlatform : public Win32Platform, public lorvane::testing::ScriptedDialog
 public:
     bool realMessageBoxes = false;
     bool realInputBox = false;
+    bool realShell = false;
+    bool realFileDialogs = false;
     std::set<std::string> unreadable;
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
@@ -32,7 +35,10 @@ public:
     void Beep() override { ++beeps; }
     void ShellOpen(const std::string& file, const std::string& directory) override {
         shellOpens.emplace_back(file, directory);
+        if (realShell) Win32Platform::ShellOpen(file, directory);
     }
+    std::deque<std::string> fileDialogAnswers;  // the empty text cancels
+    bool ShowFileDialog(FileDialogRequest& request) override;
     std::string ReadableFolder(const std::string& path) override;
 };
 
@@ -51,24 +57,34 @@ private:
 };
 
 // Pumps the thread's messages through the window's keyboard handling until `done` holds
-// or the time-out passes; false on time-out.
-bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// or the time-out passes; false on time-out. `done` is checked after each batch of
+// messages, and every `pollMs` for conditions no message announces (another process's work).
+bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs = 10000,
+               DWORD pollMs = INFINITE);
 void PumpPending(MainWindow& window);
 
-// Waits on another thread for a dialog with that title, then runs `answer` on it (from
-// that thread). The dialog's own modal loop keeps the test's thread busy meanwhile.
+// Answers dialogs from another thread, in order: each step waits for a visible dialog with
+// its title (and, when given, a text it must show), then acts on it. The dialog's own
+// modal loop keeps the test's thread busy meanwhile.
 class DialogAnswerer {
 public:
+    struct Step {
+        std::string title;
+        std::function<void(HWND dialog)> answer;
+        std::string mustShow;
+    };
     DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer);
+    explicit DialogAnswerer(std::vector<Step> steps);
     ~DialogAnswerer();
-    bool Answered() const { return answered_; }
+    // True once every step has answered.
+    bool Answered() const { return answered_ == steps_.size(); }
+    // The texts of the first dialog answered.
     const std::string& SeenText() const { return seenText_; }
 
 private:
     static DWORD WINAPI Run(void* self);
-    std::string title_;
-    std::function<void(HWND dialog)> answer_;
-    std::atomic<bool> answered_{false};
+    std::vector<Step> steps_;
+    std::atomic<std::size_t> answered_{0};
     std::atomic<bool> stop_{false};
     std::string seenText_;
     HANDLE thread_ = nullptr;
@@ -83,6 +99,15 @@ void DoubleClickListItem(HWND list, int index);
 // Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
 void DragSelect(HWND edit, int from, int to);
 void ClickAt(HWND hwnd, int x, int y);
+// Ends every process this one started, and those they started in turn (the command
+// interpreter of a run, the viewer of the activity file).
+void EndDescendantProcesses();
+
+// Waits, letting the window work, until the file exists and holds `needle` (any content
+// when empty); false on time-out.
+bool WaitForFile(MainWindow& window, const std::string& path, const std::string& needle, DWORD timeoutMs);
+std::string FileContent(const std::string& path);
+
 // Ctrl + key pressed while the focused control has the keyboard, as a user would type it.
 void PressCtrlKey(MainWindow& window, char key);
 void TypeText(HWND edit, const std::string& text);

@@ -1,0 +1,82 @@
+#include <cstdio>
+
+#include "win32/win32_platform.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+class Win32FileWriter : public FileWriter {
+public:
+    explicit Win32FileWriter(HANDLE file) : file_(file) {}
+    ~Win32FileWriter() override {
+        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    }
+    bool Write(const std::string& bytes) override {
+        DWORD written = 0;
+        if (!WriteFile(file_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return false;
+        return written == bytes.size();
+    }
+    bool Close() override {
+        // Flushing first, so that a full disk shows here and not after the replace.
+        const bool flushed = FlushFileBuffers(file_) != FALSE;
+        const bool closed = CloseHandle(file_) != FALSE;
+        file_ = INVALID_HANDLE_VALUE;
+        return flushed && closed;
+    }
+
+private:
+    HANDLE file_;
+};
+
+}  // namespace
+
+std::string Win32Platform::ProgramFolder() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) return CurrentDirectory();
+    std::string folder(path, length);
+    folder.resize(folder.find_last_of("\\/") + 1);
+    if (folder.size() > 3) folder.pop_back();  // no separator at the end, but at a drive root
+    return folder;
+}
+
+std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32FileWriter>(file);
+}
+
+bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
+    // A read-only file is one the user protected: never replaced, whatever the system
+    // would allow (Wine lets a move replace it).
+    const DWORD existing = GetFileAttributesA(to.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool Win32Platform::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bytes.assign(maxBytes, '\0');
+    DWORD read = 0;
+    const bool ok = ReadFile(file, bytes.data(), static_cast<DWORD>(maxBytes), &read, nullptr) != FALSE;
+    CloseHandle(file);
+    bytes.resize(ok ? read : 0);
+    return ok;
+}
+
+std::string Win32Platform::TempPathBeside(const std::string& target) {
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".%lu-%u.tmp", GetCurrentProcessId(), ++tempCounter_);
+    return target + suffix;
+}
+
+}  // namespace lorvane::win32
