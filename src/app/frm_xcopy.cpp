@@ -85,6 +85,13 @@ void FrmXcopy::WireEvents() {
     Mnu_L_Lvp.Click = [this] { Mnu_L_Lvp_Click(); };
     mnu_s_activite.Click = [this] { mnu_s_activite_Click(); };
     Mnu_O_activite.Click = [this] { Mnu_O_activite_Click(); };
+    MnuQuitter.Click = [this] { MnuQuitter_Click(); };
+    MnuSelect.Click = [this] { MnuSelect_Click(); };
+    MnuCouper.Click = [this] { MnuCouper_Click(); };
+    MnuCopier.Click = [this] { MnuCopier_Click(); };
+    MnuColler.Click = [this] { MnuColler_Click(); };
+    MnuAide.Click = [this] { MnuAide_Click(); };
+    MnuApropos.Click = [this] { MnuApropos_Click(); };
     for (int i = 0; i < static_cast<int>(TxtCmd.size()); ++i) {
         TxtCmd[static_cast<std::size_t>(i)].Change = [this, i] { TxtCmd_Change(i); };
         TxtCmd[static_cast<std::size_t>(i)].MouseUp = [this, i] { TxtCmd_MouseUp(i); };

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "about/frm_about.h"
 #include "app/common_dialog.h"
 #include "app/controls.h"
 #include "app/platform.h"
@@ -53,8 +55,10 @@ public:
     // Called with the part code at every run of the builder; for diagnostics and tests.
     std::function<void(const std::string& code)> OnFaireCmd;
 
-    // Start-up.
+    // Start-up and shutdown.
     void Form_Load();
+    void Form_Unload(int& Cancel);
+    void MnuQuitter_Click();
 
     // Command composition.
     void FaireCmd(std::string& Quoi);
@@ -97,6 +101,20 @@ public:
     void Mnu_L_Lvp_Click();
     void mnu_s_activite_Click();
     void Mnu_O_activite_Click();
+
+    // Edit menu, help and About.
+    void MnuSelect_Click();
+    void MnuCouper_Click();
+    void MnuCopier_Click();
+    void MnuColler_Click();
+    void MnuAide_Click();
+    void MnuApropos_Click();
+
+    // The About window while it is open (one at most). The screen binding shows a window
+    // for it when it opens, and reports its closing.
+    std::unique_ptr<FrmAbout> About;
+    std::function<void(FrmAbout&)> AboutOpened;
+    void AboutClosed();
 
     // The controls of one side of the window and the part they feed. The source and
     // destination handlers are twins that run the same code on their own side.

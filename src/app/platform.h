@@ -30,6 +30,13 @@ public:
     virtual bool Close() = 0;
 };
 
+// A registry value as read: its type (1 text, 4 double word...) and its bytes, as many
+// as the value's stored length says.
+struct RegistryValue {
+    unsigned long type = 0;
+    std::string bytes;
+};
+
 // Order of day, month and year in the user's short date format.
 enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
 
@@ -72,6 +79,23 @@ public:
     virtual bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
     // A name for a temporary file in the same folder as the target, unique to this process.
     virtual std::string TempPathBeside(const std::string& target) = 0;
+    // An ordinary file (not a folder) of exactly that name exists.
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // The clipboard, in plain text only. Reading a clipboard without text gives "".
+    virtual bool ClearClipboard() = 0;
+    virtual bool SetClipboardText(const std::string& text) = 0;
+    virtual std::string GetClipboardText() = 0;
+
+    // Reads one value of a key under HKEY_LOCAL_MACHINE, asking for read access only;
+    // false when the key or the value cannot be read.
+    virtual bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
+                                          RegistryValue& value) = 0;
+    // Starts the program at that path in a normal window that takes the focus, without
+    // waiting for it; false when it cannot be started.
+    virtual bool StartProgram(const std::string& path) = 0;
+    // Ends the program at once: other windows close without running anything of theirs.
+    virtual void EndProgram() = 0;
 };
 
 }  // namespace lorvane

@@ -106,6 +106,41 @@ public:
         return true;
     }
     std::string TempPathBeside(const std::string& target) override { return target + ".~tmp"; }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+
+    // The clipboard: nullopt-like state is an empty text; a failing clipboard refuses all.
+    std::string clipboard;
+    bool clipboardFails = false;
+    bool ClearClipboard() override {
+        if (clipboardFails) return false;
+        clipboard.clear();
+        return true;
+    }
+    bool SetClipboardText(const std::string& text) override {
+        if (clipboardFails) return false;
+        clipboard = text;
+        return true;
+    }
+    std::string GetClipboardText() override { return clipboardFails ? std::string() : clipboard; }
+
+    // Registry values under HKEY_LOCAL_MACHINE by "key|value name", and started programs.
+    std::map<std::string, RegistryValue> registry;
+    std::set<std::string> startablePrograms;
+    std::vector<std::string> startedPrograms;
+    int endProgramCalls = 0;
+    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
+                                  RegistryValue& value) override {
+        const auto found = registry.find(key + "|" + valueName);
+        if (found == registry.end()) return false;
+        value = found->second;
+        return true;
+    }
+    bool StartProgram(const std::string& path) override {
+        if (startablePrograms.count(path) == 0) return false;
+        startedPrograms.push_back(path);
+        return true;
+    }
+    void EndProgram() override { ++endProgramCalls; }
 };
 
 }  // namespace lorvane::testing

@@ -1,0 +1,30 @@
+#pragma once
+// What the About window, the help command and the Edit menu show.
+
+namespace lorvane::texts {
+
+inline constexpr const char* kApplicationTitle = "Lorvane";
+inline constexpr int kVersionMajor = 1;
+inline constexpr int kVersionMinor = 1;
+inline constexpr int kVersionRevision = 2;
+
+inline constexpr const char* kAboutCaptionPrefix = "À propos de ";
+inline constexpr const char* kVersionPrefix = "Version ";
+inline constexpr const char* kDesignTitle = "Titre de l'application";
+inline constexpr const char* kDesignVersion = "Version";
+inline constexpr const char* kDescription =
+    "Interface graphique sous Windows 98, 2000, XP entre la commande MS-DOS Xcopy et l'utilisateur";
+// Until the program has a home page of its own, the reference page of the command it drives.
+inline constexpr const char* kMakerAddress =
+    "https://learn.microsoft.com/fr-fr/windows-server/administration/windows-commands/xcopy";
+inline constexpr const char* kDisclaimer =
+    "Lorvane écrit des commandes de copie et les fait exécuter par Windows. Vérifiez chaque "
+    "commande avant de l'exécuter : une copie mal dirigée peut écraser des fichiers.";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kSysInfo = "&Infos système...";
+inline constexpr const char* kSysInfoUnavailable =
+    "Les informations système ne sont pas disponibles actuellement";
+
+inline constexpr const char* kHelpDocument = "lorvane.html";
+
+}  // namespace lorvane::texts

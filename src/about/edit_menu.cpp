@@ -1,0 +1,53 @@
+#include "about/about_texts.h"
+#include "app/frm_xcopy.h"
+
+namespace lorvane {
+
+namespace {
+
+// Only text boxes have a selection: with any other control active, the steps that need
+// one are skipped.
+TextBox* SelectionHolder(Control* active) { return active != nullptr ? active->AsTextBox() : nullptr; }
+
+}  // namespace
+
+void FrmXcopy::MnuSelect_Click() {
+    if (TextBox* box = SelectionHolder(ActiveControl)) {
+        box->SetSelStart(0);
+        box->SetSelLength(65535);
+    }
+}
+
+void FrmXcopy::MnuCopier_Click() {
+    platform_.ClearClipboard();
+    if (TextBox* box = SelectionHolder(ActiveControl)) platform_.SetClipboardText(box->SelText());
+}
+
+void FrmXcopy::MnuCouper_Click() {
+    platform_.ClearClipboard();
+    TextBox* box = SelectionHolder(ActiveControl);
+    if (box == nullptr) return;
+    // The text leaves the box only once it is safe on the clipboard.
+    if (platform_.SetClipboardText(box->SelText())) box->SetSelText("");
+}
+
+void FrmXcopy::MnuColler_Click() {
+    const std::string text = platform_.GetClipboardText();
+    if (TextBox* box = SelectionHolder(ActiveControl)) box->SetSelText(text);
+}
+
+void FrmXcopy::MnuAide_Click() { platform_.ShellOpen(texts::kHelpDocument, platform_.ProgramFolder()); }
+
+void FrmXcopy::MnuApropos_Click() {
+    if (About) {
+        if (About->BringToFront) About->BringToFront();
+        return;
+    }
+    About = std::make_unique<FrmAbout>(platform_);
+    About->Form_Load();
+    if (AboutOpened) AboutOpened(*About);
+}
+
+void FrmXcopy::AboutClosed() { About.reset(); }
+
+}  // namespace lorvane

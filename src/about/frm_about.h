@@ -1,0 +1,43 @@
+#pragma once
+// The About window: title, version, description, a link and the system information tool.
+
+#include <functional>
+#include <string>
+
+#include "app/controls.h"
+#include "app/platform.h"
+
+namespace lorvane {
+
+class FrmAbout {
+public:
+    explicit FrmAbout(Platform& platform);
+    FrmAbout(const FrmAbout&) = delete;
+    FrmAbout& operator=(const FrmAbout&) = delete;
+
+    Label Caption;
+    Label lblTitle, lblVersion, lblDescription, urlhttp, lblDisclaimer;
+    CommandButton cmdOK, cmdSysInfo;
+
+    // Close and unload the window, and bring it to the front; set by the screen binding.
+    std::function<void()> Unload;
+    std::function<void()> BringToFront;
+
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    void urlhttp_Click();
+    void StartSysInfo();
+    // KeyRoot is always HKEY_LOCAL_MACHINE here. KeyVal receives the value as text, or ""
+    // when it cannot be read; a value neither text nor double word leaves it as passed.
+    bool GetKeyValue(unsigned long KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                     std::string& KeyVal);
+
+private:
+    Platform& platform_;
+};
+
+// The registry root the About window reads under.
+inline constexpr unsigned long kHkeyLocalMachine = 0x80000002ul;
+
+}  // namespace lorvane

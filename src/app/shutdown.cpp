@@ -1,0 +1,17 @@
+#include "app/frm_xcopy.h"
+#include "batch/run_batch.h"
+
+namespace lorvane {
+
+void FrmXcopy::Form_Unload(int& /*Cancel*/) {
+    // Nothing to report: the file is usually not there, and the program ends anyway.
+    platform_.RemoveFile(InProgramFolder(platform_.ProgramFolder(), kDeletedAtExitName));
+}
+
+void FrmXcopy::MnuQuitter_Click() {
+    int cancel = 0;
+    Form_Unload(cancel);
+    platform_.EndProgram();
+}
+
+}  // namespace lorvane
