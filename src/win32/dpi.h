@@ -23,4 +23,7 @@ private:
 // The resolution the window is shown at; the manifest declares the program DPI-aware.
 int ScreenDpi();
 
+// Puts the window in the middle of the screen's work area.
+void CentreOnScreen(HWND window);
+
 }  // namespace lorvane::win32

@@ -63,21 +63,18 @@ std::string DriveCaption(const std::string& root) {
 
 }  // namespace
 
-COLORREF ToColorRef(Color color) {
-    if ((color & kSystemColor) != 0) return GetSysColor(static_cast<int>(color & 0xFFu));
-    return static_cast<COLORREF>(color);
-}
-
 MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
-    : form_(form), platform_(platform), scale_(ScreenDpi()) {}
+    : form_(form), platform_(platform), scale_(ScreenDpi()), gdi_(scale_) {
+    form_.AboutOpened = [this](FrmAbout& about) { OnAboutOpened(about); };
+}
 
 MainWindow::~MainWindow() {
     for (Bound& bound : bound_) bound.entry.control->SyncView = nullptr;
     form_.Caption.SyncView = nullptr;
     form_.ActiveControl = nullptr;
+    form_.AboutOpened = nullptr;
+    about_.reset();
     if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-    for (auto& [key, font] : fonts_) DeleteObject(font);
-    for (auto& [color, brush] : brushes_) DeleteObject(brush);
 }
 
 bool MainWindow::Create(HINSTANCE instance, int showCommand) {
@@ -86,7 +83,8 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    if (windowClass.hIcon == nullptr) windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
     if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
@@ -111,7 +109,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     // The load handler fills the window before anyone sees it.
     form_.Form_Load();
 
-    CentreOnScreen();
+    CentreOnScreen(hwnd_);
     focusBeforeDeactivation_ = ControlHandle(form_.ChkSource);
     ShowWindow(hwnd_, showCommand);
     SetForegroundWindow(hwnd_);  // refused at times by the system; the activation below then
@@ -135,6 +133,8 @@ const FolderListView* MainWindow::ListView(const Control& list) const {
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
+    if (about_ && about_->IsOpen() && about_->PreTranslate(message)) return true;
+    if (!IsWindow(hwnd_)) return false;
     if (menu_.Accelerators() != nullptr && TranslateAcceleratorA(hwnd_, menu_.Accelerators(), &message)) {
         return true;
     }
@@ -168,7 +168,7 @@ HWND MainWindow::CreateControl(const LayoutEntry& entry) {
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)),
                                 nullptr);
     if (hwnd == nullptr) return nullptr;
-    if (HFONT font = FontFor(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (HFONT font = gdi_.Font(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (entry.kind == ControlKind::TextBox &&
         !SetWindowSubclass(hwnd, TextBoxProc, 1, reinterpret_cast<DWORD_PTR>(this))) {
         return nullptr;  // without it the Edit menu would not follow the mouse
@@ -387,44 +387,25 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
         if (back != kToolkitColor) {
             SetTextColor(dc, ToColorRef(bound->entry.foreColor));
             SetBkColor(dc, ToColorRef(back));
-            return reinterpret_cast<LRESULT>(BrushFor(back));
+            return reinterpret_cast<LRESULT>(gdi_.Brush(back));
         }
     }
     return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
-HFONT MainWindow::FontFor(const FontSpec& wanted) {
-    const std::string key = std::string(wanted.face) + "/" + std::to_string(wanted.centiPoints) +
-                            (wanted.bold ? "b" : "") + (wanted.underline ? "u" : "");
-    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-    HFONT font = CreateFontA(scale_.FontHeight(wanted.centiPoints), 0, 0, 0,
-                             wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, wanted.underline, FALSE,
-                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
-    if (font == nullptr) return nullptr;  // the control keeps the system font
-    fonts_.emplace(key, font);
-    return font;
+void MainWindow::OnAboutOpened(FrmAbout& about) {
+    about_ = std::make_unique<AboutWindow>(about, scale_, [this] { OnAboutDestroyed(); });
+    // Without it the About window would show nothing: the model is dropped again.
+    if (!about_->Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)))) {
+        about_.reset();
+        form_.AboutClosed();
+    }
 }
 
-HBRUSH MainWindow::BrushFor(Color color) {
-    if (auto found = brushes_.find(color); found != brushes_.end()) return found->second;
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    if (brush == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
-    brushes_.emplace(color, brush);
-    return brush;
-}
-
-void MainWindow::CentreOnScreen() {
-    RECT window{};
-    RECT work{};
-    if (!GetWindowRect(hwnd_, &window)) return;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    const int left = work.left + ((work.right - work.left) - width) / 2;
-    const int top = work.top + ((work.bottom - work.top) - height) / 2;
-    SetWindowPos(hwnd_, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MainWindow::OnAboutDestroyed() {
+    form_.AboutClosed();  // the AboutWindow itself goes at the next opening or with this one
+    // The program ends when its last window is gone.
+    if (!IsWindow(hwnd_)) PostQuitMessage(0);
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -476,8 +457,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetFocus(focusBeforeDeactivation_);
             }
             return 0;
+        case WM_CLOSE: {
+            int cancel = 0;
+            form_.Form_Unload(cancel);
+            if (cancel == 0) DestroyWindow(hwnd_);
+            return 0;
+        }
         case WM_DESTROY:
-            PostQuitMessage(0);
+            // An open About window keeps the program running until it is closed.
+            if (!about_ || !about_->IsOpen()) PostQuitMessage(0);
             return 0;
         default:
             return DefWindowProcA(hwnd_, message, wParam, lParam);

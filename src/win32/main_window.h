@@ -9,7 +9,9 @@
 #include "app/frm_xcopy.h"
 #include "app/window_layout.h"
 #include "win32/dpi.h"
+#include "win32/about_window.h"
 #include "win32/folder_list_view.h"
+#include "win32/gdi_cache.h"
 #include "win32/main_menu.h"
 #include "win32/win32_platform.h"
 
@@ -34,8 +36,11 @@ public:
     // The folder or file list view showing a model list, for tests and diagnostics.
     const FolderListView* ListView(const Control& list) const;
 
-    // Shortcut keys and keyboard navigation between the controls; true when used.
+    // Shortcut keys and keyboard navigation between the controls, in this window and in
+    // the About window; true when used.
     bool PreTranslate(MSG& message);
+    // The real About window while it is open.
+    const AboutWindow* About() const { return about_.get(); }
 
 private:
     struct Bound {
@@ -62,9 +67,8 @@ private:
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
     Bound* FindById(int id);
     Bound* FindByHandle(HWND hwnd);
-    HFONT FontFor(const FontSpec& wanted);
-    HBRUSH BrushFor(Color color);
-    void CentreOnScreen();
+    void OnAboutOpened(FrmAbout& about);
+    void OnAboutDestroyed();
 
     FrmXcopy& form_;
     Win32Platform& platform_;
@@ -73,13 +77,10 @@ private:
     MainMenu menu_;
     std::vector<Bound> bound_;
     std::vector<std::unique_ptr<FolderListView>> listViews_;
-    std::map<std::string, HFONT> fonts_;
-    std::map<Color, HBRUSH> brushes_;
+    GdiCache gdi_;
+    std::unique_ptr<AboutWindow> about_;
     HWND focusBeforeDeactivation_ = nullptr;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored
 };
-
-// Resolves a model colour (RGB or a system colour index) for GDI.
-COLORREF ToColorRef(Color color);
 
 }  // namespace lorvane::win32

@@ -29,6 +29,16 @@ public:
     bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
     std::string TempPathBeside(const std::string& target) override;
 
+    // The rest of the system (win32_system.cpp).
+    bool FileExists(const std::string& path) override;
+    bool ClearClipboard() override;
+    bool SetClipboardText(const std::string& text) override;
+    std::string GetClipboardText() override;
+    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
+                                  RegistryValue& value) override;
+    bool StartProgram(const std::string& path) override;
+    void EndProgram() override;
+
 private:
     HWND owner_ = nullptr;
     unsigned tempCounter_ = 0;

@@ -61,6 +61,70 @@ TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
     CloseHandle(process.hProcess);
 }
 
+// The program started in a folder, with its main window found.
+struct RunningProgram {
+    explicit RunningProgram(const std::string& folder) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + ProgramPath() + "\"";
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                            &startup, &process)) {
+            return;
+        }
+        window = WaitForWindow(process.dwProcessId, "Lorvane (MS-DOS)", 20000);
+    }
+    ~RunningProgram() {
+        if (process.hProcess == nullptr) return;
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+    void Menu(int id) const { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+constexpr int kMenuQuitter = 707;
+constexpr int kMenuApropos = 713;
+
+std::string ProgramFolderFile(const char* name) {
+    const std::string path = ProgramPath();
+    return path.substr(0, path.find_last_of('\\') + 1) + name;
+}
+
+TEST(Program, QuitEndsEverythingAndRemovesCmdBat) {
+    TempTree folder;
+    const std::string cmd = ProgramFolderFile("Cmd.bat");
+    HANDLE file = CreateFileA(cmd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+
+    RunningProgram program(folder.Root());
+    ASSERT_NE(program.window, nullptr);
+    program.Menu(kMenuApropos);
+    ASSERT_NE(WaitForWindow(program.process.dwProcessId, "\xC0 propos de Lorvane", 10000), nullptr);
+    program.Menu(kMenuQuitter);
+    EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
+    EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(ProgramFolderFile("lorvane.html").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Program, AnOpenAboutWindowOutlivesTheMainWindow) {
+    TempTree folder;
+    RunningProgram program(folder.Root());
+    ASSERT_NE(program.window, nullptr);
+    program.Menu(kMenuApropos);
+    HWND about = WaitForWindow(program.process.dwProcessId, "\xC0 propos de Lorvane", 10000);
+    ASSERT_NE(about, nullptr);
+    PostMessageA(program.window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(program.Ended(1000));
+    EXPECT_TRUE(IsWindow(about));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ended(20000));
+}
+
 TEST(Win32Platform, ShellOpensABatchFileWithoutWaitingForIt) {
     TempTree folder;
     folder.File("essai.bat", "@echo ouvert> marque.txt\r\n");

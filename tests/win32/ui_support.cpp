@@ -90,9 +90,19 @@ void TempTree::File(const std::string& relative, const std::string& content) con
     CloseHandle(file);
 }
 
+namespace {
+int quitMessages = 0;  // test support only: what the pumps saw
+}  // namespace
+
+int QuitMessagesSeen() { return quitMessages; }
+
 void PumpPending(MainWindow& window) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ++quitMessages;
+            continue;
+        }
         if (window.Handle() != nullptr && window.PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

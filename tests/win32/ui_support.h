@@ -39,6 +39,8 @@ public:
     }
     std::deque<std::string> fileDialogAnswers;  // the empty text cancels
     bool ShowFileDialog(FileDialogRequest& request) override;
+    int endProgramCalls = 0;
+    void EndProgram() override { ++endProgramCalls; }
     std::string ReadableFolder(const std::string& path) override;
 };
 
@@ -62,6 +64,8 @@ private:
 bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD timeoutMs = 10000,
                DWORD pollMs = INFINITE);
 void PumpPending(MainWindow& window);
+// How many times the pumps above met the message that ends the program's loop.
+int QuitMessagesSeen();
 
 // Answers dialogs from another thread, in order: each step waits for a visible dialog with
 // its title (and, when given, a text it must show), then acts on it. The dialog's own

@@ -1,0 +1,54 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "about/frm_about.h"
+#include "app/window_layout.h"
+#include "win32/dpi.h"
+#include "win32/gdi_cache.h"
+
+namespace lorvane::win32 {
+
+// The real About window: modeless, fixed size, centred, kept out of the taskbar by an
+// invisible owner of its own (so it outlives the main window), one per model.
+class AboutWindow {
+public:
+    AboutWindow(FrmAbout& about, const PixelScale& scale, std::function<void()> destroyed);
+    ~AboutWindow();
+    AboutWindow(const AboutWindow&) = delete;
+    AboutWindow& operator=(const AboutWindow&) = delete;
+
+    bool Create(HINSTANCE instance);
+    bool IsOpen() const { return hwnd_ != nullptr; }
+    HWND Handle() const { return hwnd_; }
+    HWND ControlHandle(const Control& control) const;
+    // Enter and Esc press "OK", Tab moves between the buttons; true when used.
+    bool PreTranslate(MSG& message);
+
+private:
+    struct Bound {
+        Label* control;
+        HWND hwnd;
+        int id;
+        Color foreColor;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND AddControl(const char* className, DWORD style, Label& control, const Twips& place, int id,
+                    const FontSpec& font, Color foreColor);
+    void Paint();
+
+    FrmAbout& about_;
+    const PixelScale& scale_;
+    std::function<void()> destroyed_;
+    GdiCache gdi_;
+    HWND owner_ = nullptr;
+    HWND hwnd_ = nullptr;
+    HICON picture_ = nullptr;
+    std::vector<Bound> bound_;
+};
+
+}  // namespace lorvane::win32

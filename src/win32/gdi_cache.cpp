@@ -1,0 +1,36 @@
+#include "win32/gdi_cache.h"
+
+namespace lorvane::win32 {
+
+COLORREF ToColorRef(Color color) {
+    if ((color & kSystemColor) != 0) return GetSysColor(static_cast<int>(color & 0xFFu));
+    return static_cast<COLORREF>(color);
+}
+
+GdiCache::~GdiCache() {
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+    for (auto& [color, brush] : brushes_) DeleteObject(brush);
+}
+
+HFONT GdiCache::Font(const FontSpec& wanted) {
+    const std::string key = std::string(wanted.face) + "/" + std::to_string(wanted.centiPoints) +
+                            (wanted.bold ? "b" : "") + (wanted.underline ? "u" : "");
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    HFONT font = CreateFontA(scale_.FontHeight(wanted.centiPoints), 0, 0, 0,
+                             wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, wanted.underline, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
+    if (font == nullptr) return nullptr;
+    fonts_.emplace(key, font);
+    return font;
+}
+
+HBRUSH GdiCache::Brush(Color color) {
+    if (auto found = brushes_.find(color); found != brushes_.end()) return found->second;
+    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    if (brush == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
+    brushes_.emplace(color, brush);
+    return brush;
+}
+
+}  // namespace lorvane::win32

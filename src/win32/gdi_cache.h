@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "app/window_layout.h"
+#include "win32/dpi.h"
+
+namespace lorvane::win32 {
+
+// The fonts and brushes a window paints with, made once and freed with the window.
+class GdiCache {
+public:
+    explicit GdiCache(const PixelScale& scale) : scale_(scale) {}
+    ~GdiCache();
+    GdiCache(const GdiCache&) = delete;
+    GdiCache& operator=(const GdiCache&) = delete;
+
+    // Null when the font cannot be made: the control then keeps the system font.
+    HFONT Font(const FontSpec& wanted);
+    HBRUSH Brush(Color color);
+
+private:
+    const PixelScale& scale_;
+    std::map<std::string, HFONT> fonts_;
+    std::map<Color, HBRUSH> brushes_;
+};
+
+// Resolves a model colour (RGB or a system colour index) for GDI.
+COLORREF ToColorRef(Color color);
+
+}  // namespace lorvane::win32

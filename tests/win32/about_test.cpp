@@ -1,0 +1,157 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "batch/run_batch.h"
+#include "ui_support.h"
+#include "window_fixture.h"
+
+namespace lorvane::win32 {
+namespace {
+
+using namespace testing;
+
+void NoTree(const TempTree&) {}
+
+class EditAndAboutTest : public WindowTest {
+protected:
+    EditAndAboutTest() : WindowTest(NoTree) {}
+
+    std::string Clipboard() {
+        std::string text;
+        if (!OpenClipboard(nullptr)) return "(fermé)";
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+                text = bytes;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        return text;
+    }
+    int AboutWindows() {
+        int count = 0;
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, "\xC0 propos de Lorvane"));) {
+            if (IsWindowVisible(w)) ++count;
+        }
+        return count;
+    }
+};
+
+TEST_F(EditAndAboutTest, EditMenuThroughTheRealClipboard) {
+    HWND full = Hwnd(form.TxtCmd[3]);
+    DragSelect(full, 0, 5);
+    PressCtrlKey(window, 'C');
+    EXPECT_EQ(Clipboard(), "XCOPY");
+
+    HWND switches = Hwnd(form.TxtCmd[2]);
+    SetFocus(switches);
+    PressCtrlKey(window, 'A');
+    PressCtrlKey(window, 'X');
+    EXPECT_EQ(Clipboard(), "/S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  ");
+
+    PressCtrlKey(window, 'V');
+    PressCtrlKey(window, 'V');  // pasted at the caret, after the first
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y /S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  /S /E /C /H /Y /S /E /C /H /Y ");
+
+    SetFocus(Hwnd(form.Check1[0]));  // no selection there: copy empties the clipboard
+    PressCtrlKey(window, 'C');
+    EXPECT_EQ(Clipboard(), "");
+}
+
+TEST_F(EditAndAboutTest, OneAboutWindowWithItsTexts) {
+    PumpPending(window);
+    const int quitsBefore = QuitMessagesSeen();
+    Menu(form.MnuApropos);
+    Menu(form.MnuApropos);
+    EXPECT_EQ(AboutWindows(), 1);
+    ASSERT_NE(window.About(), nullptr);
+    const AboutWindow& about = *window.About();
+    EXPECT_EQ(TextOf(about.ControlHandle(form.About->lblVersion)), "Version 1.1.2");
+    EXPECT_EQ(TextOf(about.ControlHandle(form.About->lblTitle)), "Lorvane");
+    EXPECT_EQ(TextOf(about.ControlHandle(form.About->cmdSysInfo)), "&Infos syst\xE8me...");
+
+    // Nothing usable in this system's registry: one message, nothing started.
+    SendMessageA(about.ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+    PumpPending(window);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Les informations syst\xE8me ne sont pas disponibles actuellement");
+
+    // Enter presses OK: the window goes, and comes back afresh.
+    PostMessageA(about.ControlHandle(form.About->cmdOK), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_TRUE(PumpUntil(window, [this] { return AboutWindows() == 0; }, 5000));
+    EXPECT_FALSE(form.About);
+    Menu(form.MnuApropos);
+    EXPECT_EQ(AboutWindows(), 1);
+    EXPECT_EQ(QuitMessagesSeen(), quitsBefore);  // the main window keeps the program going
+}
+
+TEST_F(EditAndAboutTest, TheToolTheRegistryNamesIsStarted) {
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string tool = std::string(system) + "\\notepad.exe";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(tool.c_str()),
+                   static_cast<DWORD>(tool.size() + 1));
+    RegCloseKey(key);
+
+    Menu(form.MnuApropos);
+    ASSERT_NE(window.About(), nullptr);
+    SendMessageA(window.About()->ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+    const bool started = PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 10000, 50);
+    EndDescendantProcesses();
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    EXPECT_TRUE(started);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(EditAndAboutTest, QuittingEndsEverythingAndRemovesCmdBat) {
+    const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
+    const std::string batch = InProgramFolder(platform.ProgramFolder(), kRunBatchName);
+    for (const std::string& path : {cmd, batch}) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+    }
+    Menu(form.MnuApropos);
+    SetFocus(Hwnd(form.TxtCmd[0]));  // the shortcut belongs to the main window
+    PressCtrlKey(window, 'Q');
+    EXPECT_EQ(platform.endProgramCalls, 1);
+    EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(batch.c_str()), INVALID_FILE_ATTRIBUTES);  // kept
+    EXPECT_TRUE(platform.messages.empty());
+    DeleteFileA(batch.c_str());
+}
+
+TEST_F(EditAndAboutTest, ClosingTheWindowLeavesTheAboutWindowRunning) {
+    Menu(form.MnuApropos);
+    const int quitsBefore = QuitMessagesSeen();
+    PostMessageA(window.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil(window, [this] { return !IsWindow(window.Handle()); }, 5000));
+    EXPECT_EQ(AboutWindows(), 1);
+    EXPECT_EQ(QuitMessagesSeen(), quitsBefore);
+
+    SendMessageA(window.About()->ControlHandle(form.About->cmdOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(PumpUntil(window, [&] { return QuitMessagesSeen() > quitsBefore; }, 5000));
+    EXPECT_EQ(AboutWindows(), 0);
+}
+
+TEST_F(EditAndAboutTest, F1OpensTheHelpPageBesideTheProgram) {
+    PressCtrlKey(window, 0);  // no key: nothing happens
+    PostMessageA(Hwnd(form.TxtCmd[0]), WM_KEYDOWN, VK_F1, 1);
+    PumpPending(window);
+    ASSERT_EQ(platform.shellOpens.size(), 1u);
+    EXPECT_EQ(platform.shellOpens[0].first, "lorvane.html");
+    EXPECT_EQ(platform.shellOpens[0].second, platform.ProgramFolder());
+}
+
+}  // namespace
+}  // namespace lorvane::win32
