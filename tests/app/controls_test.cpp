@@ -135,18 +135,6 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
     }
 }
 
-TEST(TextBox, AUsersEditRaisesChangeWithoutAskingTheViewToRedraw) {
-    TextBox box;
-    int changes = 0, syncs = 0;
-    box.Change = [&] { ++changes; };
-    box.SyncView = [&] { ++syncs; };
-    box.ApplyEdit("ab", 2, 0);
-    box.ApplyEdit("ab", 0, 2);  // selection only
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(syncs, 0);
-    EXPECT_EQ(box.SelText(), "ab");
-}
-
 TEST(Lists, PathAndDriveChangesRaiseTheirEventOnce) {
     DriveList drive;
     DirList dir;
@@ -167,18 +155,6 @@ TEST(Lists, PathAndDriveChangesRaiseTheirEventOnce) {
     EXPECT_EQ(file.FileName(), "x.txt");
     file.SetPath("C:\\B");  // another folder: no file selected there yet
     EXPECT_EQ(file.FileName(), "");
-}
-
-TEST(MenuItem, CheckedAndEnabledAreMirroredToTheView) {
-    MenuItem item("&Activité (*.txt)");
-    int syncs = 0;
-    item.SyncView = [&] { ++syncs; };
-    item.SetChecked(true);
-    item.SetChecked(true);
-    item.SetEnabled(false);
-    EXPECT_TRUE(item.Checked());
-    EXPECT_FALSE(item.Enabled());
-    EXPECT_EQ(syncs, 2);
 }
 
 }  // namespace

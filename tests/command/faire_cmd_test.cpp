@@ -95,14 +95,5 @@ TEST_F(FaireCmdTest, TypingInAPartBoxRecomposesTheFullLineAtOnce) {
     EXPECT_EQ(form.TxtCmd[3].Text(), "XCOPY a b");
 }
 
-TEST_F(FaireCmdTest, TheDateArgumentFollowsTheDateSwitch) {
-    form.Form_Load();
-    platform.inputAnswers = {"31/12/2003"};
-    form.Check1[2].SetValue(1);
-    EXPECT_EQ(form.TxtCmd[2].Text(), "/D:31/12/2003  /S /E /C /H /Y ");
-    form.Check1[2].SetValue(0);
-    EXPECT_EQ(form.TxtCmd[2].Text(), "/S /E /C /H /Y ");
-}
-
 }  // namespace
 }  // namespace lorvane

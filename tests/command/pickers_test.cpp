@@ -113,13 +113,6 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     EXPECT_EQ(form.File1.Path(), "C:\\Docs");
 }
 
-TEST_F(PickersTest, TypedPartsStayUntilTheirSideChanges) {
-    form.TxtCmd[1].SetText("E:\\ ");
-    form.Option1[1].SetValue(true);
-    EXPECT_EQ(Destination(), "E:\\ ");
-    EXPECT_EQ(FullLine(), "XCOPY C:\\Docs\\*.*  E:\\  /S /E /C /H /Y ");
-}
-
 class CommandBoxTest : public FormTest {};
 
 TEST_F(CommandBoxTest, MouseUpEnablesCutAndCopyByTheActiveSelection) {

@@ -210,12 +210,6 @@ TEST_P(BothSidesTest, ChoosingADriveAndADriveThatCannotBeRead) {
 
 INSTANTIATE_TEST_SUITE_P(SourceAndDestination, BothSidesTest, ::testing::Values(0, 1));
 
-TEST_F(MainWindowTest, ClickingAFileWhereTheFileListShowsIt) {
-    ClickListItem(Hwnd(form.File2), IndexOf(form.File2, "y z.txt"));
-    EXPECT_EQ(form.File2.FileName(), "y z.txt");
-    EXPECT_EQ(Shown(form.TxtCmd[1]), "\"" + tree.Path("y z.txt") + "\" ");
-}
-
 TEST_F(MainWindowTest, AFolderGoneMeanwhileKeepsTheListingAndSaysSo) {
     const int entries = static_cast<int>(Entries(form.Dir1).size());
     ASSERT_TRUE(RemoveDirectoryA(tree.Path("R&D").c_str()));
