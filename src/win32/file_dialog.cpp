@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "win32/system_library.h"
+
 namespace lorvane::win32 {
 
 namespace {
@@ -43,8 +45,10 @@ bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
     } else {
         dialog.Flags |= OFN_FILEMUSTEXIST;
     }
-    const BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (!chosen) return false;  // cancelled, or the dialog failed: nothing chosen either way
+    auto* show = LoadSystemFunction<decltype(GetSaveFileNameA)>(
+        "comdlg32.dll", request.save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    // Cancelled, or the dialog could not be shown: nothing chosen either way.
+    if (show == nullptr || !show(&dialog)) return false;
     request.fileName = name.data();
     return true;
 }

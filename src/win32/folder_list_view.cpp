@@ -24,10 +24,6 @@ std::vector<FolderListView::Entry> Ancestors(const std::string& folder) {
 
 }  // namespace
 
-FolderListView::FolderListView(HWND listBox, HWND receiver, UINT loadedMessage, WPARAM tag,
-                               ListingKind kind)
-    : listBox_(listBox), receiver_(receiver), loadedMessage_(loadedMessage), tag_(tag), kind_(kind) {}
-
 void FolderListView::ShowFolder(const std::string& folder) {
     folder_ = folder;
     entries_.clear();
@@ -35,21 +31,21 @@ void FolderListView::ShowFolder(const std::string& folder) {
     fixedEntries_ = entries_.size();
     SetCount();
     loading_ = true;
-    StartListing(receiver_, loadedMessage_, tag_, folder, kind_, ++generation_);
+    hub_.Request(folder, *this);
 }
 
-bool FolderListView::Loaded(const Listing& listing) {
-    if (listing.generation != generation_) return false;
-    loading_ = false;
+void FolderListView::Loaded(const Listing& listing) {
+    const std::vector<std::string>& names = kind_ == ListingKind::Folders ? listing.folders : listing.files;
+    loading_ = !listing.complete;
     entries_.resize(fixedEntries_);
-    entries_.reserve(fixedEntries_ + listing.names.size());
+    entries_.reserve(fixedEntries_ + names.size());
     const std::string prefix = WithSeparator(folder_);
     const int depth = static_cast<int>(fixedEntries_);
-    for (const std::string& name : listing.names) {
+    for (const std::string& name : names) {
+        // A folder entry keeps the path it opens; file entries need only their name.
         entries_.push_back({name, kind_ == ListingKind::Folders ? prefix + name : std::string(), depth});
     }
     SetCount();
-    return true;
 }
 
 void FolderListView::SetCount() {

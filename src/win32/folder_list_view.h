@@ -21,12 +21,13 @@ public:
         int depth;
     };
 
-    FolderListView(HWND listBox, HWND receiver, UINT loadedMessage, WPARAM tag, ListingKind kind);
+    FolderListView(HWND listBox, ListingHub& hub, ListingKind kind)
+        : listBox_(listBox), hub_(hub), kind_(kind) {}
 
     // Shows the folder: entries known at once appear now, the rest when the listing arrives.
     void ShowFolder(const std::string& folder);
-    // Takes a posted listing; false when it was for a folder no longer shown.
-    bool Loaded(const Listing& listing);
+    // Takes the listing of the folder shown, or its first part.
+    void Loaded(const Listing& listing);
     // Selects the file of that name (no selection for an empty name or an absent file).
     void SelectName(const std::string& name);
 
@@ -34,6 +35,8 @@ public:
     const Entry* EntryAt(int index) const;
     int Count() const { return static_cast<int>(entries_.size()); }
     bool Loading() const { return loading_; }
+    // Entries read from the folder so far (the ancestors of a folder list not counted).
+    int Listed() const { return Count() - static_cast<int>(fixedEntries_); }
     void Draw(const DRAWITEMSTRUCT& item) const;
     HWND Handle() const { return listBox_; }
     const std::string& Folder() const { return folder_; }
@@ -42,15 +45,12 @@ private:
     void SetCount();
 
     HWND listBox_;
-    HWND receiver_;
-    UINT loadedMessage_;
-    WPARAM tag_;
+    ListingHub& hub_;
     ListingKind kind_;
     std::string folder_;
     std::vector<Entry> entries_;
     std::size_t fixedEntries_ = 0;  // the ancestors, before the listing
     std::string wantedName_;
-    int generation_ = 0;
     bool loading_ = false;
 };
 

@@ -2,95 +2,125 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
+
+#include "app/text_utils.h"
+#include "win32/folder_list_view.h"
 
 namespace lorvane::win32 {
 
 namespace {
 
-// Windows-1252 letters folded to upper case, accented ones included.
-unsigned char Fold(unsigned char c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<unsigned char>(c - 0x20);
-    return c;
-}
+// The first part is sent once this many entries, or this much time, have gone by.
+constexpr std::size_t kFirstPartEntries = 256;
+constexpr ULONGLONG kFirstPartMs = 30;
 
 bool IsDotEntry(const char* name) {
     return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
 }
 
-bool Wanted(const WIN32_FIND_DATAA& data, ListingKind kind) {
-    const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (kind == ListingKind::Folders) return isFolder && !IsDotEntry(data.cFileName);
-    // Files as the file list has always shown them: hidden and system files left out.
-    return !isFolder && (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
-}
-
-void ReadFolder(HWND receiver, UINT message, WPARAM tag, std::string folder, ListingKind kind,
-                int generation) {
-    auto listing = std::make_unique<Listing>();
-    listing->generation = generation;
-    const std::string pattern = WithSeparator(folder) + "*";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (Wanted(data, kind)) listing->names.emplace_back(data.cFileName);
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+// Sorting a hundred thousand names: each folded once, then compared as plain bytes.
+void SortNames(std::vector<std::string>& names) {
+    std::vector<std::string> keys(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        keys[i] = names[i];
+        for (char& c : keys[i]) c = FoldCase(c);
     }
-    // A folder that went away meanwhile shows empty; the pickers checked it on the way in.
-    std::sort(listing->names.begin(), listing->names.end(), NameLess);
-    if (PostMessageA(receiver, message, tag, reinterpret_cast<LPARAM>(listing.get()))) {
-        listing.release();  // the receiver owns it now
-    }
+    std::vector<std::size_t> order(names.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (std::size_t i : order) sorted.push_back(std::move(names[i]));
+    names = std::move(sorted);
 }
-
-}  // namespace
-
-bool NameLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return Fold(static_cast<unsigned char>(x)) < Fold(static_cast<unsigned char>(y));
-    });
-}
-
-std::string WithSeparator(const std::string& folder) {
-    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder;
-    return folder + "\\";
-}
-
-namespace {
 
 struct ListingJob {
     HWND receiver;
     UINT message;
-    WPARAM tag;
+    WPARAM job;
     std::string folder;
-    ListingKind kind;
-    int generation;
 };
+
+void Post(const ListingJob& job, std::unique_ptr<Listing> listing) {
+    SortNames(listing->folders);
+    SortNames(listing->files);
+    if (PostMessageA(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
+        listing.release();  // the receiver owns it now
+    }
+}
+
+void ReadFolder(const ListingJob& job) {
+    auto listing = std::make_unique<Listing>();
+    const ULONGLONG start = GetTickCount64();
+    bool firstPartSent = false;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileExA((WithSeparator(job.folder) + "*").c_str(), FindExInfoBasic, &data,
+                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                if (!IsDotEntry(data.cFileName)) listing->folders.emplace_back(data.cFileName);
+            } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
+                listing->files.emplace_back(data.cFileName);
+            }
+            if (!firstPartSent && (listing->folders.size() + listing->files.size() >= kFirstPartEntries ||
+                                   GetTickCount64() - start >= kFirstPartMs)) {
+                firstPartSent = true;
+                Post(job, std::make_unique<Listing>(*listing));
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    // A folder that went away meanwhile shows empty; the pickers checked it on the way in.
+    listing->complete = true;
+    Post(job, std::move(listing));
+}
 
 DWORD WINAPI RunListingJob(void* parameter) {
     std::unique_ptr<ListingJob> job(static_cast<ListingJob*>(parameter));
-    ReadFolder(job->receiver, job->message, job->tag, job->folder, job->kind, job->generation);
+    ReadFolder(*job);
     return 0;
 }
 
 }  // namespace
 
-void StartListing(HWND receiver, UINT message, WPARAM tag, const std::string& folder,
-                  ListingKind kind, int generation) {
-    auto job = std::make_unique<ListingJob>(ListingJob{receiver, message, tag, folder, kind, generation});
+void ListingHub::Request(const std::string& folder, FolderListView& view) {
+    for (auto& [id, job] : jobs_) {
+        if (job.folder == folder) {  // already being read: that reading serves this list too
+            job.views.push_back(&view);
+            return;
+        }
+    }
+    const WPARAM id = nextJob_++;
+    jobs_[id] = {folder, {&view}};
+    auto job = std::make_unique<ListingJob>(ListingJob{receiver_, message_, id, folder});
     // A thread of the system's own: detached std::threads were seen never to start under Wine.
     HANDLE thread = CreateThread(nullptr, 0, RunListingJob, job.get(), 0, nullptr);
     if (thread == nullptr) {
         // No thread to be had: read it here rather than show nothing.
-        ReadFolder(receiver, message, tag, folder, kind, generation);
+        ReadFolder(*job);
         return;
     }
     job.release();  // the thread owns it now
     CloseHandle(thread);
 }
 
-Listing* TakeListing(LPARAM lParam) { return reinterpret_cast<Listing*>(lParam); }
+void ListingHub::Deliver(WPARAM id, LPARAM lParam) {
+    std::unique_ptr<Listing> listing(reinterpret_cast<Listing*>(lParam));
+    const auto found = jobs_.find(id);
+    if (found == jobs_.end()) return;
+    const Job job = found->second;
+    if (listing->complete) jobs_.erase(found);
+    for (FolderListView* view : job.views) {
+        // A list that moved on to another folder meanwhile waits for that one instead.
+        if (view->Folder() == job.folder) view->Loaded(*listing);
+    }
+}
+
+std::string WithSeparator(const std::string& folder) {
+    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder;
+    return folder + "\\";
+}
 
 }  // namespace lorvane::win32

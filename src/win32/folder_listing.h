@@ -1,29 +1,46 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace lorvane::win32 {
 
-// The folders or the files of one folder, read on a worker thread so that a folder of a
-// hundred thousand entries never holds up the window. The result is posted back to a
-// window as `message` with the listing in lParam; the receiver takes ownership with
-// TakeListing. A result that cannot be posted is dropped by the worker itself.
+// The folders and files of one folder, read on a worker thread in one pass, so that a
+// folder of a hundred thousand entries never holds up the window. A first part comes as
+// soon as a screenful is read; the whole listing follows, each sorted without regard to case.
 struct Listing {
-    int generation;
-    std::vector<std::string> names;  // sorted without regard to case
+    bool complete = false;
+    std::vector<std::string> folders;
+    std::vector<std::string> files;  // hidden and system files left out, as the list always did
 };
 
+class FolderListView;
 enum class ListingKind { Folders, Files };
 
-void StartListing(HWND receiver, UINT message, WPARAM tag, const std::string& folder,
-                  ListingKind kind, int generation);
+// Reads each folder once for all the lists that show it, and hands them the results.
+class ListingHub {
+public:
+    // Results come back to `receiver` as `message`; the window passes them to Deliver.
+    ListingHub(HWND receiver, UINT message) : receiver_(receiver), message_(message) {}
+    ListingHub(const ListingHub&) = delete;
+    ListingHub& operator=(const ListingHub&) = delete;
+    void SetReceiver(HWND receiver) { receiver_ = receiver; }
 
-Listing* TakeListing(LPARAM lParam);
+    void Request(const std::string& folder, FolderListView& view);
+    void Deliver(WPARAM job, LPARAM listing);
 
-// Ordering of names as the lists show them: letters compared without regard to case.
-bool NameLess(const std::string& a, const std::string& b);
+private:
+    struct Job {
+        std::string folder;
+        std::vector<FolderListView*> views;
+    };
+    HWND receiver_;
+    UINT message_;
+    WPARAM nextJob_ = 1;
+    std::map<WPARAM, Job> jobs_;
+};
 
 // "C:\" stays; "C:\Docs" gets its separator: ready to append a name.
 std::string WithSeparator(const std::string& folder);

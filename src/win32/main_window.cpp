@@ -12,6 +12,10 @@ constexpr const char* kWindowClass = "LorvaneFrmXcopy";
 constexpr UINT kListingLoaded = WM_APP + 1;
 
 std::string WindowText(HWND hwnd) {
+    // One call for the usual short text, two for a long one.
+    char shortText[1024];
+    const int got = GetWindowTextA(hwnd, shortText, sizeof shortText);
+    if (got >= 0 && got < static_cast<int>(sizeof shortText) - 1) return std::string(shortText, static_cast<std::size_t>(got));
     const int length = GetWindowTextLengthA(hwnd);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const int read = GetWindowTextA(hwnd, text.data(), length + 1);
@@ -64,7 +68,7 @@ std::string DriveCaption(const std::string& root) {
 }  // namespace
 
 MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
-    : form_(form), platform_(platform), scale_(ScreenDpi()), gdi_(scale_) {
+    : form_(form), platform_(platform), scale_(ScreenDpi()), listings_(nullptr, kListingLoaded), gdi_(scale_) {
     form_.AboutOpened = [this](FrmAbout& about) { OnAboutOpened(about); };
 }
 
@@ -103,6 +107,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     platform_.SetOwner(hwnd_);
+    listings_.SetReceiver(hwnd_);
     form_.Caption.SyncView = [this] { SetWindowTextA(hwnd_, form_.Caption.Caption().c_str()); };
     if (!CreateControls()) return false;
 
@@ -149,7 +154,7 @@ bool MainWindow::CreateControls() {
         placed.place = PlaceInWindow(entry, layout);
         HWND hwnd = CreateControl(placed);
         if (hwnd == nullptr) return false;
-        bound_.push_back({placed, hwnd, nullptr, {}});
+        bound_.push_back({placed, hwnd, nullptr, {}, {}, 0, 0});
     }
     for (Bound& bound : bound_) Bind(bound);
     return true;
@@ -180,12 +185,11 @@ void MainWindow::Bind(Bound& bound) {
     const ControlKind kind = bound.entry.kind;
     if (kind == ControlKind::DirList || kind == ControlKind::FileList) {
         listViews_.push_back(std::make_unique<FolderListView>(
-            bound.hwnd, hwnd_, kListingLoaded, listViews_.size(),
-            kind == ControlKind::DirList ? ListingKind::Folders : ListingKind::Files));
+            bound.hwnd, listings_, kind == ControlKind::DirList ? ListingKind::Folders : ListingKind::Files));
         bound.listView = listViews_.back().get();
     }
     if (kind == ControlKind::DriveList) FillDrives(bound);
-    const Bound* self = &bound;
+    Bound* self = &bound;
     bound.entry.control->SyncView = [this, self] { SyncControl(*self); };
     SyncControl(bound);
 }
@@ -203,7 +207,7 @@ void MainWindow::FillDrives(Bound& bound) {
     }
 }
 
-void MainWindow::SyncControl(const Bound& bound) {
+void MainWindow::SyncControl(Bound& bound) {
     syncing_ = true;
     Control& control = *bound.entry.control;
     HWND hwnd = bound.hwnd;
@@ -225,9 +229,18 @@ void MainWindow::SyncControl(const Bound& bound) {
             break;
         case ControlKind::TextBox: {
             const auto& box = static_cast<TextBox&>(control);
-            if (WindowText(hwnd) != box.Text()) SetWindowTextA(hwnd, box.Text().c_str());
-            SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(box.SelStart()),
-                         static_cast<LPARAM>(box.SelStart() + box.SelLength()));
+            if (bound.shownText != box.Text()) {
+                SetWindowTextA(hwnd, box.Text().c_str());  // which puts the caret at the start
+                bound.shownText = box.Text();
+                bound.shownSelStart = 0;
+                bound.shownSelLength = 0;
+            }
+            if (bound.shownSelStart != box.SelStart() || bound.shownSelLength != box.SelLength()) {
+                SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(box.SelStart()),
+                             static_cast<LPARAM>(box.SelStart() + box.SelLength()));
+                bound.shownSelStart = box.SelStart();
+                bound.shownSelLength = box.SelLength();
+            }
             break;
         }
         case ControlKind::DriveList: {
@@ -273,14 +286,20 @@ MainWindow::Bound* MainWindow::FindByHandle(HWND hwnd) {
 void MainWindow::CaptureFocusState() {
     Bound* focused = FindByHandle(GetFocus());
     form_.ActiveControl = focused != nullptr ? focused->entry.control : nullptr;
-    if (focused == nullptr || focused->entry.kind != ControlKind::TextBox) return;
-    DWORD start = 0, end = 0;
-    SendMessageA(focused->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    static_cast<TextBox&>(*focused->entry.control)
-        .ApplyEdit(WindowText(focused->hwnd), static_cast<int>(start), static_cast<int>(end - start));
+    if (focused != nullptr && focused->entry.kind == ControlKind::TextBox) ReadTextBox(*focused);
 }
 
-void MainWindow::OnControlCommand(const Bound& bound, int code) {
+void MainWindow::ReadTextBox(Bound& bound) {
+    // What the user typed or selected reaches the model, which raises Change if the text moved.
+    DWORD start = 0, end = 0;
+    SendMessageA(bound.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    bound.shownText = WindowText(bound.hwnd);
+    bound.shownSelStart = static_cast<int>(start);
+    bound.shownSelLength = static_cast<int>(end - start);
+    static_cast<TextBox&>(*bound.entry.control).ApplyEdit(bound.shownText, bound.shownSelStart, bound.shownSelLength);
+}
+
+void MainWindow::OnControlCommand(Bound& bound, int code) {
     if (syncing_) return;
     Control& control = *bound.entry.control;
     switch (bound.entry.kind) {
@@ -300,13 +319,7 @@ void MainWindow::OnControlCommand(const Bound& bound, int code) {
             }
             break;
         case ControlKind::TextBox:
-            if (code == EN_CHANGE) {
-                DWORD start = 0, end = 0;
-                SendMessageA(bound.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                             reinterpret_cast<LPARAM>(&end));
-                static_cast<TextBox&>(control).ApplyEdit(WindowText(bound.hwnd), static_cast<int>(start),
-                                                         static_cast<int>(end - start));
-            }
+            if (code == EN_CHANGE) ReadTextBox(bound);
             break;
         case ControlKind::DriveList:
             if (code == CBN_SELCHANGE) {
@@ -342,19 +355,6 @@ void MainWindow::OnMenuCommand(int id) {
     if (item == nullptr || !item->Enabled()) return;
     CaptureFocusState();
     if (item->Click) item->Click();
-}
-
-void MainWindow::OnListingLoaded(WPARAM tag, LPARAM lParam) {
-    std::unique_ptr<Listing> listing(TakeListing(lParam));
-    if (tag >= listViews_.size()) return;
-    FolderListView& view = *listViews_[tag];
-    if (!view.Loaded(*listing)) return;
-    // The selected file may have been chosen before its folder finished loading.
-    for (const Bound& bound : bound_) {
-        if (bound.listView == &view && bound.entry.kind == ControlKind::FileList) {
-            view.SelectName(static_cast<const FileList&>(*bound.entry.control).FileName());
-        }
-    }
 }
 
 void MainWindow::OnTextBoxMouseUp(HWND hwnd) {
@@ -442,7 +442,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         case kListingLoaded:
-            OnListingLoaded(wParam, lParam);
+            listings_.Deliver(wParam, lParam);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

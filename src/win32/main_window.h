@@ -48,6 +48,11 @@ private:
         HWND hwnd;
         FolderListView* listView = nullptr;  // folder and file lists
         std::vector<std::string> drives;     // drive lists: the drive of each item
+        // Edit boxes: what the real control holds, so that a change of the model touches it
+        // only where it differs (each call into an edit box costs, under Wine above all).
+        std::string shownText;
+        int shownSelStart = 0;
+        int shownSelLength = 0;
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,10 +63,10 @@ private:
     HWND CreateControl(const LayoutEntry& entry);
     void Bind(Bound& bound);
     void FillDrives(Bound& bound);
-    void SyncControl(const Bound& bound);
-    void OnControlCommand(const Bound& bound, int code);
+    void SyncControl(Bound& bound);
+    void ReadTextBox(Bound& bound);
+    void OnControlCommand(Bound& bound, int code);
     void OnMenuCommand(int id);
-    void OnListingLoaded(WPARAM tag, LPARAM listing);
     void OnTextBoxMouseUp(HWND hwnd);
     void CaptureFocusState();
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
@@ -76,6 +81,7 @@ private:
     PixelScale scale_;
     MainMenu menu_;
     std::vector<Bound> bound_;
+    ListingHub listings_;
     std::vector<std::unique_ptr<FolderListView>> listViews_;
     GdiCache gdi_;
     std::unique_ptr<AboutWindow> about_;

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "win32/system_library.h"
+
 #include <string>
 
 #include "win32/input_box.h"
@@ -48,7 +50,9 @@ void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
 void Win32Platform::ShellOpen(const std::string& file, const std::string& directory) {
     // The shell reports its own failures, if any; the program says nothing of its own.
-    ShellExecuteA(owner_, "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+    if (auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA")) {
+        shellExecute(owner_, "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+    }
 }
 
 std::string Win32Platform::ReadableFolder(const std::string& path) {
@@ -63,12 +67,12 @@ std::string Win32Platform::ReadableFolder(const std::string& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         return {};
     }
-    // Listing it proves it can be read; an empty drive root has nothing to list but is fine.
-    const std::string pattern = folder + (folder.back() == '\\' ? "*" : "\\*");
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? folder : std::string();
-    FindClose(find);
+    // Opening it for listing proves it can be read, without reading it: a folder of a
+    // hundred thousand entries costs no more to check than an empty one.
+    HANDLE handle = CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return {};
+    CloseHandle(handle);
     return folder;
 }
 

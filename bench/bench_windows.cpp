@@ -1,0 +1,293 @@
+// Measures, under Wine or on Windows, what the user feels: start-up, memory, huge folders
+// in the lists and typing, each beside its yardstick measured in the same run.
+//   bench_windows.exe <lorvane.exe> <bare_window.exe> <folder of files> <folder of folders>
+// The huge folders are made by the caller: made through Wine, 100,000 files take many
+// minutes, as each creation searches the folder for a name differing only in case.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/frm_xcopy.h"
+#include "win32/main_window.h"
+#include "win32/win32_platform.h"
+
+namespace {
+
+using lorvane::FrmXcopy;
+using lorvane::win32::MainWindow;
+using lorvane::win32::Win32Platform;
+
+constexpr int kRuns = 7;
+
+double NowMs() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / frequency;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+std::string TempFolder(const char* name) {
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    std::string folder = length > 0 ? std::string(temp, length) : "C:\\";
+    if (folder.back() != '\\') folder += '\\';
+    return folder + name + "-" + std::to_string(GetCurrentProcessId());
+}
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// --- Start-up and memory: a fresh process each run, until it waits for input. ---
+
+struct StartFigures {
+    double milliseconds;
+    double peakMiB;
+    bool ok;
+};
+
+StartFigures StartOnce(const std::string& exe, const std::string& folder, bool expectCommandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string command = "\"" + exe + "\"";
+    const double begin = NowMs();
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
+        return {0, 0, false};
+    }
+    // Idle for input means the first messages, paint included, have been handled.
+    const bool idle = WaitForInputIdle(process.hProcess, 30000) == 0;
+    const double elapsed = NowMs() - begin;
+    bool ok = idle;
+    HWND window = nullptr;
+    for (HWND found = nullptr; (found = FindWindowExA(nullptr, found, nullptr, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == process.dwProcessId && IsWindowVisible(found)) window = found;
+    }
+    if (expectCommandLine) {
+        char line[512] = {};
+        SendMessageTimeoutA(GetDlgItem(window, 603), WM_GETTEXT, sizeof line, reinterpret_cast<LPARAM>(line),
+                            SMTO_NORMAL, 5000, nullptr);
+        ok = ok && std::string(line).rfind("XCOPY ", 0) == 0;
+    }
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+    if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {elapsed, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0), ok && window != nullptr};
+}
+
+void StartUp(const std::string& lorvane, const std::string& bare) {
+    const std::string folder = TempFolder("lorvane-bench-start");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::vector<double> lorvaneMs, bareMs, lorvaneMiB, bareMiB;
+    bool ok = true;
+    StartOnce(bare, folder, false);  // the first start of any program pays for loading Wine
+    for (int run = 0; run < kRuns; ++run) {
+        const StartFigures b = StartOnce(bare, folder, false);
+        const StartFigures l = StartOnce(lorvane, folder, true);
+        ok = ok && b.ok && l.ok;
+        bareMs.push_back(b.milliseconds);
+        lorvaneMs.push_back(l.milliseconds);
+        bareMiB.push_back(b.peakMiB);
+        lorvaneMiB.push_back(l.peakMiB);
+    }
+    RemoveTree(folder);
+    std::printf("start-up to first paint (ms)   lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.30)%s\n",
+                Median(lorvaneMs), Median(bareMs), Median(lorvaneMs) / Median(bareMs), ok ? "" : "  [a run failed]");
+    std::printf("peak working set (MiB)         lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.50)\n",
+                Median(lorvaneMiB), Median(bareMiB), Median(lorvaneMiB) / Median(bareMiB));
+}
+
+// --- Huge folders, in this process's own window. ---
+
+// Answers how long the window takes to answer a message, asked every few milliseconds
+// from another thread while the window works.
+class LatencyProbe {
+public:
+    explicit LatencyProbe(HWND window) : window_(window) {
+        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    }
+    ~LatencyProbe() {
+        stop_ = true;
+        if (thread_ != nullptr) {
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+        }
+    }
+    double WorstMs() const { return worst_; }
+
+private:
+    static DWORD WINAPI Run(void* parameter) {
+        auto* self = static_cast<LatencyProbe*>(parameter);
+        while (!self->stop_) {
+            const double begin = NowMs();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(self->window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+            self->worst_ = std::max(self->worst_.load(), NowMs() - begin);
+            Sleep(5);
+        }
+        return 0;
+    }
+    HWND window_;
+    HANDLE thread_ = nullptr;
+    std::atomic<bool> stop_{false};
+    std::atomic<double> worst_{0};
+};
+
+void Pump(MainWindow& window, const std::function<bool()>& done) {
+    const double deadline = NowMs() + 120000;
+    MSG message;
+    while (!done() && NowMs() < deadline) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (window.PreTranslate(message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done()) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+double FindLoopMs(const std::string& folder, bool folders) {
+    const double begin = NowMs();
+    WIN32_FIND_DATAA data;
+    int count = 0;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) ++count;
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    return count > 0 ? NowMs() - begin : 0;
+}
+
+int CountEntries(const std::string& folder, bool folders) {
+    int count = 0;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        const std::string name = data.cFileName;
+        const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (name != "." && name != ".." && isFolder == folders) ++count;
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return count;
+}
+
+void HugeFolder(const char* what, const std::string& big, bool folders) {
+    const int entries = CountEntries(big, folders);
+    const std::string parent = big.substr(0, big.find_last_of('\\'));
+    if (entries == 0) {
+        std::printf("%-30s no such folder: %s\n", what, big.c_str());
+        return;
+    }
+    SetCurrentDirectoryA(parent.c_str());
+
+    Win32Platform platform;
+    FrmXcopy form(platform);
+    MainWindow window(form, platform);
+    if (!window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return;
+    const lorvane::win32::FolderListView& view = *window.ListView(folders ? static_cast<lorvane::Control&>(form.Dir1)
+                                                                           : static_cast<lorvane::Control&>(form.File1));
+    auto loaded = [&] { return !window.ListView(form.Dir1)->Loading() && !window.ListView(form.File1)->Loading(); };
+    Pump(window, loaded);
+
+    std::vector<double> reference, complete, first, worst;
+    for (int run = 0; run < kRuns; ++run) {
+        reference.push_back(FindLoopMs(big, folders));
+        LatencyProbe probe(window.Handle());
+        const double begin = NowMs();
+        double firstAt = 0;
+        form.OpenFolder(form.Dir1, big);
+        Pump(window, [&] {
+            if (firstAt == 0 && view.Listed() > 0) firstAt = NowMs() - begin;
+            return !view.Loading() && view.Listed() == entries;
+        });
+        complete.push_back(NowMs() - begin);
+        first.push_back(firstAt);
+        worst.push_back(probe.WorstMs());
+        form.OpenFolder(form.Dir1, parent);
+        Pump(window, loaded);
+    }
+    std::printf("%-30s lorvane %8.1f   FindFirstFile loop %8.1f   ratio %.2f  (target <= 1.50)\n", what,
+                Median(complete), Median(reference), Median(complete) / Median(reference));
+    std::printf("%-30s first screenful %6.1f ms (target <= 100)   longest wait for an answer %6.1f ms (target <= 100)\n",
+                "", Median(first), *std::max_element(worst.begin(), worst.end()));
+    SetCurrentDirectoryA("C:\\");
+}
+
+// --- Typing one character in a part box, in the real window. ---
+
+void Typing() {
+    Win32Platform platform;
+    FrmXcopy form(platform);
+    MainWindow window(form, platform);
+    if (!window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return;
+    HWND source = window.ControlHandle(form.TxtCmd[0]);
+    SetFocus(source);
+    std::vector<double> times;
+    for (int i = 0; i < 400; ++i) {
+        const WPARAM key = i % 2 == 0 ? 'x' : VK_BACK;
+        const std::string before = form.TxtCmd[3].Text();
+        const double begin = NowMs();
+        SendMessageA(source, WM_CHAR, key, 1);
+        times.push_back(NowMs() - begin);
+        if (form.TxtCmd[3].Text() == before) std::printf("typing: the full line did not follow\n");
+    }
+    std::printf("typing one character (ms)      %8.3f to the full line updated (target < 1)\n", Median(times));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 5) {
+        std::printf("usage: bench_windows <lorvane.exe> <bare_window.exe> <folder of files> <folder of folders>\n");
+        return 2;
+    }
+    SetErrorMode(SEM_FAILCRITICALERRORS);
+    std::printf("medians of %d runs; each figure beside its yardstick, measured in this run\n", kRuns);
+    StartUp(argv[1], argv[2]);
+    HugeFolder("files, list complete (ms)", argv[3], false);
+    HugeFolder("folders, list complete (ms)", argv[4], true);
+    Typing();
+    return 0;
+}
