@@ -185,11 +185,14 @@ void Pump(MainWindow& window, const std::function<bool()>& done) {
     }
 }
 
-double FindLoopMs(const std::string& folder, bool folders) {
+// The whole loop, and in `firstMs` the time its first entry took: the least any program
+// waits before it can show anything of the folder.
+double FindLoopMs(const std::string& folder, bool folders, double& firstMs) {
     const double begin = NowMs();
     WIN32_FIND_DATAA data;
     int count = 0;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    firstMs = NowMs() - begin;
     if (find != INVALID_HANDLE_VALUE) {
         do {
             if (((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) ++count;
@@ -231,9 +234,11 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
     auto loaded = [&] { return !window.ListView(form.Dir1)->Loading() && !window.ListView(form.File1)->Loading(); };
     Pump(window, loaded);
 
-    std::vector<double> reference, complete, first, worst;
+    std::vector<double> reference, referenceFirst, complete, first, worst;
     for (int run = 0; run < kRuns; ++run) {
-        reference.push_back(FindLoopMs(big, folders));
+        double firstEntry = 0;
+        reference.push_back(FindLoopMs(big, folders, firstEntry));
+        referenceFirst.push_back(firstEntry);
         LatencyProbe probe(window.Handle());
         const double begin = NowMs();
         double firstAt = 0;
@@ -250,8 +255,10 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
     }
     std::printf("%-30s lorvane %8.1f   FindFirstFile loop %8.1f   ratio %.2f  (target <= 1.50)\n", what,
                 Median(complete), Median(reference), Median(complete) / Median(reference));
-    std::printf("%-30s first screenful %6.1f ms (target <= 100)   longest wait for an answer %6.1f ms (target <= 100)\n",
-                "", Median(first), *std::max_element(worst.begin(), worst.end()));
+    std::printf("%-30s first screenful %6.1f ms (target <= 100; the loop's first entry came after %.1f ms)\n", "",
+                Median(first), Median(referenceFirst));
+    std::printf("%-30s longest wait for the window to answer %6.1f ms (target <= 100)\n", "",
+                *std::max_element(worst.begin(), worst.end()));
     SetCurrentDirectoryA("C:\\");
 }
 
@@ -273,7 +280,24 @@ void Typing() {
         times.push_back(NowMs() - begin);
         if (form.TxtCmd[3].Text() == before) std::printf("typing: the full line did not follow\n");
     }
-    std::printf("typing one character (ms)      %8.3f to the full line updated (target < 1)\n", Median(times));
+    // Yardstick: the least any program does for it, two edit boxes of the same kind and font,
+    // one typed into, the other given the new line.
+    HWND typed = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 400, 30,
+                                 window.Handle(), nullptr, nullptr, nullptr);
+    HWND shown = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 40, 400, 30,
+                                 window.Handle(), nullptr, nullptr, nullptr);
+    const LRESULT font = SendMessageA(source, WM_GETFONT, 0, 0);
+    SendMessageA(typed, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    SendMessageA(shown, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    std::vector<double> floor;
+    for (int i = 0; i < 400; ++i) {
+        const double begin = NowMs();
+        SendMessageA(typed, WM_CHAR, i % 2 == 0 ? 'x' : VK_BACK, 1);
+        SetWindowTextA(shown, form.TxtCmd[3].Text().c_str());
+        floor.push_back(NowMs() - begin);
+    }
+    std::printf("typing one character (ms)      lorvane %8.3f   two bare edit boxes %8.3f   ratio %.2f  (target < 1 ms)\n",
+                Median(times), Median(floor), Median(times) / Median(floor));
 }
 
 }  // namespace

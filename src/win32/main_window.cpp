@@ -154,7 +154,7 @@ bool MainWindow::CreateControls() {
         placed.place = PlaceInWindow(entry, layout);
         HWND hwnd = CreateControl(placed);
         if (hwnd == nullptr) return false;
-        bound_.push_back({placed, hwnd, nullptr, {}, {}, 0, 0});
+        bound_.push_back({placed, hwnd, nullptr, {}, {}, 0, 0, nullptr});
     }
     for (Bound& bound : bound_) Bind(bound);
     return true;
@@ -174,10 +174,6 @@ HWND MainWindow::CreateControl(const LayoutEntry& entry) {
                                 nullptr);
     if (hwnd == nullptr) return nullptr;
     if (HFONT font = gdi_.Font(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (entry.kind == ControlKind::TextBox &&
-        !SetWindowSubclass(hwnd, TextBoxProc, 1, reinterpret_cast<DWORD_PTR>(this))) {
-        return nullptr;  // without it the Edit menu would not follow the mouse
-    }
     return hwnd;
 }
 
@@ -189,6 +185,13 @@ void MainWindow::Bind(Bound& bound) {
         bound.listView = listViews_.back().get();
     }
     if (kind == ControlKind::DriveList) FillDrives(bound);
+    if (kind == ControlKind::TextBox) {
+        // Plain subclassing: the edit boxes' mouse releases drive the Edit menu. (The common
+        // controls' subclassing costs a property lookup on every message, felt when typing.)
+        SetWindowLongPtrA(bound.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&bound));
+        bound.editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(bound.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
+    }
     Bound* self = &bound;
     bound.entry.control->SyncView = [this, self] { SyncControl(*self); };
     SyncControl(bound);
@@ -365,14 +368,15 @@ void MainWindow::OnTextBoxMouseUp(HWND hwnd) {
     if (box.MouseUp) box.MouseUp();
 }
 
-LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* bound = reinterpret_cast<Bound*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (bound == nullptr || bound->editProc == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    const LRESULT result = CallWindowProcA(bound->editProc, hwnd, message, wParam, lParam);
     // After the edit box has ended its own selection.
     if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-        reinterpret_cast<MainWindow*>(self)->OnTextBoxMouseUp(hwnd);
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, TextBoxProc, 1);
+        if (auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(GetParent(hwnd), GWLP_USERDATA))) {
+            self->OnTextBoxMouseUp(hwnd);
+        }
     }
     return result;
 }

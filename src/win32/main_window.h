@@ -53,11 +53,11 @@ private:
         std::string shownText;
         int shownSelStart = 0;
         int shownSelLength = 0;
+        WNDPROC editProc = nullptr;  // the edit box's own procedure, under ours
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
     HWND CreateControl(const LayoutEntry& entry);
