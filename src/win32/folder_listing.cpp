@@ -11,8 +11,10 @@ namespace lorvane::win32 {
 
 namespace {
 
-// The first part is sent once this many entries, or this much time, have gone by.
-constexpr std::size_t kFirstPartEntries = 256;
+// The first part is sent once a few screenfuls are read, or one screenful if the reading
+// is slow.
+constexpr std::size_t kFirstPartEntries = 64;
+constexpr std::size_t kScreenful = 16;
 constexpr ULONGLONG kFirstPartMs = 30;
 
 bool IsDotEntry(const char* name) {
@@ -64,8 +66,9 @@ void ReadFolder(const ListingJob& job) {
             } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
                 listing->files.emplace_back(data.cFileName);
             }
-            if (!firstPartSent && (listing->folders.size() + listing->files.size() >= kFirstPartEntries ||
-                                   GetTickCount64() - start >= kFirstPartMs)) {
+            const std::size_t read = listing->folders.size() + listing->files.size();
+            if (!firstPartSent && (read >= kFirstPartEntries ||
+                                   (read >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
                 firstPartSent = true;
                 Post(job, std::make_unique<Listing>(*listing));
             }

@@ -111,8 +111,10 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     form_.Caption.SyncView = [this] { SetWindowTextA(hwnd_, form_.Caption.Caption().c_str()); };
     if (!CreateControls()) return false;
 
-    // The load handler fills the window before anyone sees it.
+    // The load handler fills the window before anyone sees it; the controls then show the
+    // outcome once, rather than each of its steps.
     form_.Form_Load();
+    for (Bound& bound : bound_) Bind(bound);
 
     CentreOnScreen(hwnd_);
     focusBeforeDeactivation_ = ControlHandle(form_.ChkSource);
@@ -156,7 +158,6 @@ bool MainWindow::CreateControls() {
         if (hwnd == nullptr) return false;
         bound_.push_back({placed, hwnd, nullptr, {}, {}, 0, 0, nullptr});
     }
-    for (Bound& bound : bound_) Bind(bound);
     return true;
 }
 
