@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "batch/run_batch.h"
 #include "ui_support.h"
@@ -93,6 +95,88 @@ TEST_F(RunTest, NoRunsNothing) {
     EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS)");
     EXPECT_TRUE(platform.shellOpens.empty());
     EXPECT_EQ(GetFileAttributesA(tree.Path("dst\\a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Names that a command interpreter would take for operators, variables or separators.
+constexpr const char* kHostileSource = "src R&D&mkdir inject\xE9 %PATH% ^x (1);,=\xE9";
+constexpr const char* kHostileDestination = "dst & co %CD%";
+
+void HostileTree(const TempTree& tree) {
+    const std::string source = kHostileSource;
+    tree.Folder(source);
+    tree.File(source + "\\a&b.txt", "et");
+    tree.File(source + "\\100%.txt", "pourcent");
+    tree.File(source + "\\\xE9t\xE9 (2).txt", "accent");
+    tree.Folder(source + "\\sous ^ dossier");
+    tree.File(source + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs");
+    tree.Folder(kHostileDestination);
+}
+
+std::vector<std::string> FilesUnder(const std::string& folder, const std::string& prefix = "") {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            for (const std::string& inner : FilesUnder(folder + "\\" + name, prefix + name + "\\")) names.push_back(inner);
+        } else {
+            names.push_back(prefix + name);
+        }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class HostileNamesTest : public WindowTest {
+protected:
+    HostileNamesTest() : WindowTest(HostileTree) {}
+    void TearDown() override {
+        EndDescendantProcesses();
+        DeleteFileA(InProgramFolder(platform.ProgramFolder(), kRunBatchName).c_str());
+    }
+};
+
+TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
+    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
+    DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, kHostileDestination));
+    ASSERT_TRUE(ListsLoaded());
+    Click(form.Option2[2]);
+    const std::string source = tree.Path(kHostileSource);
+    const std::string destination = tree.Path(kHostileDestination);
+    auto asBatchArgument = [](std::string path) {
+        std::string doubled;
+        for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
+        return doubled;
+    };
+    ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY \"" + asBatchArgument(source) + "\\*.*\"  \"" +
+                                         asBatchArgument(destination) + "\\\"  /S /E /C /H /Y ");
+
+    const std::vector<std::string> programFolderBefore = FilesUnder(platform.ProgramFolder());
+    platform.realMessageBoxes = true;
+    platform.realShell = true;
+    {
+        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
+        Click(form.Command1);
+        ASSERT_TRUE(answer.Answered());
+    }
+    ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
+    ASSERT_TRUE(WaitForFile(window, destination + "\\\xE9t\xE9 (2).txt", "accent", 30000));
+    EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
+    EXPECT_EQ(FileContent(destination + "\\100%.txt"), "pourcent");
+    EXPECT_EQ(FileContent(destination + "\\a&b.txt"), "et");
+    // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
+    EXPECT_EQ(GetFileAttributesA(InProgramFolder(platform.ProgramFolder(), "inject\xE9").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    std::vector<std::string> programFolderAfter = FilesUnder(platform.ProgramFolder());
+    programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), "batch.bat"),
+                             programFolderAfter.end());
+    EXPECT_EQ(programFolderAfter, programFolderBefore);
+    std::vector<std::string> treeNow = FilesUnder(tree.Root());
+    EXPECT_EQ(treeNow.size(), 2 * FilesUnder(source).size());
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+
+#include "support/form_fixture.h"
+
+namespace lorvane {
+namespace {
+
+using testing::FileStep;
+
+// Every file the program writes, made to fail at each step in turn: the user is told (the
+// caption and a beep for batch files, a message for profiles), the previous file is intact,
+// and nothing half-written stays behind.
+class FaultInjectionTest : public testing::FormTest {};
+
+TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
+    struct Writer {
+        const char* name;
+        std::string target;
+        std::function<void()> write;
+        bool toldByCaption;  // batch files: caption and beep; profiles: a message box
+    };
+    const std::vector<Writer> writers = {
+        {"run", "C:\\Lorvane\\batch.bat", [this] { form.Command1.Click(); }, true},
+        {"export", "D:\\Export\\copie.bat",
+         [this] {
+             platform.fileDialogAnswers = {"D:\\Export\\copie.bat"};
+             form.Mnu_S_Batch.Click();
+         },
+         true},
+        {"profile", "D:\\Export\\profil.lvp",
+         [this] {
+             platform.messageAnswers = {MsgResult::Yes};
+             platform.fileDialogAnswers = {"D:\\Export\\profil.lvp"};
+             form.Mnu_S_Lvp.Click();
+         },
+         false},
+    };
+    struct Fault {
+        const char* name;
+        FileStep step;
+        bool readOnly;
+    };
+    const Fault faults[] = {
+        {"create", FileStep::Create, false}, {"write (disk full)", FileStep::Write, false},
+        {"close", FileStep::Close, false},   {"replace", FileStep::Move, false},
+        {"read-only target", FileStep::None, true},
+    };
+    int injected = 0;
+    for (const Writer& writer : writers) {
+        for (const Fault& fault : faults) {
+            for (bool existed : {true, false}) {
+                SCOPED_TRACE(std::string(writer.name) + ", " + fault.name + (existed ? ", replacing" : ", new"));
+                platform.files.clear();
+                if (existed) platform.files[writer.target] = "avant";
+                const auto before = platform.files;
+                platform.failAt = fault.step;
+                platform.readOnlyFiles.clear();
+                if (fault.readOnly) platform.readOnlyFiles.insert(writer.target);
+                platform.messages.clear();
+                platform.shellOpens.clear();
+                platform.beeps = 0;
+                form.Caption.SetCaption("Lorvane (MS-DOS)");
+
+                writer.write();
+                ++injected;
+
+                EXPECT_EQ(platform.files, before);
+                EXPECT_TRUE(platform.shellOpens.empty());
+                if (writer.toldByCaption) {
+                    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
+                    EXPECT_EQ(platform.beeps, 2 - (writer.name == std::string("export")));  // run beeps first
+                } else {
+                    ASSERT_FALSE(platform.messages.empty());
+                    EXPECT_EQ(platform.messages.back().title, "Lorvane : profil");
+                }
+            }
+        }
+    }
+    std::cout << "faults injected: " << injected << "\n";
+    EXPECT_EQ(injected, 30);
+}
+
+}  // namespace
+}  // namespace lorvane
