@@ -1,0 +1,190 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <string>
+
+#include "ui_support.h"
+#include "window_fixture.h"
+
+namespace lorvane::win32 {
+namespace {
+
+using namespace testing;
+
+void SessionTree(const TempTree& tree) {
+    tree.Folder("un");
+    tree.Folder("un\\deux & trois");
+    tree.Folder("100%");
+    tree.File("a.txt");
+    tree.File("b c.txt");
+    tree.File("un\\d(1).txt");
+    tree.File("100%\\\xE9t\xE9.txt");
+    tree.File("vieux.lvp", "1,0,2\r\n");
+}
+
+// A long run of random user actions on the real window, each followed by the checks that
+// must hold whatever happened: the window answers, no part box changed but by the action,
+// and the full line is "XCOPY " and the three parts, unless the action typed into it.
+class RandomSessionTest : public WindowTest {
+protected:
+    RandomSessionTest() : WindowTest(SessionTree) {}
+
+    std::string Part(int i) const { return form.TxtCmd[static_cast<std::size_t>(i)].Text(); }
+
+    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
+
+    // Runs one action; returns the part boxes it may change (bit i for box i; bit 3 when
+    // it typed into the full line itself).
+    unsigned Act(std::string& what) {
+        platform.messageAnswers = {Pick(2) != 0 ? MsgResult::Yes : MsgResult::No};
+        const char* answers[] = {"25/12/2003", "12/25/2003", "", "demain", "1/2/3"};
+        platform.inputAnswers = {answers[Pick(5)]};
+        switch (Pick(12)) {
+            case 0: {
+                const int i = Pick(kSwitchCount);
+                what = "switch " + std::to_string(i);
+                Click(form.Check1[static_cast<std::size_t>(i)]);
+                return 1u << 2;
+            }
+            case 1: {
+                const int side = Pick(2), level = Pick(3);
+                what = "level " + std::to_string(side) + "/" + std::to_string(level);
+                Click(side == 0 ? form.Option1[level] : form.Option2[level]);
+                return 1u << side;
+            }
+            case 2: {
+                const int side = Pick(2);
+                what = "current folder box " + std::to_string(side);
+                Click(side == 0 ? static_cast<Control&>(form.ChkSource) : form.ChkDestination);
+                return 1u << side;
+            }
+            case 3:
+            case 4: {
+                const int box = Pick(4);
+                const char keys[] = {'a', ' ', '&', '%', '\\', '"', static_cast<char>(0xE9), VK_BACK};
+                const char key = keys[Pick(8)];
+                what = "typing in box " + std::to_string(box);
+                HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
+                SetFocus(edit);
+                const int length = GetWindowTextLengthA(edit);
+                const int at = Pick(length + 1);
+                SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(at), static_cast<LPARAM>(at));
+                SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
+                return 1u << box;
+            }
+            case 5: {
+                const int box = Pick(4);
+                const char keys[] = {'X', 'V', 'C', 'A'};
+                const char key = keys[Pick(4)];
+                what = std::string("Ctrl+") + key + " in box " + std::to_string(box);
+                HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
+                SetFocus(edit);
+                const int length = GetWindowTextLengthA(edit);
+                const int from = Pick(length + 1);
+                SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(from + Pick(length - from + 1)));
+                PressCtrlKey(window, key);
+                return 1u << box;
+            }
+            case 6: {
+                const int side = Pick(2);
+                const Control& list = side == 0 ? static_cast<Control&>(form.File1) : form.File2;
+                const int count = window.ListView(list)->Count();
+                what = "file click " + std::to_string(side);
+                if (count > 0) ClickListItem(Hwnd(list), Pick(count));
+                return 1u << side;
+            }
+            case 7: {
+                const int side = Pick(2);
+                const Control& list = side == 0 ? static_cast<Control&>(form.Dir1) : form.Dir2;
+                const FolderListView& view = *window.ListView(list);
+                const int index = Pick(view.Count());
+                what = "folder list " + std::to_string(side);
+                // Inside the tree only, where the session's files are.
+                const bool inside = view.EntryAt(index)->path.rfind(tree.Root(), 0) == 0;
+                if (inside && Pick(2) == 0) {
+                    DoubleClickListItem(Hwnd(list), index);
+                } else {
+                    ClickListItem(Hwnd(list), index);
+                }
+                EXPECT_TRUE(ListsLoaded());
+                return 1u << side;
+            }
+            case 8:
+                what = "recording";
+                SetFocus(Hwnd(form.TxtCmd[0]));
+                PressCtrlKey(window, 'T');
+                return 0;
+            case 9:
+                what = "profile save";
+                platform.messageAnswers = {MsgResult::Yes};
+                platform.fileDialogAnswers = {Pick(3) == 0 ? std::string() : tree.Path("session.lvp")};
+                Menu(form.Mnu_S_Lvp);
+                return 0;
+            case 10: {
+                what = "profile load";
+                const std::string files[] = {tree.Path("session.lvp"), tree.Path("vieux.lvp"), tree.Path("absent.lvp")};
+                platform.fileDialogAnswers = {files[Pick(3)]};
+                Menu(form.Mnu_L_Lvp);
+                return 1u << 2;
+            }
+            default:
+                what = Pick(2) == 0 ? "GO" : "export";
+                platform.fileDialogAnswers = {tree.Path("export.bat")};
+                Menu(what == "GO" ? form.MnuExecuter : form.Mnu_S_Batch);
+                return 0;
+        }
+    }
+
+    std::mt19937 random{[] {
+        const char* seed = std::getenv("LORVANE_SESSION_SEED");
+        return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261206u;
+    }()};
+};
+
+TEST_F(RandomSessionTest, TenThousandActions) {
+    const char* count = std::getenv("LORVANE_SESSION_ACTIONS");
+    const int actions = count != nullptr ? std::atoi(count) : 10000;
+    int done = 0;
+    std::set<std::string> kinds;
+    int builderRuns = 0;
+    form.OnFaireCmd = [&](const std::string&) { ++builderRuns; };
+    bool lineEditedByHand = false;  // until the next recomposition, the hand edit stays
+    for (; done < actions && !HasFailure(); ++done) {
+        const std::array<std::string, 4> before = {Part(0), Part(1), Part(2), Part(3)};
+        builderRuns = 0;
+        std::string what;
+        const unsigned mayChange = Act(what);
+        kinds.insert(what.substr(0, what.find_first_of("0123456789")));
+        PumpPending(window);
+        SCOPED_TRACE("action " + std::to_string(done) + ": " + what);
+        // The window still answers.
+        DWORD_PTR answer = 0;
+        ASSERT_NE(SendMessageTimeoutA(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
+        for (int i = 0; i < 3; ++i) {
+            if ((mayChange & (1u << i)) == 0) {
+                EXPECT_EQ(Part(i), before[static_cast<std::size_t>(i)]) << "box " << i;
+            }
+        }
+        const bool partsChanged = Part(0) != before[0] || Part(1) != before[1] || Part(2) != before[2];
+        if ((mayChange & (1u << 3)) != 0 && Part(3) != before[3]) {
+            lineEditedByHand = true;
+        } else if (builderRuns > 0 || partsChanged || !lineEditedByHand) {
+            lineEditedByHand = false;
+            EXPECT_EQ(Part(3), "XCOPY " + Part(0) + " " + Part(1) + " " + Part(2));
+        } else {
+            EXPECT_EQ(Part(3), before[3]);  // nothing recomposed it: the hand edit is still there
+        }
+        EXPECT_EQ(TextOf(Hwnd(form.TxtCmd[3])), Part(3));  // the screen shows the model
+    }
+    std::printf("random session: %d actions run, %zu kinds\n", done, kinds.size());
+    EXPECT_EQ(done, actions);
+}
+
+}  // namespace
+}  // namespace lorvane::win32
