@@ -175,10 +175,5 @@ TEST_F(ShutdownTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ShutdownTest, HelpOpensTheDocumentInTheProgramFolder) {
-    form.MnuAide.Click();
-    EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lorvane.html", "C:\\Lorvane"}}));
-}
-
 }  // namespace
 }  // namespace lorvane

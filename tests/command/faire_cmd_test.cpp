@@ -73,17 +73,6 @@ TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
     }
 }
 
-TEST_F(FaireCmdTest, EachPartCodeWritesItsOwnBoxOnly) {
-    form.Form_Load();
-    form.TxtCmd[1].SetText("dest tapée ");
-    form.TxtCmd[2].SetText("/Z ");
-    form.ChkSource.SetValue(1);  // runs the builder with "s"
-    EXPECT_EQ(form.TxtCmd[0].Text(), ". ");
-    EXPECT_EQ(form.TxtCmd[1].Text(), "dest tapée ");
-    EXPECT_EQ(form.TxtCmd[2].Text(), "/Z ");
-    EXPECT_EQ(form.TxtCmd[3].Text(), "XCOPY .  dest tapée  /Z ");
-}
-
 TEST_F(FaireCmdTest, TypingInAPartBoxRecomposesTheFullLineAtOnce) {
     form.Form_Load();
     form.TxtCmd[0].ApplyEdit("C:\\R&D %x% ", 11, 0);  // typed by hand: never altered

@@ -73,27 +73,6 @@ TEST_F(PickersTest, AnUnreadableDriveGoesBackToTheListsDriveWithABeep) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(PickersTest, OpeningAFolderSelectsTheFolderLevelAndMovesTheFileList) {
-    form.File1.SetFileName("a.txt");
-    form.OpenFolder(form.Dir1, "C:\\Docs\\Mes photos");
-    EXPECT_EQ(form.File1.Path(), "C:\\Docs\\Mes photos");
-    EXPECT_EQ(form.File1.FileName(), "");
-    EXPECT_EQ(Source(), "\"C:\\Docs\\Mes photos\\*.*\" ");
-}
-
-TEST_F(PickersTest, AClickInTheFolderListChoosesTheOpenFolder) {
-    form.Dir1.Click();
-    EXPECT_EQ(form.Option1.Selected(), 1);
-    EXPECT_EQ(Source(), "C:\\Docs\\*.* ");
-}
-
-TEST_F(PickersTest, ClickingAFileChoosesTheFileLevel) {
-    form.File2.SetFileName("lettre (1).txt");
-    form.File2.Click();
-    EXPECT_EQ(form.Option2.Selected(), 2);
-    EXPECT_EQ(Destination(), "\"C:\\Docs\\lettre (1).txt\" ");
-}
-
 TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     platform.unreadableFolders.insert("C:\\Docs\\Parti");
     form.OpenFolder(form.Dir1, "C:\\Docs\\Parti");

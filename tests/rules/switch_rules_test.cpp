@@ -49,15 +49,6 @@ TEST_F(SwitchRulesTest, ADateHeldIsKeptWithoutAsking) {
     EXPECT_EQ(form.DateCopie, "");
 }
 
-TEST_F(SwitchRulesTest, EveryClickRebuildsTheSwitchesOnly) {
-    form.Check1[17].SetValue(0);
-    form.Check1[18].SetValue(1);
-    form.Check1[0].SetValue(1);
-    EXPECT_EQ(Switches(), "/A /S /E /C /H /-Y ");
-    EXPECT_EQ(builderRuns, (std::vector<std::string>{"a", "a", "a"}));
-    EXPECT_TRUE(platform.messages.empty());  // recording is off
-}
-
 TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
     RecordingOn();
     platform.messageAnswers = {MsgResult::Yes};

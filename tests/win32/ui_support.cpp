@@ -122,46 +122,30 @@ bool PumpUntil(MainWindow& window, const std::function<bool()>& done, DWORD time
 }
 
 DialogAnswerer::DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer)
-    : DialogAnswerer(std::vector<Step>{{std::move(title), std::move(answer), {}}}) {}
-
-DialogAnswerer::DialogAnswerer(std::vector<Step> steps) : steps_(std::move(steps)) {
+    : title_(std::move(title)), answer_(std::move(answer)) {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
 
 DWORD WINAPI DialogAnswerer::Run(void* parameter) {
     auto* self = static_cast<DialogAnswerer*>(parameter);
     const ULONGLONG deadline = GetTickCount64() + 10000;
-    for (const Step& step : self->steps_) {
-        HWND found = nullptr;
-        while (found == nullptr && !self->stop_ && GetTickCount64() < deadline) {
-            for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", step.title.c_str()));) {
-                if (!IsWindowVisible(dialog)) continue;
-                if (!step.mustShow.empty() && DialogText(dialog).find(step.mustShow) == std::string::npos) continue;
-                found = dialog;
-                break;
-            }
-            if (found == nullptr) Sleep(20);  // another thread's window: nothing to wait on
-        }
-        if (found == nullptr) {
-            // Not found in time: close whatever dialog this process shows, so that the test
-            // fails instead of waiting forever in a modal loop.
-            for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
-                DWORD process = 0;
-                GetWindowThreadProcessId(dialog, &process);
-                if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
-                std::fprintf(stderr, "unanswered dialog \"%s\": %s\n", TextOf(dialog).c_str(), DialogText(dialog).c_str());
-                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-                PostMessageA(dialog, WM_CLOSE, 0, 0);
-            }
+    while (!self->stop_ && GetTickCount64() < deadline) {
+        HWND dialog = FindWindowA("#32770", self->title_.c_str());
+        if (dialog != nullptr && IsWindowVisible(dialog)) {
+            self->seenText_ = DialogText(dialog);
+            self->answer_(dialog);
+            self->answered_ = true;
             return 0;
         }
-        if (self->answered_ == 0) self->seenText_ = DialogText(found);
-        step.answer(found);
-        ++self->answered_;
-        // The next step's dialog may share this title: let this one go first.
-        while (IsWindow(found) && IsWindowVisible(found) && !step.mustShow.empty() && GetTickCount64() < deadline) {
-            Sleep(20);
-        }
+        Sleep(20);  // another thread's window: nothing to wait on
+    }
+    for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(dialog, &process);
+        if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
+        std::fprintf(stderr, "unanswered dialog \"%s\"\n", TextOf(dialog).c_str());
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
     }
     return 0;
 }

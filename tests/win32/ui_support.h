@@ -67,28 +67,21 @@ void PumpPending(MainWindow& window);
 // How many times the pumps above met the message that ends the program's loop.
 int QuitMessagesSeen();
 
-// Answers dialogs from another thread, in order: each step waits for a visible dialog with
-// its title (and, when given, a text it must show), then acts on it. The dialog's own
-// modal loop keeps the test's thread busy meanwhile.
+// Waits on another thread for a visible dialog with that title, then runs `answer` on it
+// from that thread. The dialog's own modal loop keeps the test's thread busy meanwhile; a
+// dialog not found in time is closed, so that the test fails instead of waiting forever.
 class DialogAnswerer {
 public:
-    struct Step {
-        std::string title;
-        std::function<void(HWND dialog)> answer;
-        std::string mustShow;
-    };
     DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer);
-    explicit DialogAnswerer(std::vector<Step> steps);
     ~DialogAnswerer();
-    // True once every step has answered.
-    bool Answered() const { return answered_ == steps_.size(); }
-    // The texts of the first dialog answered.
+    bool Answered() const { return answered_; }
     const std::string& SeenText() const { return seenText_; }
 
 private:
     static DWORD WINAPI Run(void* self);
-    std::vector<Step> steps_;
-    std::atomic<std::size_t> answered_{0};
+    std::string title_;
+    std::function<void(HWND dialog)> answer_;
+    std::atomic<bool> answered_{false};
     std::atomic<bool> stop_{false};
     std::string seenText_;
     HANDLE thread_ = nullptr;
