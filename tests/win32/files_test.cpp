@@ -16,19 +16,6 @@ namespace {
 
 using namespace testing;
 
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    return names;
-}
-
 TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     TempTree folder;
     Win32Platform platform;
@@ -40,7 +27,7 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(WriteWholeFile(platform, target, "trois\r\n"));
     EXPECT_EQ(FileContent(target), "deux\r\n");
-    EXPECT_EQ(FolderEntries(folder.Root()), std::vector<std::string>{"batch.bat"});  // no leftover
+    EXPECT_EQ(FilesUnder(folder.Root()), std::vector<std::string>{"batch.bat"});  // no leftover
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 
     EXPECT_FALSE(WriteWholeFile(platform, folder.Path("absent\\x.bat"), "x"));

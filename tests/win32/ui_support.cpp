@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -213,6 +214,25 @@ void EndDescendantProcesses() {
             }
         }
     }
+}
+
+std::vector<std::string> FilesUnder(const std::string& folder, const std::string& prefix) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            for (const std::string& inner : FilesUnder(folder + "\\" + name, prefix + name + "\\")) names.push_back(inner);
+        } else {
+            names.push_back(prefix + name);
+        }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string FileContent(const std::string& path) {

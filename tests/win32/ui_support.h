@@ -104,6 +104,8 @@ void EndDescendantProcesses();
 // when empty); false on time-out.
 bool WaitForFile(MainWindow& window, const std::string& path, const std::string& needle, DWORD timeoutMs);
 std::string FileContent(const std::string& path);
+// The files below a folder, subfolders included, as sorted relative paths.
+std::vector<std::string> FilesUnder(const std::string& folder, const std::string& prefix = "");
 
 // Ctrl + key pressed while the focused control has the keyboard, as a user would type it.
 void PressCtrlKey(MainWindow& window, char key);
