@@ -4,9 +4,9 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libgtest-dev googletest libbenchmark-dev
+  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-apps x11-utils imagemagick
 )
 
 missing=()
