@@ -50,25 +50,6 @@ std::string TempFolder(const char* name) {
     return folder + name + "-" + std::to_string(GetCurrentProcessId());
 }
 
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // --- Start-up and memory: a fresh process each run, until it waits for input. ---
 
 struct StartFigures {
@@ -128,7 +109,7 @@ void StartUp(const std::string& lorvane, const std::string& bare) {
         bareMiB.push_back(b.peakMiB);
         lorvaneMiB.push_back(l.peakMiB);
     }
-    RemoveTree(folder);
+    RemoveDirectoryA(folder.c_str());  // the programs started there leave it empty
     std::printf("start-up to first paint (ms)   lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.30)%s\n",
                 Median(lorvaneMs), Median(bareMs), Median(lorvaneMs) / Median(bareMs), ok ? "" : "  [a run failed]");
     std::printf("peak working set (MiB)         lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.50)\n",

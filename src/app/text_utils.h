@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by the window's routines. Texts are Windows-1252 bytes.
 
+#include <string>
 #include <string_view>
 
 namespace lorvane {
@@ -12,30 +13,18 @@ constexpr std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-}  // namespace lorvane
-
-#include <string>
-
-namespace lorvane {
-
-// The drive of an absolute path as the drive list names it ("C:"); empty when the path
-// does not start with a drive letter and a colon.
-inline std::string DriveOf(std::string_view path) {
-    if (path.size() < 2 || path[1] != ':') return {};
-    char letter = path[0];
-    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-    return std::string{letter, ':'};
-}
-
-}  // namespace lorvane
-
-namespace lorvane {
-
 // Windows file names ignore the case of letters, accented ones included.
 inline char FoldCase(char c) {
     const auto u = static_cast<unsigned char>(c);
     if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) return static_cast<char>(u - 0x20);
     return c;
+}
+
+// The drive of an absolute path as the drive list names it ("C:"); empty when the path
+// does not start with a drive letter and a colon.
+inline std::string DriveOf(std::string_view path) {
+    if (path.size() < 2 || path[1] != ':') return {};
+    return std::string{FoldCase(path[0]), ':'};
 }
 
 // The same file, told by its full path: case ignored, separators of either kind, a run of

@@ -22,7 +22,6 @@ public:
 
     bool Create(HINSTANCE instance);
     bool IsOpen() const { return hwnd_ != nullptr; }
-    HWND Handle() const { return hwnd_; }
     HWND ControlHandle(const Control& control) const;
     // Enter and Esc press "OK", Tab moves between the buttons; true when used.
     bool PreTranslate(MSG& message);

@@ -38,7 +38,6 @@ public:
     // Entries read from the folder so far (the ancestors of a folder list not counted).
     int Listed() const { return Count() - static_cast<int>(fixedEntries_); }
     void Draw(const DRAWITEMSTRUCT& item) const;
-    HWND Handle() const { return listBox_; }
     const std::string& Folder() const { return folder_; }
 
 private:
