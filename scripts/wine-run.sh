@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, in a prefix of the project's own:
-#   wine-run.sh [--prefix DIR] program.exe [arguments...]
+#   wine-run.sh [--prefix DIR] [--end-session] program.exe [arguments...]
+# With --end-session, every Wine process of the prefix is ended once the program has
+# ended: a program the program opened through the shell would otherwise keep the
+# caller's output open, and a test runner waiting on it would wait for ever.
 # The prefix is made on first use without any first-run prompt (no Mono or Gecko
 # installer). Without a display, the program gets a virtual one from Xvfb.
 set -euo pipefail
@@ -10,13 +13,20 @@ if [[ "${1:-}" == "--prefix" ]]; then
   prefix=$2
   shift 2
 fi
+end_session=false
+if [[ "${1:-}" == "--end-session" ]]; then
+  end_session=true
+  shift
+fi
 export WINEPREFIX="$prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 export WINEARCH=win64
 
 if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "$@"
+  session_flag=()
+  $end_session && session_flag=(--end-session)
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "${session_flag[@]}" "$@"
 fi
 
 # Several tests may start at once; the first one makes the prefix, the others wait.
@@ -34,4 +44,10 @@ mkdir -p "$(dirname "$prefix")"
   fi
 ) 9>"$prefix.lock"
 
-exec wine "$@"
+if ! $end_session; then
+  exec wine "$@"
+fi
+status=0
+wine "$@" || status=$?
+wineserver -k 2>/dev/null || true
+exit $status

@@ -106,10 +106,10 @@ TEST_F(EditAndAboutTest, TheToolTheRegistryNamesIsStarted) {
     Menu(form.MnuApropos);
     ASSERT_NE(window.About(), nullptr);
     SendMessageA(window.About()->ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
-    const bool started = PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 10000, 50);
-    EndDescendantProcesses();
+    const bool toolStarted = PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 10000, 50);
+    started.EndAll();
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    EXPECT_TRUE(started);
+    EXPECT_TRUE(toolStarted);
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -127,6 +127,7 @@ TEST(Program, AnOpenAboutWindowOutlivesTheMainWindow) {
 
 TEST(Win32Platform, ShellOpensABatchFileWithoutWaitingForIt) {
     TempTree folder;
+    const StartedProcesses started;
     folder.File("essai.bat", "@echo ouvert> marque.txt\r\n");
     Win32Platform platform;
     platform.ShellOpen("essai.bat", folder.Root());

@@ -44,7 +44,7 @@ protected:
                                              "\\  /S /E /C /H /Y ");
     }
     void TearDown() override {
-        EndDescendantProcesses();
+        started.EndAll();
         DeleteFileA(InProgramFolder(folder, kRunBatchName).c_str());
         DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
     }
@@ -71,7 +71,31 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     EXPECT_EQ(FileContent(tree.Path("dst\\a.txt")), "premier");
 }
 
+// Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but
+// gives ".txt" none, and reads classes from the machine's key only. The association is
+// added there for the test when none is there.
+class TextFilesOpenInNotepad {
+public:
+    TextFilesOpenInNotepad() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            RegCloseKey(key);
+            return;
+        }
+        added_ = RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.txt", REG_SZ, "txtfile", 7) == ERROR_SUCCESS;
+    }
+    ~TextFilesOpenInNotepad() {
+        if (added_) RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.txt");
+    }
+    TextFilesOpenInNotepad(const TextFilesOpenInNotepad&) = delete;
+    TextFilesOpenInNotepad& operator=(const TextFilesOpenInNotepad&) = delete;
+
+private:
+    bool added_ = false;
+};
+
 TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
+    const TextFilesOpenInNotepad association;
     Menu(form.mnu_s_activite);  // the notice is answered by the script
     Go();
     ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\sous\\b.txt"), "second", 30000));
@@ -82,6 +106,9 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     EXPECT_NE(log.find("sous\\b.txt"), std::string::npos) << log;
     EXPECT_EQ(FileContent(InProgramFolder(folder, kRunBatchName)),
               form.TxtCmd[3].Text() + " > " + activity + "\n start " + activity + "\r\n");
+    // Once the command has ended, the shell opens the activity file in its viewer.
+    EXPECT_TRUE(PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 30000, 50));
+    started.EndAll();
 }
 
 TEST_F(RunTest, NoRunsNothing) {
@@ -116,7 +143,7 @@ class HostileNamesTest : public WindowTest {
 protected:
     HostileNamesTest() : WindowTest(HostileTree) {}
     void TearDown() override {
-        EndDescendantProcesses();
+        started.EndAll();
         DeleteFileA(InProgramFolder(platform.ProgramFolder(), kRunBatchName).c_str());
     }
 };

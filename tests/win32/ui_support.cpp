@@ -189,27 +189,41 @@ POINT ItemCentre(HWND list, int index) {
 
 }  // namespace
 
-void EndDescendantProcesses() {
+namespace {
+
+// Process id -> parent's id, as the system lists them now.
+std::map<DWORD, DWORD> RunningProcesses() {
+    std::map<DWORD, DWORD> parents;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
-    std::multimap<DWORD, DWORD> children;
+    if (snapshot == INVALID_HANDLE_VALUE) return parents;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        children.emplace(entry.th32ParentProcessID, entry.th32ProcessID);
+        parents[entry.th32ProcessID] = entry.th32ParentProcessID;
     }
     CloseHandle(snapshot);
-    std::vector<DWORD> pending = {GetCurrentProcessId()};
-    std::set<DWORD> seen(pending.begin(), pending.end());
-    while (!pending.empty()) {
-        const DWORD parent = pending.back();
-        pending.pop_back();
-        const auto range = children.equal_range(parent);
-        for (auto child = range.first; child != range.second; ++child) {
-            if (!seen.insert(child->second).second) continue;
-            pending.push_back(child->second);
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, child->second)) {
+    return parents;
+}
+
+}  // namespace
+
+StartedProcesses::StartedProcesses() {
+    for (const auto& [id, parent] : RunningProcesses()) before_.insert(id);
+}
+
+void StartedProcesses::EndAll() {
+    // A process ended here may have started another just before: each round waits for the
+    // ended ones to be gone, then looks again, until a round finds no one new.
+    const DWORD self = GetCurrentProcessId();
+    for (bool foundNew = true; foundNew;) {
+        foundNew = false;
+        for (const auto& [id, parent] : RunningProcesses()) {
+            const bool startedByTheSystem = parent != self && before_.count(parent) != 0;
+            if (before_.count(id) != 0 || startedByTheSystem || !ended_.insert(id).second) continue;
+            foundNew = true;
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
                 TerminateProcess(process, 0);
+                WaitForSingleObject(process, 5000);
                 CloseHandle(process);
             }
         }

@@ -96,9 +96,21 @@ void DoubleClickListItem(HWND list, int index);
 // Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
 void DragSelect(HWND edit, int from, int to);
 void ClickAt(HWND hwnd, int x, int y);
-// Ends every process this one started, and those they started in turn (the command
-// interpreter of a run, the viewer of the activity file).
-void EndDescendantProcesses();
+// The processes a test starts (the command interpreter of a run, the viewer of the
+// activity file, a tool), orphans included: ends those still running. Processes started
+// meanwhile by those that were already there (the system's services) are left alone.
+class StartedProcesses {
+public:
+    StartedProcesses();
+    ~StartedProcesses() { EndAll(); }
+    StartedProcesses(const StartedProcesses&) = delete;
+    StartedProcesses& operator=(const StartedProcesses&) = delete;
+    void EndAll();
+
+private:
+    std::set<DWORD> before_;
+    std::set<DWORD> ended_;
+};
 
 // Waits, letting the window work, until the file exists and holds `needle` (any content
 // when empty); false on time-out.

@@ -84,6 +84,7 @@ protected:
 
     StartFolder start;
     const TempTree& tree = start.tree;
+    StartedProcesses started;  // ended before the tree they may work in is removed
     UiPlatform platform;
     FrmXcopy form{platform};
     MainWindow window{form, platform};
