@@ -14,7 +14,7 @@ fi
 cmake -S . -B build/host-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DLORVANE_TESTS=OFF >/dev/null
 cmake --build build/host-release --target core_bench >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target lorvane bare_window bench_windows >/dev/null
+cmake --build --preset windows --target lorvane bare_window bare_controls bench_windows >/dev/null
 
 echo "== composition of the command line (host, Google Benchmark; target under 2 microseconds)"
 build/host-release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
@@ -32,6 +32,7 @@ echo "== the program under Wine ($(wine --version 2>/dev/null || echo wine)); 10
 scripts/wine-run.sh --prefix "$PWD/build/windows/wineprefix" build/windows/bench/bench_windows.exe \
   "$(windows_path "$PWD/build/windows/src/win32/lorvane.exe")" \
   "$(windows_path "$PWD/build/windows/bench/bare_window.exe")" \
+  "$(windows_path "$PWD/build/windows/bench/bare_controls.exe")" \
   "$(windows_path "$work/fichiers")" "$(windows_path "$work/dossiers")"
 
 echo "== size"

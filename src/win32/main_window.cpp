@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "win32/control_classes.h"
+
 namespace lorvane::win32 {
 
 namespace {
@@ -21,32 +23,6 @@ std::string WindowText(HWND hwnd) {
     const int read = GetWindowTextA(hwnd, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
     return text;
-}
-
-struct ClassAndStyle {
-    const char* className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ClassAndStyle ClassFor(const LayoutEntry& entry) {
-    switch (entry.kind) {
-        case ControlKind::Frame: return {"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
-        case ControlKind::Label: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-        case ControlKind::RightLabel: return {"STATIC", SS_RIGHT | SS_NOPREFIX, 0};
-        case ControlKind::CheckBox: return {"BUTTON", BS_3STATE, 0};
-        case ControlKind::OptionButton: return {"BUTTON", BS_RADIOBUTTON, 0};
-        case ControlKind::DriveList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
-        case ControlKind::DirList:
-        case ControlKind::FileList:
-            return {"LISTBOX",
-                    LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT |
-                        WS_VSCROLL,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::TextBox: return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON, 0};
-    }
-    return {"STATIC", 0, 0};
 }
 
 int CheckState(int value) {
