@@ -265,22 +265,32 @@ void Typing() {
         times.push_back(NowMs() - begin);
         if (form.TxtCmd[3].Text() == before) std::printf("typing: the full line did not follow\n");
     }
-    // Yardstick: the least any program does for it, two edit boxes of the same kind and font,
-    // one typed into (with the focus, as the user's box has it: the caret moves too), the
-    // other given the new line.
-    HWND typed = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 400, 30,
-                                 window.Handle(), nullptr, nullptr, nullptr);
-    HWND shown = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 40, 400, 30,
-                                 window.Handle(), nullptr, nullptr, nullptr);
-    const LRESULT font = SendMessageA(source, WM_GETFONT, 0, 0);
-    SendMessageA(typed, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-    SendMessageA(shown, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    // Yardstick: the least any program does for it, two bare edit boxes of the same kind,
+    // size and font as the part box and the full line's box, one typed into (with the
+    // focus, as the user's box has it: the caret moves too), the other given the new line.
+    HWND full = window.ControlHandle(form.TxtCmd[3]);
+    auto twin = [&](HWND original, int top) {
+        RECT rect{};
+        GetClientRect(original, &rect);
+        AdjustWindowRectEx(&rect, 0, FALSE, static_cast<DWORD>(GetWindowLongPtrA(original, GWL_EXSTYLE)));
+        const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL;
+        HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, 0, top, rect.right - rect.left,
+                                   rect.bottom - rect.top, window.Handle(), nullptr, nullptr, nullptr);
+        SendMessageA(box, WM_SETFONT, static_cast<WPARAM>(SendMessageA(original, WM_GETFONT, 0, 0)), FALSE);
+        return box;
+    };
+    HWND typed = twin(source, 0);
+    HWND shown = twin(full, 200);
+    SetWindowTextA(typed, form.TxtCmd[0].Text().c_str());
+    SendMessageA(typed, EM_SETSEL, 0x7FFF, 0x7FFF);
     SetFocus(typed);
+    const std::string line = form.TxtCmd[3].Text();
+    const std::string lineTyped = line + "x";
     std::vector<double> floor;
     for (int i = 0; i < 400; ++i) {
         const double begin = NowMs();
         SendMessageA(typed, WM_CHAR, i % 2 == 0 ? 'x' : VK_BACK, 1);
-        SetWindowTextA(shown, form.TxtCmd[3].Text().c_str());
+        SetWindowTextA(shown, (i % 2 == 0 ? lineTyped : line).c_str());
         floor.push_back(NowMs() - begin);
     }
     std::printf("typing one character (ms)      lorvane %8.3f   two bare edit boxes %8.3f   ratio %.2f  (target < 1 ms)\n",
