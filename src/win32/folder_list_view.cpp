@@ -6,28 +6,12 @@ namespace {
 
 constexpr int kIndentPixels = 10;
 
-// "C:\Docs\a b" gives C:\, C:\Docs and C:\Docs\a b.
-std::vector<FolderListView::Entry> Ancestors(const std::string& folder) {
-    std::vector<FolderListView::Entry> entries;
-    std::size_t end = folder.find('\\');
-    if (end == std::string::npos) return {{folder, folder, 0}};
-    entries.push_back({folder.substr(0, end + 1), folder.substr(0, end + 1), 0});
-    while (end + 1 < folder.size()) {
-        const std::size_t start = end + 1;
-        end = folder.find('\\', start);
-        if (end == std::string::npos) end = folder.size();
-        entries.push_back({folder.substr(start, end - start), folder.substr(0, end),
-                           static_cast<int>(entries.size())});
-    }
-    return entries;
-}
-
 }  // namespace
 
 void FolderListView::ShowFolder(const std::string& folder) {
     folder_ = folder;
     entries_.clear();
-    if (kind_ == ListingKind::Folders) entries_ = Ancestors(folder);
+    if (kind_ == ListingKind::Folders) entries_ = AncestorEntries(folder);
     fixedEntries_ = entries_.size();
     SetCount();
     loading_ = true;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/folder_entries.h"
 #include "win32/folder_listing.h"
 
 namespace lorvane::win32 {
@@ -15,11 +16,7 @@ namespace lorvane::win32 {
 class FolderListView {
 public:
     // The folder list shows the open folder's ancestors, then its subfolders, indented.
-    struct Entry {
-        std::string text;
-        std::string path;  // the folder it opens; empty in a file list
-        int depth;
-    };
+    using Entry = FolderEntry;
 
     FolderListView(HWND listBox, ListingHub& hub, ListingKind kind)
         : listBox_(listBox), hub_(hub), kind_(kind) {}

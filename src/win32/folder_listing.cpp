@@ -1,10 +1,8 @@
 #include "win32/folder_listing.h"
 
-#include <algorithm>
 #include <memory>
-#include <numeric>
 
-#include "app/text_utils.h"
+#include "app/folder_entries.h"
 #include "win32/folder_list_view.h"
 
 namespace lorvane::win32 {
@@ -21,22 +19,6 @@ bool IsDotEntry(const char* name) {
     return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
 }
 
-// Sorting a hundred thousand names: each folded once, then compared as plain bytes.
-void SortNames(std::vector<std::string>& names) {
-    std::vector<std::string> keys(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        keys[i] = names[i];
-        for (char& c : keys[i]) c = FoldCase(c);
-    }
-    std::vector<std::size_t> order(names.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    std::vector<std::string> sorted;
-    sorted.reserve(names.size());
-    for (std::size_t i : order) sorted.push_back(std::move(names[i]));
-    names = std::move(sorted);
-}
-
 struct ListingJob {
     HWND receiver;
     UINT message;
@@ -45,8 +27,8 @@ struct ListingJob {
 };
 
 void Post(const ListingJob& job, std::unique_ptr<Listing> listing) {
-    SortNames(listing->folders);
-    SortNames(listing->files);
+    SortWithoutCase(listing->folders);
+    SortWithoutCase(listing->files);
     if (PostMessageA(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
         listing.release();  // the receiver owns it now
     }
@@ -119,11 +101,6 @@ void ListingHub::Deliver(WPARAM id, LPARAM lParam) {
         // A list that moved on to another folder meanwhile waits for that one instead.
         if (view->Folder() == job.folder) view->Loaded(*listing);
     }
-}
-
-std::string WithSeparator(const std::string& folder) {
-    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder;
-    return folder + "\\";
 }
 
 }  // namespace lorvane::win32

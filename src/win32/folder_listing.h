@@ -42,7 +42,4 @@ private:
     std::map<WPARAM, Job> jobs_;
 };
 
-// "C:\" stays; "C:\Docs" gets its separator: ready to append a name.
-std::string WithSeparator(const std::string& folder);
-
 }  // namespace lorvane::win32

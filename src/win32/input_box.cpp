@@ -3,12 +3,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "win32/win32_texts.h"
+
 namespace lorvane::win32 {
 
 namespace {
-
-constexpr const char* kOk = "OK";
-constexpr const char* kCancel = "Annuler";
 
 // An in-memory dialog template: the dialog manager then gives the box its modal loop,
 // its Tab order and the Enter and Esc keys.
@@ -70,8 +69,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             SetWindowTextA(dialog, state->title->c_str());
             SetDlgItemTextA(dialog, kInputBoxPromptId, state->prompt->c_str());
             SetDlgItemTextA(dialog, kInputBoxEditId, state->proposed->c_str());
-            SetDlgItemTextA(dialog, IDOK, kOk);
-            SetDlgItemTextA(dialog, IDCANCEL, kCancel);
+            SetDlgItemTextA(dialog, IDOK, kInputBoxOk);
+            SetDlgItemTextA(dialog, IDCANCEL, kInputBoxCancel);
             HWND edit = GetDlgItem(dialog, kInputBoxEditId);
             SendMessageA(edit, EM_SETSEL, 0, -1);
             SetFocus(edit);

@@ -5,6 +5,7 @@
 #include "app/frm_xcopy.h"
 #include "win32/main_window.h"
 #include "win32/win32_platform.h"
+#include "win32/win32_texts.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // A drive without its disk answers with an error, not a system dialog.
@@ -16,7 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     lorvane::FrmXcopy form(platform);
     lorvane::win32::MainWindow window(form, platform);
     if (!window.Create(instance, showCommand)) {
-        MessageBoxA(nullptr, "La fenêtre principale n'a pas pu être créée.", "Lorvane",
+        MessageBoxA(nullptr, lorvane::win32::kWindowNotCreated, lorvane::win32::kApplicationTitle,
                     MB_OK | MB_ICONERROR);
         return 1;
     }

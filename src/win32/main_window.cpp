@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/folder_entries.h"
 #include "win32/control_classes.h"
 
 namespace lorvane::win32 {
@@ -31,14 +32,6 @@ int CheckState(int value) {
         case 2: return BST_INDETERMINATE;
         default: return BST_UNCHECKED;
     }
-}
-
-// "c:", as the drive list has always named drives. No volume label: asking a network or
-// removable drive for it can take seconds, and the list is filled at start.
-std::string DriveCaption(const std::string& root) {
-    std::string caption = root.substr(0, 2);
-    if (caption[0] >= 'A' && caption[0] <= 'Z') caption[0] = static_cast<char>(caption[0] - 'A' + 'a');
-    return caption;
 }
 
 }  // namespace

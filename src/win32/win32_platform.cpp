@@ -2,17 +2,15 @@
 
 #include <shellapi.h>
 
-#include "win32/system_library.h"
-
 #include <string>
 
 #include "win32/input_box.h"
+#include "win32/system_library.h"
+#include "win32/win32_texts.h"
 
 namespace lorvane::win32 {
 
 namespace {
-
-constexpr const char* kApplicationTitle = "Lorvane";
 
 UINT IconFlag(MsgIcon icon) {
     switch (icon) {

@@ -290,7 +290,9 @@ TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
     platform.realInputBox = true;
     {
         const std::string typed = LocalDate(25, 12, 2003);
-        DialogAnswerer answer("Entrez une date", [typed](HWND box) {
+        std::string buttons;
+        DialogAnswerer answer("Entrez une date", [typed, &buttons](HWND box) {
+            buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
             HWND edit = GetDlgItem(box, kInputBoxEditId);
             SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
             PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);  // Enter accepts
@@ -298,6 +300,7 @@ TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
         Click(form.Check1[2]);
         EXPECT_TRUE(answer.Answered());
         EXPECT_NE(answer.SeenText().find("Vous avez coch\xE9 le choix \xAB" "DATE\xBB"), std::string::npos);
+        EXPECT_EQ(buttons, "OK|Annuler");
     }
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/D:25/12/2003  /S /E /C /H /Y ");
 

@@ -36,31 +36,6 @@ HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
     return nullptr;
 }
 
-TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
-    TempTree folder;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string command = "\"" + ProgramPath() + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Root().c_str(), &startup, &process))
-        << ProgramPath();
-    HWND window = WaitForWindow(process.dwProcessId, "Lorvane (MS-DOS)", 20000);
-    ASSERT_NE(window, nullptr);
-
-    const std::string part = folder.Root().substr(0, 3) + ". ";
-    EXPECT_EQ(TextOf(GetDlgItem(window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
-    for (int index : {4, 5, 7, 12, 17}) {
-        EXPECT_EQ(SendMessageA(GetDlgItem(window, 400 + index), BM_GETCHECK, 0, 0), BST_CHECKED) << index;
-    }
-    EXPECT_EQ(SendMessageA(GetDlgItem(window, 400), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 // The program started in a folder, with its main window found.
 struct RunningProgram {
     explicit RunningProgram(const std::string& folder) {
@@ -85,6 +60,20 @@ struct RunningProgram {
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
 };
+
+TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
+    TempTree folder;
+    RunningProgram program(folder.Root());
+    ASSERT_NE(program.window, nullptr) << ProgramPath();
+    const std::string part = folder.Root().substr(0, 3) + ". ";
+    EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
+    for (int index : {4, 5, 7, 12, 17}) {
+        EXPECT_EQ(SendMessageA(GetDlgItem(program.window, 400 + index), BM_GETCHECK, 0, 0), BST_CHECKED) << index;
+    }
+    EXPECT_EQ(SendMessageA(GetDlgItem(program.window, 400), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    PostMessageA(program.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ended(20000));
+}
 
 constexpr int kMenuQuitter = 707;
 constexpr int kMenuApropos = 713;

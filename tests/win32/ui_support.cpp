@@ -187,10 +187,6 @@ POINT ItemCentre(HWND list, int index) {
     return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
 }
 
-}  // namespace
-
-namespace {
-
 // Process id -> parent's id, as the system lists them now.
 std::map<DWORD, DWORD> RunningProcesses() {
     std::map<DWORD, DWORD> parents;

@@ -1,0 +1,12 @@
+#pragma once
+// The texts the Windows binding shows of its own (the window model's texts live with it).
+
+namespace lorvane::win32 {
+
+// The title of a message box given none, as the toolkit used the application's name.
+inline constexpr const char* kApplicationTitle = "Lorvane";
+inline constexpr const char* kInputBoxOk = "OK";
+inline constexpr const char* kInputBoxCancel = "Annuler";
+inline constexpr const char* kWindowNotCreated = "La fen\xEAtre principale n'a pas pu \xEAtre cr\xE9\xE9" "e.";
+
+}  // namespace lorvane::win32

@@ -1,0 +1,27 @@
+#include "app/folder_entries.h"
+
+#include <gtest/gtest.h>
+
+namespace lorvane {
+namespace {
+
+TEST(FolderEntries, DrivesAncestorsAndOrder) {
+    EXPECT_EQ(DriveCaption("C:\\"), "c:");
+    EXPECT_EQ(DriveCaption("\\\\"), "\\\\");
+    EXPECT_EQ(WithSeparator("C:\\"), "C:\\");
+    EXPECT_EQ(WithSeparator("C:\\Docs"), "C:\\Docs\\");
+
+    const std::vector<FolderEntry> entries = AncestorEntries("C:\\Docs\\a b");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].text + "|" + entries[0].path, "C:\\|C:\\");
+    EXPECT_EQ(entries[1].text + "|" + entries[1].path, "Docs|C:\\Docs");
+    EXPECT_EQ(entries[2].text + "|" + entries[2].path + "|" + std::to_string(entries[2].depth), "a b|C:\\Docs\\a b|2");
+    EXPECT_EQ(AncestorEntries("C:\\").size(), 1u);
+
+    std::vector<std::string> names = {"\xE9t\xE9", "b", "A", "\xC9t\xE9 2", "C"};
+    SortWithoutCase(names);  // é and É fold together, after the plain letters
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "b", "C", "\xE9t\xE9", "\xC9t\xE9 2"}));
+}
+
+}  // namespace
+}  // namespace lorvane
