@@ -1,72 +1,27 @@
-// The ANSI <-> OEM conversion of batch texts, against its table written out independently
-// here: each direction changes exactly the characters of its own column, one for one, and
-// a text of table characters survives the round trip both ways.
+// The ANSI <-> OEM conversion of batch texts, against the pairs written out apart from the
+// program's table: each direction changes exactly the characters of its own column, one for
+// one, and a text of table characters survives the round trip both ways.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "batch/oem_convert.h"
 #include "fuzz_support.h"
+#include "support/oem_pairs.h"
 
 using lorvane::OEMConvert;
 
 namespace {
 
-struct Pair {
-    unsigned char ansi;  // Windows-1252
-    unsigned char oem;   // code page 437, but for the three noted below
-};
-
-constexpr std::array<Pair, 38> kTable = {{
-    {0xE4, 0x84},
-    {0xF6, 0x94},
-    {0xFC, 0x81},
-    {0xDF, 0xE1},  // ä ö ü ß
-    {0xC4, 0x8E},
-    {0xD6, 0x99},
-    {0xDC, 0x9A},
-    {0xC7, 0x80},  // Ä Ö Ü Ç
-    {0xE9, 0x82},
-    {0xE2, 0x83},
-    {0xE0, 0x85},
-    {0xE5, 0x86},  // é â à å
-    {0xE7, 0x87},
-    {0xEA, 0x88},
-    {0xEB, 0x89},
-    {0xE8, 0x8A},  // ç ê ë è
-    {0xEF, 0x8B},
-    {0xEE, 0x8C},
-    {0xC5, 0x8F},
-    {0xC9, 0x90},  // ï î Å É
-    {0xF4, 0x93},
-    {0xFB, 0x96},
-    {0xF9, 0x97},
-    {0xE6, 0x91},  // ô û ù æ
-    {0xC6, 0x92},
-    {0xA2, 0x9B},
-    {0xA3, 0x9C},
-    {0xA5, 0x9D},  // Æ ¢ £ ¥
-    {0xAA, 0xA6},
-    {0xBA, 0xA7},
-    {0xBD, 0xAB},
-    {0xBC, 0xAC},  // ª º ½ ¼
-    {0xB1, 0xF1},
-    {0xF7, 0xF6},
-    {0xB2, 0xFD},  // ± ÷ ²
-    // ¶ and § go to the control codes the console draws with those glyphs; Ø to the
-    // look-alike φ, as 437 has no Ø.
-    {0xB6, 0x14},
-    {0xA7, 0x15},
-    {0xD8, 0xED},
-}};
+using lorvane::testing::kOemPairs;
+using Pair = lorvane::testing::OemPair;
 
 // The expected conversion of one character: its partner when it is in the column the
 // direction reads from, else itself. The columns overlap (ö and ÷ in 0xF6, § and º in
 // 0xA7), which is why each direction must look at its own column only.
 unsigned char Expected(unsigned char c, bool toOem) {
-    for (const Pair& pair : kTable) {
+    for (const Pair& pair : kOemPairs) {
         if (toOem && c == pair.ansi) return pair.oem;
         if (!toOem && c == pair.oem) return pair.ansi;
     }
@@ -104,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Texts made only of table characters, picked by the input's bytes.
     std::string ansi, oem;
     for (std::size_t i = 0; i < size; ++i) {
-        const Pair& pair = kTable[data[i] % kTable.size()];
+        const Pair& pair = kOemPairs[data[i] % kOemPairs.size()];
         ansi += static_cast<char>(pair.ansi);
         oem += static_cast<char>(pair.oem);
     }

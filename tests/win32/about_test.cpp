@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "batch/run_batch.h"
 #include "ui_support.h"
 #include "window_fixture.h"
 
@@ -111,37 +110,6 @@ TEST_F(EditAndAboutTest, TheToolTheRegistryNamesIsStarted) {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
     EXPECT_TRUE(toolStarted);
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(EditAndAboutTest, QuittingEndsEverythingAndRemovesCmdBat) {
-    const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
-    const std::string batch = InProgramFolder(platform.ProgramFolder(), kRunBatchName);
-    for (const std::string& path : {cmd, batch}) {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        CloseHandle(file);
-    }
-    Menu(form.MnuApropos);
-    SetFocus(Hwnd(form.TxtCmd[0]));  // the shortcut belongs to the main window
-    PressCtrlKey(window, 'Q');
-    EXPECT_EQ(platform.endProgramCalls, 1);
-    EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(GetFileAttributesA(batch.c_str()), INVALID_FILE_ATTRIBUTES);  // kept
-    EXPECT_TRUE(platform.messages.empty());
-    DeleteFileA(batch.c_str());
-}
-
-TEST_F(EditAndAboutTest, ClosingTheWindowLeavesTheAboutWindowRunning) {
-    Menu(form.MnuApropos);
-    const int quitsBefore = QuitMessagesSeen();
-    PostMessageA(window.Handle(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(PumpUntil(window, [this] { return !IsWindow(window.Handle()); }, 5000));
-    EXPECT_EQ(AboutWindows(), 1);
-    EXPECT_EQ(QuitMessagesSeen(), quitsBefore);
-
-    SendMessageA(window.About()->ControlHandle(form.About->cmdOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(PumpUntil(window, [&] { return QuitMessagesSeen() > quitsBefore; }, 5000));
-    EXPECT_EQ(AboutWindows(), 0);
 }
 
 TEST_F(EditAndAboutTest, F1OpensTheHelpPageBesideTheProgram) {

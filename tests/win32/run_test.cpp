@@ -111,19 +111,6 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     started.EndAll();
 }
 
-TEST_F(RunTest, NoRunsNothing) {
-    platform.realMessageBoxes = true;
-    platform.realShell = true;
-    {
-        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDNO, 0); });
-        Click(form.Command1);
-        EXPECT_TRUE(answer.Answered());
-    }
-    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS)");
-    EXPECT_TRUE(platform.shellOpens.empty());
-    EXPECT_EQ(GetFileAttributesA(tree.Path("dst\\a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
 // Names that a command interpreter would take for operators, variables or separators.
 constexpr const char* kHostileSource = "src R&D&mkdir inject\xE9 %PATH% ^x (1);,=\xE9";
 constexpr const char* kHostileDestination = "dst & co %CD%";
