@@ -16,16 +16,15 @@ public:
     std::string DialogTitle;
     std::string FileName;
 
-    // The chosen path, or the empty text when the user cancels; a cancel keeps the name
-    // last chosen for the next use.
+    // The chosen path, or the empty text when the user cancels; a cancel also empties the
+    // name, so the next use starts from no name rather than from a file the user let go.
     std::string ShowSave(Platform& platform) { return Show(platform, true); }
     std::string ShowOpen(Platform& platform) { return Show(platform, false); }
 
 private:
     std::string Show(Platform& platform, bool save) {
         FileDialogRequest request{save, DefaultExt, Filter, InitDir, DialogTitle, FileName};
-        if (!platform.ShowFileDialog(request) || request.fileName.empty()) return {};
-        FileName = request.fileName;
+        FileName = platform.ShowFileDialog(request) ? request.fileName : std::string();
         return FileName;
     }
 };

@@ -23,6 +23,13 @@ enum : int {
     kIdCommand1 = 620,
 };
 
+// A tick box or level button ends where its label or list begins (at 360), and a switch
+// row where the next one begins: 255 twips would cover a pixel of the neighbour, which cut
+// the first character of each switch's label.
+constexpr int kBoxWidth = 240;
+constexpr int kSwitchRowHeight = 240;
+constexpr int kSwitchRowTop(int index) { return 240 * (index + 1); }
+
 struct SideControls {
     CheckBox& current;
     Label& label;
@@ -53,7 +60,7 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     for (int i = 0; i < kSwitchCount; ++i) {
         const int width = i == kSwitchDate ? 4005 : 4000;
         l.push_back({ControlKind::Label, &f.Label3[static_cast<std::size_t>(i)], &f.Frame3,
-                     {360, 240 * (i + 1), width, 255}, kIdLabel3 + i});
+                     {360, kSwitchRowTop(i), width, kSwitchRowHeight}, kIdLabel3 + i});
     }
     l.push_back({ControlKind::RightLabel, &f.Label4, &f.Frame4, {120, 240, 1095, 375}, kIdCommandLabels, kPartLabelFont});
     l.push_back({ControlKind::RightLabel, &f.Label5, &f.Frame4, {120, 720, 1095, 375}, kIdCommandLabels + 1, kPartLabelFont});
@@ -65,18 +72,18 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
                    FontSpec font = kDefaultFont) {
         l.push_back({kind, &control, &frame, place, id, font, true, kind != ControlKind::OptionButton});
     };
-    add(ControlKind::CheckBox, f.ChkSource, f.Frame1, {120, 360, 255, 255}, kIdSourceSide);
+    add(ControlKind::CheckBox, f.ChkSource, f.Frame1, {120, 360, kBoxWidth, 255}, kIdSourceSide);
     add(ControlKind::DriveList, f.Drive1, f.Frame1, {360, 720, 2415, 315}, kIdSourceSide + 5);
     add(ControlKind::DirList, f.Dir1, f.Frame1, {360, 1080, 2415, 2115}, kIdSourceSide + 6);
     add(ControlKind::FileList, f.File1, f.Frame1, {360, 3240, 2415, 1845}, kIdSourceSide + 7);
     add(ControlKind::FileList, f.File2, f.Frame2, {360, 3240, 2415, 1845}, kIdDestinationSide + 7);
     add(ControlKind::DirList, f.Dir2, f.Frame2, {360, 1080, 2415, 2115}, kIdDestinationSide + 6);
     add(ControlKind::DriveList, f.Drive2, f.Frame2, {360, 720, 2415, 315}, kIdDestinationSide + 5);
-    add(ControlKind::CheckBox, f.ChkDestination, f.Frame2, {120, 360, 255, 255}, kIdDestinationSide);
+    add(ControlKind::CheckBox, f.ChkDestination, f.Frame2, {120, 360, kBoxWidth, 255}, kIdDestinationSide);
     for (const SideControls* side : {&source, &destination}) {
         constexpr int kTops[OptionGroup::kSize] = {720, 1080, 3240};
         for (int i = 0; i < OptionGroup::kSize; ++i) {
-            add(ControlKind::OptionButton, side->level[i], side->frame, {120, kTops[i], 255, 255}, side->id + 2 + i);
+            add(ControlKind::OptionButton, side->level[i], side->frame, {120, kTops[i], kBoxWidth, 255}, side->id + 2 + i);
             // Tab reaches a group once; the arrow keys move inside it.
             l.back().tabStop = i == 0;
             l.back().groupStart = i == 0;
@@ -84,7 +91,7 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     }
     for (int i = 0; i < kSwitchCount; ++i) {
         add(ControlKind::CheckBox, f.Check1[static_cast<std::size_t>(i)], f.Frame3,
-            {120, 240 * (i + 1), 255, 255}, kIdCheck1 + i);
+            {120, kSwitchRowTop(i), kBoxWidth, kSwitchRowHeight}, kIdCheck1 + i);
     }
     add(ControlKind::TextBox, f.TxtCmd[0], f.Frame4, {1320, 120, 8895, 435}, kIdTxtCmd, kCommandFont);
     add(ControlKind::TextBox, f.TxtCmd[1], f.Frame4, {1320, 600, 8895, 495}, kIdTxtCmd + 1, kCommandFont);

@@ -14,7 +14,7 @@ inline constexpr const char* kBatchDialogTitle = "Enregistrer la commande compl�
 
 inline constexpr const char* kExportDeletedAtExit =
     "Un fichier « Cmd.bat » placé dans le dossier de Lorvane est effacé à la fermeture du "
-    "programme.\nChoisissez un autre nom pour garder cette commande.";
+    "programme.\nL'enregistrer quand même sous ce nom ?\n(Non : choisir un autre nom)";
 inline constexpr const char* kExportTitle = "Lorvane : enregistrement de la commande";
 
 }  // namespace lorvane::texts

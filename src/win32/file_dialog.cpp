@@ -30,7 +30,7 @@ bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner_;
+    dialog.hwndOwner = DialogOwner();
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();

@@ -341,6 +341,22 @@ void MainWindow::OnTextBoxMouseUp(HWND hwnd) {
 LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* bound = reinterpret_cast<Bound*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (bound == nullptr || bound->editProc == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+        case WM_GETDLGCODE:
+            // A multi-line box would take Tab, Enter and Escape for itself and, asked in
+            // dialog mode, post WM_CLOSE to the window on Escape. Each box holds one part of
+            // one command line: Tab moves on, Enter and Escape do nothing, as in a
+            // one-line box. The edit box's own answer is never asked, so it never enters
+            // that mode.
+            return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+        case WM_CHAR:
+            // Line breaks and tabs typed in any other way (Ctrl+Enter, a character posted
+            // directly) stay out of the command line as well.
+            if (wParam == '\r' || wParam == '\n' || wParam == '\t' || wParam == VK_ESCAPE) return 0;
+            break;
+        default:
+            break;
+    }
     const LRESULT result = CallWindowProcA(bound->editProc, hwnd, message, wParam, lParam);
     // After the edit box has ended its own selection.
     if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
@@ -365,6 +381,12 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
         }
     }
     return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::Unload(int& cancel) {
+    if (unloaded_) return;  // a close after the end of the session, for one
+    unloaded_ = true;
+    form_.Form_Unload(cancel);
 }
 
 void MainWindow::OnAboutOpened(FrmAbout& about) {
@@ -397,6 +419,9 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            // Enter and Escape outside the GO button reach the window as OK and Cancel: the
+            // main window is no dialog, neither ends anything.
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
             if (lParam == 0) {
                 OnMenuCommand(LOWORD(wParam));
             } else if (Bound* bound = FindById(LOWORD(wParam))) {
@@ -431,12 +456,27 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetFocus(focusBeforeDeactivation_);
             }
             return 0;
+        case DM_GETDEFID: {
+            // Enter presses the GO button when it has the focus, as Space does.
+            const HWND go = ControlHandle(form_.Command1);
+            if (go != nullptr && GetFocus() == go) return MAKELRESULT(GetDlgCtrlID(go), DC_HASDEFID);
+            return 0;
+        }
         case WM_CLOSE: {
             int cancel = 0;
-            form_.Form_Unload(cancel);
+            Unload(cancel);
             if (cancel == 0) DestroyWindow(hwnd_);
             return 0;
         }
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The session ends without closing the window: the unload runs all the same.
+            if (wParam != FALSE) {
+                int cancel = 0;
+                Unload(cancel);
+            }
+            return 0;
         case WM_DESTROY:
             // An open About window keeps the program running until it is closed.
             if (!about_ || !about_->IsOpen()) PostQuitMessage(0);

@@ -74,6 +74,8 @@ private:
     Bound* FindByHandle(HWND hwnd);
     void OnAboutOpened(FrmAbout& about);
     void OnAboutDestroyed();
+    // The unload handler, once, whatever ends the window.
+    void Unload(int& cancel);
 
     FrmXcopy& form_;
     Win32Platform& platform_;
@@ -86,6 +88,7 @@ private:
     GdiCache gdi_;
     std::unique_ptr<AboutWindow> about_;
     HWND focusBeforeDeactivation_ = nullptr;
+    bool unloaded_ = false;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored
 };
 

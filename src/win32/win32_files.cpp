@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32 {
@@ -56,6 +54,13 @@ bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
+    // The new content takes the old file's place as it was: hidden or system stays so.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & kKept & ~FILE_ATTRIBUTE_ARCHIVE) != 0 &&
+        !SetFileAttributesA(from.c_str(), existing & kKept)) {
+        return false;
+    }
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
@@ -74,9 +79,15 @@ bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes,
 }
 
 std::string Win32Platform::TempPathBeside(const std::string& target) {
-    char suffix[48];
-    std::snprintf(suffix, sizeof suffix, ".%lu-%u.tmp", GetCurrentProcessId(), ++tempCounter_);
-    return target + suffix;
+    // Short, so that a target close to the longest path the system takes still has room
+    // for it: "~" and a few letters from the process and a counter.
+    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string name = "~";
+    for (unsigned long n = GetCurrentProcessId() % (36ul * 36ul * 36ul); n != 0; n /= 36) name += kDigits[n % 36];
+    name += '.';
+    for (unsigned n = ++tempCounter_; n != 0; n /= 36) name += kDigits[n % 36];
+    const std::size_t separator = target.find_last_of("\\/");
+    return separator == std::string::npos ? name : target.substr(0, separator + 1) + name;
 }
 
 }  // namespace lorvane::win32

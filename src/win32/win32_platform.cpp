@@ -1,5 +1,6 @@
 #include "win32/win32_platform.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -24,11 +25,36 @@ UINT IconFlag(MsgIcon icon) {
 
 }  // namespace
 
+Win32Platform::~Win32Platform() {
+    if (!comInitialized_) return;
+    if (auto* uninitialize = LoadSystemFunction<decltype(CoUninitialize)>("ole32.dll", "CoUninitialize")) {
+        uninitialize();
+    }
+}
+
+HWND Win32Platform::DialogOwner() const {
+    // The window the user acted in: the About window for its own buttons (the main window
+    // may be gone by then), the main window for everything else.
+    if (HWND active = GetActiveWindow()) return active;
+    return IsWindow(owner_) ? owner_ : nullptr;
+}
+
+void Win32Platform::EnsureComApartment() {
+    // Some of the shell's handlers of documents and links are COM objects, which need an
+    // apartment on the calling thread.
+    if (comTried_) return;
+    comTried_ = true;
+    if (auto* initialize = LoadSystemFunction<decltype(CoInitializeEx)>("ole32.dll", "CoInitializeEx")) {
+        // S_FALSE (already there) is balanced by an uninitialise too; another mode is kept.
+        comInitialized_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
+}
+
 MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& title,
                                     MsgButtons buttons, MsgIcon icon) {
     const UINT flags = (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon) |
                        MB_DEFBUTTON1 | MB_APPLMODAL;
-    const int answer = MessageBoxA(owner_, text.c_str(),
+    const int answer = MessageBoxA(DialogOwner(), text.c_str(),
                                    title.empty() ? kApplicationTitle : title.c_str(), flags);
     switch (answer) {
         case IDYES: return MsgResult::Yes;
@@ -41,15 +67,16 @@ MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& titl
 
 std::string Win32Platform::InputBox(const std::string& prompt, const std::string& title,
                                     const std::string& proposed) {
-    return ShowInputBox(owner_, prompt, title, proposed);
+    return ShowInputBox(DialogOwner(), prompt, title, proposed);
 }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
 void Win32Platform::ShellOpen(const std::string& file, const std::string& directory) {
     // The shell reports its own failures, if any; the program says nothing of its own.
+    EnsureComApartment();
     if (auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA")) {
-        shellExecute(owner_, "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+        shellExecute(DialogOwner(), "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
     }
 }
 

@@ -7,6 +7,11 @@ namespace lorvane::win32 {
 
 class Win32Platform : public Platform {
 public:
+    Win32Platform() = default;
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
     // Boxes are modal to this window once it exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
@@ -39,8 +44,16 @@ public:
     bool StartProgram(const std::string& path) override;
     void EndProgram() override;
 
+protected:
+    // The window that dialogs, message boxes and the shell's own windows belong to.
+    HWND DialogOwner() const;
+
 private:
+    void EnsureComApartment();
+
     HWND owner_ = nullptr;
+    bool comTried_ = false;
+    bool comInitialized_ = false;
     unsigned tempCounter_ = 0;
 };
 

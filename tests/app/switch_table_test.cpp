@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/frm_xcopy.h"
+#include "app/window_layout.h"
+#include "support/fake_platform.h"
+
 namespace lorvane {
 namespace {
 
@@ -52,6 +56,33 @@ TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
     EXPECT_EQ(TokenFromLabel("/\tX"), "/\tX");  // only blanks are trimmed
     EXPECT_EQ(TokenFromLabel("/"), "/");
     EXPECT_EQ(TokenFromLabel(""), "");
+}
+
+// A control covering a pixel of its neighbour hides part of it (a tick box cut the first
+// character of its label); only a frame holds others.
+TEST(WindowLayout, NoControlCoversAnotherAndEachLiesInItsFrame) {
+    testing::FakePlatform platform;
+    FrmXcopy form(platform);
+    const std::vector<LayoutEntry> layout = MainWindowLayout(form);
+    auto inside = [](const Twips& in, const Twips& out) {
+        return in.left >= out.left && in.top >= out.top && in.left + in.width <= out.left + out.width &&
+               in.top + in.height <= out.top + out.height;
+    };
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const Twips a = PlaceInWindow(layout[i], layout);
+        if (layout[i].kind == ControlKind::Frame) continue;
+        for (const LayoutEntry& frame : layout) {
+            if (frame.control == layout[i].container) {
+                EXPECT_TRUE(inside(a, frame.place)) << layout[i].id;
+            }
+        }
+        for (std::size_t j = i + 1; j < layout.size(); ++j) {
+            const Twips b = PlaceInWindow(layout[j], layout);
+            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                               a.top + a.height <= b.top || b.top + b.height <= a.top;
+            EXPECT_TRUE(apart || layout[j].kind == ControlKind::Frame) << layout[i].id << " and " << layout[j].id;
+        }
+    }
 }
 
 }  // namespace

@@ -100,26 +100,32 @@ TEST_F(BatchExportTest, SavesTheFullLineAloneThroughTheDialog) {
     EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - D:\\export.bat");
 
-    // The name stays for the next use; a cancel writes nothing even so.
+    // The name stays for the next use; a cancel writes nothing and lets the name go.
     form.TxtCmd[3].SetText("XCOPY autre");
     form.Mnu_S_Batch.Click();
+    form.Mnu_S_Batch.Click();
     EXPECT_EQ(platform.fileDialogs[1].fileName, "D:\\export.bat");
+    EXPECT_EQ(platform.fileDialogs[2].fileName, "");
     EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(BatchExportTest, ANameTheProgramDeletesAtExitIsAskedAgain) {
+TEST_F(BatchExportTest, ANameTheProgramDeletesAtExitIsKeptOnlyOnYes) {
     platform.programFolder = "C:\\";
     form.TxtCmd[3].SetText("XCOPY a");
-    platform.fileDialogAnswers = {"c:\\CMD.BAT", "C:\\garde.bat"};
-    form.Mnu_S_Batch.Click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Un fichier \xAB Cmd.bat \xBB plac\xE9 dans le dossier de Lorvane est effac\xE9 \xE0 la "
-              "fermeture du programme.\nChoisissez un autre nom pour garder cette commande.");
+    platform.fileDialogAnswers = {"c:\\CMD.BAT", "C:\\garde.bat", "C:\\Cmd.bat"};
+    platform.messageAnswers = {MsgResult::No, MsgResult::Yes};
+    form.Mnu_S_Batch.Click();  // No: the dialog again, another name
     EXPECT_EQ(platform.fileDialogs.size(), 2u);
     EXPECT_EQ(platform.files.count("c:\\CMD.BAT"), 0u);
     EXPECT_EQ(platform.files["C:\\garde.bat"], "XCOPY a\r\n");
+    form.Mnu_S_Batch.Click();  // Yes: kept under that name, knowing it goes at exit
+    EXPECT_EQ(platform.files["C:\\Cmd.bat"], "XCOPY a\r\n");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Un fichier \xAB Cmd.bat \xBB plac\xE9 dans le dossier de Lorvane est effac\xE9 \xE0 la "
+              "fermeture du programme.\nL'enregistrer quand m\xEAme sous ce nom ?\n(Non : choisir un autre nom)");
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
 }
 
 }  // namespace

@@ -42,24 +42,24 @@ protected:
 TEST_F(EditAndAboutTest, EditMenuThroughTheRealClipboard) {
     HWND full = Hwnd(form.TxtCmd[3]);
     DragSelect(full, 0, 5);
-    PressCtrlKey(window, 'C');
+    PressKey(window, 'C', kCtrl);
     EXPECT_EQ(Clipboard(), "XCOPY");
 
     HWND switches = Hwnd(form.TxtCmd[2]);
     SetFocus(switches);
-    PressCtrlKey(window, 'A');
-    PressCtrlKey(window, 'X');
+    PressKey(window, 'A', kCtrl);
+    PressKey(window, 'X', kCtrl);
     EXPECT_EQ(Clipboard(), "/S /E /C /H /Y ");
     EXPECT_EQ(Shown(form.TxtCmd[2]), "");
     EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  ");
 
-    PressCtrlKey(window, 'V');
-    PressCtrlKey(window, 'V');  // pasted at the caret, after the first
+    PressKey(window, 'V', kCtrl);
+    PressKey(window, 'V', kCtrl);  // pasted at the caret, after the first
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y /S /E /C /H /Y ");
     EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  /S /E /C /H /Y /S /E /C /H /Y ");
 
     SetFocus(Hwnd(form.Check1[0]));  // no selection there: copy empties the clipboard
-    PressCtrlKey(window, 'C');
+    PressKey(window, 'C', kCtrl);
     EXPECT_EQ(Clipboard(), "");
 }
 
@@ -75,12 +75,6 @@ TEST_F(EditAndAboutTest, OneAboutWindowWithItsTexts) {
     EXPECT_EQ(TextOf(about.ControlHandle(form.About->lblTitle)), "Lorvane");
     EXPECT_EQ(TextOf(about.ControlHandle(form.About->cmdSysInfo)), "&Infos syst\xE8me...");
 
-    // Nothing usable in this system's registry: one message, nothing started.
-    SendMessageA(about.ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
-    PumpPending(window);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Les informations syst\xE8me ne sont pas disponibles actuellement");
-
     // Enter presses OK: the window goes, and comes back afresh.
     PostMessageA(about.ControlHandle(form.About->cmdOK), WM_KEYDOWN, VK_RETURN, 1);
     EXPECT_TRUE(PumpUntil(window, [this] { return AboutWindows() == 0; }, 5000));
@@ -88,6 +82,27 @@ TEST_F(EditAndAboutTest, OneAboutWindowWithItsTexts) {
     Menu(form.MnuApropos);
     EXPECT_EQ(AboutWindows(), 1);
     EXPECT_EQ(QuitMessagesSeen(), quitsBefore);  // the main window keeps the program going
+
+    // Nothing usable in this system's registry: one message, over the About window and
+    // modal to it, also once the main window is closed.
+    platform.realMessageBoxes = true;
+    HWND aboutWindow = GetParent(window.About()->ControlHandle(form.About->cmdSysInfo));
+    for (const bool mainOpen : {true, false}) {
+        HWND owner = nullptr;
+        bool aboutDisabled = false;
+        DialogAnswerer answer("Lorvane", [&](HWND box) {
+            owner = GetWindow(box, GW_OWNER);
+            aboutDisabled = !IsWindowEnabled(aboutWindow);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        SetForegroundWindow(aboutWindow);  // as the click on its button does first
+        SendMessageA(window.About()->ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+        ASSERT_TRUE(answer.Answered()) << mainOpen;
+        EXPECT_EQ(answer.SeenText(), "Les informations syst\xE8me ne sont pas disponibles actuellement");
+        EXPECT_EQ(owner, aboutWindow);
+        EXPECT_TRUE(aboutDisabled);
+        SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+    }
 }
 
 TEST_F(EditAndAboutTest, TheToolTheRegistryNamesIsStarted) {
@@ -113,7 +128,7 @@ TEST_F(EditAndAboutTest, TheToolTheRegistryNamesIsStarted) {
 }
 
 TEST_F(EditAndAboutTest, F1OpensTheHelpPageBesideTheProgram) {
-    PressCtrlKey(window, 0);  // no key: nothing happens
+    PressKey(window, 0, kCtrl);  // no key: nothing happens
     PostMessageA(Hwnd(form.TxtCmd[0]), WM_KEYDOWN, VK_F1, 1);
     PumpPending(window);
     ASSERT_EQ(platform.shellOpens.size(), 1u);

@@ -33,6 +33,18 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     EXPECT_FALSE(WriteWholeFile(platform, folder.Path("absent\\x.bat"), "x"));
     EXPECT_EQ(GetFileAttributesA(folder.Path("absent").c_str()), INVALID_FILE_ATTRIBUTES);
 
+    // A hidden target stays hidden; a target near the longest path the system takes (a
+    // folder of 248 characters, the most it creates) still has room for the temporary file.
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(WriteWholeFile(platform, target, "deux\r\n"));
+    EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string deep = folder.Path(std::string(247 - folder.Root().size(), 'd'));
+    ASSERT_EQ(deep.size(), 248u);
+    ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    EXPECT_TRUE(WriteWholeFile(platform, deep + "\\x.bat", "x"));
+    EXPECT_EQ(FileContent(deep + "\\x.bat"), "x");
+
     std::string start;
     EXPECT_TRUE(platform.ReadFileStart(target, 3, start));
     EXPECT_EQ(start, "deu");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/frm_xcopy.h"
+#include "batch/run_batch.h"
 #include "ui_support.h"
 #include "window_fixture.h"
 #include "win32/input_box.h"
@@ -98,20 +99,77 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTwipsPutThemAndStayOnResize) {
     EXPECT_EQ(after.top, lastSwitch.top);
 }
 
-TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder) {
-    std::vector<const Control*> expected = {&form.ChkSource, &form.Drive1, &form.Dir1, &form.File1,
-                                            &form.File2,     &form.Dir2,   &form.Drive2, &form.ChkDestination,
-                                            &form.Option1[0], &form.Option2[0]};
-    for (const CheckBox& box : form.Check1) expected.push_back(&box);
-    for (int i = 0; i < 3; ++i) expected.push_back(&form.TxtCmd[static_cast<std::size_t>(i)]);
-    expected.push_back(&form.Command1);
-    expected.push_back(&form.ChkSource);  // round again, past the full line box
+// Keys posted to the focused control pass through the window's own message loop, as typed.
+TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterAndEscape) {
+    std::vector<const Control*> order = {&form.ChkSource, &form.Drive1, &form.Dir1, &form.File1,
+                                         &form.File2,     &form.Dir2,   &form.Drive2, &form.ChkDestination,
+                                         &form.Option1[0], &form.Option2[0]};
+    for (const CheckBox& box : form.Check1) order.push_back(&box);
+    for (int i = 0; i < 3; ++i) order.push_back(&form.TxtCmd[static_cast<std::size_t>(i)]);
+    order.push_back(&form.Command1);
+    ASSERT_TRUE(PumpUntil(window, [this] { return GetFocus() == Hwnd(form.ChkSource); }, 3000));
+    const std::string line = Shown(form.TxtCmd[3]);
 
-    HWND at = Hwnd(form.ChkSource);
-    for (std::size_t i = 1; i < expected.size(); ++i) {
-        at = GetNextDlgTabItem(window.Handle(), at, FALSE);
-        EXPECT_EQ(at, Hwnd(*expected[i])) << "stop " << i;
+    // Forward from every stop, Escape and Enter changing nothing on the way (but on GO).
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i] != &form.Command1) {
+            PressKey(window, VK_ESCAPE);
+            PressKey(window, VK_RETURN);
+        }
+        ASSERT_TRUE(IsWindow(window.Handle())) << "stop " << i;
+        EXPECT_EQ(GetFocus(), Hwnd(*order[i])) << "stop " << i;
+        PressKey(window, VK_TAB);
     }
+    EXPECT_EQ(GetFocus(), Hwnd(form.ChkSource));  // round again, past the full line box
+    for (std::size_t i = order.size(); i > 0; --i) {
+        PressKey(window, VK_TAB, kShift);
+        EXPECT_EQ(GetFocus(), Hwnd(*order[i - 1])) << "back to stop " << i - 1;
+    }
+    EXPECT_EQ(Shown(form.TxtCmd[3]), line);
+    EXPECT_EQ(form.TxtCmd[3].Text(), line);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(Ticked(form.ChkSource) || Ticked(form.Check1[0]));
+
+    // The full line box, reached by the mouse, gives Tab on to the first stop.
+    ClickAt(Hwnd(form.TxtCmd[3]), 2, 4);
+    PressKey(window, VK_ESCAPE);
+    PressKey(window, VK_RETURN);
+    EXPECT_EQ(Shown(form.TxtCmd[3]), line);
+    PressKey(window, VK_TAB);
+    EXPECT_EQ(GetFocus(), Hwnd(form.ChkSource));
+
+    // Enter on GO presses it, as Space does: the question comes.
+    PressKey(window, VK_TAB, kShift);
+    platform.messageAnswers = {MsgResult::No};
+    PressKey(window, VK_RETURN);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "\xB0Lorvane\xB0");
+}
+
+// The shortcuts act from inside each of the four boxes, on that box.
+TEST_F(MainWindowTest, ShortcutsFromInsideEachBox) {
+    for (std::size_t box = 0; box < 4; ++box) {
+        ClickAt(Hwnd(form.TxtCmd[box]), 2, 4);
+        PressKey(window, 'A', kCtrl);
+        EXPECT_EQ(form.TxtCmd[box].SelText(), form.TxtCmd[box].Text()) << box;
+        PressKey(window, VK_F1);
+        EXPECT_EQ(platform.shellOpens.size(), box + 1) << box;
+        PressKey(window, 'T', kCtrl);
+        EXPECT_EQ(MenuChecked(window, form.mnu_s_activite), box % 2 == 0) << box;
+    }
+    ASSERT_EQ(platform.messages.size(), 2u);  // recording switched on twice
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : enregistrement de l'activit\xE9");
+    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
+}
+
+TEST_F(MainWindowTest, TheEndOfTheSessionRunsTheUnload) {
+    const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
+    HANDLE file = CreateFileA(cmd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    EXPECT_NE(SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
+    SendMessageA(window.Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // The controls of one side and the part box they feed; both sides run the same tests.
@@ -242,19 +300,6 @@ TEST_F(MainWindowTest, TypingAndMouseSelectionInTheCommandBoxes) {
     PumpPending(window);
     EXPECT_FALSE(MenuEnabled(window, form.MnuCopier));
     EXPECT_TRUE(MenuEnabled(window, form.MnuColler));
-}
-
-TEST_F(MainWindowTest, RecordingByMenuAndByShortcutInAnEditBox) {
-    Menu(form.mnu_s_activite);
-    EXPECT_TRUE(MenuChecked(window, form.mnu_s_activite));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : enregistrement de l'activit\xE9");
-
-    SetFocus(Hwnd(form.TxtCmd[0]));
-    PressCtrlKey(window, 'T');
-    EXPECT_FALSE(MenuChecked(window, form.mnu_s_activite));
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // the key did not reach the box
 }
 
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBox) {

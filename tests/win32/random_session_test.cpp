@@ -88,7 +88,7 @@ protected:
                 const int length = GetWindowTextLengthA(edit);
                 const int from = Pick(length + 1);
                 SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(from + Pick(length - from + 1)));
-                PressCtrlKey(window, key);
+                PressKey(window, key, kCtrl);
                 return 1u << box;
             }
             case 6: {
@@ -115,11 +115,25 @@ protected:
                 EXPECT_TRUE(ListsLoaded());
                 return 1u << side;
             }
-            case 8:
-                what = "recording";
-                SetFocus(Hwnd(form.TxtCmd[0]));
-                PressCtrlKey(window, 'T');
-                return 0;
+            case 8: {
+                // A key on whatever control has the focus, through the window's message loop.
+                struct Key {
+                    UINT key;
+                    unsigned modifiers;
+                    const char* name;
+                };
+                const Key keys[] = {{VK_TAB, 0, "Tab"},         {VK_TAB, kShift, "Shift+Tab"}, {VK_ESCAPE, 0, "Escape"},
+                                    {VK_RETURN, 0, "Enter"},    {'Q', 0, "q"},                {'T', kCtrl, "Ctrl+T"},
+                                    {'A', kCtrl, "Ctrl+A"},     {VK_F1, 0, "F1"}};
+                const Key& key = keys[Pick(8)];
+                what = std::string("key ") + key.name;
+                unsigned mayChange = 0;
+                for (int box = 0; box < 4; ++box) {
+                    if (GetFocus() == Hwnd(form.TxtCmd[static_cast<std::size_t>(box)])) mayChange = 1u << box;
+                }
+                PressKey(window, key.key, key.modifiers);
+                return mayChange;
+            }
             case 9:
                 what = "profile save";
                 platform.messageAnswers = {MsgResult::Yes};

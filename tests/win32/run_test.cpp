@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,6 +71,9 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     EXPECT_EQ(FileContent(batch), form.TxtCmd[3].Text() + "\n pause\r\n");
     ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\sous\\b.txt"), "second", 30000));
     EXPECT_EQ(FileContent(tree.Path("dst\\a.txt")), "premier");
+    // The shell was called from a thread in a COM apartment, as its handlers need.
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    CoUninitialize();
 }
 
 // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but

@@ -293,17 +293,21 @@ void DragSelect(HWND edit, int from, int to) {
     SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
 }
 
-void PressCtrlKey(MainWindow& window, char key) {
-    // The key goes through the message queue, where the window's shortcut handling sees it.
+void PressKey(MainWindow& window, UINT key, unsigned modifiers) {
+    // The key goes through the message queue, where the window's keyboard handling sees it,
+    // with the modifiers held in the thread's keyboard state.
     BYTE keys[256] = {};
     GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
+    keys[VK_CONTROL] = (modifiers & kCtrl) != 0 ? 0x80 : 0;
+    keys[VK_SHIFT] = (modifiers & kShift) != 0 ? 0x80 : 0;
     SetKeyboardState(keys);
     HWND target = GetFocus() != nullptr ? GetFocus() : window.Handle();
-    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
-    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(target, WM_KEYDOWN, key, scan | 1);
+    PostMessageA(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
     PumpPending(window);
     keys[VK_CONTROL] = 0;
+    keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
 }
 

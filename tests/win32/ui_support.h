@@ -119,8 +119,9 @@ std::string FileContent(const std::string& path);
 // The files below a folder, subfolders included, as sorted relative paths.
 std::vector<std::string> FilesUnder(const std::string& folder, const std::string& prefix = "");
 
-// Ctrl + key pressed while the focused control has the keyboard, as a user would type it.
-void PressCtrlKey(MainWindow& window, char key);
+// A key pressed while the focused control has the keyboard, as a user would type it.
+enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };
+void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0);
 void TypeText(HWND edit, const std::string& text);
 
 bool MenuChecked(const MainWindow& window, const MenuItem& item);
