@@ -96,6 +96,11 @@ public:
     virtual bool StartProgram(const std::string& path) = 0;
     // Ends the program at once: other windows close without running anything of theirs.
     virtual void EndProgram() = 0;
+
+    // Whether the system's XCOPY takes a destination ending in \*.* for that folder itself,
+    // as Windows' does. Wine's asks whether it names a file or a folder and, told a folder,
+    // copies into a folder named "*.*"; a final separator says "folder" to both.
+    virtual bool XcopyTakesWildcardDestinationAsFolder() = 0;
 };
 
 }  // namespace lorvane

@@ -1,6 +1,8 @@
 #pragma once
 // What running and exporting the command say and write.
 
+#include <string>
+
 namespace lorvane::texts {
 
 inline constexpr const char* kRunQuestion = "Voulez-vous exécuter la commande DOS ";
@@ -16,5 +18,13 @@ inline constexpr const char* kExportDeletedAtExit =
     "Un fichier « Cmd.bat » placé dans le dossier de Lorvane est effacé à la fermeture du "
     "programme.\nL'enregistrer quand même sous ce nom ?\n(Non : choisir un autre nom)";
 inline constexpr const char* kExportTitle = "Lorvane : enregistrement de la commande";
+
+inline std::string DestinationRefused(const std::string& destination) {
+    return "La commande n'est pas exécutée : XCOPY demanderait si la destination « " + destination +
+           " » est un fichier ou un dossier, et avec l'enregistrement de l'activité, sa question se "
+           "répéterait sans fin dans lv.txt.\nTerminez la destination par « \\ » pour désigner un "
+           "dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.";
+}
+inline constexpr const char* kDestinationTitle = "Lorvane : destination à préciser";
 
 }  // namespace lorvane::texts

@@ -16,7 +16,7 @@ std::string LocationPart(const LocationChoice& choice) {
                 text = DoublePercents(choice.dirPath.substr(0, 3)) + ". ";
                 break;
             case 1:
-                text = Quote(DoublePercents(choice.dirPath) + "\\*.*") + " ";
+                text = Quote(DoublePercents(choice.dirPath) + (choice.folderBySeparator ? "\\" : "\\*.*")) + " ";
                 break;
             case 2:
                 text = Quote(DoublePercents(choice.filePath) + "\\" +

@@ -15,6 +15,9 @@ struct LocationChoice {
     std::string dirPath;       // folder open in the folder list
     std::string filePath;      // folder whose files the file list shows
     std::string fileName;      // selected file, name only; may be empty
+    // The folder level written with a final separator instead of \*.*: a destination for an
+    // XCOPY that would not read \*.* as the folder itself.
+    bool folderBySeparator = false;
 };
 
 // Empty, or one argument followed by exactly one blank outside any quotes.

@@ -27,6 +27,7 @@ std::string FrmXcopy::BuildLocationPart(const Side& side) const {
     choice.dirPath = side.dir.Path();
     choice.filePath = side.file.Path();
     choice.fileName = side.file.FileName();
+    choice.folderBySeparator = &side == &destination_ && !platform_.XcopyTakesWildcardDestinationAsFolder();
     return LocationPart(choice);
 }
 

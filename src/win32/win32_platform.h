@@ -43,6 +43,7 @@ public:
                                   RegistryValue& value) override;
     bool StartProgram(const std::string& path) override;
     void EndProgram() override;
+    bool XcopyTakesWildcardDestinationAsFolder() override;
 
 protected:
     // The window that dialogs, message boxes and the shell's own windows belong to.
@@ -54,6 +55,7 @@ private:
     HWND owner_ = nullptr;
     bool comTried_ = false;
     bool comInitialized_ = false;
+    int underWine_ = -1;  // not yet asked
     unsigned tempCounter_ = 0;
 };
 

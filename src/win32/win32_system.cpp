@@ -88,4 +88,14 @@ bool Win32Platform::StartProgram(const std::string& path) {
 
 void Win32Platform::EndProgram() { PostQuitMessage(0); }
 
+bool Win32Platform::XcopyTakesWildcardDestinationAsFolder() {
+    // Wine is known by an export of its ntdll.dll that Windows' has not; its XCOPY is the
+    // one that asks.
+    if (underWine_ < 0) {
+        HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+        underWine_ = ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? 1 : 0;
+    }
+    return underWine_ == 0;
+}
+
 }  // namespace lorvane::win32

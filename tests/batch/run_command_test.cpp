@@ -56,6 +56,45 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS)");
 }
 
+// Where XCOPY would ask "file or folder?" of the destination, a recorded run would repeat
+// the question without end into the activity file: such a run is refused.
+TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestination) {
+    platform.unreadableFolders = {"C:\\neuf", "C:\\Lorvane\\rel", "D:\\dst\\*.*", "C:\\a%b"};
+    platform.files["C:\\fichier.txt"] = "x";
+    const struct {
+        bool windowsXcopy;
+        bool recording;
+        const char* command;
+        bool refused;
+    } rows[] = {
+        {false, true, "XCOPY C:\\src\\*.*  C:\\neuf  /S ", true},
+        {false, true, "XCOPY /S \"C:\\a b\\*.*\" rel", true},  // relative to the program's folder
+        {false, true, "XCOPY x \"C:\\a%%b\" /Y", true},
+        {false, true, "XCOPY C:\\src\\*.*  C:\\neuf\\  /S ", false},   // a folder, by its separator
+        {false, true, "XCOPY C:\\src\\*.*  C:\\existe  /S ", false},  // names a folder
+        {false, true, "XCOPY C:\\a.txt  C:\\fichier.txt", false},      // names a file
+        {false, true, "XCOPY C:\\src\\*.*  /S ", false},               // no destination
+        {false, false, "XCOPY C:\\src\\*.*  C:\\neuf  /S ", false},  // not recorded: XCOPY may ask
+        {true, true, "XCOPY C:\\src\\*.*  D:\\dst\\*.*  /S ", false},
+        {false, true, "XCOPY C:\\src\\*.*  D:\\dst\\*.*  /S ", true},
+    };
+    for (const auto& row : rows) {
+        platform.wildcardDestinationIsFolder = row.windowsXcopy;
+        platform.messages.clear();
+        platform.files.erase("C:\\Lorvane\\batch.bat");
+        RunWith("C:\\Lorvane", row.recording, row.command);
+        EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), row.refused ? 0u : 1u) << row.command;
+        ASSERT_EQ(platform.messages.size(), 1u) << row.command;
+        EXPECT_EQ(platform.messages[0].title, row.refused ? "Lorvane : destination \xE0 pr\xE9" "ciser" : "\xB0Lorvane\xB0")
+            << row.command;
+    }
+    EXPECT_EQ(platform.messages[0].text,
+              "La commande n'est pas ex\xE9" "cut\xE9" "e : XCOPY demanderait si la destination \xAB D:\\dst\\*.* \xBB "
+              "est un fichier ou un dossier, et avec l'enregistrement de l'activit\xE9, sa question se "
+              "r\xE9p\xE9terait sans fin dans lv.txt.\nTerminez la destination par \xAB \\ \xBB pour d\xE9signer un "
+              "dossier (il est cr\xE9\xE9 s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.");
+}
+
 TEST_F(RunCommandTest, AFailedWriteStopsTheRunAndKeepsTheOldFile) {
     platform.files["C:\\Lorvane\\batch.bat"] = "ancien\r\n";
     platform.failAt = testing::FileStep::Write;

@@ -38,6 +38,10 @@ TEST(LocationPart, BuildsEachLevelOfAPick) {
          "C:\\100%%\\%%PATH%%.txt "},
         {"percent and blank", {0, 1, "C:\\a %b%", "", ""}, "\"C:\\a %%b%%\\*.*\" "},
         {"accented folder", {0, 1, "C:\\Été", "", ""}, "C:\\Été\\*.* "},
+        // For an XCOPY that would not read \*.* as the folder: a final separator instead.
+        {"folder by separator", {0, 1, "C:\\a b", "", "", true}, "\"C:\\a b\\\" "},
+        {"folder by separator, drive root", {0, 1, "D:\\", "", "", true}, "D:\\ "},
+        {"file level by separator unchanged", {0, 2, "", "D:\\x", "a.txt", true}, "D:\\x\\a.txt "},
     };
     for (const LocationRow& row : rows) EXPECT_EQ(LocationPart(row.choice), row.part) << row.what;
 }

@@ -141,6 +141,8 @@ public:
         return true;
     }
     void EndProgram() override { ++endProgramCalls; }
+    bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
+    bool XcopyTakesWildcardDestinationAsFolder() override { return wildcardDestinationIsFolder; }
 };
 
 }  // namespace lorvane::testing

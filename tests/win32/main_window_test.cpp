@@ -182,6 +182,7 @@ struct SideUnderTest {
     FileList& file;
     TextBox& part;
     TextBox& otherPart;
+    std::string folderLevel;  // how the folder level ends: Wine's XCOPY asks of "\*.*"
 };
 
 class BothSidesTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
@@ -189,17 +190,17 @@ protected:
     SideUnderTest Side() {
         if (GetParam() == 0) {
             return {"source", form.ChkSource, form.Option1, form.Drive1, form.Dir1, form.File1,
-                    form.TxtCmd[0], form.TxtCmd[1]};
+                    form.TxtCmd[0], form.TxtCmd[1], "\\*.*"};
         }
         return {"destination", form.ChkDestination, form.Option2, form.Drive2, form.Dir2, form.File2,
-                form.TxtCmd[1], form.TxtCmd[0]};
+                form.TxtCmd[1], form.TxtCmd[0], platform.XcopyTakesWildcardDestinationAsFolder() ? "\\*.*" : "\\"};
     }
 };
 
 TEST_P(BothSidesTest, LevelButtonsAndTheCurrentFolderBox) {
     const SideUnderTest side = Side();
     Click(side.level[1]);
-    EXPECT_EQ(Shown(side.part), tree.Root() + "\\*.* ");
+    EXPECT_EQ(Shown(side.part), tree.Root() + side.folderLevel + " ");
     EXPECT_TRUE(Ticked(side.level[1]));
     EXPECT_FALSE(Ticked(side.level[0]));
     EXPECT_EQ(side.level[1].BackColor(), kBlue);
@@ -213,7 +214,7 @@ TEST_P(BothSidesTest, LevelButtonsAndTheCurrentFolderBox) {
     }
     Click(side.current);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(side.dir)));
-    EXPECT_EQ(Shown(side.part), tree.Root() + "\\*.* ");
+    EXPECT_EQ(Shown(side.part), tree.Root() + side.folderLevel + " ");
     EXPECT_EQ(Shown(side.otherPart), Root() + ". ");  // the other side untouched
 }
 
@@ -222,7 +223,7 @@ TEST_P(BothSidesTest, OpeningAFolderAndClickingAFile) {
     DoubleClickListItem(Hwnd(side.dir), IndexOf(side.dir, "a b"));
     ASSERT_TRUE(ListsLoaded());
     EXPECT_EQ(side.dir.Path(), tree.Path("a b"));
-    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b") + "\\*.*\" ");
+    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b") + side.folderLevel + "\" ");
     EXPECT_EQ(Entries(side.file), std::vector<std::string>{"dedans.txt"});
     EXPECT_TRUE(Ticked(side.level[1]));
 
@@ -234,7 +235,7 @@ TEST_P(BothSidesTest, OpeningAFolderAndClickingAFile) {
     ClickListItem(Hwnd(side.dir), 0);
     EXPECT_EQ(side.dir.Path(), tree.Path("a b"));
     EXPECT_TRUE(Ticked(side.level[1]));
-    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b") + "\\*.*\" ");
+    EXPECT_EQ(Shown(side.part), "\"" + tree.Path("a b") + side.folderLevel + "\" ");
     EXPECT_EQ(Shown(side.otherPart), Root() + ". ");
 }
 

@@ -36,12 +36,11 @@ protected:
         if (HasFatalFailure()) return;
         folder = platform.ProgramFolder();
         DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
-        // The source folder at the folder level, the destination folder through the file
-        // level with no file chosen: "dst\", which XCOPY takes for a folder without asking.
+        // Both folders at the folder level, by clicks alone: Wine's XCOPY would ask
+        // "file or folder?" of "dst\*.*", so the destination is written "dst\".
         DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, "src"));
         DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, "dst"));
         ASSERT_TRUE(ListsLoaded());
-        Click(form.Option2[2]);
         ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + tree.Path("src") + "\\*.*  " + tree.Path("dst") +
                                              "\\  /S /E /C /H /Y ");
     }
@@ -113,6 +112,29 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
               form.TxtCmd[3].Text() + " > " + activity + "\n start " + activity + "\r\n");
     // Once the command has ended, the shell opens the activity file in its viewer.
     EXPECT_TRUE(PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 30000, 50));
+    started.EndAll();
+}
+
+TEST_F(RunTest, ARecordedDestinationXcopyWouldAskAboutIsNotRun) {
+    const TextFilesOpenInNotepad association;
+    Menu(form.mnu_s_activite);
+    HWND box = Hwnd(form.TxtCmd[1]);
+    SetFocus(box);
+    SendMessageA(box, EM_SETSEL, 0, -1);
+    TypeText(box, tree.Path("neuf") + " ");
+    Click(form.Command1);
+    ASSERT_EQ(platform.messages.size(), 2u);  // the recording notice, then the refusal
+    EXPECT_EQ(platform.messages[1].title, "Lorvane : destination \xE0 pr\xE9" "ciser");
+    EXPECT_EQ(GetFileAttributesA(InProgramFolder(folder, kRunBatchName).c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // With its separator, a new folder: made and filled, and the activity file stays small.
+    SendMessageA(box, EM_SETSEL, 0, -1);
+    TypeText(box, tree.Path("neuf") + "\\ ");
+    Go();
+    ASSERT_TRUE(WaitForFile(window, tree.Path("neuf\\sous\\b.txt"), "second", 30000));
+    const std::string activity = InProgramFolder(folder, kActivityFileName);
+    ASSERT_TRUE(WaitForFile(window, activity, "b.txt", 30000));
+    EXPECT_LT(FileContent(activity).size(), 1000u);
     started.EndAll();
 }
 

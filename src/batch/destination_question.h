@@ -1,0 +1,24 @@
+#pragma once
+// Whether XCOPY would stop to ask if its destination is a file or a folder.
+
+#include <string>
+
+namespace lorvane {
+
+// The destination argument of a full command line: the second argument after the command
+// word that is not a switch, its quotation marks removed and each %% written by the lists
+// back to the % on disk. Empty when the line names no destination.
+std::string DestinationArgument(const std::string& commandLine);
+
+// XCOPY asks "file or folder?" of a destination that names nothing on disk, unless a final
+// separator says it is a folder. `exists` tells whether a path names a file or a folder;
+// relative paths are taken from `workingFolder`, where the run's batch file starts.
+template <typename Exists>
+bool DestinationWouldAsk(const std::string& commandLine, const std::string& workingFolder, Exists exists) {
+    const std::string destination = DestinationArgument(commandLine);
+    if (destination.empty() || destination.back() == '\\') return false;
+    const bool absolute = (destination.size() >= 2 && destination[1] == ':') || destination[0] == '\\';
+    return !exists(absolute ? destination : workingFolder + "\\" + destination);
+}
+
+}  // namespace lorvane
