@@ -200,8 +200,8 @@ private:
 
 class MenuItem : public Control {
 public:
-    explicit MenuItem(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
     std::function<void()> Click;

@@ -1,30 +1,13 @@
 #include "app/frm_xcopy.h"
 
+#include "app/menu_table.h"
 #include "app/text_utils.h"
 #include "app/window_texts.h"
 
 namespace lorvane {
 
 FrmXcopy::FrmXcopy(Platform& platform)
-    : MnuFichier(texts::kMnuFichier),
-      MnuExecuter(texts::kMnuExecuter),
-      MnuSauvegarder(texts::kMnuSauvegarder),
-      mnu_s_activite(texts::kMnuSActivite),
-      Mnu_S_Batch(texts::kMnuSBatch),
-      Mnu_S_Lvp(texts::kMnuProfil),
-      MnuOuvrir(texts::kMnuOuvrir),
-      Mnu_O_activite(texts::kMnuOActivite),
-      Mnu_L_Lvp(texts::kMnuProfil),
-      MnuQuitter(texts::kMnuQuitter),
-      MnuEdition(texts::kMnuEdition),
-      MnuSelect(texts::kMnuSelect),
-      MnuCouper(texts::kMnuCouper),
-      MnuCopier(texts::kMnuCopier),
-      MnuColler(texts::kMnuColler),
-      MnuTruc(texts::kMnuTruc),
-      MnuAide(texts::kMnuAide),
-      MnuApropos(texts::kMnuApropos),
-      platform_(platform),
+    : platform_(platform),
       source_{ChkSource, Drive1, Dir1, File1, Option1, "s"},
       destination_{ChkDestination, Drive2, Dir2, File2, Option2, "d"} {
     SetInitialData();
@@ -43,6 +26,7 @@ void FrmXcopy::SetInitialData() {
     Label5.SetCaption(texts::kLabelDestinationPart);
     Label6.SetCaption(texts::kLabelSwitchesPart);
     Command1.SetCaption(texts::kGo);
+    for (const MenuRow& row : kMainMenu) (this->*row.item).SetCaption(row.caption);
 
     // Both sides start on the process's current folder; no event runs before the load.
     const std::string folder = platform_.CurrentDirectory();
@@ -79,19 +63,9 @@ void FrmXcopy::WireEvents() {
         Check1[static_cast<std::size_t>(i)].Click = [this, i] { Check1_Click(i); };
     }
     Command1.Click = [this] { Command1_Click(); };
-    MnuExecuter.Click = [this] { MnuExecuter_Click(); };
-    Mnu_S_Batch.Click = [this] { Mnu_S_Batch_Click(); };
-    Mnu_S_Lvp.Click = [this] { Mnu_S_Lvp_Click(); };
-    Mnu_L_Lvp.Click = [this] { Mnu_L_Lvp_Click(); };
-    mnu_s_activite.Click = [this] { mnu_s_activite_Click(); };
-    Mnu_O_activite.Click = [this] { Mnu_O_activite_Click(); };
-    MnuQuitter.Click = [this] { MnuQuitter_Click(); };
-    MnuSelect.Click = [this] { MnuSelect_Click(); };
-    MnuCouper.Click = [this] { MnuCouper_Click(); };
-    MnuCopier.Click = [this] { MnuCopier_Click(); };
-    MnuColler.Click = [this] { MnuColler_Click(); };
-    MnuAide.Click = [this] { MnuAide_Click(); };
-    MnuApropos.Click = [this] { MnuApropos_Click(); };
+    for (const MenuRow& row : kMainMenu) {
+        if (row.handler != nullptr) (this->*row.item).Click = [this, handler = row.handler] { (this->*handler)(); };
+    }
     for (int i = 0; i < static_cast<int>(TxtCmd.size()); ++i) {
         TxtCmd[static_cast<std::size_t>(i)].Change = [this, i] { TxtCmd_Change(i); };
         TxtCmd[static_cast<std::size_t>(i)].MouseUp = [this, i] { TxtCmd_MouseUp(i); };

@@ -105,30 +105,6 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     return l;
 }
 
-std::vector<MenuEntry> MainMenuLayout(FrmXcopy& f) {
-    constexpr int kIdMenu = 700;
-    return {
-        {&f.MnuFichier, 0, 0},
-        {&f.MnuExecuter, 1, kIdMenu + 1, 'E'},
-        {&f.MnuSauvegarder, 1, 0},
-        {&f.mnu_s_activite, 2, kIdMenu + 2, 'T'},
-        {&f.Mnu_S_Batch, 2, kIdMenu + 3, 'S'},
-        {&f.Mnu_S_Lvp, 2, kIdMenu + 4},
-        {&f.MnuOuvrir, 1, 0},
-        {&f.Mnu_O_activite, 2, kIdMenu + 5},
-        {&f.Mnu_L_Lvp, 2, kIdMenu + 6},
-        {&f.MnuQuitter, 1, kIdMenu + 7, 'Q'},
-        {&f.MnuEdition, 0, 0},
-        {&f.MnuSelect, 1, kIdMenu + 8, 'A'},
-        {&f.MnuCouper, 1, kIdMenu + 9, 'X'},
-        {&f.MnuCopier, 1, kIdMenu + 10, 'C'},
-        {&f.MnuColler, 1, kIdMenu + 11, 'V'},
-        {&f.MnuTruc, 0, 0},
-        {&f.MnuAide, 1, kIdMenu + 12, 0, true},
-        {&f.MnuApropos, 1, kIdMenu + 13},
-    };
-}
-
 Twips PlaceInWindow(const LayoutEntry& entry, const std::vector<LayoutEntry>& layout) {
     Twips place = entry.place;
     if (entry.container == nullptr) return place;

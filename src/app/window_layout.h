@@ -54,17 +54,6 @@ struct LayoutEntry {
     Color backColor = kToolkitColor;
 };
 
-// A menu item in the tree, in display order; level 0 is the menu bar.
-struct MenuEntry {
-    MenuItem* item;
-    int level;
-    int id;            // command ID of a leaf item; 0 for a submenu
-    char ctrlKey = 0;  // Ctrl + this letter runs the item, anywhere in the window
-    bool f1 = false;   // F1 runs the item
-};
-
-std::vector<MenuEntry> MainMenuLayout(FrmXcopy& form);
-
 // Client area of the main window.
 inline constexpr Twips kMainClient = {0, 0, 10425, 7785};
 

@@ -1,5 +1,5 @@
 #pragma once
-// The texts the main window shows on its controls and menus.
+// The texts the main window shows on its controls (the menu's are in its table).
 
 namespace lorvane::texts {
 
@@ -18,23 +18,5 @@ inline constexpr const char* kLabelSourcePart = "Source :";
 inline constexpr const char* kLabelDestinationPart = "Destination :";
 inline constexpr const char* kLabelSwitchesPart = "Commutateurs :";
 inline constexpr const char* kGo = "GO !";
-
-inline constexpr const char* kMnuFichier = "&Fichier";
-inline constexpr const char* kMnuExecuter = "&Exécuter ! (GO)";
-inline constexpr const char* kMnuSauvegarder = "&Sauvegarder";
-inline constexpr const char* kMnuSActivite = "&Activité (*.txt)";
-inline constexpr const char* kMnuSBatch = "Commande Complète Exécutable (*.&Bat)...";
-inline constexpr const char* kMnuProfil = "Commutateurs / &profil (*.lvp)...";
-inline constexpr const char* kMnuOuvrir = "&Ouvrir";
-inline constexpr const char* kMnuOActivite = "Dernière &activité enregistrée";
-inline constexpr const char* kMnuQuitter = "&Quitter";
-inline constexpr const char* kMnuEdition = "&Edition";
-inline constexpr const char* kMnuSelect = "Sélectionner tout";
-inline constexpr const char* kMnuCouper = "Couper";
-inline constexpr const char* kMnuCopier = "Copier";
-inline constexpr const char* kMnuColler = "Coller";
-inline constexpr const char* kMnuTruc = "&?";
-inline constexpr const char* kMnuAide = "&Aide";
-inline constexpr const char* kMnuApropos = "À &propos";
 
 }  // namespace lorvane::texts

@@ -68,7 +68,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     hwnd_ = CreateWindowExA(0, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
-    if (!menu_.Create(hwnd_, MainMenuLayout(form_))) return false;
+    if (!menu_.Create(hwnd_, form_)) return false;
     // The client area has the layout's size whatever the menu bar and frame take.
     RECT frame = scale_.Rect(kMainClient);
     if (!AdjustWindowRectEx(&frame, style, TRUE, 0)) return false;

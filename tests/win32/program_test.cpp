@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/menu_table.h"
+
 #include <string>
 
 #include "ui_support.h"
@@ -75,8 +77,8 @@ TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
     EXPECT_TRUE(program.Ended(20000));
 }
 
-constexpr int kMenuQuitter = 707;
-constexpr int kMenuApropos = 713;
+constexpr int kMenuQuitter = static_cast<int>(MenuCommand::Quitter);
+constexpr int kMenuApropos = static_cast<int>(MenuCommand::APropos);
 
 std::string ProgramFolderFile(const char* name) {
     const std::string path = ProgramPath();

@@ -316,8 +316,9 @@ void TypeText(HWND edit, const std::string& text) {
 }
 
 int MenuId(const MainWindow& window, const MenuItem& item) {
-    for (int id = 700; id < 720; ++id) {
-        if (window.Menu().ItemFor(id) == &item) return id;
+    for (const MenuRow& row : kMainMenu) {
+        const int id = static_cast<int>(row.command);
+        if (row.command != MenuCommand::None && window.Menu().ItemFor(id) == &item) return id;
     }
     return 0;
 }
