@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -134,6 +135,14 @@ public:
         if (found == registry.end()) return false;
         value = found->second;
         return true;
+    }
+    // The console's code page: its number and the bytes it has beyond ASCII, by ANSI character.
+    unsigned consoleCodePage = 437;
+    std::map<char, char> consoleBytes;
+    unsigned ConsoleCodePage() override { return consoleCodePage; }
+    std::optional<char> ConsoleByte(char ansi) override {
+        const auto found = consoleBytes.find(ansi);
+        return found != consoleBytes.end() ? std::optional<char>(found->second) : std::nullopt;
     }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;
