@@ -11,7 +11,7 @@ protected:
         platform.programFolder = folder;
         form.mnu_s_activite.SetChecked(recording);
         form.TxtCmd[3].SetText(command);
-        form.Command1_Click();
+        form.Command1.Click();
         const auto written = platform.files.find(folder + "\\batch.bat");
         return written != platform.files.end() ? written->second : std::string("(none)");
     }
@@ -57,17 +57,6 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
     EXPECT_TRUE(platform.files.empty());
     EXPECT_TRUE(platform.shellOpens.empty());
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS)");
-}
-
-TEST_F(RunCommandTest, AFailedWriteStopsTheRunAndKeepsTheOldFile) {
-    platform.files["C:\\Lorvane\\batch.bat"] = "ancien\r\n";
-    platform.failAt = testing::FileStep::Write;
-    form.TxtCmd[3].SetText("XCOPY a b");
-    form.MnuExecuter.Click();  // the menu item does what the button does
-    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
-    EXPECT_EQ(platform.beeps, 2);
-    EXPECT_TRUE(platform.shellOpens.empty());
-    EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{"C:\\Lorvane\\batch.bat", "ancien\r\n"}}));
 }
 
 TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLF) {

@@ -141,8 +141,7 @@ public:
     std::map<char, char> consoleBytes;
     unsigned ConsoleCodePage() override { return consoleCodePage; }
     std::optional<char> ConsoleByte(char ansi) override {
-        const auto found = consoleBytes.find(ansi);
-        return found != consoleBytes.end() ? std::optional<char>(found->second) : std::nullopt;
+        return consoleBytes.count(ansi) != 0 ? std::optional<char>(consoleBytes.at(ansi)) : std::nullopt;
     }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;
