@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, in a prefix of the project's own:
-#   wine-run.sh [--prefix DIR] [--end-session] program.exe [arguments...]
+#   wine-run.sh [--prefix DIR] [--locale NAME] [--end-session] program.exe [arguments...]
+# With --locale, Wine starts in that Unix locale, which sets the system's code pages and
+# language: C.UTF-8 gives ANSI 1252 and OEM 437, fr_FR.UTF-8 gives 1252 and 850 in French,
+# as on French Windows. (Wine 8 ignores the code pages written in the prefix's registry.)
+# A locale other than C is compiled once beside the prefix from the system's locale
+# sources (package "locales"), so that the machine's own list of locales is left alone.
 # With --end-session, every Wine process of the prefix is ended once the program has
 # ended: a program the program opened through the shell would otherwise keep the
 # caller's output open, and a test runner waiting on it would wait for ever.
@@ -10,7 +15,12 @@ set -euo pipefail
 
 prefix="${WINEPREFIX:-$(pwd)/wineprefix}"
 if [[ "${1:-}" == "--prefix" ]]; then
-  prefix=$2
+  prefix=$(realpath -m "$2")  # Wine takes absolute prefixes only
+  shift 2
+fi
+locale=""
+if [[ "${1:-}" == "--locale" ]]; then
+  locale=$2
   shift 2
 fi
 end_session=false
@@ -24,9 +34,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 export WINEARCH=win64
 
 if [[ -z "${DISPLAY:-}" ]]; then
-  session_flag=()
-  $end_session && session_flag=(--end-session)
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "${session_flag[@]}" "$@"
+  flags=()
+  [[ -n $locale ]] && flags+=(--locale "$locale")
+  $end_session && flags+=(--end-session)
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "${flags[@]}" "$@"
 fi
 
 # Several tests may start at once; the first one makes the prefix, the others wait.
@@ -42,7 +53,23 @@ mkdir -p "$(dirname "$prefix")"
     [[ -f "$prefix/system.reg" ]] || { echo "wine-run: cannot make the prefix $prefix" >&2; exit 1; }
     touch "$prefix/.lorvane-ready-2"
   fi
+  if [[ -n $locale && $locale != C && $locale != C.* && ! -d "$prefix.locales/$locale" ]]; then
+    mkdir -p "$prefix.locales"
+    # fr_FR.UTF-8: the sources fr_FR and the character map UTF-8.
+    localedef -i "${locale%%.*}" -f "${locale#*.}" "$prefix.locales/$locale" || {
+      echo "wine-run: cannot compile the locale $locale" >&2
+      rm -rf "${prefix:?}.locales/$locale"
+      exit 1
+    }
+  fi
 ) 9>"$prefix.lock"
+
+if [[ -n $locale ]]; then
+  unset LANGUAGE
+  if [[ -d "$prefix.locales/$locale" ]]; then export LOCPATH="$prefix.locales"; fi
+  # For Wine: this shell cannot load a locale named by LOCPATH, and says so.
+  export LC_ALL=$locale 2>/dev/null
+fi
 
 if ! $end_session; then
   exec wine "$@"

@@ -92,8 +92,9 @@ public:
     void Command1_Click();
     void MnuExecuter_Click();
     void Mnu_S_Batch_Click();
-    // Writes the batch text in the OEM code page, ended by CR LF, and shows the outcome in
-    // the caption (with a beep on failure).
+    // Writes the batch text as the console will read it, ended by CR LF, and shows the
+    // outcome in the caption: a failed write beeps; a character the console's code page
+    // lacks is named in a message box, and nothing is written.
     bool Sauvegarde(const std::string& NomFichier, const std::string& Batch);
 
     // Profiles and activity log.

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lorvane {
@@ -91,6 +92,12 @@ public:
     // false when the key or the value cannot be read.
     virtual bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
                                           RegistryValue& value) = 0;
+    // The console a batch file runs in: the number of its code page, and one character of
+    // the ANSI code page as that page's byte, or none when the page lacks the character (a
+    // look-alike never stands in for it).
+    virtual unsigned ConsoleCodePage() = 0;
+    virtual std::optional<char> ConsoleByte(char ansi) = 0;
+
     // Starts the program at that path in a normal window that takes the focus, without
     // waiting for it; false when it cannot be started.
     virtual bool StartProgram(const std::string& path) = 0;

@@ -10,6 +10,14 @@ inline constexpr const char* kRunTitle = "°Lorvane°";
 inline constexpr const char* kSavedCaption = "Lorvane (MS-DOS) - ";
 inline constexpr const char* kNotSavedCaption = "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ";
 
+// A character the console's code page lacks, named before anything is written.
+inline std::string UnwritableCharacter(char character, unsigned codePage) {
+    return std::string("Le caractère « ") + character +
+           " » ne peut pas être écrit dans un fichier de commandes : la console (page de codes " +
+           std::to_string(codePage) + ") ne le connaît pas.\nRien n'a été enregistré.";
+}
+inline constexpr const char* kUnwritableTitle = "Lorvane : caractère impossible à écrire";
+
 inline constexpr const char* kBatchDefaultExt = "bat";
 inline constexpr const char* kBatchFilter = "Fichiers BATCH (DOS)|*.bat";
 inline constexpr const char* kBatchDialogTitle = "Enregistrer la commande complète (Batch) sous";

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 
 #include "win32/win32_platform.h"
@@ -68,6 +69,22 @@ bool Win32Platform::ReadMachineRegistryValue(const std::string& key, const std::
     value.type = type;
     value.bytes.assign(buffer, length);
     return true;
+}
+
+// A new console starts in the OEM code page, and the command interpreter reads a batch file
+// in its console's page.
+unsigned Win32Platform::ConsoleCodePage() { return GetOEMCP(); }
+
+std::optional<char> Win32Platform::ConsoleByte(char ansi) {
+    wchar_t wide = 0;
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &ansi, 1, &wide, 1) != 1) return std::nullopt;
+    // No best fit: "À" must not become "A" in a page without it, which names another folder.
+    char bytes[2] = {};
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(ConsoleCodePage(), WC_NO_BEST_FIT_CHARS, &wide, 1, bytes,
+                                           sizeof bytes, nullptr, &usedDefault);
+    if (length != 1 || usedDefault) return std::nullopt;
+    return bytes[0];
 }
 
 bool Win32Platform::StartProgram(const std::string& path) {

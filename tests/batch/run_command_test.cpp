@@ -11,7 +11,7 @@ protected:
         platform.programFolder = folder;
         form.mnu_s_activite.SetChecked(recording);
         form.TxtCmd[3].SetText(command);
-        form.Command1_Click();
+        form.Command1.Click();
         const auto written = platform.files.find(folder + "\\batch.bat");
         return written != platform.files.end() ? written->second : std::string("(none)");
     }
@@ -32,9 +32,12 @@ TEST_F(RunCommandTest, BatchFileBytes) {
         {"C:\\", false, "", "\n pause\r\n"},
         {"C:\\Équipe", true, "XCOPY é à",
          "XCOPY \x82 \x85 > C:\\\x90quipe\\lv.txt\n start C:\\\x90quipe\\lv.txt\r\n"},
+        // À from the console's page; Ø by the table, whose pair wins over the page's own byte.
+        {"C:\\\xC0", true, "XCOPY \xC0\xD8\xE9", "XCOPY \xB7\xED\x82 > C:\\\xB7\\lv.txt\n start C:\\\xB7\\lv.txt\r\n"},
         {"C:\\100%", true, "XCOPY a", "XCOPY a > C:\\100%%\\lv.txt\n start C:\\100%%\\lv.txt\r\n"},
         {"C:\\R&D", true, "XCOPY a", "XCOPY a > \"C:\\R&D\\lv.txt\"\n start \"\" \"C:\\R&D\\lv.txt\"\r\n"},
     };
+    platform.consoleBytes = {{'\xC0', '\xB7'}, {'\xD8', '\x9D'}};  // as code page 850
     for (const auto& row : rows) {
         EXPECT_EQ(RunWith(row.folder, row.recording, row.command), row.bytes) << row.folder;
         EXPECT_EQ(form.Caption.Caption(), std::string("Lorvane (MS-DOS) - ") + row.folder + "\\batch.bat");
@@ -95,17 +98,6 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
               "dossier (il est cr\xE9\xE9 s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.");
 }
 
-TEST_F(RunCommandTest, AFailedWriteStopsTheRunAndKeepsTheOldFile) {
-    platform.files["C:\\Lorvane\\batch.bat"] = "ancien\r\n";
-    platform.failAt = testing::FileStep::Write;
-    form.TxtCmd[3].SetText("XCOPY a b");
-    form.MnuExecuter.Click();  // the menu item does what the button does
-    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
-    EXPECT_EQ(platform.beeps, 2);
-    EXPECT_TRUE(platform.shellOpens.empty());
-    EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{"C:\\Lorvane\\batch.bat", "ancien\r\n"}}));
-}
-
 TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLF) {
     const std::string path = "C:\\Lorvane\\x.bat";
     EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ""));
@@ -114,6 +106,22 @@ TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLF) {
     EXPECT_TRUE(form.Sauvegarde(path, "un"));
     EXPECT_TRUE(form.Sauvegarde(path, "deux"));
     EXPECT_EQ(platform.files[path], "deux\r\n");
+}
+
+TEST_F(RunCommandTest, ACharacterTheConsoleLacksIsNamedAndNothingIsWritten) {
+    const std::string path = "C:\\Lorvane\\x.bat";
+    platform.files[path] = "ancien\r\n";
+    EXPECT_FALSE(form.Sauvegarde(path, "XCOPY \xE9\xC0\xD1"));  // é has its pair; À comes first
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \xE9" "crit dans un fichier de commandes : la "
+              "console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 enregistr\xE9.");
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : caract\xE8re impossible \xE0 \xE9" "crire");
+    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(platform.beeps, 0);  // the error box sounds the alert
+    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
+    EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{path, "ancien\r\n"}}));
 }
 
 TEST_F(RunCommandTest, OpeningTheLastActivityAsksTheShell) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -134,6 +135,13 @@ public:
         if (found == registry.end()) return false;
         value = found->second;
         return true;
+    }
+    // The console's code page: its number and the bytes it has beyond ASCII, by ANSI character.
+    unsigned consoleCodePage = 437;
+    std::map<char, char> consoleBytes;
+    unsigned ConsoleCodePage() override { return consoleCodePage; }
+    std::optional<char> ConsoleByte(char ansi) override {
+        return consoleBytes.count(ansi) != 0 ? std::optional<char>(consoleBytes.at(ansi)) : std::nullopt;
     }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;

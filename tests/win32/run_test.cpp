@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/whole_file.h"
 #include "batch/run_batch.h"
 #include "ui_support.h"
 #include "window_fixture.h"
@@ -23,13 +26,17 @@ void CopyTree(const TempTree& tree) {
     tree.Folder("src\\sous");
     tree.File("src\\sous\\b.txt", "second");
     tree.Folder("dst");
+    tree.Folder("\xC0 trier");
+    tree.File("\xC0 trier\\c.txt", "accent");
 }
 
 // "GO !" for real: the batch file written beside the program, opened by the shell, whose
 // command interpreter runs XCOPY.
 class RunTest : public WindowTest {
 protected:
-    RunTest() : WindowTest(CopyTree) {}
+    explicit RunTest(const std::function<void(const TempTree&)>& fill = CopyTree, std::string sourceFolder = "src",
+                     std::string destinationFolder = "dst")
+        : WindowTest(fill), source(std::move(sourceFolder)), destination(std::move(destinationFolder)) {}
 
     void SetUp() override {
         WindowTest::SetUp();
@@ -38,11 +45,16 @@ protected:
         DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
         // Both folders at the folder level, by clicks alone: Wine's XCOPY would ask
         // "file or folder?" of "dst\*.*", so the destination is written "dst\".
-        DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, "src"));
-        DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, "dst"));
+        DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, source));
+        DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, destination));
         ASSERT_TRUE(ListsLoaded());
-        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + tree.Path("src") + "\\*.*  " + tree.Path("dst") +
-                                             "\\  /S /E /C /H /Y ");
+        auto asBatchArgument = [](const std::string& path) {
+            std::string doubled;
+            for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
+            return path.find(' ') == std::string::npos ? doubled : "\"" + doubled + "\"";  // all quote for a blank
+        };
+        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + asBatchArgument(tree.Path(source) + "\\*.*") + "  " +
+                                             asBatchArgument(tree.Path(destination) + "\\") + "  /S /E /C /H /Y ");
     }
     void TearDown() override {
         started.EndAll();
@@ -60,6 +72,8 @@ protected:
         EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
     }
 
+    std::string source;
+    std::string destination;
     std::string folder;
 };
 
@@ -73,6 +87,39 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     // The shell was called from a thread in a COM apartment, as its handlers need.
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
     CoUninitialize();
+}
+
+// The console reads the batch file in its own code page: code page 850, as on French Windows,
+// has "À" (0xB7); code page 437 has not, and its look-alike "A" would name another folder.
+// Each test runs in the Wine start whose locale gives its page (tests/win32/CMakeLists.txt).
+class ConsolePageTest : public RunTest {
+protected:
+    ConsolePageTest() : RunTest(CopyTree, "\xC0 trier") {}
+};
+
+TEST_F(ConsolePageTest, Page850CopiesTheFolderThroughTheShell) {
+    ASSERT_EQ(GetOEMCP(), 850u);
+    Go();
+    EXPECT_NE(FileContent(InProgramFolder(folder, kRunBatchName)).find("\\\xB7 trier\\*.*\""), std::string::npos);
+    ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\c.txt"), "accent", 30000));
+}
+
+TEST_F(ConsolePageTest, Page437NamesTheCharacterAndWritesNothing) {
+    ASSERT_EQ(GetOEMCP(), 437u);
+    const std::string batch = InProgramFolder(folder, kRunBatchName);
+    ASSERT_TRUE(WriteWholeFile(platform, batch, "ancien\r\n"));
+    const std::vector<std::string> programFolderBefore = FilesUnder(folder);
+    DialogAnswerer refusal("Lorvane : caract\xE8re impossible \xE0 \xE9" "crire",
+                           [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    Go();
+    ASSERT_TRUE(refusal.Answered());
+    EXPECT_EQ(refusal.SeenText(), "Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \xE9" "crit dans un fichier de "
+                                  "commandes : la console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 "
+                                  "enregistr\xE9.");
+    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
+    EXPECT_EQ(FileContent(batch), "ancien\r\n");
+    EXPECT_EQ(FilesUnder(folder), programFolderBefore);
+    EXPECT_TRUE(platform.shellOpens.empty());
 }
 
 // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but
@@ -153,38 +200,16 @@ void HostileTree(const TempTree& tree) {
     tree.Folder(kHostileDestination);
 }
 
-class HostileNamesTest : public WindowTest {
+class HostileNamesTest : public RunTest {
 protected:
-    HostileNamesTest() : WindowTest(HostileTree) {}
-    void TearDown() override {
-        started.EndAll();
-        DeleteFileA(InProgramFolder(platform.ProgramFolder(), kRunBatchName).c_str());
-    }
+    HostileNamesTest() : RunTest(HostileTree, kHostileSource, kHostileDestination) {}
 };
 
 TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
-    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
-    DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, kHostileDestination));
-    ASSERT_TRUE(ListsLoaded());
-    Click(form.Option2[2]);
     const std::string source = tree.Path(kHostileSource);
     const std::string destination = tree.Path(kHostileDestination);
-    auto asBatchArgument = [](std::string path) {
-        std::string doubled;
-        for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
-        return doubled;
-    };
-    ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY \"" + asBatchArgument(source) + "\\*.*\"  \"" +
-                                         asBatchArgument(destination) + "\\\"  /S /E /C /H /Y ");
-
     const std::vector<std::string> programFolderBefore = FilesUnder(platform.ProgramFolder());
-    platform.realMessageBoxes = true;
-    platform.realShell = true;
-    {
-        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
-        Click(form.Command1);
-        ASSERT_TRUE(answer.Answered());
-    }
+    Go();
     ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
     ASSERT_TRUE(WaitForFile(window, destination + "\\\xE9t\xE9 (2).txt", "accent", 30000));
     EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
