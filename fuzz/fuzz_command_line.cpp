@@ -85,7 +85,7 @@ std::string ExpectedSwitches(const Ticks& ticks, const Tokens& tokens, const std
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         if (ticks[i] != 1) continue;
         text += tokens[i];
-        if (i == kSwitchDate) text += date + " ";
+        if (i == kSwitchD) text += date + " ";
         text += " ";
     }
     return text;
@@ -272,7 +272,7 @@ void CheckForm(FrmXcopy& form, FormWatch& watch) {
         FUZZ_CHECK(box[2].Text() == ExpectedSwitches(ticks, form.Argument, form.DateCopie),
                    "the switches box does not follow the tick boxes");
     }
-    FUZZ_CHECK(form.DateCopie.empty() || form.Check1[kSwitchDate].Value() == 1,
+    FUZZ_CHECK(form.DateCopie.empty() || form.Check1[kSwitchD].Value() == 1,
                "a date is kept while the date switch is not ticked");
     FUZZ_CHECK(form.DateCopie.empty() || IsColonForm(form.DateCopie),
                "a kept date is not :DD/MM/YYYY");
@@ -396,7 +396,7 @@ void RunForm(Reader& in) {
                 const int pick = in.Pick(6);
                 TextBox* focused =
                     pick < 4 ? &form.TxtCmd[static_cast<std::size_t>(pick)] : nullptr;
-                form.ActiveControl = pick == 4 ? static_cast<Control*>(&form.Check1[0]) : focused;
+                form.ActiveControl = pick == 4 ? static_cast<Control*>(&form.Check1[kSwitchA]) : focused;
                 form.TxtCmd[static_cast<std::size_t>(in.Pick(4))].MouseUp();
                 const bool selection = focused != nullptr && !focused->SelText().empty();
                 FUZZ_CHECK(
@@ -415,7 +415,7 @@ void RunForm(Reader& in) {
 
         // No date is kept while the date switch is off, so ticking it always asks.
         const bool asked = platform.inputs.size() != inputsSeen;
-        FUZZ_CHECK(asked == (tickedSwitch == kSwitchDate),
+        FUZZ_CHECK(asked == (tickedSwitch == kSwitchD),
                    "the date is asked other than when its switch is ticked");
         if (asked) {
             FUZZ_CHECK(platform.inputs.size() == inputsSeen + 1,
@@ -429,8 +429,8 @@ void RunForm(Reader& in) {
         // A switch that waits for the user, ticked while the activity is recorded, asks
         // which to give up: Yes stops the recording, No clears the switch.
         const bool conflict = recording && tickedSwitch >= 0 &&
-                              std::find(kSwitchesNeedingUser.begin(), kSwitchesNeedingUser.end(),
-                                        tickedSwitch) != kSwitchesNeedingUser.end();
+                              (tickedSwitch == kSwitchP || tickedSwitch == kSwitchW ||
+                               tickedSwitch == kSwitchI || tickedSwitch == kSwitchMinusY);
         int questions = 0;
         for (std::size_t m = messagesSeen; m < platform.messages.size(); ++m) {
             if (platform.messages[m].buttons != MsgButtons::YesNo) continue;

@@ -9,14 +9,37 @@ namespace lorvane {
 
 inline constexpr int kSwitchCount = 20;
 
+// The switches by their tokens, in the order of their rows: the index of Check1 and Label3.
+enum SwitchName : int {
+    kSwitchA,
+    kSwitchM,
+    kSwitchD,
+    kSwitchP,
+    kSwitchS,
+    kSwitchE,
+    kSwitchW,
+    kSwitchC,
+    kSwitchI,
+    kSwitchQ,
+    kSwitchF,
+    kSwitchL,
+    kSwitchH,
+    kSwitchR,
+    kSwitchT,
+    kSwitchU,
+    kSwitchK,
+    kSwitchY,
+    kSwitchMinusY,
+    kSwitchN,
+};
+static_assert(kSwitchN + 1 == kSwitchCount);
+
 struct SwitchRow {
     std::string_view description;  // the row's label; its first characters are the token
     bool tickedAtStart;
+    bool takesDate = false;  // carries the date argument, asked when it is ticked
+    bool asksUser = false;   // XCOPY waits for the user's answers: not with the activity recorded
 };
-
-// Indices with a meaning of their own elsewhere in the window.
-inline constexpr int kSwitchDate = 2;  // "/D", carries the date argument
-inline constexpr std::array<int, 4> kSwitchesNeedingUser = {3, 6, 8, 18};  // /P /W /I /-Y
 
 extern const std::array<SwitchRow, kSwitchCount> kSwitchTable;
 

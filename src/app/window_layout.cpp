@@ -58,7 +58,7 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
         l.push_back({ControlKind::Label, &side->label, &side->frame, {360, 240, 2415, 375}, side->id + 1});
     }
     for (int i = 0; i < kSwitchCount; ++i) {
-        const int width = i == kSwitchDate ? 4005 : 4000;
+        const int width = i == kSwitchD ? 4005 : 4000;
         l.push_back({ControlKind::Label, &f.Label3[static_cast<std::size_t>(i)], &f.Frame3,
                      {360, kSwitchRowTop(i), width, kSwitchRowHeight}, kIdLabel3 + i});
     }

@@ -38,7 +38,7 @@ std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         if (ticks[i] != 1) continue;
         text += tokens[i];
-        if (i == kSwitchDate) text += dateArgument + " ";
+        if (kSwitchTable[i].takesDate) text += dateArgument + " ";
         text += " ";
     }
     return text;

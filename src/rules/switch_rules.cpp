@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "app/frm_xcopy.h"
 #include "rules/date_answer.h"
 #include "rules/rules_texts.h"
@@ -7,8 +5,8 @@
 namespace lorvane {
 
 void FrmXcopy::Check1_Click(int Index) {
-    if (Index == kSwitchDate) {
-        if (Check1[kSwitchDate].Value() != 1) {
+    if (kSwitchTable[static_cast<std::size_t>(Index)].takesDate) {
+        if (Check1[static_cast<std::size_t>(Index)].Value() != 1) {
             // Clearing the box forgets the date, so ticking it again asks again.
             DateCopie.clear();
         } else if (DateCopie.empty()) {
@@ -25,10 +23,7 @@ void FrmXcopy::Check1_Click(int Index) {
 
 void FrmXcopy::TestCompatibiliteActivite(int Index) {
     if (!mnu_s_activite.Checked()) return;
-    if (std::find(kSwitchesNeedingUser.begin(), kSwitchesNeedingUser.end(), Index) ==
-        kSwitchesNeedingUser.end()) {
-        return;
-    }
+    if (!kSwitchTable[static_cast<std::size_t>(Index)].asksUser) return;
     CheckBox& box = Check1[static_cast<std::size_t>(Index)];
     if (box.Value() != 1) return;
 

@@ -48,7 +48,7 @@ TEST_F(EditMenuTest, CopyCutAndPasteInTheActiveBox) {
 
 TEST_F(EditMenuTest, WithoutATextBoxOnlyTheClipboardIsCleared) {
     platform.clipboard = "ancien";
-    form.ActiveControl = &form.Check1[0];
+    form.ActiveControl = &form.Check1[kSwitchA];
     const std::string line = FullLine();
     form.MnuSelect_Click();
     form.MnuColler_Click();

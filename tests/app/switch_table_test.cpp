@@ -46,7 +46,13 @@ TEST(SwitchTable, TextsTokensAndStartTicks) {
         EXPECT_EQ(row.description, kExpected[i].description) << "row " << i;
         EXPECT_EQ(TokenFromLabel(row.description), kExpected[i].token) << "row " << i;
         EXPECT_EQ(row.tickedAtStart, kExpected[i].tickedAtStart) << "row " << i;
+        // Only /D takes the date; /P, /W, /I and /-Y wait for the user.
+        EXPECT_EQ(row.takesDate, i == kSwitchD) << "row " << i;
+        EXPECT_EQ(row.asksUser, i == kSwitchP || i == kSwitchW || i == kSwitchI || i == kSwitchMinusY) << "row " << i;
     }
+    EXPECT_EQ(std::string(kExpected[kSwitchMinusY].token) + kExpected[kSwitchN].token + kExpected[kSwitchY].token +
+                  kExpected[kSwitchH].token,
+              "/-Y/N/Y/H");
 }
 
 TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {

@@ -108,7 +108,7 @@ TEST_F(CommandBoxTest, MouseUpEnablesCutAndCopyByTheActiveSelection) {
     EXPECT_TRUE(form.MnuColler.Enabled());
 
     box.SetSelLength(3);
-    form.ActiveControl = &form.Check1[0];  // no selection there: an empty one
+    form.ActiveControl = &form.Check1[kSwitchA];  // no selection there: an empty one
     form.TxtCmd_MouseUp(0);
     EXPECT_FALSE(form.MnuCopier.Enabled());
 }

@@ -73,11 +73,11 @@ protected:
 };
 
 TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStates) {
-    form.Check1[8].SetValue(1);
-    form.Check1[5].SetValue(0);
-    form.Check1[7].SetValue(0);
-    form.Check1[12].SetValue(0);
-    form.Check1[17].SetValue(0);
+    form.Check1[kSwitchI].SetValue(1);
+    form.Check1[kSwitchE].SetValue(0);
+    form.Check1[kSwitchC].SetValue(0);
+    form.Check1[kSwitchH].SetValue(0);
+    form.Check1[kSwitchY].SetValue(0);
     form.TxtCmd[2].SetText("/tap\xE9");  // a hand edit shows in the question only
     platform.fileDialogAnswers = {path};
     form.Mnu_S_Lvp.Click();
@@ -135,7 +135,7 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrder) {
     EXPECT_EQ(dialog.title, "Ouvril un profil (arguments)");
     EXPECT_EQ(platform.inputs.size(), 1u);
     EXPECT_EQ(Switches(), "/D:01/02/2003  /S ");
-    EXPECT_EQ(form.Check1[5].Value(), 2);
+    EXPECT_EQ(form.Check1[kSwitchE].Value(), 2);
     EXPECT_EQ(builderRuns.size(), 5u);  // boxes 2, 5, 7, 12 and 17 changed
 }
 

@@ -15,7 +15,7 @@ protected:
 
 TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForTheDate) {
     platform.inputAnswers = {"5/3/2003"};
-    form.Check1[2].SetValue(1);
+    form.Check1[kSwitchD].SetValue(1);
     ASSERT_EQ(platform.inputs.size(), 1u);
     EXPECT_EQ(platform.inputs[0].prompt,
               "Vous avez coch\xE9 le choix \xAB" "DATE\xBB qui copie les fichiers modifi\xE9s >= \xE0 "
@@ -30,11 +30,11 @@ TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForTheDate) {
 TEST_F(SwitchRulesTest, NoDateLeavesTheSwitchTickedWithoutOne) {
     for (const char* answer : {"", "pas une date"}) {
         platform.inputAnswers = {answer};
-        form.Check1[2].SetValue(1);
-        EXPECT_EQ(form.Check1[2].Value(), 1);
+        form.Check1[kSwitchD].SetValue(1);
+        EXPECT_EQ(form.Check1[kSwitchD].Value(), 1);
         EXPECT_EQ(form.DateCopie, "");
         EXPECT_EQ(Switches(), "/D  /S /E /C /H /Y ");
-        form.Check1[2].SetValue(0);
+        form.Check1[kSwitchD].SetValue(0);
     }
     EXPECT_EQ(platform.inputs.size(), 2u);  // asked again after each clearing
     EXPECT_TRUE(platform.messages.empty());
@@ -42,17 +42,17 @@ TEST_F(SwitchRulesTest, NoDateLeavesTheSwitchTickedWithoutOne) {
 
 TEST_F(SwitchRulesTest, ADateHeldIsKeptWithoutAsking) {
     form.DateCopie = ":01/01/2001";
-    form.Check1[2].SetValue(1);
+    form.Check1[kSwitchD].SetValue(1);
     EXPECT_TRUE(platform.inputs.empty());
     EXPECT_EQ(Switches(), "/D:01/01/2001  /S /E /C /H /Y ");
-    form.Check1[2].SetValue(2);  // grey is not ticked
+    form.Check1[kSwitchD].SetValue(2);  // grey is not ticked
     EXPECT_EQ(form.DateCopie, "");
 }
 
 TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
     RecordingOn();
     platform.messageAnswers = {MsgResult::Yes};
-    form.Check1[3].SetValue(1);
+    form.Check1[kSwitchP].SetValue(1);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
               "vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
@@ -63,15 +63,15 @@ TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
     EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Error);
     EXPECT_FALSE(form.mnu_s_activite.Checked());  // Yes: recording off, the switch stays
-    EXPECT_EQ(form.Check1[3].Value(), 1);
+    EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);
     EXPECT_EQ(Switches(), "/P /S /E /C /H /Y ");
 }
 
 TEST_F(SwitchRulesTest, AnsweringNoClearsTheSwitchThroughANestedClick) {
     RecordingOn();
     platform.messageAnswers = {MsgResult::No};
-    form.Check1[18].SetValue(1);
-    EXPECT_EQ(form.Check1[18].Value(), 0);
+    form.Check1[kSwitchMinusY].SetValue(1);
+    EXPECT_EQ(form.Check1[kSwitchMinusY].Value(), 0);
     EXPECT_TRUE(form.mnu_s_activite.Checked());
     EXPECT_EQ(Switches(), "/S /E /C /H /Y ");
     EXPECT_EQ(builderRuns, (std::vector<std::string>{"a", "a"}));  // nested, then outer
@@ -80,22 +80,22 @@ TEST_F(SwitchRulesTest, AnsweringNoClearsTheSwitchThroughANestedClick) {
 
 TEST_F(SwitchRulesTest, OnlyTheFourInteractiveSwitchesTickedAskTheQuestion) {
     RecordingOn();
-    form.Check1[17].SetValue(0);
-    form.Check1[17].SetValue(1);  // /Y
-    form.Check1[9].SetValue(1);   // /Q
+    form.Check1[kSwitchY].SetValue(0);
+    form.Check1[kSwitchY].SetValue(1);  // /Y
+    form.Check1[kSwitchQ].SetValue(1);   // /Q
     EXPECT_TRUE(platform.messages.empty());
     platform.messageAnswers = {MsgResult::No, MsgResult::No, MsgResult::No, MsgResult::No};
-    for (int index : {3, 6, 8, 18}) form.Check1[static_cast<std::size_t>(index)].SetValue(1);
+    for (int index : {kSwitchP, kSwitchW, kSwitchI, kSwitchMinusY}) form.Check1[static_cast<std::size_t>(index)].SetValue(1);
     EXPECT_EQ(platform.messages.size(), 4u);
     form.mnu_s_activite.SetChecked(false);
-    form.Check1[6].SetValue(1);  // recording off: no question
+    form.Check1[kSwitchW].SetValue(1);  // recording off: no question
     RecordingOn();
-    form.Check1[6].SetValue(0);  // clearing never asks
+    form.Check1[kSwitchW].SetValue(0);  // clearing never asks
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
-    form.Check1[3].SetValue(1);
+    form.Check1[kSwitchP].SetValue(1);
     for (int i = 0; i < 2; ++i) {
         form.mnu_s_activite.Click();
         form.mnu_s_activite.Click();
@@ -107,7 +107,7 @@ TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
     EXPECT_EQ(platform.messages[0].title, "Lorvane : enregistrement de l'activit\xE9");
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
     EXPECT_FALSE(form.mnu_s_activite.Checked());
-    EXPECT_EQ(form.Check1[3].Value(), 1);  // nothing examined when switching on
+    EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);  // nothing examined when switching on
 }
 
 }  // namespace

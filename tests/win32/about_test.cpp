@@ -58,7 +58,7 @@ TEST_F(EditAndAboutTest, EditMenuThroughTheRealClipboard) {
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y /S /E /C /H /Y ");
     EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  /S /E /C /H /Y /S /E /C /H /Y ");
 
-    SetFocus(Hwnd(form.Check1[0]));  // no selection there: copy empties the clipboard
+    SetFocus(Hwnd(form.Check1[kSwitchA]));  // no selection there: copy empties the clipboard
     PressKey(window, 'C', kCtrl);
     EXPECT_EQ(Clipboard(), "");
 }

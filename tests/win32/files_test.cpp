@@ -113,7 +113,7 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
 }
 
 TEST_F(FileDialogTest, AProfileSavedAndLoadedBack) {
-    Click(form.Check1[0]);
+    Click(form.Check1[kSwitchA]);
     platform.messageAnswers = {MsgResult::Yes};
     {
         DialogAnswerer answer("Enregistrer le profil sous", Choose(tree.Path("mon profil")));
@@ -124,15 +124,15 @@ TEST_F(FileDialogTest, AProfileSavedAndLoadedBack) {
     EXPECT_EQ(saved.size(), 100u);
     EXPECT_EQ(saved.substr(0, 5), " 1 \r\n");
 
-    Click(form.Check1[0]);
-    Click(form.Check1[19]);
+    Click(form.Check1[kSwitchA]);
+    Click(form.Check1[kSwitchN]);
     {
         DialogAnswerer answer("Ouvril un profil (arguments)", Choose(tree.Path("mon profil.lvp")));
         form.Mnu_L_Lvp.Click();
         ASSERT_TRUE(answer.Answered());
     }
-    EXPECT_TRUE(Ticked(form.Check1[0]));
-    EXPECT_FALSE(Ticked(form.Check1[19]));
+    EXPECT_TRUE(Ticked(form.Check1[kSwitchA]));
+    EXPECT_FALSE(Ticked(form.Check1[kSwitchN]));
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/A /S /E /C /H /Y ");
 }
 

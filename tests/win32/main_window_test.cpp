@@ -83,10 +83,10 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTwipsPutThemAndStayOnResize) {
         MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     };
-    const RECT lastSwitch = placeOf(form.Check1[19]);
+    const RECT lastSwitch = placeOf(form.Check1[kSwitchN]);
     EXPECT_EQ(lastSwitch.left, scale.Pixels(5760 + 120));
     EXPECT_EQ(lastSwitch.top, scale.Pixels(4800));
-    const RECT dateLabel = placeOf(form.Label3[2]);
+    const RECT dateLabel = placeOf(form.Label3[kSwitchD]);
     EXPECT_EQ(dateLabel.right - dateLabel.left, scale.Pixels(4005) - scale.Pixels(0));
     const RECT go = placeOf(form.Command1);
     EXPECT_EQ(go.left, scale.Pixels(9240));
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTwipsPutThemAndStayOnResize) {
 
     SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
     PumpPending(window);
-    const RECT after = placeOf(form.Check1[19]);
+    const RECT after = placeOf(form.Check1[kSwitchN]);
     EXPECT_EQ(after.left, lastSwitch.left);
     EXPECT_EQ(after.top, lastSwitch.top);
 }
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterAndEscape) {
     EXPECT_EQ(Shown(form.TxtCmd[3]), line);
     EXPECT_EQ(form.TxtCmd[3].Text(), line);
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(Ticked(form.ChkSource) || Ticked(form.Check1[0]));
+    EXPECT_FALSE(Ticked(form.ChkSource) || Ticked(form.Check1[kSwitchA]));
 
     // The full line box, reached by the mouse, gives Tab on to the first stop.
     ClickAt(Hwnd(form.TxtCmd[3]), 2, 4);
@@ -308,11 +308,11 @@ TEST_F(MainWindowTest, ConflictQuestionInARealMessageBox) {
     platform.realMessageBoxes = true;
     DialogAnswerer answer("Enregistrement d'activit\xE9 : incompatibilit\xE9",
                           [](HWND box) { PostMessageA(box, WM_COMMAND, IDNO, 0); });
-    Click(form.Check1[3]);
+    Click(form.Check1[kSwitchP]);
     EXPECT_TRUE(answer.Answered());
     EXPECT_NE(answer.SeenText().find("( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )"),
               std::string::npos);
-    EXPECT_FALSE(Ticked(form.Check1[3]));  // No: the switch goes
+    EXPECT_FALSE(Ticked(form.Check1[kSwitchP]));  // No: the switch goes
     EXPECT_TRUE(MenuChecked(window, form.mnu_s_activite));
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y ");
 }
@@ -343,24 +343,24 @@ TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
             SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
             PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);  // Enter accepts
         });
-        Click(form.Check1[2]);
+        Click(form.Check1[kSwitchD]);
         EXPECT_TRUE(answer.Answered());
         EXPECT_NE(answer.SeenText().find("Vous avez coch\xE9 le choix \xAB" "DATE\xBB"), std::string::npos);
         EXPECT_EQ(buttons, "OK|Annuler");
     }
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/D:25/12/2003  /S /E /C /H /Y ");
 
-    Click(form.Check1[2]);
+    Click(form.Check1[kSwitchD]);
     {
         DialogAnswerer answer("Entrez une date", [](HWND box) {
             HWND edit = GetDlgItem(box, kInputBoxEditId);
             SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1/1/2001"));
             PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 1);  // Esc cancels: no date
         });
-        Click(form.Check1[2]);
+        Click(form.Check1[kSwitchD]);
         EXPECT_TRUE(answer.Answered());
     }
-    EXPECT_TRUE(Ticked(form.Check1[2]));
+    EXPECT_TRUE(Ticked(form.Check1[kSwitchD]));
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/D  /S /E /C /H /Y ");
 }
 
