@@ -17,4 +17,11 @@ inline constexpr const char* kExportDeletedAtExit =
     "programme.\nChoisissez un autre nom pour garder cette commande.";
 inline constexpr const char* kExportTitle = "Lorvane : enregistrement de la commande";
 
+// The program folder has no name the batch file could hold exactly.
+inline constexpr const char* kProgramFolderUnnamable =
+    "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas écrire, et ce volume "
+    "ne lui donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour exécuter ou "
+    "enregistrer la commande.";
+inline constexpr const char* kProgramFolderTitle = "Lorvane : dossier du programme";
+
 }  // namespace lorvane::texts

@@ -6,6 +6,7 @@ namespace lorvane {
 
 void FrmXcopy::Command1_Click() {
     const std::string folder = platform_.ProgramFolder();
+    if (!ProgramFolderNamed(folder)) return;
     const std::string batch = RunBatchText(TxtCmd[3].Text(), mnu_s_activite.Checked(), folder);
     platform_.Beep();
     const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch,
@@ -13,6 +14,14 @@ void FrmXcopy::Command1_Click() {
     if (answer != MsgResult::Yes) return;
     if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), batch)) return;
     platform_.ShellOpen(kRunBatchName, folder);
+}
+
+bool FrmXcopy::ProgramFolderNamed(const std::string& folder) {
+    // Written elsewhere, the batch file would run another command than the one asked.
+    if (!folder.empty()) return true;
+    platform_.MsgBox(texts::kProgramFolderUnnamable, texts::kProgramFolderTitle, MsgButtons::Ok,
+                     MsgIcon::Error);
+    return false;
 }
 
 void FrmXcopy::MnuExecuter_Click() { Command1_Click(); }

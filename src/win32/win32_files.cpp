@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "win32/ansi_names.h"
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32 {
@@ -32,13 +33,20 @@ private:
 }  // namespace
 
 std::string Win32Platform::ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return CurrentDirectory();
-    std::string folder(path, length);
-    folder.resize(folder.find_last_of("\\/") + 1);
-    if (folder.size() > 3) folder.pop_back();  // no separator at the end, but at a drive root
-    return folder;
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    // A path longer than the buffer comes back cut to its size: a larger one is tried.
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size() &&
+           path.size() < 32768) {
+        path.resize(path.size() * 2);
+    }
+    if (length == 0 || length >= path.size()) return CurrentDirectory();
+    path.resize(length);
+    path.resize(path.find_last_of(L"\\/") + 1);
+    if (path.size() > 3) path.pop_back();  // no separator at the end, but at a drive root
+    // Empty when no exact name exists: the run and the export then refuse rather than write
+    // where a look-alike would point.
+    return ExactAnsiPath(path);
 }
 
 std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& path) {

@@ -115,14 +115,32 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
 constexpr const char* kHostileSource = "src R&D&mkdir inject\xE9 %PATH% ^x (1);,=\xE9";
 constexpr const char* kHostileDestination = "dst & co %CD%";
 
+// Names the code page lacks, picked one by one (in a subfolder for the last): look-alikes
+// would give a quotation mark and ampersands around a command, or the name of the file beside.
+const struct {
+    const wchar_t* folder;
+    const wchar_t* file;
+    const char* content;
+} kUnicodePicks[] = {
+    {nullptr, L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", "pleine chasse"},
+    {nullptr, L"\x142\xF3" L"d\x17A.txt", "vrai"},
+    {L"\x17C\xF3\x142w", L"dedans.txt", "tortue"},
+};
+
 void HostileTree(const TempTree& tree) {
     const std::string source = kHostileSource;
     tree.Folder(source);
     tree.File(source + "\\a&b.txt", "et");
     tree.File(source + "\\100%.txt", "pourcent");
     tree.File(source + "\\\xE9t\xE9 (2).txt", "accent");
+    tree.File(source + "\\l\xF3" "dz.txt", "sosie");
     tree.Folder(source + "\\sous ^ dossier");
     tree.File(source + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs");
+    for (const auto& pick : kUnicodePicks) {
+        const std::wstring folder = ToWide(source) + (pick.folder != nullptr ? L"\\" + std::wstring(pick.folder) : L"");
+        tree.Folder(folder);  // already there for the files of the source folder itself
+        tree.File(folder + L"\\" + pick.file, pick.content);
+    }
     tree.Folder(kHostileDestination);
 }
 
@@ -150,27 +168,50 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY \"" + asBatchArgument(source) + "\\*.*\"  \"" +
                                          asBatchArgument(destination) + "\\\"  /S /E /C /H /Y ");
 
-    const std::vector<std::string> programFolderBefore = FilesUnder(platform.ProgramFolder());
+    const std::vector<std::wstring> programFolderBefore = FilesUnder(platform.ProgramFolder());
     platform.realMessageBoxes = true;
     platform.realShell = true;
-    {
+    auto go = [this] {
+        started.EndAll();  // the last run's console, paused, holds the batch file open
         DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
         Click(form.Command1);
-        ASSERT_TRUE(answer.Answered());
+        return answer.Answered();
+    };
+    // Shown by their real names, picked by their short ones.
+    for (const auto& pick : kUnicodePicks) {
+        if (pick.folder != nullptr) DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, std::wstring(pick.folder)));
+        ASSERT_TRUE(ListsLoaded());
+        const int index = pick.folder != nullptr ? IndexOf(form.File1, "dedans.txt") : IndexOf(form.File1, std::wstring(pick.file));
+        ASSERT_GE(index, 0);
+        ClickListItem(Hwnd(form.File1), index);
+        const std::string path = pick.folder != nullptr ? form.Dir1.Path() : form.File1.Path() + "\\" + form.File1.FileName();
+        const std::wstring picked = ToWide(path.substr(source.size()));
+        EXPECT_TRUE(std::all_of(picked.begin(), picked.end(), [](wchar_t c) { return c < 0x80; }));
+        EXPECT_NE(picked.find(L'~'), std::wstring::npos);
+        ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + asBatchArgument(form.File1.Path() + "\\" + form.File1.FileName()) + "\" ");
+        ASSERT_TRUE(go());
+        ASSERT_TRUE(WaitForFile(window, ToWide(destination) + L"\\" + pick.file, pick.content, 30000));
     }
+    EXPECT_EQ(FilesUnder(destination), (std::vector<std::wstring>{L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", L"dedans.txt", L"\x142\xF3" L"d\x17A.txt"}));
+    for (const std::wstring& copied : FilesUnder(destination)) DeleteFileW((ToWide(destination) + L"\\" + copied).c_str());
+
+    // The whole folder, through names of every kind.
+    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
+    ASSERT_TRUE(ListsLoaded() && go());
     ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
     ASSERT_TRUE(WaitForFile(window, destination + "\\\xE9t\xE9 (2).txt", "accent", 30000));
     EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
     EXPECT_EQ(FileContent(destination + "\\100%.txt"), "pourcent");
     EXPECT_EQ(FileContent(destination + "\\a&b.txt"), "et");
     // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
-    EXPECT_EQ(GetFileAttributesA(InProgramFolder(platform.ProgramFolder(), "inject\xE9").c_str()),
-              INVALID_FILE_ATTRIBUTES);
-    std::vector<std::string> programFolderAfter = FilesUnder(platform.ProgramFolder());
-    programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), "batch.bat"),
+    for (const char* made : {"inject\xE9", "X"}) {
+        EXPECT_EQ(GetFileAttributesA(InProgramFolder(platform.ProgramFolder(), made).c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    std::vector<std::wstring> programFolderAfter = FilesUnder(platform.ProgramFolder());
+    programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), L"batch.bat"),
                              programFolderAfter.end());
     EXPECT_EQ(programFolderAfter, programFolderBefore);
-    std::vector<std::string> treeNow = FilesUnder(tree.Root());
+    const std::vector<std::wstring> treeNow = FilesUnder(tree.Root());
     EXPECT_EQ(treeNow.size(), 2 * FilesUnder(source).size());
 }
 

@@ -75,6 +75,14 @@ protected:
         }
         return -1;
     }
+    // The entry showing a name the code page lacks.
+    int IndexOf(const Control& list, const std::wstring& shown) const {
+        const FolderListView* view = window.ListView(list);
+        for (int i = 0; i < view->Count(); ++i) {
+            if (view->EntryAt(i)->shown == shown) return i;
+        }
+        return -1;
+    }
     void Menu(const MenuItem& item) {
         SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(window, item)), 0);
         PumpPending(window);
