@@ -38,11 +38,11 @@ HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
 
 // The program started in a folder, with its main window found.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& folder) {
-        STARTUPINFOA startup{};
+    explicit RunningProgram(const std::string& folder, const std::wstring& program = ToWide(ProgramPath())) {
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::string command = "\"" + ProgramPath() + "\"";
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+        std::wstring command = L"\"" + program + L"\"";
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToWide(folder).c_str(),
                             &startup, &process)) {
             return;
         }
@@ -75,6 +75,7 @@ TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
     EXPECT_TRUE(program.Ended(20000));
 }
 
+constexpr int kMenuExecuter = 701;
 constexpr int kMenuQuitter = 707;
 constexpr int kMenuApropos = 713;
 
@@ -98,6 +99,29 @@ TEST(Program, QuitEndsEverythingAndRemovesCmdBat) {
     EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
     EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(GetFileAttributesA(ProgramFolderFile("lorvane.html").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Run from a folder whose name the code page lacks, the program writes its batch file
+// there, by the folder's short name, and never beside a look-alike.
+TEST(Program, RunsFromAFolderNamedOutsideTheCodePage) {
+    TempTree start, home;  // the start folder is empty: the command copies nothing
+    const std::wstring folder = home.Path(std::wstring(L"Lorvane \x142"));
+    home.Folder(std::wstring(L"Lorvane \x142"));
+    ASSERT_TRUE(CopyFileW(ToWide(ProgramPath()).c_str(), (folder + L"\\lorvane.exe").c_str(), FALSE));
+    const StartedProcesses started;
+    RunningProgram program(start.Root(), folder + L"\\lorvane.exe");
+    ASSERT_NE(program.window, nullptr);
+    for (int fileLevel : {204, 304}) SendMessageA(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
+    {
+        const DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
+        program.Menu(kMenuExecuter);
+        const ULONGLONG deadline = GetTickCount64() + 20000;
+        while (FileContent(folder + L"\\batch.bat").empty() && GetTickCount64() < deadline) Sleep(50);
+    }
+    EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
+              "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
+    program.Menu(kMenuQuitter);
+    EXPECT_TRUE(program.Ended(20000));
 }
 
 TEST(Program, AnOpenAboutWindowOutlivesTheMainWindow) {

@@ -25,14 +25,36 @@ void CopyTree(const TempTree& tree) {
 
 // "GO !" for real: the batch file written beside the program, opened by the shell, whose
 // command interpreter runs XCOPY.
-class RunTest : public WindowTest {
+class ShellRunTest : public WindowTest {
 protected:
-    RunTest() : WindowTest(CopyTree) {}
+    using WindowTest::WindowTest;
+    void TearDown() override {
+        started.EndAll();
+        DeleteFileA(InProgramFolder(folder, kRunBatchName).c_str());
+        DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
+    }
+
+    void Go() {
+        started.EndAll();  // the last run's console, paused, holds the batch file open
+        platform.realMessageBoxes = true;
+        platform.realShell = true;
+        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
+        Click(form.Command1);
+        ASSERT_TRUE(answer.Answered());
+        const std::string question = "Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY ";
+        EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
+    }
+
+    const std::string folder = platform.ProgramFolder();
+};
+
+class RunTest : public ShellRunTest {
+protected:
+    RunTest() : ShellRunTest(CopyTree) {}
 
     void SetUp() override {
         WindowTest::SetUp();
         if (HasFatalFailure()) return;
-        folder = platform.ProgramFolder();
         DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
         // The source folder at the folder level, the destination folder through the file
         // level with no file chosen: "dst\", which XCOPY takes for a folder without asking.
@@ -43,23 +65,6 @@ protected:
         ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + tree.Path("src") + "\\*.*  " + tree.Path("dst") +
                                              "\\  /S /E /C /H /Y ");
     }
-    void TearDown() override {
-        started.EndAll();
-        DeleteFileA(InProgramFolder(folder, kRunBatchName).c_str());
-        DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
-    }
-
-    void Go() {
-        platform.realMessageBoxes = true;
-        platform.realShell = true;
-        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
-        Click(form.Command1);
-        ASSERT_TRUE(answer.Answered());
-        const std::string question = "Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY ";
-        EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
-    }
-
-    std::string folder;
 };
 
 TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
@@ -144,13 +149,9 @@ void HostileTree(const TempTree& tree) {
     tree.Folder(kHostileDestination);
 }
 
-class HostileNamesTest : public WindowTest {
+class HostileNamesTest : public ShellRunTest {
 protected:
-    HostileNamesTest() : WindowTest(HostileTree) {}
-    void TearDown() override {
-        started.EndAll();
-        DeleteFileA(InProgramFolder(platform.ProgramFolder(), kRunBatchName).c_str());
-    }
+    HostileNamesTest() : ShellRunTest(HostileTree) {}
 };
 
 TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
@@ -168,15 +169,7 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY \"" + asBatchArgument(source) + "\\*.*\"  \"" +
                                          asBatchArgument(destination) + "\\\"  /S /E /C /H /Y ");
 
-    const std::vector<std::wstring> programFolderBefore = FilesUnder(platform.ProgramFolder());
-    platform.realMessageBoxes = true;
-    platform.realShell = true;
-    auto go = [this] {
-        started.EndAll();  // the last run's console, paused, holds the batch file open
-        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
-        Click(form.Command1);
-        return answer.Answered();
-    };
+    const std::vector<std::wstring> programFolderBefore = FilesUnder(folder);
     // Shown by their real names, picked by their short ones.
     for (const auto& pick : kUnicodePicks) {
         if (pick.folder != nullptr) DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, std::wstring(pick.folder)));
@@ -189,7 +182,7 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
         EXPECT_TRUE(std::all_of(picked.begin(), picked.end(), [](wchar_t c) { return c < 0x80; }));
         EXPECT_NE(picked.find(L'~'), std::wstring::npos);
         ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + asBatchArgument(form.File1.Path() + "\\" + form.File1.FileName()) + "\" ");
-        ASSERT_TRUE(go());
+        ASSERT_NO_FATAL_FAILURE(Go());
         ASSERT_TRUE(WaitForFile(window, ToWide(destination) + L"\\" + pick.file, pick.content, 30000));
     }
     EXPECT_EQ(FilesUnder(destination), (std::vector<std::wstring>{L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", L"dedans.txt", L"\x142\xF3" L"d\x17A.txt"}));
@@ -197,7 +190,8 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
 
     // The whole folder, through names of every kind.
     DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
-    ASSERT_TRUE(ListsLoaded() && go());
+    ASSERT_TRUE(ListsLoaded());
+    ASSERT_NO_FATAL_FAILURE(Go());
     ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
     ASSERT_TRUE(WaitForFile(window, destination + "\\\xE9t\xE9 (2).txt", "accent", 30000));
     EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
@@ -205,9 +199,9 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     EXPECT_EQ(FileContent(destination + "\\a&b.txt"), "et");
     // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
     for (const char* made : {"inject\xE9", "X"}) {
-        EXPECT_EQ(GetFileAttributesA(InProgramFolder(platform.ProgramFolder(), made).c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetFileAttributesA(InProgramFolder(folder, made).c_str()), INVALID_FILE_ATTRIBUTES);
     }
-    std::vector<std::wstring> programFolderAfter = FilesUnder(platform.ProgramFolder());
+    std::vector<std::wstring> programFolderAfter = FilesUnder(folder);
     programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), L"batch.bat"),
                              programFolderAfter.end());
     EXPECT_EQ(programFolderAfter, programFolderBefore);
