@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "ui_support.h"
@@ -21,19 +22,26 @@ std::string ProgramPath() {
     return path + "\\src\\win32\\lorvane.exe";
 }
 
+// Another process's work: nothing of ours to wait on, the test looks again now and then.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+    for (const ULONGLONG deadline = GetTickCount64() + timeoutMs; !done(); Sleep(50)) {
+        if (GetTickCount64() >= deadline) return false;
+    }
+    return true;
+}
+
 // Waits for a top-level window of that caption belonging to the process.
 HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (GetTickCount64() < deadline) {
-        HWND found = nullptr;
+    HWND found = nullptr;
+    WaitFor([&] {
         while ((found = FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(found, &owner);
-            if (owner == processId && IsWindowVisible(found)) return found;
+            if (owner == processId && IsWindowVisible(found)) return true;
         }
-        Sleep(50);  // another process's window: nothing of ours to wait on
-    }
-    return nullptr;
+        return false;
+    }, timeoutMs);
+    return found;
 }
 
 // The program started in a folder, with its main window found.
@@ -115,8 +123,7 @@ TEST(Program, RunsFromAFolderNamedOutsideTheCodePage) {
     {
         const DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
         program.Menu(kMenuExecuter);
-        const ULONGLONG deadline = GetTickCount64() + 20000;
-        while (FileContent(folder + L"\\batch.bat").empty() && GetTickCount64() < deadline) Sleep(50);
+        WaitFor([&] { return !FileContent(folder + L"\\batch.bat").empty(); }, 20000);
     }
     EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
               "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
@@ -145,11 +152,7 @@ TEST(Win32Platform, ShellOpensABatchFileWithoutWaitingForIt) {
     Win32Platform platform;
     platform.ShellOpen("essai.bat", folder.Root());
     const std::string marker = folder.Path("marque.txt");
-    const ULONGLONG deadline = GetTickCount64() + 20000;
-    while (GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount64() < deadline) {
-        Sleep(50);  // the command interpreter runs in its own process
-    }
-    EXPECT_NE(GetFileAttributesA(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(WaitFor([&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
 }
 
 TEST(Win32Platform, ReadableFolderResolvesAndRefuses) {

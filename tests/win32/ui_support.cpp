@@ -43,23 +43,26 @@ std::string UiPlatform::ReadableFolder(const std::string& path) {
 
 namespace {
 
-void RemoveTree(const std::wstring& folder) {
+// Calls `visit` with the name and attributes of each entry of the folder but "." and "..".
+template <typename Visit>
+void ForEachEntry(const std::wstring& folder, Visit visit) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") visit(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+
+void RemoveTree(const std::wstring& folder) {
+    ForEachEntry(folder, [&](const std::wstring& name, bool isFolder) {
+        const std::wstring path = folder + L"\\" + name;
+        if (isFolder) return RemoveTree(path);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+    });
     RemoveDirectoryW(folder.c_str());
 }
 
@@ -228,19 +231,10 @@ void StartedProcesses::EndAll() {
 
 std::vector<std::wstring> FilesUnder(const std::wstring& folder, const std::wstring& prefix) {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            for (const std::wstring& inner : FilesUnder(folder + L"\\" + name, prefix + name + L"\\")) names.push_back(inner);
-        } else {
-            names.push_back(prefix + name);
-        }
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    ForEachEntry(folder, [&](const std::wstring& name, bool isFolder) {
+        if (!isFolder) return names.push_back(prefix + name);
+        for (const std::wstring& inner : FilesUnder(folder + L"\\" + name, prefix + name + L"\\")) names.push_back(inner);
+    });
     std::sort(names.begin(), names.end());
     return names;
 }
