@@ -40,12 +40,12 @@ std::string Win32Platform::ProgramFolder() {
            path.size() < 32768) {
         path.resize(path.size() * 2);
     }
-    if (length == 0 || length >= path.size()) return CurrentDirectory();
-    path.resize(length);
-    path.resize(path.find_last_of(L"\\/") + 1);
-    if (path.size() > 3) path.pop_back();  // no separator at the end, but at a drive root
-    // Empty when no exact name exists: the run and the export then refuse rather than write
-    // where a look-alike would point.
+    path.resize(length < path.size() ? length : 0);
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos) return {};
+    path.resize(separator > 2 ? separator : separator + 1);  // a separator at a drive root only
+    // Empty when the folder is unknown or has no exact name: the run and the export then
+    // refuse rather than write in another folder, or where a look-alike would point.
     return ExactAnsiPath(path);
 }
 
