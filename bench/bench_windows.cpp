@@ -227,7 +227,7 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
         LatencyProbe probe(window.Handle());
         const double begin = NowMs();
         double firstAt = 0;
-        form.OpenFolder(form.Dir1, big);
+        form.OpenFolder(form.Dir1, {"", big, 0});
         Pump(window, [&] {
             if (firstAt == 0 && view.Listed() > 0) firstAt = NowMs() - begin;
             return !view.Loading() && view.Listed() == entries;
@@ -235,7 +235,7 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
         complete.push_back(NowMs() - begin);
         first.push_back(firstAt);
         worst.push_back(probe.WorstMs());
-        form.OpenFolder(form.Dir1, parent);
+        form.OpenFolder(form.Dir1, {"", parent, 0});
         Pump(window, loaded);
     }
     std::printf("%-30s lorvane %8.1f   FindFirstFile loop %8.1f   ratio %.2f  (target <= 1.50)\n", what,

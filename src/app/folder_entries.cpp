@@ -1,10 +1,5 @@
 #include "app/folder_entries.h"
 
-#include <algorithm>
-#include <numeric>
-
-#include "app/text_utils.h"
-
 namespace lorvane {
 
 std::string DriveCaption(const std::string& root) {
@@ -35,20 +30,14 @@ std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
     return entries;
 }
 
+FolderEntry ListEntry(const SystemName& name, const std::string& folder, int depth) {
+    const std::string& picked = name.exact ? name.ansi : name.shortName;
+    if (picked.empty()) return {name.ansi, {}, depth, false};
+    return {picked, folder.empty() ? std::string() : WithSeparator(folder) + picked, depth, true};
+}
+
 void SortWithoutCase(std::vector<std::string>& names) {
-    // A hundred thousand names: each folded once, then compared as plain bytes.
-    std::vector<std::string> keys(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        keys[i] = names[i];
-        for (char& c : keys[i]) c = FoldCase(c);
-    }
-    std::vector<std::size_t> order(names.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    std::vector<std::string> sorted;
-    sorted.reserve(names.size());
-    for (std::size_t i : order) sorted.push_back(std::move(names[i]));
-    names = std::move(sorted);
+    SortWithoutCase(names, [](const std::string& name) { return name; });
 }
 
 }  // namespace lorvane

@@ -11,6 +11,7 @@
 #include "about/frm_about.h"
 #include "app/common_dialog.h"
 #include "app/controls.h"
+#include "app/folder_entries.h"
 #include "app/platform.h"
 #include "app/switch_table.h"
 
@@ -81,8 +82,11 @@ public:
     void Dir2_Click();
     void File2_Click();
     void Option2_Click(int Index);
-    // The user opens a folder in a folder list (a double click on it).
-    void OpenFolder(DirList& list, const std::string& path);
+    // The user opens a folder in a folder list (a double click on it), or clicks a file in a
+    // file list. An entry that cannot be picked is refused with a message, nothing changed;
+    // PickFile then answers false.
+    void OpenFolder(DirList& list, const FolderEntry& entry);
+    bool PickFile(FileList& list, const FolderEntry& entry);
 
     // Switch rules.
     void Check1_Click(int Index);
@@ -96,6 +100,8 @@ public:
     // outcome in the caption: a failed write beeps; a character the console's code page
     // lacks is named in a message box, and nothing is written.
     bool Sauvegarde(const std::string& NomFichier, const std::string& Batch);
+    // False, after saying why, when the program folder has no exact name (an empty one).
+    bool ProgramFolderNamed(const std::string& folder);
 
     // Profiles and activity log.
     void Mnu_S_Lvp_Click();
@@ -138,6 +144,7 @@ private:
     void SideFile_Click(Side& side);
     void SideOption_Click(Side& side, int Index);
     void ReportUnreadableFolder(const std::string& path);
+    void ReportUnpickableName(const std::string& name);
     std::string BuildLocationPart(const Side& side) const;
     std::string BuildSwitchesPart() const;
 

@@ -59,7 +59,8 @@ public:
     virtual void ShellOpen(const std::string& file, const std::string& directory) = 0;
 
     // The process's current directory, as an absolute path without a trailing separator
-    // except at a drive root.
+    // except at a drive root. Paths and names from the system are exact in the code page
+    // (a short name stands for a long one it cannot hold), never look-alikes.
     virtual std::string CurrentDirectory() = 0;
     // The folder a folder list shows for a path: a bare drive ("D:") gives that drive's
     // current folder. Empty when the folder does not exist or cannot be read.
@@ -70,7 +71,8 @@ public:
     virtual bool ShowFileDialog(FileDialogRequest& request) = 0;
 
     // The folder of the program's executable, without a trailing separator except at a
-    // drive root.
+    // drive root. Empty when the code page can hold neither its name nor a short one: any
+    // other text would name another folder.
     virtual std::string ProgramFolder() = 0;
     // Files, as the writers need them: a new file (or a truncated one), a move that
     // replaces its target, a removal, and the first bytes of a file.

@@ -5,7 +5,8 @@ namespace lorvane {
 
 void FrmXcopy::Form_Unload(int& /*Cancel*/) {
     // Nothing to report: the file is usually not there, and the program ends anyway.
-    platform_.RemoveFile(InProgramFolder(platform_.ProgramFolder(), kDeletedAtExitName));
+    const std::string folder = platform_.ProgramFolder();
+    if (!folder.empty()) platform_.RemoveFile(InProgramFolder(folder, kDeletedAtExitName));
 }
 
 void FrmXcopy::MnuQuitter_Click() {

@@ -8,6 +8,7 @@ namespace lorvane {
 void FrmXcopy::Mnu_S_Batch_Click() {
     const std::string command = TxtCmd[3].Text();
     const std::string folder = platform_.ProgramFolder();
+    if (!ProgramFolderNamed(folder)) return;
     const std::string deletedAtExit = InProgramFolder(folder, kDeletedAtExitName);
     for (;;) {
         CommonDialog1.DefaultExt = texts::kBatchDefaultExt;

@@ -34,5 +34,11 @@ inline std::string DestinationRefused(const std::string& destination) {
            "dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.";
 }
 inline constexpr const char* kDestinationTitle = "Lorvane : destination à préciser";
+// The program folder has no name the batch file could hold exactly.
+inline constexpr const char* kProgramFolderUnnamable =
+    "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas écrire, et ce volume "
+    "ne lui donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour exécuter ou "
+    "enregistrer la commande.";
+inline constexpr const char* kProgramFolderTitle = "Lorvane : dossier du programme";
 
 }  // namespace lorvane::texts

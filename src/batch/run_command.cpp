@@ -7,6 +7,7 @@ namespace lorvane {
 
 void FrmXcopy::Command1_Click() {
     const std::string folder = platform_.ProgramFolder();
+    if (!ProgramFolderNamed(folder)) return;
     // Recorded, XCOPY's "file or folder?" would meet the end of its input and be asked
     // again without end into the activity file. Windows' XCOPY takes the lists' \*.* form;
     // where it does not, a destination it would ask about is not run.
@@ -26,6 +27,14 @@ void FrmXcopy::Command1_Click() {
     if (answer != MsgResult::Yes) return;
     if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), batch)) return;
     platform_.ShellOpen(kRunBatchName, folder);
+}
+
+bool FrmXcopy::ProgramFolderNamed(const std::string& folder) {
+    // Written elsewhere, the batch file would run another command than the one asked.
+    if (!folder.empty()) return true;
+    platform_.MsgBox(texts::kProgramFolderUnnamable, texts::kProgramFolderTitle, MsgButtons::Ok,
+                     MsgIcon::Error);
+    return false;
 }
 
 void FrmXcopy::MnuExecuter_Click() { Command1_Click(); }

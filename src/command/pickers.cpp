@@ -59,12 +59,31 @@ void FrmXcopy::SideDir_Change(Side& side) {
     FaireCmd(side.code);
 }
 
-void FrmXcopy::OpenFolder(DirList& list, const std::string& path) {
-    if (!list.SetPath(path)) ReportUnreadableFolder(path);
+void FrmXcopy::OpenFolder(DirList& list, const FolderEntry& entry) {
+    if (!entry.pickable) {
+        ReportUnpickableName(entry.text);
+    } else if (!list.SetPath(entry.path)) {
+        ReportUnreadableFolder(entry.path);
+    }
+}
+
+bool FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {
+    if (!entry.pickable) {
+        ReportUnpickableName(entry.text);
+        return false;
+    }
+    list.SetFileName(entry.text);
+    if (list.Click) list.Click();
+    return true;
 }
 
 void FrmXcopy::ReportUnreadableFolder(const std::string& path) {
     platform_.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok,
+                     MsgIcon::Error);
+}
+
+void FrmXcopy::ReportUnpickableName(const std::string& name) {
+    platform_.MsgBox(texts::UnpickableName(name), texts::kUnpickableNameTitle, MsgButtons::Ok,
                      MsgIcon::Error);
 }
 

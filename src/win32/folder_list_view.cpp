@@ -1,17 +1,42 @@
 #include "win32/folder_list_view.h"
 
+#include "win32/ansi_names.h"
+
 namespace lorvane::win32 {
 
 namespace {
 
 constexpr int kIndentPixels = 10;
 
+// The ancestors of a folder opened by its short path show their long names. Only a path
+// with a '~' can hold short names: no other costs a look at the disk.
+std::vector<ListedEntry> Ancestors(const std::string& folder) {
+    std::vector<ListedEntry> entries;
+    for (FolderEntry& entry : AncestorEntries(folder)) entries.push_back({std::move(entry), {}});
+    if (folder.find('~') == std::string::npos) return entries;
+    const std::wstring path = ToWide(folder);
+    std::wstring longPath(MAX_PATH, L'\0');
+    const DWORD length = GetLongPathNameW(path.c_str(), longPath.data(), MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return entries;
+    longPath.resize(length);
+    std::size_t start = 0;
+    for (ListedEntry& entry : entries) {
+        const std::size_t end = longPath.find(L'\\', start);
+        const std::wstring part = longPath.substr(start, entry.depth == 0 ? end + 1 - start : end - start);
+        std::string ansi;
+        if (!ToAnsi(part, ansi) || ansi != entry.text) entry.shown = part;
+        if (end == std::wstring::npos) break;
+        start = end + 1;
+    }
+    return entries;
+}
+
 }  // namespace
 
 void FolderListView::ShowFolder(const std::string& folder) {
     folder_ = folder;
     entries_.clear();
-    if (kind_ == ListingKind::Folders) entries_ = AncestorEntries(folder);
+    if (kind_ == ListingKind::Folders) entries_ = Ancestors(folder);
     fixedEntries_ = entries_.size();
     SetCount();
     loading_ = true;
@@ -19,16 +44,10 @@ void FolderListView::ShowFolder(const std::string& folder) {
 }
 
 void FolderListView::Loaded(const Listing& listing) {
-    const std::vector<std::string>& names = kind_ == ListingKind::Folders ? listing.folders : listing.files;
+    const std::vector<ListedEntry>& listed = kind_ == ListingKind::Folders ? listing.folders : listing.files;
     loading_ = !listing.complete;
     entries_.resize(fixedEntries_);
-    entries_.reserve(fixedEntries_ + names.size());
-    const std::string prefix = WithSeparator(folder_);
-    const int depth = static_cast<int>(fixedEntries_);
-    for (const std::string& name : names) {
-        // A folder entry keeps the path it opens; file entries need only their name.
-        entries_.push_back({name, kind_ == ListingKind::Folders ? prefix + name : std::string(), depth});
-    }
+    entries_.insert(entries_.end(), listed.begin(), listed.end());
     SetCount();
 }
 
@@ -78,7 +97,9 @@ void FolderListView::Draw(const DRAWITEMSTRUCT& item) const {
                                                       : COLOR_WINDOWTEXT));
         RECT text = item.rcItem;
         text.left += 2 + entry->depth * kIndentPixels;
-        DrawTextA(item.hDC, entry->text.c_str(), static_cast<int>(entry->text.size()), &text,
+        // The name as the system has it; an exact one is the same in either form.
+        const std::wstring shown = entry->shown.empty() ? ToWide(entry->text) : entry->shown;
+        DrawTextW(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &text,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);

@@ -16,7 +16,7 @@ namespace lorvane::win32 {
 class FolderListView {
 public:
     // The folder list shows the open folder's ancestors, then its subfolders, indented.
-    using Entry = FolderEntry;
+    using Entry = ListedEntry;
 
     FolderListView(HWND listBox, ListingHub& hub, ListingKind kind)
         : listBox_(listBox), hub_(hub), kind_(kind) {}

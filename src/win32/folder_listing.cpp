@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/folder_entries.h"
+#include "win32/ansi_names.h"
 #include "win32/folder_list_view.h"
 
 namespace lorvane::win32 {
@@ -15,7 +16,7 @@ constexpr std::size_t kFirstPartEntries = 64;
 constexpr std::size_t kScreenful = 16;
 constexpr ULONGLONG kFirstPartMs = 30;
 
-bool IsDotEntry(const char* name) {
+bool IsDotEntry(const wchar_t* name) {
     return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
 }
 
@@ -26,40 +27,69 @@ struct ListingJob {
     std::string folder;
 };
 
-void Post(const ListingJob& job, std::unique_ptr<Listing> listing) {
-    SortWithoutCase(listing->folders);
-    SortWithoutCase(listing->files);
+// A name as read, with the system's own form kept only when the code page cannot hold it.
+struct ReadEntry {
+    SystemName name;
+    std::wstring wide;
+};
+
+struct ReadNames {
+    std::vector<ReadEntry> folders;
+    std::vector<ReadEntry> files;
+};
+
+std::vector<ListedEntry> Entries(std::vector<ReadEntry> read, const std::string& folder, int depth) {
+    SortWithoutCase(read, [](const ReadEntry& entry) { return entry.name.ansi; });
+    std::vector<ListedEntry> entries;
+    entries.reserve(read.size());
+    for (ReadEntry& entry : read) entries.push_back({ListEntry(entry.name, folder, depth), std::move(entry.wide)});
+    return entries;
+}
+
+void Post(const ListingJob& job, ReadNames read, bool complete) {
+    auto listing = std::make_unique<Listing>();
+    listing->complete = complete;
+    listing->folders = Entries(std::move(read.folders), job.folder, static_cast<int>(AncestorEntries(job.folder).size()));
+    listing->files = Entries(std::move(read.files), {}, 0);
     if (PostMessageA(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
         listing.release();  // the receiver owns it now
     }
 }
 
 void ReadFolder(const ListingJob& job) {
-    auto listing = std::make_unique<Listing>();
+    // The wide functions: the ANSI ones put look-alikes in place of what the code page lacks.
+    ReadNames read;
     const ULONGLONG start = GetTickCount64();
     bool firstPartSent = false;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileExA((WithSeparator(job.folder) + "*").c_str(), FindExInfoBasic, &data,
-                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    const std::wstring folder = ToWide(WithSeparator(job.folder));
+    WIN32_FIND_DATAW data;
+    HANDLE find = folder.empty() ? INVALID_HANDLE_VALUE
+                                 : FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &data,
+                                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find != INVALID_HANDLE_VALUE) {
         do {
+            std::vector<ReadEntry>* list = nullptr;
             if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                if (!IsDotEntry(data.cFileName)) listing->folders.emplace_back(data.cFileName);
+                if (!IsDotEntry(data.cFileName)) list = &read.folders;
             } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
-                listing->files.emplace_back(data.cFileName);
+                list = &read.files;
             }
-            const std::size_t read = listing->folders.size() + listing->files.size();
-            if (!firstPartSent && (read >= kFirstPartEntries ||
-                                   (read >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
+            if (list != nullptr) {
+                ReadEntry entry{ReadName(folder, data.cFileName), {}};
+                if (!entry.name.exact) entry.wide = data.cFileName;
+                list->push_back(std::move(entry));
+            }
+            const std::size_t count = read.folders.size() + read.files.size();
+            if (!firstPartSent && (count >= kFirstPartEntries ||
+                                   (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
                 firstPartSent = true;
-                Post(job, std::make_unique<Listing>(*listing));
+                Post(job, read, false);
             }
-        } while (FindNextFileA(find, &data));
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
     // A folder that went away meanwhile shows empty; the pickers checked it on the way in.
-    listing->complete = true;
-    Post(job, std::move(listing));
+    Post(job, std::move(read), true);
 }
 
 DWORD WINAPI RunListingJob(void* parameter) {

@@ -5,15 +5,24 @@
 #include <string>
 #include <vector>
 
+#include "app/folder_entries.h"
+
 namespace lorvane::win32 {
+
+// A list entry with, when the code page cannot hold its name, the name as the system has it,
+// for the list to show.
+struct ListedEntry : FolderEntry {
+    std::wstring shown;
+};
 
 // The folders and files of one folder, read on a worker thread in one pass, so that a
 // folder of a hundred thousand entries never holds up the window. A first part comes as
 // soon as a screenful is read; the whole listing follows, each sorted without regard to case.
+// The entries come ready to show, so that the window does no more per entry than copy it.
 struct Listing {
     bool complete = false;
-    std::vector<std::string> folders;
-    std::vector<std::string> files;  // hidden and system files left out, as the list always did
+    std::vector<ListedEntry> folders;
+    std::vector<ListedEntry> files;  // hidden and system files left out, as the list always did
 };
 
 class FolderListView;

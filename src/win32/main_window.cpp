@@ -2,9 +2,8 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "app/folder_entries.h"
+#include "win32/ansi_names.h"
 #include "win32/control_classes.h"
 
 namespace lorvane::win32 {
@@ -168,15 +167,17 @@ void MainWindow::Bind(Bound& bound) {
 }
 
 void MainWindow::FillDrives(Bound& bound) {
-    char roots[512] = {};
-    const DWORD length = GetLogicalDriveStringsA(sizeof roots - 1, roots);
-    if (length == 0 || length >= sizeof roots) return;  // an empty list: the lists still work
-    for (const char* root = roots; *root != 0; root += std::strlen(root) + 1) {
+    wchar_t roots[512] = {};
+    const DWORD length = GetLogicalDriveStringsW(511, roots);
+    if (length == 0 || length >= 511) return;  // an empty list: the lists still work
+    for (const wchar_t* wide = roots; *wide != 0; wide += lstrlenW(wide) + 1) {
+        std::string root;
+        if (!ToAnsi(wide, lstrlenW(wide), root) || root.size() < 2) continue;
         const std::string caption = DriveCaption(root);
         if (SendMessageA(bound.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) {
             continue;
         }
-        bound.drives.push_back(std::string(root, 2));
+        bound.drives.push_back(root.substr(0, 2));
     }
 }
 
@@ -304,7 +305,7 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
             auto& list = static_cast<DirList&>(control);
             const FolderListView::Entry* entry = bound.listView->EntryAt(bound.listView->SelectedIndex());
             if (code == LBN_DBLCLK && entry != nullptr) {
-                form_.OpenFolder(list, entry->path);
+                form_.OpenFolder(list, *entry);
             } else if (code == LBN_SELCHANGE && list.Click) {
                 list.Click();
             }
@@ -314,8 +315,10 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
             if (code == LBN_SELCHANGE) {
                 auto& list = static_cast<FileList&>(control);
                 const FolderListView::Entry* entry = bound.listView->EntryAt(bound.listView->SelectedIndex());
-                list.SetFileName(entry != nullptr ? entry->text : std::string());
-                if (list.Click) list.Click();
+                // A refused name leaves the selection on the file the model still holds.
+                if (!form_.PickFile(list, entry != nullptr ? static_cast<const FolderEntry&>(*entry) : FolderEntry{})) {
+                    bound.listView->SelectName(list.FileName());
+                }
             }
             break;
         default:

@@ -1,3 +1,4 @@
+#include "win32/ansi_names.h"
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32 {
@@ -30,13 +31,20 @@ private:
 }  // namespace
 
 std::string Win32Platform::ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return CurrentDirectory();
-    std::string folder(path, length);
-    folder.resize(folder.find_last_of("\\/") + 1);
-    if (folder.size() > 3) folder.pop_back();  // no separator at the end, but at a drive root
-    return folder;
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    // A path longer than the buffer comes back cut to its size: a larger one is tried.
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size() &&
+           path.size() < 32768) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length < path.size() ? length : 0);
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos) return {};
+    path.resize(separator > 2 ? separator : separator + 1);  // a separator at a drive root only
+    // Empty when the folder is unknown or has no exact name: the run and the export then
+    // refuse rather than write in another folder, or where a look-alike would point.
+    return ExactAnsiPath(path);
 }
 
 std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& path) {

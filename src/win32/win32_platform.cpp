@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "win32/ansi_names.h"
 #include "win32/input_box.h"
 #include "win32/system_library.h"
 #include "win32/win32_texts.h"
@@ -81,34 +82,41 @@ void Win32Platform::ShellOpen(const std::string& file, const std::string& direct
 }
 
 std::string Win32Platform::ReadableFolder(const std::string& path) {
-    // A bare drive ("D:") names that drive's current folder for this process.
-    char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full) return {};
-    std::string folder(full, length);
-    if (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    // A bare drive ("D:") names that drive's current folder for this process, whose name
+    // may be one the code page cannot hold: the wide functions, then an exact form of it.
+    const std::wstring wide = ToWide(path);
+    const DWORD needed = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return {};
+    std::wstring folder(needed, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), needed, folder.data(), nullptr);
+    if (length == 0 || length >= needed) return {};
+    folder.resize(length);
+    if (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
 
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         return {};
     }
     // Opening it for listing proves it can be read, without reading it: a folder of a
     // hundred thousand entries costs no more to check than an empty one.
-    HANDLE handle = CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE handle = CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return {};
     CloseHandle(handle);
-    return folder;
+    // Without an exact name the folder cannot be named in a command: as good as unreadable.
+    return ExactAnsiPath(folder);
 }
 
 std::string Win32Platform::CurrentDirectory() {
-    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
+    // A start folder without an exact name starts the lists at the root instead.
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     if (needed == 0) return "C:\\";
-    std::string path(needed, '\0');
-    const DWORD length = GetCurrentDirectoryA(needed, path.data());
+    std::wstring path(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, path.data());
     if (length == 0 || length >= needed) return "C:\\";
     path.resize(length);
-    return path;
+    const std::string exact = ExactAnsiPath(path);
+    return exact.empty() ? "C:\\" : exact;
 }
 
 DateOrder Win32Platform::ShortDateOrder() {

@@ -18,6 +18,26 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
     EXPECT_EQ(entries[2].text + "|" + entries[2].path + "|" + std::to_string(entries[2].depth), "a b|C:\\Docs\\a b|2");
     EXPECT_EQ(AncestorEntries("C:\\").size(), 1u);
 
+    // Picked by the name itself, else by an exact short name, else not at all.
+    const struct {
+        SystemName name;
+        const char* folder;
+        const char* text;
+        const char* path;
+    } rows[] = {
+        {{"\xE9t\xE9", true, ""}, "C:\\", "\xE9t\xE9", "C:\\\xE9t\xE9"},
+        {{"?\xF3" "d?", false, "_D_~1"}, "C:\\Docs", "_D_~1", "C:\\Docs\\_D_~1"},
+        {{"a??mkdir X?rem ?.txt", false, "A__MKD~1.TXT"}, "", "A__MKD~1.TXT", ""},
+        {{"?\xF3" "d?", false, ""}, "C:\\Docs", "?\xF3" "d?", nullptr},
+    };
+    for (const auto& row : rows) {
+        const FolderEntry entry = ListEntry(row.name, row.folder, 3);
+        EXPECT_EQ(entry.text, row.text);
+        EXPECT_EQ(entry.path, row.path != nullptr ? row.path : "");
+        EXPECT_EQ(entry.pickable, row.path != nullptr) << row.text;
+        EXPECT_EQ(entry.depth, 3);
+    }
+
     std::vector<std::string> names = {"\xE9t\xE9", "b", "A", "\xC9t\xE9 2", "C"};
     SortWithoutCase(names);  // é and É fold together, after the plain letters
     EXPECT_EQ(names, (std::vector<std::string>{"A", "b", "C", "\xE9t\xE9", "\xC9t\xE9 2"}));

@@ -130,6 +130,27 @@ TEST_F(RunCommandTest, OpeningTheLastActivityAsksTheShell) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(RunCommandTest, AProgramFolderWithoutAnExactNameRunsAndExportsNothing) {
+    platform.programFolder = "";
+    platform.files["\\Cmd.bat"] = "x";  // what a path built on no folder would name
+    platform.fileDialogAnswers = {"D:\\export.bat"};
+    form.TxtCmd[3].SetText("XCOPY a");
+    form.MnuExecuter.Click();
+    form.Mnu_S_Batch.Click();
+    int cancel = 0;
+    form.Form_Unload(cancel);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    for (const auto& message : platform.messages) {
+        EXPECT_EQ(message.text,
+                  "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas \xE9" "crire, et ce "
+                  "volume ne lui donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour "
+                  "ex\xE9" "cuter ou enregistrer la commande.");
+        EXPECT_EQ(message.title + (message.icon == MsgIcon::Error ? "!" : ""), "Lorvane : dossier du programme!");
+    }
+    EXPECT_EQ(platform.files.size(), 1u);
+    EXPECT_TRUE(platform.fileDialogs.empty() && platform.shellOpens.empty());
+}
+
 class BatchExportTest : public testing::FormTest {};
 
 TEST_F(BatchExportTest, SavesTheFullLineAloneThroughTheDialog) {

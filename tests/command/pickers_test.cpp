@@ -75,7 +75,7 @@ TEST_F(PickersTest, AnUnreadableDriveGoesBackToTheListsDriveWithABeep) {
 
 TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     platform.unreadableFolders.insert("C:\\Docs\\Parti");
-    form.OpenFolder(form.Dir1, "C:\\Docs\\Parti");
+    form.OpenFolder(form.Dir1, {"Parti", "C:\\Docs\\Parti", 2});
     EXPECT_EQ(form.Dir1.Path(), "C:\\Docs");
     EXPECT_EQ(form.File1.Path(), "C:\\Docs");
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -90,6 +90,23 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     form.Dir1.Click();
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(form.File1.Path(), "C:\\Docs");
+}
+
+TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
+    EXPECT_TRUE(form.PickFile(form.File1, {"A__MKD~1.TXT", "", 0}));  // its short name stands for it
+    EXPECT_EQ(Source(), "C:\\Docs\\A__MKD~1.TXT ");
+    form.OpenFolder(form.Dir1, {"?\xF3" "d?", "", 2, false});
+    EXPECT_FALSE(form.PickFile(form.File1, {"a??mkdir X?rem ?.txt", "", 0, false}));
+    EXPECT_EQ(form.Dir1.Path() + "|" + form.File1.FileName() + "|" + Source(), "C:\\Docs|A__MKD~1.TXT|C:\\Docs\\A__MKD~1.TXT ");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    for (const auto& [message, name] : {std::pair{platform.messages[0], "?\xF3" "d?"}, {platform.messages[1], "a??mkdir X?rem ?.txt"}}) {
+        EXPECT_EQ(message.text, std::string("Le nom \xAB ") + name +
+                                    " \xBB contient des caract\xE8res que les commandes MS-DOS ne peuvent pas \xE9"
+                                    "crire, et ce volume ne lui donne pas de nom court.\nIl ne peut pas \xEAtre "
+                                    "choisi : renommez-le ou choisissez-en un autre.");
+        EXPECT_EQ(message.title, "Lorvane : nom impossible \xE0 \xE9" "crire");
+        EXPECT_EQ(message.icon, MsgIcon::Error);
+    }
 }
 
 class CommandBoxTest : public FormTest {};

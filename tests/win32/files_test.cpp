@@ -27,7 +27,7 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(WriteWholeFile(platform, target, "trois\r\n"));
     EXPECT_EQ(FileContent(target), "deux\r\n");
-    EXPECT_EQ(FilesUnder(folder.Root()), std::vector<std::string>{"batch.bat"});  // no leftover
+    EXPECT_EQ(FilesUnder(folder.Root()), std::vector<std::wstring>{L"batch.bat"});  // no leftover
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 
     EXPECT_FALSE(WriteWholeFile(platform, folder.Path("absent\\x.bat"), "x"));

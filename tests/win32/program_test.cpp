@@ -4,6 +4,7 @@
 
 #include "app/menu_table.h"
 
+#include <functional>
 #include <string>
 
 #include "ui_support.h"
@@ -23,28 +24,35 @@ std::string ProgramPath() {
     return path + "\\src\\win32\\lorvane.exe";
 }
 
+// Another process's work: nothing of ours to wait on, the test looks again now and then.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+    for (const ULONGLONG deadline = GetTickCount64() + timeoutMs; !done(); Sleep(50)) {
+        if (GetTickCount64() >= deadline) return false;
+    }
+    return true;
+}
+
 // Waits for a top-level window of that caption belonging to the process.
 HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (GetTickCount64() < deadline) {
-        HWND found = nullptr;
+    HWND found = nullptr;
+    WaitFor([&] {
         while ((found = FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(found, &owner);
-            if (owner == processId && IsWindowVisible(found)) return found;
+            if (owner == processId && IsWindowVisible(found)) return true;
         }
-        Sleep(50);  // another process's window: nothing of ours to wait on
-    }
-    return nullptr;
+        return false;
+    }, timeoutMs);
+    return found;
 }
 
 // The program started in a folder, with its main window found.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& folder) {
-        STARTUPINFOA startup{};
+    explicit RunningProgram(const std::string& folder, const std::wstring& program = ToWide(ProgramPath())) {
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::string command = "\"" + ProgramPath() + "\"";
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+        std::wstring command = L"\"" + program + L"\"";
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToWide(folder).c_str(),
                             &startup, &process)) {
             return;
         }
@@ -77,6 +85,7 @@ TEST(Program, StartsInItsFolderWithTheFirstCommandLine) {
     EXPECT_TRUE(program.Ended(20000));
 }
 
+constexpr int kMenuExecuter = static_cast<int>(MenuCommand::Executer);
 constexpr int kMenuQuitter = static_cast<int>(MenuCommand::Quitter);
 constexpr int kMenuApropos = static_cast<int>(MenuCommand::APropos);
 
@@ -102,6 +111,28 @@ TEST(Program, QuitEndsEverythingAndRemovesCmdBat) {
     EXPECT_NE(GetFileAttributesA(ProgramFolderFile("lorvane.html").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// Run from a folder whose name the code page lacks, the program writes its batch file
+// there, by the folder's short name, and never beside a look-alike.
+TEST(Program, RunsFromAFolderNamedOutsideTheCodePage) {
+    TempTree start, home;  // the start folder is empty: the command copies nothing
+    const std::wstring folder = home.Path(std::wstring(L"Lorvane \x142"));
+    home.Folder(std::wstring(L"Lorvane \x142"));
+    ASSERT_TRUE(CopyFileW(ToWide(ProgramPath()).c_str(), (folder + L"\\lorvane.exe").c_str(), FALSE));
+    const StartedProcesses started;
+    RunningProgram program(start.Root(), folder + L"\\lorvane.exe");
+    ASSERT_NE(program.window, nullptr);
+    for (int fileLevel : {204, 304}) SendMessageA(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
+    {
+        const DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
+        program.Menu(kMenuExecuter);
+        WaitFor([&] { return !FileContent(folder + L"\\batch.bat").empty(); }, 20000);
+    }
+    EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
+              "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
+    program.Menu(kMenuQuitter);
+    EXPECT_TRUE(program.Ended(20000));
+}
+
 TEST(Program, AnOpenAboutWindowOutlivesTheMainWindow) {
     TempTree folder;
     RunningProgram program(folder.Root());
@@ -123,11 +154,7 @@ TEST(Win32Platform, ShellOpensABatchFileWithoutWaitingForIt) {
     Win32Platform platform;
     platform.ShellOpen("essai.bat", folder.Root());
     const std::string marker = folder.Path("marque.txt");
-    const ULONGLONG deadline = GetTickCount64() + 20000;
-    while (GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount64() < deadline) {
-        Sleep(50);  // the command interpreter runs in its own process
-    }
-    EXPECT_NE(GetFileAttributesA(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(WaitFor([&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
 }
 
 TEST(Win32Platform, ReadableFolderResolvesAndRefuses) {

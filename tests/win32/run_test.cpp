@@ -32,30 +32,9 @@ void CopyTree(const TempTree& tree) {
 
 // "GO !" for real: the batch file written beside the program, opened by the shell, whose
 // command interpreter runs XCOPY.
-class RunTest : public WindowTest {
+class ShellRunTest : public WindowTest {
 protected:
-    explicit RunTest(const std::function<void(const TempTree&)>& fill = CopyTree, std::string sourceFolder = "src",
-                     std::string destinationFolder = "dst")
-        : WindowTest(fill), source(std::move(sourceFolder)), destination(std::move(destinationFolder)) {}
-
-    void SetUp() override {
-        WindowTest::SetUp();
-        if (HasFatalFailure()) return;
-        folder = platform.ProgramFolder();
-        DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
-        // Both folders at the folder level, by clicks alone: Wine's XCOPY would ask
-        // "file or folder?" of "dst\*.*", so the destination is written "dst\".
-        DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, source));
-        DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, destination));
-        ASSERT_TRUE(ListsLoaded());
-        auto asBatchArgument = [](const std::string& path) {
-            std::string doubled;
-            for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
-            return path.find(' ') == std::string::npos ? doubled : "\"" + doubled + "\"";  // all quote for a blank
-        };
-        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + asBatchArgument(tree.Path(source) + "\\*.*") + "  " +
-                                             asBatchArgument(tree.Path(destination) + "\\") + "  /S /E /C /H /Y ");
-    }
+    using WindowTest::WindowTest;
     void TearDown() override {
         started.EndAll();
         DeleteFileA(InProgramFolder(folder, kRunBatchName).c_str());
@@ -63,6 +42,7 @@ protected:
     }
 
     void Go() {
+        started.EndAll();  // the last run's console, paused, holds the batch file open
         platform.realMessageBoxes = true;
         platform.realShell = true;
         DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
@@ -72,9 +52,28 @@ protected:
         EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
     }
 
+    const std::string folder = platform.ProgramFolder();
+};
+
+class RunTest : public ShellRunTest {
+protected:
+    explicit RunTest(std::string sourceFolder = "src") : ShellRunTest(CopyTree), source(std::move(sourceFolder)) {}
+
+    void SetUp() override {
+        WindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
+        // Both folders at the folder level, by clicks alone: Wine's XCOPY would ask
+        // "file or folder?" of "dst\*.*", so the destination is written "dst\".
+        DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, source));
+        DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, "dst"));
+        ASSERT_TRUE(ListsLoaded());
+        const std::string quote = source.find(' ') == std::string::npos ? "" : "\"";
+        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + quote + tree.Path(source) + "\\*.*" + quote + "  " +
+                                             tree.Path("dst") + "\\  /S /E /C /H /Y ");
+    }
+
     std::string source;
-    std::string destination;
-    std::string folder;
 };
 
 TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
@@ -94,7 +93,7 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
 // Each test runs in the Wine start whose locale gives its page (tests/win32/CMakeLists.txt).
 class ConsolePageTest : public RunTest {
 protected:
-    ConsolePageTest() : RunTest(CopyTree, "\xC0 trier") {}
+    ConsolePageTest() : RunTest("\xC0 trier") {}
 };
 
 TEST_F(ConsolePageTest, Page850CopiesTheFolderThroughTheShell) {
@@ -108,7 +107,7 @@ TEST_F(ConsolePageTest, Page437NamesTheCharacterAndWritesNothing) {
     ASSERT_EQ(GetOEMCP(), 437u);
     const std::string batch = InProgramFolder(folder, kRunBatchName);
     ASSERT_TRUE(WriteWholeFile(platform, batch, "ancien\r\n"));
-    const std::vector<std::string> programFolderBefore = FilesUnder(folder);
+    const auto programFolderBefore = FilesUnder(folder);
     DialogAnswerer refusal("Lorvane : caract\xE8re impossible \xE0 \xE9" "crire",
                            [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
     Go();
@@ -189,40 +188,91 @@ TEST_F(RunTest, ARecordedDestinationXcopyWouldAskAboutIsNotRun) {
 constexpr const char* kHostileSource = "src R&D&mkdir inject\xE9 %PATH% ^x (1);,=\xE9";
 constexpr const char* kHostileDestination = "dst & co %CD%";
 
+// Names the code page lacks, picked one by one (in a subfolder for the last): look-alikes
+// would give a quotation mark and ampersands around a command, or the name of the file beside.
+const struct {
+    const wchar_t* folder;
+    const wchar_t* file;
+    const char* content;
+} kUnicodePicks[] = {
+    {nullptr, L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", "pleine chasse"},
+    {nullptr, L"\x142\xF3" L"d\x17A.txt", "vrai"},
+    {L"\x17C\xF3\x142w", L"dedans.txt", "tortue"},
+};
+
 void HostileTree(const TempTree& tree) {
     const std::string source = kHostileSource;
     tree.Folder(source);
     tree.File(source + "\\a&b.txt", "et");
     tree.File(source + "\\100%.txt", "pourcent");
     tree.File(source + "\\\xE9t\xE9 (2).txt", "accent");
+    tree.File(source + "\\l\xF3" "dz.txt", "sosie");
     tree.Folder(source + "\\sous ^ dossier");
     tree.File(source + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs");
+    for (const auto& pick : kUnicodePicks) {
+        const std::wstring folder = ToWide(source) + (pick.folder != nullptr ? L"\\" + std::wstring(pick.folder) : L"");
+        tree.Folder(folder);  // already there for the files of the source folder itself
+        tree.File(folder + L"\\" + pick.file, pick.content);
+    }
     tree.Folder(kHostileDestination);
 }
 
-class HostileNamesTest : public RunTest {
+class HostileNamesTest : public ShellRunTest {
 protected:
-    HostileNamesTest() : RunTest(HostileTree, kHostileSource, kHostileDestination) {}
+    HostileNamesTest() : ShellRunTest(HostileTree) {}
 };
 
 TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
+    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
+    DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, kHostileDestination));
+    ASSERT_TRUE(ListsLoaded());
     const std::string source = tree.Path(kHostileSource);
     const std::string destination = tree.Path(kHostileDestination);
-    const std::vector<std::string> programFolderBefore = FilesUnder(platform.ProgramFolder());
-    Go();
+    auto asBatchArgument = [](std::string path) {
+        std::string doubled;
+        for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
+        return doubled;
+    };
+    ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY \"" + asBatchArgument(source) + "\\*.*\"  \"" +
+                                         asBatchArgument(destination) + "\\\"  /S /E /C /H /Y ");
+
+    const std::vector<std::wstring> programFolderBefore = FilesUnder(folder);
+    // Shown by their real names, picked by their short ones.
+    for (const auto& pick : kUnicodePicks) {
+        if (pick.folder != nullptr) DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, pick.folder));
+        ASSERT_TRUE(ListsLoaded());
+        EXPECT_TRUE(pick.folder == nullptr || IndexOf(form.Dir1, pick.folder) >= 0);  // opened: an ancestor now
+        ASSERT_GE(IndexOf(form.File1, pick.file), 0);
+        ClickListItem(Hwnd(form.File1), IndexOf(form.File1, pick.file));
+        const std::string path = form.File1.Path() + "\\" + form.File1.FileName();
+        const std::string picked = path.substr(source.size());  // "\\A__M~YLI.TXT" under Wine
+        EXPECT_TRUE(std::all_of(picked.begin(), picked.end(), [](char c) { return (c & 0x80) == 0; }) &&
+                    picked.find('~') != std::string::npos) << picked;
+        ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + asBatchArgument(path) + "\" ");
+        ASSERT_NO_FATAL_FAILURE(Go());
+        ASSERT_TRUE(WaitForFile(window, ToWide(destination) + L"\\" + pick.file, pick.content, 30000));
+    }
+    EXPECT_EQ(FilesUnder(destination), (std::vector<std::wstring>{L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", L"dedans.txt", L"\x142\xF3" L"d\x17A.txt"}));
+    for (const std::wstring& copied : FilesUnder(destination)) DeleteFileW((ToWide(destination) + L"\\" + copied).c_str());
+
+    // The whole folder, through names of every kind.
+    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
+    ASSERT_TRUE(ListsLoaded());
+    ASSERT_NO_FATAL_FAILURE(Go());
     ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
     ASSERT_TRUE(WaitForFile(window, destination + "\\\xE9t\xE9 (2).txt", "accent", 30000));
     EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
     EXPECT_EQ(FileContent(destination + "\\100%.txt"), "pourcent");
     EXPECT_EQ(FileContent(destination + "\\a&b.txt"), "et");
     // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
-    EXPECT_EQ(GetFileAttributesA(InProgramFolder(platform.ProgramFolder(), "inject\xE9").c_str()),
-              INVALID_FILE_ATTRIBUTES);
-    std::vector<std::string> programFolderAfter = FilesUnder(platform.ProgramFolder());
-    programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), "batch.bat"),
+    for (const char* made : {"inject\xE9", "X"}) {
+        EXPECT_EQ(GetFileAttributesA(InProgramFolder(folder, made).c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    std::vector<std::wstring> programFolderAfter = FilesUnder(folder);
+    programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), L"batch.bat"),
                              programFolderAfter.end());
     EXPECT_EQ(programFolderAfter, programFolderBefore);
-    std::vector<std::string> treeNow = FilesUnder(tree.Root());
+    const std::vector<std::wstring> treeNow = FilesUnder(tree.Root());
     EXPECT_EQ(treeNow.size(), 2 * FilesUnder(source).size());
 }
 

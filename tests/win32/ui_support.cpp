@@ -43,24 +43,27 @@ std::string UiPlatform::ReadableFolder(const std::string& path) {
 
 namespace {
 
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
+// Calls `visit` with the name and attributes of each entry of the folder but "." and "..".
+template <typename Visit>
+void ForEachEntry(const std::wstring& folder, Visit visit) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") visit(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+
+void RemoveTree(const std::wstring& folder) {
+    ForEachEntry(folder, [&](const std::wstring& name, bool isFolder) {
+        const std::wstring path = folder + L"\\" + name;
+        if (isFolder) return RemoveTree(path);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+    });
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
@@ -74,16 +77,16 @@ TempTree::TempTree() {
     char name[64];
     std::snprintf(name, sizeof name, "lorvane-ui-%lu-%d", GetCurrentProcessId(), ++counter);
     root_ = base + name;
-    RemoveTree(root_);  // left by a run that was stopped before it could clean up
+    RemoveTree(ToWide(root_));  // left by a run that was stopped before it could clean up
     CreateDirectoryA(root_.c_str(), nullptr);
 }
 
-TempTree::~TempTree() { RemoveTree(root_); }
+TempTree::~TempTree() { RemoveTree(ToWide(root_)); }
 
-void TempTree::Folder(const std::string& relative) const { CreateDirectoryA(Path(relative).c_str(), nullptr); }
+void TempTree::Folder(const std::wstring& relative) const { CreateDirectoryW(Path(relative).c_str(), nullptr); }
 
-void TempTree::File(const std::string& relative, const std::string& content) const {
-    HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+void TempTree::File(const std::wstring& relative, const std::string& content) const {
+    HANDLE file = CreateFileW(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
@@ -226,27 +229,18 @@ void StartedProcesses::EndAll() {
     }
 }
 
-std::vector<std::string> FilesUnder(const std::string& folder, const std::string& prefix) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..") continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            for (const std::string& inner : FilesUnder(folder + "\\" + name, prefix + name + "\\")) names.push_back(inner);
-        } else {
-            names.push_back(prefix + name);
-        }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+std::vector<std::wstring> FilesUnder(const std::wstring& folder, const std::wstring& prefix) {
+    std::vector<std::wstring> names;
+    ForEachEntry(folder, [&](const std::wstring& name, bool isFolder) {
+        if (!isFolder) return names.push_back(prefix + name);
+        for (const std::wstring& inner : FilesUnder(folder + L"\\" + name, prefix + name + L"\\")) names.push_back(inner);
+    });
     std::sort(names.begin(), names.end());
     return names;
 }
 
-std::string FileContent(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+std::string FileContent(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string content;
@@ -257,10 +251,10 @@ std::string FileContent(const std::string& path) {
     return content;
 }
 
-bool WaitForFile(MainWindow& window, const std::string& path, const std::string& needle, DWORD timeoutMs) {
+bool WaitForFile(MainWindow& window, const std::wstring& path, const std::string& needle, DWORD timeoutMs) {
     // Another process writes it: the window keeps working while the test looks again.
     return PumpUntil(window, [&] {
-        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+        if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
         return needle.empty() || FileContent(path).find(needle) != std::string::npos;
     }, timeoutMs, 50);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "support/scripted_dialogs.h"
+#include "win32/ansi_names.h"
 #include "win32/main_window.h"
 #include "win32/win32_platform.h"
 
@@ -51,8 +52,12 @@ public:
     ~TempTree();
     const std::string& Root() const { return root_; }
     std::string Path(const std::string& relative) const { return root_ + "\\" + relative; }
-    void Folder(const std::string& relative) const;
-    void File(const std::string& relative, const std::string& content = "x") const;
+    // Names the code page may lack come as the system's wide ones.
+    std::wstring Path(const std::wstring& relative) const { return ToWide(root_) + L"\\" + relative; }
+    void Folder(const std::wstring& relative) const;
+    void File(const std::wstring& relative, const std::string& content = "x") const;
+    void Folder(const std::string& relative) const { Folder(ToWide(relative)); }
+    void File(const std::string& relative, const std::string& content = "x") const { File(ToWide(relative), content); }
 
 private:
     std::string root_;
@@ -114,10 +119,15 @@ private:
 
 // Waits, letting the window work, until the file exists and holds `needle` (any content
 // when empty); false on time-out.
-bool WaitForFile(MainWindow& window, const std::string& path, const std::string& needle, DWORD timeoutMs);
-std::string FileContent(const std::string& path);
+bool WaitForFile(MainWindow& window, const std::wstring& path, const std::string& needle, DWORD timeoutMs);
+std::string FileContent(const std::wstring& path);
+inline bool WaitForFile(MainWindow& window, const std::string& path, const std::string& needle, DWORD timeoutMs) {
+    return WaitForFile(window, ToWide(path), needle, timeoutMs);
+}
+inline std::string FileContent(const std::string& path) { return FileContent(ToWide(path)); }
 // The files below a folder, subfolders included, as sorted relative paths.
-std::vector<std::string> FilesUnder(const std::string& folder, const std::string& prefix = "");
+std::vector<std::wstring> FilesUnder(const std::wstring& folder, const std::wstring& prefix = L"");
+inline std::vector<std::wstring> FilesUnder(const std::string& folder) { return FilesUnder(ToWide(folder)); }
 
 // A key pressed while the focused control has the keyboard, as a user would type it.
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };

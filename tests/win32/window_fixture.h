@@ -68,13 +68,16 @@ protected:
         for (int i = 0; i < view->Count(); ++i) texts.push_back(view->EntryAt(i)->text);
         return texts;
     }
-    int IndexOf(const Control& list, const std::string& text) const {
-        const auto texts = Entries(list);
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            if (texts[i] == text) return static_cast<int>(i);
+    // The entry showing that name.
+    int IndexOf(const Control& list, const std::wstring& name) const {
+        const FolderListView* view = window.ListView(list);
+        for (int i = 0; i < view->Count(); ++i) {
+            const FolderListView::Entry& entry = *view->EntryAt(i);
+            if ((entry.shown.empty() ? ToWide(entry.text) : entry.shown) == name) return i;
         }
         return -1;
     }
+    int IndexOf(const Control& list, const std::string& name) const { return IndexOf(list, ToWide(name)); }
     void Menu(const MenuItem& item) {
         SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(window, item)), 0);
         PumpPending(window);
