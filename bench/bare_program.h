@@ -14,11 +14,8 @@ inline LRESULT CALLBACK BareWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
             EndPaint(hwnd, &paint);
             return 0;
         }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(hwnd, message, wParam, lParam);
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }
 
@@ -29,8 +26,8 @@ int RunBareWindow(HINSTANCE instance, int showCommand, Populate populate) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = "BareWindow";
     if (RegisterClassA(&windowClass) == 0) return 1;
-    HWND hwnd = CreateWindowExA(0, "BareWindow", "Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                695, 519, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowExA(0, "BareWindow", "Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 695, 519,
+                                nullptr, nullptr, instance, nullptr);
     if (hwnd == nullptr || !populate(hwnd)) return 1;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);

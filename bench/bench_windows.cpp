@@ -126,9 +126,7 @@ void StartUp(const std::string& lorvane, const std::string& bare, const std::str
 // from another thread while the window works.
 class LatencyProbe {
 public:
-    explicit LatencyProbe(HWND window) : window_(window) {
-        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    }
+    explicit LatencyProbe(HWND window) : window_(window) { thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr); }
     ~LatencyProbe() {
         stop_ = true;
         if (thread_ != nullptr) {
@@ -215,7 +213,7 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
     MainWindow window(form, platform);
     if (!window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return;
     const lorvane::win32::FolderListView& view = *window.ListView(folders ? static_cast<lorvane::Control&>(form.Dir1)
-                                                                           : static_cast<lorvane::Control&>(form.File1));
+                                                                          : static_cast<lorvane::Control&>(form.File1));
     auto loaded = [&] { return !window.ListView(form.Dir1)->Loading() && !window.ListView(form.File1)->Loading(); };
     Pump(window, loaded);
 
@@ -293,16 +291,18 @@ void Typing() {
         SetWindowTextA(shown, (i % 2 == 0 ? lineTyped : line).c_str());
         floor.push_back(NowMs() - begin);
     }
-    std::printf("typing one character (ms)      lorvane %8.3f   two bare edit boxes %8.3f   ratio %.2f  (target < 1 ms)\n",
-                Median(times), Median(floor), Median(times) / Median(floor));
+    std::printf(
+        "typing one character (ms)      lorvane %8.3f   two bare edit boxes %8.3f   ratio %.2f  (target < 1 ms)\n",
+        Median(times), Median(floor), Median(times) / Median(floor));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 6) {
-        std::printf("usage: bench_windows <lorvane.exe> <bare_window.exe> <bare_controls.exe> <folder of files> "
-                    "<folder of folders>\n");
+        std::printf(
+            "usage: bench_windows <lorvane.exe> <bare_window.exe> <bare_controls.exe> <folder of files> "
+            "<folder of folders>\n");
         return 2;
     }
     SetErrorMode(SEM_FAILCRITICALERRORS);

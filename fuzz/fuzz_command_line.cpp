@@ -106,8 +106,7 @@ void CheckQuote(const std::string& text) {
     const std::string quoted = Quote(text);
     const bool wrapped = quoted == '"' + text + '"';
     FUZZ_CHECK(wrapped || quoted == text, "Quote changed the text beyond wrapping it");
-    FUZZ_CHECK(wrapped == NeedsQuotes(text),
-               "Quote wraps a text that needs no quotes, or leaves one that needs them");
+    FUZZ_CHECK(wrapped == NeedsQuotes(text), "Quote wraps a text that needs no quotes, or leaves one that needs them");
 }
 
 void CheckDbleSlash(const std::string& text) {
@@ -204,8 +203,7 @@ void CheckPureFunctions(Reader& in) {
                "the switches part is not the ticked tokens in table order");
 
     const std::string& destination = choice.filePath;
-    FUZZ_CHECK(FullCommandLine(source, destination, switches) ==
-                   "XCOPY " + source + " " + destination + " " + switches,
+    FUZZ_CHECK(FullCommandLine(source, destination, switches) == "XCOPY " + source + " " + destination + " " + switches,
                "the full line is not XCOPY and the three parts");
 }
 
@@ -230,8 +228,8 @@ struct FormWatch {
 };
 
 bool SameChoice(const LocationChoice& a, const LocationChoice& b) {
-    return a.currentDirectory == b.currentDirectory && a.level == b.level &&
-           a.dirPath == b.dirPath && a.filePath == b.filePath && a.fileName == b.fileName;
+    return a.currentDirectory == b.currentDirectory && a.level == b.level && a.dirPath == b.dirPath &&
+           a.filePath == b.filePath && a.fileName == b.fileName;
 }
 
 const std::string& PartFor(FormWatch::KnownPart& side, LocationChoice choice) {
@@ -243,28 +241,24 @@ const std::string& PartFor(FormWatch::KnownPart& side, LocationChoice choice) {
     return side.part;
 }
 
-LocationChoice ChoiceOf(const CheckBox& current, const OptionGroup& level, const DirList& dir,
-                        const FileList& file) {
+LocationChoice ChoiceOf(const CheckBox& current, const OptionGroup& level, const DirList& dir, const FileList& file) {
     return {current.Value(), level.Selected(), dir.Path(), file.Path(), file.FileName()};
 }
 
 void CheckForm(FrmXcopy& form, FormWatch& watch) {
     const auto& box = form.TxtCmd;
     if (!watch.lineEdited) {
-        FUZZ_CHECK(
-            box[3].Text() == "XCOPY " + box[0].Text() + " " + box[1].Text() + " " + box[2].Text(),
-            "the full line is not XCOPY and the three boxes");
+        FUZZ_CHECK(box[3].Text() == "XCOPY " + box[0].Text() + " " + box[1].Text() + " " + box[2].Text(),
+                   "the full line is not XCOPY and the three boxes");
     }
-    const std::string& source =
-        PartFor(watch.sides[0], ChoiceOf(form.ChkSource, form.Option1, form.Dir1, form.File1));
+    const std::string& source = PartFor(watch.sides[0], ChoiceOf(form.ChkSource, form.Option1, form.Dir1, form.File1));
     const std::string& destination =
         PartFor(watch.sides[1], ChoiceOf(form.ChkDestination, form.Option2, form.Dir2, form.File2));
     if (!watch.partEdited[0]) {
         FUZZ_CHECK(box[0].Text() == source, "the source box does not follow the source controls");
     }
     if (!watch.partEdited[1]) {
-        FUZZ_CHECK(box[1].Text() == destination,
-                   "the destination box does not follow the destination controls");
+        FUZZ_CHECK(box[1].Text() == destination, "the destination box does not follow the destination controls");
     }
     Ticks ticks{};
     for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = form.Check1[i].Value();
@@ -274,8 +268,7 @@ void CheckForm(FrmXcopy& form, FormWatch& watch) {
     }
     FUZZ_CHECK(form.DateCopie.empty() || form.Check1[kSwitchD].Value() == 1,
                "a date is kept while the date switch is not ticked");
-    FUZZ_CHECK(form.DateCopie.empty() || IsColonForm(form.DateCopie),
-               "a kept date is not :DD/MM/YYYY");
+    FUZZ_CHECK(form.DateCopie.empty() || IsColonForm(form.DateCopie), "a kept date is not :DD/MM/YYYY");
     for (const TextBox& text : box) {
         const int length = static_cast<int>(text.Text().size());
         FUZZ_CHECK(text.SelStart() >= 0 && text.SelStart() <= length, "a caret outside its text");
@@ -394,32 +387,27 @@ void RunForm(Reader& in) {
             }
             case 16: {
                 const int pick = in.Pick(6);
-                TextBox* focused =
-                    pick < 4 ? &form.TxtCmd[static_cast<std::size_t>(pick)] : nullptr;
+                TextBox* focused = pick < 4 ? &form.TxtCmd[static_cast<std::size_t>(pick)] : nullptr;
                 form.ActiveControl = pick == 4 ? static_cast<Control*>(&form.Check1[kSwitchA]) : focused;
                 form.TxtCmd[static_cast<std::size_t>(in.Pick(4))].MouseUp();
                 const bool selection = focused != nullptr && !focused->SelText().empty();
-                FUZZ_CHECK(
-                    form.MnuCouper.Enabled() == selection && form.MnuCopier.Enabled() == selection,
-                    "Cut and Copy do not follow the focused box's selection");
+                FUZZ_CHECK(form.MnuCouper.Enabled() == selection && form.MnuCopier.Enabled() == selection,
+                           "Cut and Copy do not follow the focused box's selection");
                 break;
             }
             default: break;
         }
 
         for (std::size_t i = 0; i < 3; ++i) {
-            watch.partEdited[i] =
-                !watch.rebuilt[i] && (watch.partEdited[i] || editedBox == static_cast<int>(i));
+            watch.partEdited[i] = !watch.rebuilt[i] && (watch.partEdited[i] || editedBox == static_cast<int>(i));
         }
         watch.lineEdited = !watch.lineRewritten && (watch.lineEdited || editedBox == 3);
 
         // No date is kept while the date switch is off, so ticking it always asks.
         const bool asked = platform.inputs.size() != inputsSeen;
-        FUZZ_CHECK(asked == (tickedSwitch == kSwitchD),
-                   "the date is asked other than when its switch is ticked");
+        FUZZ_CHECK(asked == (tickedSwitch == kSwitchD), "the date is asked other than when its switch is ticked");
         if (asked) {
-            FUZZ_CHECK(platform.inputs.size() == inputsSeen + 1,
-                       "the date was asked twice at once");
+            FUZZ_CHECK(platform.inputs.size() == inputsSeen + 1, "the date was asked twice at once");
             const std::string answer = inputsSeen < answers.size() ? answers[inputsSeen] : "";
             const std::optional<CalendarDate> date = ReadDate(answer, platform.dateOrder);
             FUZZ_CHECK(form.DateCopie == (date ? ColonForm(*date) : std::string()),
@@ -429,8 +417,8 @@ void RunForm(Reader& in) {
         // A switch that waits for the user, ticked while the activity is recorded, asks
         // which to give up: Yes stops the recording, No clears the switch.
         const bool conflict = recording && tickedSwitch >= 0 &&
-                              (tickedSwitch == kSwitchP || tickedSwitch == kSwitchW ||
-                               tickedSwitch == kSwitchI || tickedSwitch == kSwitchMinusY);
+                              (tickedSwitch == kSwitchP || tickedSwitch == kSwitchW || tickedSwitch == kSwitchI ||
+                               tickedSwitch == kSwitchMinusY);
         int questions = 0;
         for (std::size_t m = messagesSeen; m < platform.messages.size(); ++m) {
             if (platform.messages[m].buttons != MsgButtons::YesNo) continue;
@@ -447,8 +435,7 @@ void RunForm(Reader& in) {
                            "a No did not clear the switch and keep the recording");
             }
         }
-        FUZZ_CHECK(questions == (conflict ? 1 : 0),
-                   "a conflicting switch was not asked about once");
+        FUZZ_CHECK(questions == (conflict ? 1 : 0), "a conflicting switch was not asked about once");
         messagesSeen = platform.messages.size();
         CheckForm(form, watch);
     }

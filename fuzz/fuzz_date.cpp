@@ -54,8 +54,7 @@ std::optional<std::array<TypedNumber, 3>> TypedNumbers(std::string_view answer) 
     std::size_t pos = 0;
     for (std::size_t n = 0; n < numbers.size(); ++n) {
         if (n > 0) {
-            if (pos >= answer.size() ||
-                std::string_view("/-. ").find(answer[pos]) == std::string_view::npos) {
+            if (pos >= answer.size() || std::string_view("/-. ").find(answer[pos]) == std::string_view::npos) {
                 return std::nullopt;
             }
             ++pos;
@@ -75,15 +74,9 @@ void CheckAgainstAnswer(const CalendarDate& date, std::string_view answer, DateO
     FUZZ_CHECK(numbers.has_value(), "a date read from an answer that is not three numbers");
     TypedNumber day{}, month{}, year{};
     switch (order) {
-        case DateOrder::DayMonthYear:
-            day = (*numbers)[0], month = (*numbers)[1], year = (*numbers)[2];
-            break;
-        case DateOrder::MonthDayYear:
-            month = (*numbers)[0], day = (*numbers)[1], year = (*numbers)[2];
-            break;
-        case DateOrder::YearMonthDay:
-            year = (*numbers)[0], month = (*numbers)[1], day = (*numbers)[2];
-            break;
+        case DateOrder::DayMonthYear: day = (*numbers)[0], month = (*numbers)[1], year = (*numbers)[2]; break;
+        case DateOrder::MonthDayYear: month = (*numbers)[0], day = (*numbers)[1], year = (*numbers)[2]; break;
+        case DateOrder::YearMonthDay: year = (*numbers)[0], month = (*numbers)[1], day = (*numbers)[2]; break;
     }
     FUZZ_CHECK(date.day == day.value && date.month == month.value,
                "the date read is not the day and month typed in the user's order");
@@ -98,13 +91,11 @@ void CheckAgainstAnswer(const CalendarDate& date, std::string_view answer, DateO
 void CheckDate(const CalendarDate& date, DateOrder order) {
     FUZZ_CHECK(date.month >= 1 && date.month <= 12, "a month outside 1..12");
     FUZZ_CHECK(date.year >= 1 && date.year <= 9999, "a year that four digits cannot write");
-    FUZZ_CHECK(date.day >= 1 && date.day <= DaysInMonth(date.month, date.year),
-               "a day the month does not have");
+    FUZZ_CHECK(date.day >= 1 && date.day <= DaysInMonth(date.month, date.year), "a day the month does not have");
 
     const std::string colon = ColonForm(date);
     FUZZ_CHECK(colon.size() == 11, "the colon form is not 11 characters");
-    FUZZ_CHECK(colon[0] == ':' && colon[3] == '/' && colon[6] == '/',
-               "the colon form is not :DD/MM/YYYY");
+    FUZZ_CHECK(colon[0] == ':' && colon[3] == '/' && colon[6] == '/', "the colon form is not :DD/MM/YYYY");
     for (std::size_t i : {1, 2, 4, 5, 7, 8, 9, 10}) {
         FUZZ_CHECK(IsDigit(colon[i]), "the colon form has a non-digit where a digit belongs");
     }
@@ -133,8 +124,7 @@ void CheckDate(const CalendarDate& date, DateOrder order) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view answer(reinterpret_cast<const char*>(data), size);
-    for (DateOrder order :
-         {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay}) {
+    for (DateOrder order : {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay}) {
         const std::optional<CalendarDate> date = ReadDate(answer, order);
         if (!date) continue;
         CheckAgainstAnswer(*date, answer, order);

@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 4; ++i) bits = bits << 8 | reader.Byte();
     const int mode = static_cast<int>(bits);  // negative ones included
     if (mode != 0) {
-        FUZZ_CHECK(OEMConvert(text, mode) == OEMConvert(text, 1),
-                   "a non-zero mode is not OEM to ANSI");
+        FUZZ_CHECK(OEMConvert(text, mode) == OEMConvert(text, 1), "a non-zero mode is not OEM to ANSI");
     }
 
     // Texts made only of table characters, picked by the input's bytes.
@@ -63,10 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ansi += static_cast<char>(pair.ansi);
         oem += static_cast<char>(pair.oem);
     }
-    FUZZ_CHECK(OEMConvert(OEMConvert(ansi, 0), 1) == ansi,
-               "an ANSI text does not come back from OEM");
+    FUZZ_CHECK(OEMConvert(OEMConvert(ansi, 0), 1) == ansi, "an ANSI text does not come back from OEM");
     FUZZ_CHECK(OEMConvert(ansi, 0) == oem, "an ANSI text is not its OEM partner");
-    FUZZ_CHECK(OEMConvert(OEMConvert(oem, 1), 0) == oem,
-               "an OEM text does not come back from ANSI");
+    FUZZ_CHECK(OEMConvert(OEMConvert(oem, 1), 0) == oem, "an OEM text does not come back from ANSI");
     return 0;
 }

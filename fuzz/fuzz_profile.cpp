@@ -20,8 +20,7 @@ bool IsState(int value) { return value >= 0 && value <= 2; }
 void CheckReading(std::string_view text) {
     const ProfileReading reading = ReadProfile(text);
     if (reading.fault == ProfileReading::Fault::None) {
-        for (int state : reading.states)
-            FUZZ_CHECK(IsState(state), "a state read is not 0, 1 or 2");
+        for (int state : reading.states) FUZZ_CHECK(IsState(state), "a state read is not 0, 1 or 2");
         return;
     }
     // The fault's line must be one the text has: lines count from 1 and each line end
@@ -29,8 +28,7 @@ void CheckReading(std::string_view text) {
     std::size_t lineEnds = 0;
     for (char c : text) lineEnds += c == '\r' || c == '\n';
     FUZZ_CHECK(reading.line >= 1, "a fault without its line");
-    FUZZ_CHECK(static_cast<std::size_t>(reading.line) <= lineEnds + 1,
-               "a fault on a line past the end of the text");
+    FUZZ_CHECK(static_cast<std::size_t>(reading.line) <= lineEnds + 1, "a fault on a line past the end of the text");
 }
 
 void CheckSameStates(std::string_view text, const SwitchStates& states, const char* what) {
@@ -68,9 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(written.size() == 100, "a written profile is not 100 bytes");
     CheckSameStates(written, states, "a written profile does not read back as written");
     // Anything after the twentieth field is ignored, whatever it holds.
-    CheckSameStates(written + std::string(bytes), states,
-                    "bytes after a written profile change its reading");
-    CheckSameStates(LooseText(states, reader), states,
-                    "a loosely laid out profile does not read as its states");
+    CheckSameStates(written + std::string(bytes), states, "bytes after a written profile change its reading");
+    CheckSameStates(LooseText(states, reader), states, "a loosely laid out profile does not read as its states");
     return 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the About window, the help command and the Edit menu show.
+// What the About window and the help command show.
 
 namespace lorvane::texts {
 
@@ -22,8 +22,7 @@ inline constexpr const char* kDisclaimer =
     "commande avant de l'exécuter : une copie mal dirigée peut écraser des fichiers.";
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kSysInfo = "&Infos système...";
-inline constexpr const char* kSysInfoUnavailable =
-    "Les informations système ne sont pas disponibles actuellement";
+inline constexpr const char* kSysInfoUnavailable = "Les informations système ne sont pas disponibles actuellement";
 
 inline constexpr const char* kHelpDocument = "lorvane.html";
 

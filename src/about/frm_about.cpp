@@ -42,9 +42,8 @@ FrmAbout::FrmAbout(Platform& platform) : platform_(platform) {
 
 void FrmAbout::Form_Load() {
     Caption.SetCaption(std::string(texts::kAboutCaptionPrefix) + texts::kApplicationTitle);
-    lblVersion.SetCaption(std::string(texts::kVersionPrefix) + std::to_string(texts::kVersionMajor) +
-                          "." + std::to_string(texts::kVersionMinor) + "." +
-                          std::to_string(texts::kVersionRevision));
+    lblVersion.SetCaption(std::string(texts::kVersionPrefix) + std::to_string(texts::kVersionMajor) + "." +
+                          std::to_string(texts::kVersionMinor) + "." + std::to_string(texts::kVersionRevision));
     lblTitle.SetCaption(texts::kApplicationTitle);
 }
 
@@ -72,8 +71,8 @@ void FrmAbout::StartSysInfo() {
     platform_.MsgBox(texts::kSysInfoUnavailable, "", MsgButtons::Ok, MsgIcon::None);
 }
 
-bool FrmAbout::GetKeyValue(unsigned long /*KeyRoot*/, const std::string& KeyName,
-                           const std::string& SubKeyRef, std::string& KeyVal) {
+bool FrmAbout::GetKeyValue(unsigned long /*KeyRoot*/, const std::string& KeyName, const std::string& SubKeyRef,
+                           std::string& KeyVal) {
     RegistryValue value;
     if (!platform_.ReadMachineRegistryValue(KeyName, SubKeyRef, value)) {
         KeyVal.clear();

@@ -94,8 +94,7 @@ void TextBox::SetSelLength(int length) {
 
 void TextBox::SetSelText(const std::string& replacement) {
     std::string text = text_;
-    text.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_),
-                 replacement);
+    text.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), replacement);
     selStart_ += static_cast<int>(replacement.size());
     selLength_ = 0;
     if (text == text_) {

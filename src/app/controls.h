@@ -107,9 +107,7 @@ public:
     OptionGroup& operator=(const OptionGroup&) = delete;
 
     OptionButton& operator[](int index) { return buttons_.at(static_cast<std::size_t>(index)); }
-    const OptionButton& operator[](int index) const {
-        return buttons_.at(static_cast<std::size_t>(index));
-    }
+    const OptionButton& operator[](int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
     // Index of the selected button, or -1.
     int Selected() const;
 

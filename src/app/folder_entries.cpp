@@ -24,8 +24,7 @@ std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
         const std::size_t start = end + 1;
         end = folder.find('\\', start);
         if (end == std::string::npos) end = folder.size();
-        entries.push_back({folder.substr(start, end - start), folder.substr(0, end),
-                           static_cast<int>(entries.size())});
+        entries.push_back({folder.substr(start, end - start), folder.substr(0, end), static_cast<int>(entries.size())});
     }
     return entries;
 }

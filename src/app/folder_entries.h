@@ -59,8 +59,7 @@ void SortWithoutCase(std::vector<Item>& items, NameOf nameOf) {
         keys[i] = {nameOf(items[i]), i};
         for (char& c : keys[i].first) c = FoldCase(c);
     }
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<Item> sorted;
     sorted.reserve(items.size());
     for (const auto& key : keys) sorted.push_back(std::move(items[key.second]));

@@ -7,9 +7,9 @@
 namespace lorvane {
 
 FrmXcopy::FrmXcopy(Platform& platform)
-    : platform_(platform),
-      source_{ChkSource, Drive1, Dir1, File1, Option1, "s"},
-      destination_{ChkDestination, Drive2, Dir2, File2, Option2, "d"} {
+    : platform_(platform), source_{ChkSource, Drive1, Dir1, File1, Option1, "s"}, destination_{ChkDestination, Drive2,
+                                                                                               Dir2,           File2,
+                                                                                               Option2,        "d"} {
     SetInitialData();
     WireEvents();
 }
@@ -38,9 +38,7 @@ void FrmXcopy::SetInitialData() {
 }
 
 void FrmXcopy::WireEvents() {
-    const FolderResolver resolve = [this](const std::string& path) {
-        return platform_.ReadableFolder(path);
-    };
+    const FolderResolver resolve = [this](const std::string& path) { return platform_.ReadableFolder(path); };
     for (Side* side : {&source_, &destination_}) {
         side->dir.Resolve = resolve;
         side->file.Resolve = resolve;

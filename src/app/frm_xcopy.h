@@ -41,8 +41,8 @@ public:
     CommandButton Command1;
     CommonDialog CommonDialog1;
 
-    MenuItem MnuFichier, MnuExecuter, MnuSauvegarder, mnu_s_activite, Mnu_S_Batch, Mnu_S_Lvp,
-        MnuOuvrir, Mnu_O_activite, Mnu_L_Lvp, MnuQuitter;
+    MenuItem MnuFichier, MnuExecuter, MnuSauvegarder, mnu_s_activite, Mnu_S_Batch, Mnu_S_Lvp, MnuOuvrir, Mnu_O_activite,
+        Mnu_L_Lvp, MnuQuitter;
     MenuItem MnuEdition, MnuSelect, MnuCouper, MnuCopier, MnuColler;
     MenuItem MnuTruc, MnuAide, MnuApropos;
 

@@ -15,12 +15,12 @@ enum class MsgResult { Ok, Yes, No };
 
 // What a file dialog is asked to show, and the file the user chose in it.
 struct FileDialogRequest {
-    bool save;                // a Save As dialog (asks before replacing), or an Open dialog
-    std::string defaultExt;   // appended to a typed name without extension ("bat")
-    std::string filter;       // "description|pattern" pairs joined by "|"
+    bool save;               // a Save As dialog (asks before replacing), or an Open dialog
+    std::string defaultExt;  // appended to a typed name without extension ("bat")
+    std::string filter;      // "description|pattern" pairs joined by "|"
     std::string initialDir;
     std::string title;
-    std::string fileName;     // proposed on entry; the chosen path on return
+    std::string fileName;  // proposed on entry; the chosen path on return
 };
 
 // A file being written. Close reports whether everything written reached the disk.
@@ -47,11 +47,9 @@ public:
 
     // Modal message box; the first button is the default. A title left empty shows the
     // application title.
-    virtual MsgResult MsgBox(const std::string& text, const std::string& title,
-                                 MsgButtons buttons, MsgIcon icon) = 0;
+    virtual MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) = 0;
     // Modal input box; the empty text when the user cancels.
-    virtual std::string InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& proposed) = 0;
+    virtual std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) = 0;
     virtual void Beep() = 0;
 
     // Asks the shell to open a document (or an address) with the program associated with

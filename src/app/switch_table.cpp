@@ -27,8 +27,6 @@ const std::array<SwitchRow, kSwitchCount> kSwitchTable = {{
     {"/N  Copie avec les noms courts générés", false},
 }};
 
-std::string TokenFromLabel(std::string_view label) {
-    return std::string(TrimBlanks(label.substr(0, 3)));
-}
+std::string TokenFromLabel(std::string_view label) { return std::string(TrimBlanks(label.substr(0, 3))); }
 
 }  // namespace lorvane

@@ -1,5 +1,7 @@
 #include "app/window_layout.h"
 
+#include <algorithm>
+
 #include "app/frm_xcopy.h"
 
 namespace lorvane {
@@ -13,8 +15,8 @@ constexpr FontSpec kGoFont = {"MS Sans Serif", 975, true, true};
 
 // Control IDs: a block per frame, so that automation finds a control by a stable number.
 enum : int {
-    kIdFrame = 100,          // + 1..4
-    kIdSourceSide = 200,     // tick box, label, options +2..4, drive +5, folders +6, files +7
+    kIdFrame = 100,       // + 1..4
+    kIdSourceSide = 200,  // tick box, label, options +2..4, drive +5, folders +6, files +7
     kIdDestinationSide = 300,
     kIdCheck1 = 400,         // + switch index
     kIdLabel3 = 500,         // + switch index
@@ -29,6 +31,34 @@ enum : int {
 constexpr int kBoxWidth = 240;
 constexpr int kSwitchRowHeight = 240;
 constexpr int kSwitchRowTop(int index) { return 240 * (index + 1); }
+
+// Room below a frame's last row, and beside the window's edge.
+constexpr int kFrameMargin = 90;
+// Neighbouring frames share the line of their borders.
+constexpr int kFrameOverlap = 15;
+
+int LowestBottomIn(const std::vector<LayoutEntry>& layout, const Control* frame) {
+    int bottom = 0;
+    for (const LayoutEntry& entry : layout) {
+        if (entry.container == frame) bottom = std::max(bottom, entry.place.top + entry.place.height);
+    }
+    return bottom;
+}
+
+LayoutEntry& EntryOf(std::vector<LayoutEntry>& layout, const Control& control) {
+    return *std::find_if(layout.begin(), layout.end(), [&](const LayoutEntry& e) { return e.control == &control; });
+}
+
+// The frames of the top band take the height of the fullest one; the frame below stands
+// on their bottom line and holds its own rows.
+void FitFrames(std::vector<LayoutEntry>& layout, std::initializer_list<const Label*> band, const Label& below) {
+    int height = 0;
+    for (const Label* frame : band) height = std::max(height, LowestBottomIn(layout, frame) + kFrameMargin);
+    for (const Label* frame : band) EntryOf(layout, *frame).place.height = height;
+    Twips& place = EntryOf(layout, below).place;
+    place.top = height - kFrameOverlap;
+    place.height = LowestBottomIn(layout, &below) + kFrameMargin;
+}
 
 struct SideControls {
     CheckBox& current;
@@ -46,25 +76,33 @@ struct SideControls {
 std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     std::vector<LayoutEntry> l;
     l.reserve(80);
-    // Frames first, so they lie below the controls they hold.
-    l.push_back({ControlKind::Frame, &f.Frame1, nullptr, {0, 0, 2895, 5175}, kIdFrame + 1, kFrameFont});
-    l.push_back({ControlKind::Frame, &f.Frame2, nullptr, {2880, 0, 2895, 5175}, kIdFrame + 2, kFrameFont});
-    l.push_back({ControlKind::Frame, &f.Frame3, nullptr, {5760, 0, 4575, 5175}, kIdFrame + 3, kFrameFont});
-    l.push_back({ControlKind::Frame, &f.Frame4, nullptr, {0, 5160, 10335, 2535}, kIdFrame + 4});
+    // Frames first, so they lie below the controls they hold; their heights follow from
+    // the rows they hold, once these are placed (below).
+    l.push_back({ControlKind::Frame, &f.Frame1, nullptr, {0, 0, 2895, 0}, kIdFrame + 1, kFrameFont});
+    l.push_back({ControlKind::Frame, &f.Frame2, nullptr, {2880, 0, 2895, 0}, kIdFrame + 2, kFrameFont});
+    l.push_back({ControlKind::Frame, &f.Frame3, nullptr, {5760, 0, 4575, 0}, kIdFrame + 3, kFrameFont});
+    l.push_back({ControlKind::Frame, &f.Frame4, nullptr, {0, 0, 10335, 0}, kIdFrame + 4});
 
     const SideControls source{f.ChkSource, f.Label1, f.Option1, f.Drive1, f.Dir1, f.File1, f.Frame1, kIdSourceSide};
-    const SideControls destination{f.ChkDestination, f.Label2, f.Option2, f.Drive2, f.Dir2, f.File2, f.Frame2, kIdDestinationSide};
+    const SideControls destination{f.ChkDestination, f.Label2, f.Option2, f.Drive2,
+                                   f.Dir2,           f.File2,  f.Frame2,  kIdDestinationSide};
     for (const SideControls* side : {&source, &destination}) {
         l.push_back({ControlKind::Label, &side->label, &side->frame, {360, 240, 2415, 375}, side->id + 1});
     }
     for (int i = 0; i < kSwitchCount; ++i) {
         const int width = i == kSwitchD ? 4005 : 4000;
-        l.push_back({ControlKind::Label, &f.Label3[static_cast<std::size_t>(i)], &f.Frame3,
-                     {360, kSwitchRowTop(i), width, kSwitchRowHeight}, kIdLabel3 + i});
+        l.push_back({ControlKind::Label,
+                     &f.Label3[static_cast<std::size_t>(i)],
+                     &f.Frame3,
+                     {360, kSwitchRowTop(i), width, kSwitchRowHeight},
+                     kIdLabel3 + i});
     }
-    l.push_back({ControlKind::RightLabel, &f.Label4, &f.Frame4, {120, 240, 1095, 375}, kIdCommandLabels, kPartLabelFont});
-    l.push_back({ControlKind::RightLabel, &f.Label5, &f.Frame4, {120, 720, 1095, 375}, kIdCommandLabels + 1, kPartLabelFont});
-    l.push_back({ControlKind::RightLabel, &f.Label6, &f.Frame4, {120, 1200, 1065, 375}, kIdCommandLabels + 2, kPartLabelFont});
+    l.push_back(
+        {ControlKind::RightLabel, &f.Label4, &f.Frame4, {120, 240, 1095, 375}, kIdCommandLabels, kPartLabelFont});
+    l.push_back(
+        {ControlKind::RightLabel, &f.Label5, &f.Frame4, {120, 720, 1095, 375}, kIdCommandLabels + 1, kPartLabelFont});
+    l.push_back(
+        {ControlKind::RightLabel, &f.Label6, &f.Frame4, {120, 1200, 1065, 375}, kIdCommandLabels + 2, kPartLabelFont});
 
     // From here on, the Tab order: the source side top down, the destination side bottom
     // up, the two level groups, the switches, the part boxes and the button.
@@ -83,7 +121,8 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     for (const SideControls* side : {&source, &destination}) {
         constexpr int kTops[OptionGroup::kSize] = {720, 1080, 3240};
         for (int i = 0; i < OptionGroup::kSize; ++i) {
-            add(ControlKind::OptionButton, side->level[i], side->frame, {120, kTops[i], kBoxWidth, 255}, side->id + 2 + i);
+            add(ControlKind::OptionButton, side->level[i], side->frame, {120, kTops[i], kBoxWidth, 255},
+                side->id + 2 + i);
             // Tab reaches a group once; the arrow keys move inside it.
             l.back().tabStop = i == 0;
             l.back().groupStart = i == 0;
@@ -102,7 +141,18 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     l.back().tabStop = false;
     l.back().foreColor = Rgb(255, 255, 255);
     l.back().backColor = Rgb(0, 0, 0);
+    FitFrames(l, {&f.Frame1, &f.Frame2, &f.Frame3}, f.Frame4);
     return l;
+}
+
+Twips MainClientArea(const std::vector<LayoutEntry>& layout) {
+    Twips client{0, 0, 0, 0};
+    for (const LayoutEntry& entry : layout) {
+        if (entry.container != nullptr) continue;
+        client.width = std::max(client.width, entry.place.left + entry.place.width + kFrameMargin);
+        client.height = std::max(client.height, entry.place.top + entry.place.height + kFrameMargin);
+    }
+    return client;
 }
 
 Twips PlaceInWindow(const LayoutEntry& entry, const std::vector<LayoutEntry>& layout) {

@@ -43,21 +43,21 @@ inline constexpr FontSpec kDefaultFont = {"MS Sans Serif", 825, false, false};
 
 struct LayoutEntry {
     ControlKind kind;
-    Control* control;  // the model control shown
+    Control* control;        // the model control shown
     const Label* container;  // the frame it lies in; null for the window itself
-    Twips place;       // relative to the container
-    int id;            // stable control ID, for automation and screen readers
+    Twips place;             // relative to the container
+    int id;                  // stable control ID, for automation and screen readers
     FontSpec font = kDefaultFont;
     bool tabStop = false;
-    bool groupStart = false;  // first option button of its frame
+    bool groupStart = false;              // first option button of its frame
     Color foreColor = kSystemColor | 8u;  // COLOR_WINDOWTEXT
     Color backColor = kToolkitColor;
 };
 
-// Client area of the main window.
-inline constexpr Twips kMainClient = {0, 0, 10425, 7785};
-
 std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& form);
+
+// The main window's client area: the frames and a margin beside the window's edges.
+Twips MainClientArea(const std::vector<LayoutEntry>& layout);
 
 // Absolute place in the window's client area.
 Twips PlaceInWindow(const LayoutEntry& entry, const std::vector<LayoutEntry>& layout);

@@ -10,10 +10,8 @@ inline constexpr const char* kFrameDestination = "Destination";
 inline constexpr const char* kFrameSwitches = "Commutateurs";
 inline constexpr const char* kFrameCommand = "XCOPY";
 
-inline constexpr const char* kLabelSourceCurrent =
-    "Répertoire Courant (''.'' - là où est l'invite MS-DOS)";
-inline constexpr const char* kLabelDestinationCurrent =
-    "Répertoire Courant (par défaut là où est l'invite MS-DOS)";
+inline constexpr const char* kLabelSourceCurrent = "Répertoire Courant (''.'' - là où est l'invite MS-DOS)";
+inline constexpr const char* kLabelDestinationCurrent = "Répertoire Courant (par défaut là où est l'invite MS-DOS)";
 inline constexpr const char* kLabelSourcePart = "Source :";
 inline constexpr const char* kLabelDestinationPart = "Destination :";
 inline constexpr const char* kLabelSwitchesPart = "Commutateurs :";

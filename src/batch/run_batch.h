@@ -11,9 +11,7 @@ inline constexpr const char* kDeletedAtExitName = "Cmd.bat";
 
 // The program folder and a file in it, joined by one separator as the platform reports
 // the folder (a drive root gives a doubled one, which Windows accepts).
-inline std::string InProgramFolder(const std::string& folder, const char* name) {
-    return folder + "\\" + name;
-}
+inline std::string InProgramFolder(const std::string& folder, const char* name) { return folder + "\\" + name; }
 
 // The two lines written for a run: the command and a pause, or, while the activity is
 // recorded, the command sending its output to the activity file and a line opening it.

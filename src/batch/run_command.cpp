@@ -16,14 +16,14 @@ void FrmXcopy::Command1_Click() {
         DestinationWouldAsk(TxtCmd[3].Text(), folder, [this](const std::string& path) {
             return platform_.FileExists(path) || !platform_.ReadableFolder(path).empty();
         })) {
-        platform_.MsgBox(texts::DestinationRefused(DestinationArgument(TxtCmd[3].Text())),
-                         texts::kDestinationTitle, MsgButtons::Ok, MsgIcon::Information);
+        platform_.MsgBox(texts::DestinationRefused(DestinationArgument(TxtCmd[3].Text())), texts::kDestinationTitle,
+                         MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     const std::string batch = RunBatchText(TxtCmd[3].Text(), recording, folder);
     platform_.Beep();
-    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch,
-                                              texts::kRunTitle, MsgButtons::YesNo, MsgIcon::None);
+    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch, texts::kRunTitle,
+                                              MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
     if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), batch)) return;
     platform_.ShellOpen(kRunBatchName, folder);
@@ -32,8 +32,7 @@ void FrmXcopy::Command1_Click() {
 bool FrmXcopy::ProgramFolderNamed(const std::string& folder) {
     // Written elsewhere, the batch file would run another command than the one asked.
     if (!folder.empty()) return true;
-    platform_.MsgBox(texts::kProgramFolderUnnamable, texts::kProgramFolderTitle, MsgButtons::Ok,
-                     MsgIcon::Error);
+    platform_.MsgBox(texts::kProgramFolderUnnamable, texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
     return false;
 }
 

@@ -12,19 +12,12 @@ std::string LocationPart(const LocationChoice& choice) {
         // Paths come from the lists, never from typing: a % in a folder name must reach
         // XCOPY as it is, not be expanded by the batch file that runs the command.
         switch (choice.level) {
-            case 0:
-                text = DoublePercents(choice.dirPath.substr(0, 3)) + ". ";
-                break;
+            case 0: text = DoublePercents(choice.dirPath.substr(0, 3)) + ". "; break;
             case 1:
                 text = Quote(DoublePercents(choice.dirPath) + (choice.folderBySeparator ? "\\" : "\\*.*")) + " ";
                 break;
-            case 2:
-                text = Quote(DoublePercents(choice.filePath) + "\\" +
-                             DoublePercents(choice.fileName)) +
-                       " ";
-                break;
-            default:
-                break;
+            case 2: text = Quote(DoublePercents(choice.filePath) + "\\" + DoublePercents(choice.fileName)) + " "; break;
+            default: break;
         }
     }
     // Removes the doubled separator of a drive root ("D:\" + "\*.*").
@@ -32,8 +25,7 @@ std::string LocationPart(const LocationChoice& choice) {
 }
 
 std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
-                         const std::array<std::string, kSwitchCount>& tokens,
-                         const std::string& dateArgument) {
+                         const std::array<std::string, kSwitchCount>& tokens, const std::string& dateArgument) {
     std::string text;
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         if (ticks[i] != 1) continue;
@@ -44,8 +36,7 @@ std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
     return text;
 }
 
-std::string FullCommandLine(const std::string& source, const std::string& destination,
-                            const std::string& switches) {
+std::string FullCommandLine(const std::string& source, const std::string& destination, const std::string& switches) {
     return "XCOPY " + source + " " + destination + " " + switches;
 }
 

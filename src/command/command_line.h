@@ -26,11 +26,9 @@ std::string LocationPart(const LocationChoice& choice);
 // Tokens of the ticked switches (value 1) in table order, each followed by one blank; the
 // date switch carries its argument and one more blank.
 std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
-                         const std::array<std::string, kSwitchCount>& tokens,
-                         const std::string& dateArgument);
+                         const std::array<std::string, kSwitchCount>& tokens, const std::string& dateArgument);
 
 // "XCOPY " and the three parts joined by one blank, nothing trimmed.
-std::string FullCommandLine(const std::string& source, const std::string& destination,
-                            const std::string& switches);
+std::string FullCommandLine(const std::string& source, const std::string& destination, const std::string& switches);
 
 }  // namespace lorvane

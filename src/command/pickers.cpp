@@ -78,13 +78,11 @@ bool FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {
 }
 
 void FrmXcopy::ReportUnreadableFolder(const std::string& path) {
-    platform_.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok,
-                     MsgIcon::Error);
+    platform_.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 void FrmXcopy::ReportUnpickableName(const std::string& name) {
-    platform_.MsgBox(texts::UnpickableName(name), texts::kUnpickableNameTitle, MsgButtons::Ok,
-                     MsgIcon::Error);
+    platform_.MsgBox(texts::UnpickableName(name), texts::kUnpickableNameTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 void FrmXcopy::SideFile_Click(Side& side) {

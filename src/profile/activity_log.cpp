@@ -8,8 +8,7 @@ void FrmXcopy::mnu_s_activite_Click() {
     mnu_s_activite.SetChecked(!mnu_s_activite.Checked());
     // Switching on examines no switch: the question comes when one of them is ticked.
     if (mnu_s_activite.Checked()) {
-        platform_.MsgBox(texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok,
-                         MsgIcon::Information);
+        platform_.MsgBox(texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information);
     }
 }
 

@@ -24,12 +24,12 @@ inline std::string ProfileNotRead(const std::string& path) {
     return "Le profil « " + path + " » ne peut pas être lu." + kNothingChanged;
 }
 inline std::string ProfileTooShort(const std::string& path, int line) {
-    return "Le profil « " + path + " » est incomplet : il s'arrête à la ligne " +
-           std::to_string(line) + " avant la vingtième valeur." + kNothingChanged;
+    return "Le profil « " + path + " » est incomplet : il s'arrête à la ligne " + std::to_string(line) +
+           " avant la vingtième valeur." + kNothingChanged;
 }
 inline std::string ProfileBadValue(const std::string& path, int line, const std::string& field) {
-    return "Le profil « " + path + " » est incorrect à la ligne " + std::to_string(line) +
-           " : « " + field + " » n'est pas 0, 1 ou 2." + kNothingChanged;
+    return "Le profil « " + path + " » est incorrect à la ligne " + std::to_string(line) + " : « " + field +
+           " » n'est pas 0, 1 ou 2." + kNothingChanged;
 }
 
 }  // namespace lorvane::texts

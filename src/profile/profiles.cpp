@@ -18,10 +18,10 @@ void SetUpProfileDialog(CommonDialog& dialog, const std::string& folder, const c
 
 void FrmXcopy::Mnu_S_Lvp_Click() {
     // The question shows the switches as the box holds them; the file gets the tick states.
-    const std::string question = std::string(texts::kProfileQuestion) + "\n" +
-                                 texts::kProfileNameLater + "\n" + TxtCmd[2].Text() + " ?";
-    if (platform_.MsgBox(question, texts::kProfileQuestionTitle, MsgButtons::YesNo,
-                         MsgIcon::Question) != MsgResult::Yes) {
+    const std::string question =
+        std::string(texts::kProfileQuestion) + "\n" + texts::kProfileNameLater + "\n" + TxtCmd[2].Text() + " ?";
+    if (platform_.MsgBox(question, texts::kProfileQuestionTitle, MsgButtons::YesNo, MsgIcon::Question) !=
+        MsgResult::Yes) {
         return;
     }
     SetUpProfileDialog(CommonDialog1, platform_.ProgramFolder(), texts::kProfileSaveTitle);
@@ -30,8 +30,7 @@ void FrmXcopy::Mnu_S_Lvp_Click() {
     SwitchStates states{};
     for (std::size_t i = 0; i < states.size(); ++i) states[i] = Check1[i].Value();
     if (!WriteWholeFile(platform_, path, ProfileText(states))) {
-        platform_.MsgBox(texts::ProfileNotWritten(path), texts::kProfileErrorTitle, MsgButtons::Ok,
-                         MsgIcon::Error);
+        platform_.MsgBox(texts::ProfileNotWritten(path), texts::kProfileErrorTitle, MsgButtons::Ok, MsgIcon::Error);
     }
 }
 
@@ -48,9 +47,7 @@ void FrmXcopy::Mnu_L_Lvp_Click() {
     } else {
         const ProfileReading reading = ReadProfile(text);
         switch (reading.fault) {
-            case ProfileReading::Fault::TooShort:
-                fault = texts::ProfileTooShort(path, reading.line);
-                break;
+            case ProfileReading::Fault::TooShort: fault = texts::ProfileTooShort(path, reading.line); break;
             case ProfileReading::Fault::NotAState:
                 fault = texts::ProfileBadValue(path, reading.line, reading.field);
                 break;

@@ -75,8 +75,7 @@ std::optional<CalendarDate> ReadDate(std::string_view answer, DateOrder order) {
 
 std::string ColonForm(const CalendarDate& date) {
     char text[16];
-    std::snprintf(text, sizeof text, ":%02d/%02d/%04d", date.day % 100, date.month % 100,
-                  date.year % 10000);
+    std::snprintf(text, sizeof text, ":%02d/%02d/%04d", date.day % 100, date.month % 100, date.year % 10000);
     return text;
 }
 

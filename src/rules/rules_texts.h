@@ -11,10 +11,8 @@ inline constexpr const char* kDateTitle = "Entrez une date";
 
 inline constexpr const char* kConflictIntro =
     "vous avez choisi un argument incompatible avec l'enregistrement de l'activité.";
-inline constexpr const char* kConflictYes =
-    "Si vous répondez OUI, l'enregistrement de l'activité sera désactivé";
-inline constexpr const char* kConflictNo =
-    "Si vous répondez NON, l'argument choisi ne sera pas activé.";
+inline constexpr const char* kConflictYes = "Si vous répondez OUI, l'enregistrement de l'activité sera désactivé";
+inline constexpr const char* kConflictNo = "Si vous répondez NON, l'argument choisi ne sera pas activé.";
 inline constexpr const char* kConflictTitle = "Enregistrement d'activité : incompatibilité";
 
 }  // namespace lorvane::texts

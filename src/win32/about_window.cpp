@@ -50,28 +50,28 @@ bool AboutWindow::Create(HINSTANCE instance) {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
     RECT frame = scale_.Rect(kAboutClient);
     if (!AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME)) return false;
-    hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kAboutClass, about_.Caption.Caption().c_str(), style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                            owner_, nullptr, instance, this);
+    hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kAboutClass, about_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_, nullptr,
+                            instance, this);
     if (hwnd_ == nullptr) return false;
 
     AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblTitle, {1050, 240, 3885, 480}, kIdTitle, kBold, kDarkBlue);
     AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblVersion, {1050, 780, 3885, 225}, kIdVersion, kBold,
                kDarkBlue);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDescription, {1050, 1125, 3885, 690}, kIdDescription,
-               kBold, kDarkBlue);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, about_.urlhttp,
-                           {120, 1920, 2775, 255}, kIdLink, kLink, kHighlight);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDisclaimer, {135, 2505, 4110, 1185}, kIdDisclaimer,
-               kBold, kRed);
+    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDescription, {1050, 1125, 3885, 690}, kIdDescription, kBold,
+               kDarkBlue);
+    AddControl("STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, about_.urlhttp, {120, 1920, 2775, 255},
+               kIdLink, kLink, kHighlight);
+    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDisclaimer, {135, 2505, 4110, 1185}, kIdDisclaimer, kBold,
+               kRed);
     AddControl("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, about_.cmdOK, {4245, 2625, 1260, 345}, IDOK,
                kButtons, kText);
-    AddControl("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, about_.cmdSysInfo, {4260, 3075, 1245, 345}, kIdSysInfo,
-               kButtons, kText);
+    AddControl("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, about_.cmdSysInfo, {4260, 3075, 1245, 345}, kIdSysInfo, kButtons,
+               kText);
     if (bound_.size() != 7) return false;
 
-    picture_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, scale_.Pixels(960),
-                                             scale_.Pixels(960), 0));
+    picture_ = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, scale_.Pixels(960), scale_.Pixels(960), 0));
     about_.Unload = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
     about_.BringToFront = [this] {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -87,8 +87,8 @@ bool AboutWindow::Create(HINSTANCE instance) {
 HWND AboutWindow::AddControl(const char* className, DWORD style, Label& control, const Twips& place, int id,
                              const FontSpec& font, Color foreColor) {
     const RECT rect = scale_.Rect(place);
-    HWND hwnd = CreateWindowExA(0, className, control.Caption().c_str(), WS_CHILD | WS_VISIBLE | style,
-                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
+    HWND hwnd = CreateWindowExA(0, className, control.Caption().c_str(), WS_CHILD | WS_VISIBLE | style, rect.left,
+                                rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (hwnd == nullptr) return nullptr;
     if (HFONT made = gdi_.Font(font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
@@ -103,9 +103,7 @@ HWND AboutWindow::ControlHandle(const Control& control) const {
     return nullptr;
 }
 
-bool AboutWindow::PreTranslate(MSG& message) {
-    return hwnd_ != nullptr && IsDialogMessageA(hwnd_, &message) != 0;
-}
+bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageA(hwnd_, &message) != 0; }
 
 void AboutWindow::Paint() {
     PAINTSTRUCT paint;
@@ -113,8 +111,8 @@ void AboutWindow::Paint() {
     if (dc == nullptr) return;
     if (picture_ != nullptr) {
         const RECT place = scale_.Rect(kPicture);
-        DrawIconEx(dc, place.left, place.top, picture_, place.right - place.left, place.bottom - place.top, 0,
-                   nullptr, DI_NORMAL);
+        DrawIconEx(dc, place.left, place.top, picture_, place.right - place.left, place.bottom - place.top, 0, nullptr,
+                   DI_NORMAL);
     }
     // An etched separator: a grey line with a white one just under it.
     const struct {
@@ -154,14 +152,11 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 case IDCANCEL:  // Esc: "OK" is also the cancel button
                     about_.cmdOK.Click();
                     return 0;
-                case kIdSysInfo:
-                    about_.cmdSysInfo.Click();
-                    return 0;
+                case kIdSysInfo: about_.cmdSysInfo.Click(); return 0;
                 case kIdLink:
                     if (HIWORD(wParam) == STN_CLICKED) about_.urlhttp_Click();
                     return 0;
-                default:
-                    return 0;
+                default: return 0;
             }
         case WM_CTLCOLORSTATIC:
             for (const Bound& bound : bound_) {
@@ -179,12 +174,8 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_CLOSE:
-            DestroyWindow(hwnd);
-            return 0;
+        case WM_PAINT: Paint(); return 0;
+        case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_NCDESTROY: {
             // The model goes with the window; this object stays until its owner drops it.
             hwnd_ = nullptr;
@@ -193,8 +184,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (destroyed) destroyed();
             return 0;
         }
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

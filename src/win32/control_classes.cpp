@@ -12,9 +12,7 @@ ClassAndStyle ClassFor(const LayoutEntry& entry) {
         case ControlKind::DriveList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
         case ControlKind::DirList:
         case ControlKind::FileList:
-            return {"LISTBOX",
-                    LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT |
-                        WS_VSCROLL,
+            return {"LISTBOX", LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
                     WS_EX_CLIENTEDGE};
         case ControlKind::TextBox: return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON, 0};

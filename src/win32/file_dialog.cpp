@@ -45,8 +45,8 @@ bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
     } else {
         dialog.Flags |= OFN_FILEMUSTEXIST;
     }
-    auto* show = LoadSystemFunction<decltype(GetSaveFileNameA)>(
-        "comdlg32.dll", request.save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    auto* show = LoadSystemFunction<decltype(GetSaveFileNameA)>("comdlg32.dll",
+                                                                request.save ? "GetSaveFileNameA" : "GetOpenFileNameA");
     // Cancelled, or the dialog could not be shown: nothing chosen either way.
     if (show == nullptr || !show(&dialog)) return false;
     request.fileName = name.data();

@@ -76,9 +76,7 @@ void FolderListView::SelectName(const std::string& name) {
     SendMessageA(listBox_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-int FolderListView::SelectedIndex() const {
-    return static_cast<int>(SendMessageA(listBox_, LB_GETCURSEL, 0, 0));
-}
+int FolderListView::SelectedIndex() const { return static_cast<int>(SendMessageA(listBox_, LB_GETCURSEL, 0, 0)); }
 
 const FolderListView::Entry* FolderListView::EntryAt(int index) const {
     if (index < 0 || index >= Count()) return nullptr;
@@ -92,7 +90,7 @@ void FolderListView::Draw(const DRAWITEMSTRUCT& item) const {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (entry != nullptr) {
         SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, GetSysColor(!enabled ? COLOR_GRAYTEXT
+        SetTextColor(item.hDC, GetSysColor(!enabled   ? COLOR_GRAYTEXT
                                            : selected ? COLOR_HIGHLIGHTTEXT
                                                       : COLOR_WINDOWTEXT));
         RECT text = item.rcItem;

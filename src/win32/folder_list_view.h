@@ -18,8 +18,7 @@ public:
     // The folder list shows the open folder's ancestors, then its subfolders, indented.
     using Entry = ListedEntry;
 
-    FolderListView(HWND listBox, ListingHub& hub, ListingKind kind)
-        : listBox_(listBox), hub_(hub), kind_(kind) {}
+    FolderListView(HWND listBox, ListingHub& hub, ListingKind kind) : listBox_(listBox), hub_(hub), kind_(kind) {}
 
     // Shows the folder: entries known at once appear now, the rest when the listing arrives.
     void ShowFolder(const std::string& folder);

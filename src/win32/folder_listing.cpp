@@ -16,9 +16,7 @@ constexpr std::size_t kFirstPartEntries = 64;
 constexpr std::size_t kScreenful = 16;
 constexpr ULONGLONG kFirstPartMs = 30;
 
-bool IsDotEntry(const wchar_t* name) {
-    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
-}
+bool IsDotEntry(const wchar_t* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
 
 struct ListingJob {
     HWND receiver;
@@ -49,7 +47,8 @@ std::vector<ListedEntry> Entries(std::vector<ReadEntry> read, const std::string&
 void Post(const ListingJob& job, ReadNames read, bool complete) {
     auto listing = std::make_unique<Listing>();
     listing->complete = complete;
-    listing->folders = Entries(std::move(read.folders), job.folder, static_cast<int>(AncestorEntries(job.folder).size()));
+    listing->folders =
+        Entries(std::move(read.folders), job.folder, static_cast<int>(AncestorEntries(job.folder).size()));
     listing->files = Entries(std::move(read.files), {}, 0);
     if (PostMessageA(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
         listing.release();  // the receiver owns it now
@@ -80,8 +79,8 @@ void ReadFolder(const ListingJob& job) {
                 list->push_back(std::move(entry));
             }
             const std::size_t count = read.folders.size() + read.files.size();
-            if (!firstPartSent && (count >= kFirstPartEntries ||
-                                   (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
+            if (!firstPartSent &&
+                (count >= kFirstPartEntries || (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
                 firstPartSent = true;
                 Post(job, read, false);
             }

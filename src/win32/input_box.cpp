@@ -95,27 +95,24 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             }
             return FALSE;
         }
-        default:
-            return FALSE;
+        default: return FALSE;
     }
 }
 
 }  // namespace
 
-std::string ShowInputBox(HWND owner, const std::string& prompt, const std::string& title,
-                         const std::string& proposed) {
+std::string ShowInputBox(HWND owner, const std::string& prompt, const std::string& title, const std::string& proposed) {
     DialogTemplate tmpl;
-    tmpl.Header(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 4,
-                250, 92, L"MS Shell Dlg", 8);
+    tmpl.Header(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 4, 250, 92,
+                L"MS Shell Dlg", 8);
     tmpl.Item(SS_LEFT, 7, 7, 176, 60, kInputBoxPromptId, kStaticAtom);
     tmpl.Item(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 192, 7, 51, 14, IDOK, kButtonAtom);
     tmpl.Item(BS_PUSHBUTTON | WS_TABSTOP, 192, 25, 51, 14, IDCANCEL, kButtonAtom);
-    tmpl.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 7, 72, 236, 13, kInputBoxEditId,
-              kEditAtom);
+    tmpl.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 7, 72, 236, 13, kInputBoxEditId, kEditAtom);
 
     InputBoxState state{&prompt, &title, &proposed, {}};
-    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl.Get(), owner,
-                                                   InputBoxProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl.Get(), owner, InputBoxProc,
+                                                   reinterpret_cast<LPARAM>(&state));
     if (result != IDOK) return {};  // cancelled, or the box could not be shown
     return state.answer;
 }

@@ -17,7 +17,8 @@ std::string WindowText(HWND hwnd) {
     // One call for the usual short text, two for a long one.
     char shortText[1024];
     const int got = GetWindowTextA(hwnd, shortText, sizeof shortText);
-    if (got >= 0 && got < static_cast<int>(sizeof shortText) - 1) return std::string(shortText, static_cast<std::size_t>(got));
+    if (got >= 0 && got < static_cast<int>(sizeof shortText) - 1)
+        return std::string(shortText, static_cast<std::size_t>(got));
     const int length = GetWindowTextLengthA(hwnd);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const int read = GetWindowTextA(hwnd, text.data(), length + 1);
@@ -64,12 +65,13 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     }
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    hwnd_ = CreateWindowExA(0, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
+    hwnd_ = CreateWindowExA(0, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+                            100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
     if (!menu_.Create(hwnd_, form_)) return false;
     // The client area has the layout's size whatever the menu bar and frame take.
-    RECT frame = scale_.Rect(kMainClient);
+    const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
+    RECT frame = scale_.Rect(MainClientArea(layout));
     if (!AdjustWindowRectEx(&frame, style, TRUE, 0)) return false;
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -77,7 +79,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     platform_.SetOwner(hwnd_);
     listings_.SetReceiver(hwnd_);
     form_.Caption.SyncView = [this] { SetWindowTextA(hwnd_, form_.Caption.Caption().c_str()); };
-    if (!CreateControls()) return false;
+    if (!CreateControls(layout)) return false;
 
     // The load handler fills the window before anyone sees it; the controls then show the
     // outcome once, rather than each of its steps.
@@ -116,8 +118,7 @@ bool MainWindow::PreTranslate(MSG& message) {
     return IsDialogMessageA(hwnd_, &message) != 0;
 }
 
-bool MainWindow::CreateControls() {
-    const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
+bool MainWindow::CreateControls(const std::vector<LayoutEntry>& layout) {
     bound_.reserve(layout.size());
     for (const LayoutEntry& entry : layout) {
         LayoutEntry placed = entry;
@@ -136,11 +137,9 @@ HWND MainWindow::CreateControl(const LayoutEntry& entry) {
     if (entry.groupStart) style |= WS_GROUP;
     RECT rect = scale_.Rect(entry.place);
     if (entry.kind == ControlKind::DriveList) rect.bottom += scale_.Pixels(3000);  // dropped list
-    HWND hwnd = CreateWindowExA(cls.exStyle, cls.className, "", style, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)),
-                                nullptr);
+    HWND hwnd = CreateWindowExA(cls.exStyle, cls.className, "", style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)), nullptr);
     if (hwnd == nullptr) return nullptr;
     if (HFONT font = gdi_.Font(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return hwnd;
@@ -190,15 +189,13 @@ void MainWindow::SyncControl(Bound& bound) {
         case ControlKind::Frame:
         case ControlKind::Label:
         case ControlKind::RightLabel:
-        case ControlKind::Button:
-            SetWindowTextA(hwnd, static_cast<Label&>(control).Caption().c_str());
-            break;
+        case ControlKind::Button: SetWindowTextA(hwnd, static_cast<Label&>(control).Caption().c_str()); break;
         case ControlKind::CheckBox:
             SendMessageA(hwnd, BM_SETCHECK, CheckState(static_cast<CheckBox&>(control).Value()), 0);
             break;
         case ControlKind::OptionButton:
-            SendMessageA(hwnd, BM_SETCHECK,
-                         static_cast<OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageA(hwnd, BM_SETCHECK, static_cast<OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED,
+                         0);
             InvalidateRect(hwnd, nullptr, TRUE);
             break;
         case ControlKind::TextBox: {
@@ -321,8 +318,7 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
                 }
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -357,8 +353,7 @@ LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam,
             // directly) stay out of the command line as well.
             if (wParam == '\r' || wParam == '\n' || wParam == '\t' || wParam == VK_ESCAPE) return 0;
             break;
-        default:
-            break;
+        default: break;
     }
     const LRESULT result = CallWindowProcA(bound->editProc, hwnd, message, wParam, lParam);
     // After the edit box has ended its own selection.
@@ -443,9 +438,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             bound->listView->Draw(*draw);
             return TRUE;
         }
-        case kListingLoaded:
-            listings_.Deliver(wParam, lParam);
-            return 0;
+        case kListingLoaded: listings_.Deliver(wParam, lParam); return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
@@ -471,8 +464,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (cancel == 0) DestroyWindow(hwnd_);
             return 0;
         }
-        case WM_QUERYENDSESSION:
-            return TRUE;
+        case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION:
             // The session ends without closing the window: the unload runs all the same.
             if (wParam != FALSE) {
@@ -484,8 +476,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // An open About window keeps the program running until it is closed.
             if (!about_ || !about_->IsOpen()) PostQuitMessage(0);
             return 0;
-        default:
-            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 }
 

@@ -59,7 +59,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool CreateControls();
+    bool CreateControls(const std::vector<LayoutEntry>& layout);
     HWND CreateControl(const LayoutEntry& entry);
     void Bind(Bound& bound);
     void FillDrives(Bound& bound);

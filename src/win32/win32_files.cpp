@@ -48,8 +48,7 @@ std::string Win32Platform::ProgramFolder() {
 }
 
 std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32FileWriter>(file);
 }
@@ -63,8 +62,8 @@ bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
         return false;
     }
     // The new content takes the old file's place as it was: hidden or system stays so.
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    constexpr DWORD kKept =
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & kKept & ~FILE_ATTRIBUTE_ARCHIVE) != 0 &&
         !SetFileAttributesA(from.c_str(), existing & kKept)) {
         return false;
@@ -75,8 +74,8 @@ bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
 bool Win32Platform::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
 bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bytes.assign(maxBytes, '\0');
     DWORD read = 0;

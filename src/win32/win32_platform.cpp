@@ -51,12 +51,11 @@ void Win32Platform::EnsureComApartment() {
     }
 }
 
-MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& title,
-                                    MsgButtons buttons, MsgIcon icon) {
-    const UINT flags = (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon) |
-                       MB_DEFBUTTON1 | MB_APPLMODAL;
-    const int answer = MessageBoxA(DialogOwner(), text.c_str(),
-                                   title.empty() ? kApplicationTitle : title.c_str(), flags);
+MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
+    const UINT flags =
+        (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon) | MB_DEFBUTTON1 | MB_APPLMODAL;
+    const int answer =
+        MessageBoxA(DialogOwner(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(), flags);
     switch (answer) {
         case IDYES: return MsgResult::Yes;
         case IDOK: return MsgResult::Ok;
@@ -66,8 +65,7 @@ MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& titl
     }
 }
 
-std::string Win32Platform::InputBox(const std::string& prompt, const std::string& title,
-                                    const std::string& proposed) {
+std::string Win32Platform::InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) {
     return ShowInputBox(DialogOwner(), prompt, title, proposed);
 }
 
@@ -99,8 +97,9 @@ std::string Win32Platform::ReadableFolder(const std::string& path) {
     }
     // Opening it for listing proves it can be read, without reading it: a folder of a
     // hundred thousand entries costs no more to check than an empty one.
-    HANDLE handle = CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle =
+        CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return {};
     CloseHandle(handle);
     // Without an exact name the folder cannot be named in a command: as good as unreadable.

@@ -15,10 +15,8 @@ public:
     // Boxes are modal to this window once it exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                         MsgIcon icon) override;
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& proposed) override;
+    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
+    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override;
     void Beep() override;
     void ShellOpen(const std::string& file, const std::string& directory) override;
     std::string CurrentDirectory() override;
@@ -39,8 +37,7 @@ public:
     bool ClearClipboard() override;
     bool SetClipboardText(const std::string& text) override;
     std::string GetClipboardText() override;
-    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
-                                  RegistryValue& value) override;
+    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override;
     unsigned ConsoleCodePage() override;
     std::optional<char> ConsoleByte(char ansi) override;
     bool StartProgram(const std::string& path) override;

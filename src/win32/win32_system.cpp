@@ -62,8 +62,8 @@ bool Win32Platform::ReadMachineRegistryValue(const std::string& key, const std::
     char buffer[1024] = {};
     DWORD type = 0;
     DWORD length = sizeof buffer;
-    const LSTATUS status = RegQueryValueExA(opened, valueName.c_str(), nullptr, &type,
-                                            reinterpret_cast<BYTE*>(buffer), &length);
+    const LSTATUS status =
+        RegQueryValueExA(opened, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &length);
     RegCloseKey(opened);
     if (status != ERROR_SUCCESS) return false;
     value.type = type;
@@ -81,8 +81,8 @@ std::optional<char> Win32Platform::ConsoleByte(char ansi) {
     // No best fit: "À" must not become "A" in a page without it, which names another folder.
     char bytes[2] = {};
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(ConsoleCodePage(), WC_NO_BEST_FIT_CHARS, &wide, 1, bytes,
-                                           sizeof bytes, nullptr, &usedDefault);
+    const int length = WideCharToMultiByte(ConsoleCodePage(), WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, sizeof bytes,
+                                           nullptr, &usedDefault);
     if (length != 1 || usedDefault) return std::nullopt;
     return bytes[0];
 }
@@ -94,8 +94,8 @@ bool Win32Platform::StartProgram(const std::string& path) {
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     std::string commandLine = "\"" + path + "\"";
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         return false;
     }
     CloseHandle(process.hThread);

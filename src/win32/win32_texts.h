@@ -7,6 +7,8 @@ namespace lorvane::win32 {
 inline constexpr const char* kApplicationTitle = "Lorvane";
 inline constexpr const char* kInputBoxOk = "OK";
 inline constexpr const char* kInputBoxCancel = "Annuler";
-inline constexpr const char* kWindowNotCreated = "La fen\xEAtre principale n'a pas pu \xEAtre cr\xE9\xE9" "e.";
+inline constexpr const char* kWindowNotCreated =
+    "La fen\xEAtre principale n'a pas pu \xEAtre cr\xE9\xE9"
+    "e.";
 
 }  // namespace lorvane::win32

@@ -70,6 +70,24 @@ TEST(WindowLayout, NoControlCoversAnotherAndEachLiesInItsFrame) {
     testing::FakePlatform platform;
     FrmXcopy form(platform);
     const std::vector<LayoutEntry> layout = MainWindowLayout(form);
+    // The frames and the window as the rows they hold make them.
+    const struct {
+        const Control* frame;
+        int left, top, width, height;
+    } frames[] = {{&form.Frame1, 0, 0, 2895, 5175}, {&form.Frame2, 2880, 0, 2895, 5175},
+                  {&form.Frame3, 5760, 0, 4575, 5175}, {&form.Frame4, 0, 5160, 10335, 2535}};
+    for (const auto& expected : frames) {
+        for (const LayoutEntry& entry : layout) {
+            if (entry.control != expected.frame) continue;
+            EXPECT_EQ(entry.place.left, expected.left);
+            EXPECT_EQ(entry.place.top, expected.top);
+            EXPECT_EQ(entry.place.width, expected.width);
+            EXPECT_EQ(entry.place.height, expected.height) << entry.id;
+        }
+    }
+    const Twips client = MainClientArea(layout);
+    EXPECT_EQ(client.width, 10425);
+    EXPECT_EQ(client.height, 7785);
     auto inside = [](const Twips& in, const Twips& out) {
         return in.left >= out.left && in.top >= out.top && in.left + in.width <= out.left + out.width &&
                in.top + in.height <= out.top + out.height;

@@ -1,4 +1,3 @@
-#include "about/about_texts.h"
 #include "app/frm_xcopy.h"
 
 namespace lorvane {
@@ -35,19 +34,5 @@ void FrmXcopy::MnuColler_Click() {
     const std::string text = platform_.GetClipboardText();
     if (TextBox* box = SelectionHolder(ActiveControl)) box->SetSelText(text);
 }
-
-void FrmXcopy::MnuAide_Click() { platform_.ShellOpen(texts::kHelpDocument, platform_.ProgramFolder()); }
-
-void FrmXcopy::MnuApropos_Click() {
-    if (About) {
-        if (About->BringToFront) About->BringToFront();
-        return;
-    }
-    About = std::make_unique<FrmAbout>(platform_);
-    About->Form_Load();
-    if (AboutOpened) AboutOpened(*About);
-}
-
-void FrmXcopy::AboutClosed() { About.reset(); }
 
 }  // namespace lorvane
