@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "about/frm_about.h"
 #include "app/common_dialog.h"
@@ -88,6 +89,18 @@ public:
     void OpenFolder(DirList& list, const FolderEntry& entry);
     bool PickFile(FileList& list, const FolderEntry& entry);
 
+    // Folders and files dropped from the shell on one side (its frame, its lists or its part
+    // box), each as the code page holds its path exactly (empty when it cannot) and as its
+    // name is best shown. That side goes there as the user would: a folder is opened, a file
+    // is opened's folder then clicked. Only the first of several is taken, with a beep.
+    struct DroppedItem {
+        std::string path;
+        std::string shown;
+    };
+    void DropOnSide(bool onDestination, const std::vector<DroppedItem>& items);
+    // Which side a control belongs to for a drop: 0 source, 1 destination, -1 neither.
+    int DropSideOf(const Control* control) const;
+
     // Switch rules.
     void Check1_Click(int Index);
     void TestCompatibiliteActivite(int Index);
@@ -106,6 +119,9 @@ public:
     // Profiles and activity log.
     void Mnu_S_Lvp_Click();
     void Mnu_L_Lvp_Click();
+    // A profile named when the program is started ("Open with", a file association): loaded
+    // once the window has started, as the menu item loads a profile chosen in its dialog.
+    void OpenProfileAtStart(const std::string& path);
     void mnu_s_activite_Click();
     void Mnu_O_activite_Click();
 
@@ -145,6 +161,7 @@ private:
     void SideOption_Click(Side& side, int Index);
     void ReportUnreadableFolder(const std::string& path);
     void ReportUnpickableName(const std::string& name);
+    void LoadProfile(const std::string& path);
     std::string BuildLocationPart(const Side& side) const;
     std::string BuildSwitchesPart() const;
 

@@ -37,8 +37,15 @@ void FrmXcopy::Mnu_S_Lvp_Click() {
 void FrmXcopy::Mnu_L_Lvp_Click() {
     SetUpProfileDialog(CommonDialog1, platform_.ProgramFolder(), texts::kProfileOpenTitle);
     const std::string path = CommonDialog1.ShowOpen(platform_);
-    if (path.empty()) return;
+    if (!path.empty()) LoadProfile(path);
+}
 
+void FrmXcopy::OpenProfileAtStart(const std::string& path) {
+    CommonDialog1.FileName = path;  // as if chosen in the dialog
+    LoadProfile(path);
+}
+
+void FrmXcopy::LoadProfile(const std::string& path) {
     // The whole file is judged before any box changes: a bad profile changes nothing.
     std::string text;
     std::string fault;

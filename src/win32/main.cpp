@@ -4,6 +4,7 @@
 
 #include "app/frm_xcopy.h"
 #include "win32/main_window.h"
+#include "win32/program_arguments.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_texts.h"
 
@@ -21,6 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                     MB_OK | MB_ICONERROR);
         return 1;
     }
+    if (const auto profile = lorvane::win32::FirstArgument()) form.OpenProfileAtStart(*profile);
 
     MSG message;
     BOOL got;

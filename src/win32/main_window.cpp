@@ -5,6 +5,7 @@
 #include "app/folder_entries.h"
 #include "win32/ansi_names.h"
 #include "win32/control_classes.h"
+#include "win32/dropped_files.h"
 
 namespace lorvane::win32 {
 
@@ -65,7 +66,8 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     }
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    hwnd_ = CreateWindowExA(0, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+    // Folders and files dropped from the shell set a side as if the user had gone there.
+    hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
                             100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
     if (!menu_.Create(hwnd_, form_)) return false;
@@ -381,6 +383,23 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
     return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
+void MainWindow::OnDropFiles(HDROP drop) {
+    std::vector<FrmXcopy::DroppedItem> items;
+    POINT at{};
+    if (!ReadDrop(drop, items, at)) return;
+    for (const Bound& bound : bound_) {
+        const int side = form_.DropSideOf(bound.entry.control);
+        RECT place{};
+        if (side < 0 || !GetWindowRect(bound.hwnd, &place)) continue;
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&place), 2);
+        if (PtInRect(&place, at)) {
+            form_.DropOnSide(side == 1, items);
+            return;
+        }
+    }
+    platform_.Beep();  // dropped where no side is
+}
+
 void MainWindow::Unload(int& cancel) {
     if (unloaded_) return;  // a close after the end of the session, for one
     unloaded_ = true;
@@ -471,6 +490,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 int cancel = 0;
                 Unload(cancel);
             }
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_DESTROY:
             // An open About window keeps the program running until it is closed.

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -76,6 +78,7 @@ private:
     void OnAboutDestroyed();
     // The unload handler, once, whatever ends the window.
     void Unload(int& cancel);
+    void OnDropFiles(HDROP drop);
 
     FrmXcopy& form_;
     Win32Platform& platform_;

@@ -1,0 +1,56 @@
+#include "app/frm_xcopy.h"
+#include "app/text_utils.h"
+
+namespace lorvane {
+
+void FrmXcopy::DropOnSide(bool onDestination, const std::vector<DroppedItem>& items) {
+    if (items.empty()) return;
+    // Several items name no single place: the first is taken, and the beep says so.
+    if (items.size() > 1) platform_.Beep();
+    const DroppedItem& item = items.front();
+    if (item.path.empty()) {
+        ReportUnpickableName(item.shown);
+        return;
+    }
+    std::string folder = platform_.ReadableFolder(item.path);
+    std::string file;
+    if (folder.empty()) {
+        const std::size_t separator = item.path.find_last_of('\\');
+        if (separator == std::string::npos || !platform_.FileExists(item.path)) {
+            ReportUnreadableFolder(item.path);
+            return;
+        }
+        folder = item.path.substr(0, separator == 2 ? 3 : separator);  // "C:\a.txt" lies in "C:\"
+        file = item.path.substr(separator + 1);
+    }
+    // As the user would go there: out of the current folder mode, to the drive, into the
+    // folder (a double click), onto the file (a click).
+    Side& side = onDestination ? destination_ : source_;
+    side.current.SetValue(0);
+    side.drive.SetDrive(DriveOf(folder));
+    const bool alreadyOpen = side.dir.Path() == folder;
+    OpenFolder(side.dir, FolderEntry{folder, folder, 0});
+    if (!file.empty()) {
+        PickFile(side.file, FolderEntry{file, std::string(), 0});
+    } else if (alreadyOpen) {
+        SideDir_Change(side);  // opening the open folder changes no path: the level still follows
+    }
+}
+
+int FrmXcopy::DropSideOf(const Control* control) const {
+    const Control* sourceSide[] = {&Frame1, &Label1, &ChkSource, &Drive1, &Dir1, &File1, &Label4, &TxtCmd[0]};
+    const Control* destinationSide[] = {&Frame2, &Label2, &ChkDestination, &Drive2, &Dir2, &File2, &Label5, &TxtCmd[1]};
+    for (int i = 0; i < OptionGroup::kSize; ++i) {
+        if (control == &Option1[i]) return 0;
+        if (control == &Option2[i]) return 1;
+    }
+    for (const Control* c : sourceSide) {
+        if (c == control) return 0;
+    }
+    for (const Control* c : destinationSide) {
+        if (c == control) return 1;
+    }
+    return -1;
+}
+
+}  // namespace lorvane
