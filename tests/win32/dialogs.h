@@ -108,7 +108,29 @@ public:
     const std::string& SeenText() const { return seenText_; }
 
 private:
-    static DWORD WINAPI Run(void* parameter);
+    static DWORD WINAPI Run(void* parameter) {
+        auto* self = static_cast<DialogAnswerer*>(parameter);
+        const ULONGLONG deadline = GetTickCount64() + 10000;
+        while (!self->stop_ && GetTickCount64() < deadline) {
+            HWND dialog = FindWindowA("#32770", self->title_.c_str());
+            if (dialog != nullptr && IsWindowVisible(dialog)) {
+                self->seenText_ = DialogText(dialog);
+                self->answer_(dialog);
+                self->answered_ = true;
+                return 0;
+            }
+            Sleep(20);  // another thread's window: nothing to wait on
+        }
+        for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(dialog, &process);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
+            std::fprintf(stderr, "unanswered dialog \"%s\"\n", TextOf(dialog).c_str());
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    }
     std::string title_;
     std::function<void(HWND dialog)> answer_;
     std::atomic<bool> answered_{false};
@@ -116,29 +138,5 @@ private:
     std::string seenText_;
     HANDLE thread_ = nullptr;
 };
-
-inline DWORD WINAPI DialogAnswerer::Run(void* parameter) {
-    auto* self = static_cast<DialogAnswerer*>(parameter);
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (!self->stop_ && GetTickCount64() < deadline) {
-        HWND dialog = FindWindowA("#32770", self->title_.c_str());
-        if (dialog != nullptr && IsWindowVisible(dialog)) {
-            self->seenText_ = DialogText(dialog);
-            self->answer_(dialog);
-            self->answered_ = true;
-            return 0;
-        }
-        Sleep(20);  // another thread's window: nothing to wait on
-    }
-    for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(dialog, &process);
-        if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
-        std::fprintf(stderr, "unanswered dialog \"%s\"\n", TextOf(dialog).c_str());
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        PostMessageA(dialog, WM_CLOSE, 0, 0);
-    }
-    return 0;
-}
 
 }  // namespace lorvane::win32::testing
