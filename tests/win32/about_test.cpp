@@ -1,31 +1,17 @@
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "ui_support.h"
 #include "window_fixture.h"
 
-namespace lorvane::win32 {
+namespace lorvane::win32::testing {
 namespace {
-
-using namespace testing;
-
-void NoTree(const TempTree&) {}
 
 class EditAndAboutTest : public WindowTest {
 protected:
-    EditAndAboutTest() : WindowTest(NoTree) {}
-
     std::string Clipboard() {
         std::string text;
         if (!OpenClipboard(nullptr)) return "(fermé)";
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                text = bytes;
-                GlobalUnlock(data);
-            }
+        HANDLE data = GetClipboardData(CF_TEXT);
+        if (const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
+            text = bytes;
+            GlobalUnlock(data);
         }
         CloseClipboard();
         return text;
@@ -33,20 +19,19 @@ protected:
     int AboutWindows() {
         int count = 0;
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, "\xC0 propos de Lorvane"));) {
-            if (IsWindowVisible(w)) ++count;
+            count += IsWindowVisible(w) ? 1 : 0;
         }
         return count;
     }
+    HWND SysInfoButton() { return window.About()->ControlHandle(form.About->cmdSysInfo); }
 };
 
 TEST_F(EditAndAboutTest, EditMenuThroughTheRealClipboard) {
-    HWND full = Hwnd(form.TxtCmd[3]);
-    DragSelect(full, 0, 5);
+    DragSelect(Hwnd(form.TxtCmd[3]), 0, 5);
     PressKey(window, 'C', kCtrl);
     EXPECT_EQ(Clipboard(), "XCOPY");
 
-    HWND switches = Hwnd(form.TxtCmd[2]);
-    SetFocus(switches);
+    SetFocus(Hwnd(form.TxtCmd[2]));
     PressKey(window, 'A', kCtrl);
     PressKey(window, 'X', kCtrl);
     EXPECT_EQ(Clipboard(), "/S /E /C /H /Y ");
@@ -86,7 +71,7 @@ TEST_F(EditAndAboutTest, OneAboutWindowWithItsTexts) {
     // Nothing usable in this system's registry: one message, over the About window and
     // modal to it, also once the main window is closed.
     platform.realMessageBoxes = true;
-    HWND aboutWindow = GetParent(window.About()->ControlHandle(form.About->cmdSysInfo));
+    HWND aboutWindow = GetParent(SysInfoButton());
     for (const bool mainOpen : {true, false}) {
         HWND owner = nullptr;
         bool aboutDisabled = false;
@@ -96,7 +81,7 @@ TEST_F(EditAndAboutTest, OneAboutWindowWithItsTexts) {
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         });
         SetForegroundWindow(aboutWindow);  // as the click on its button does first
-        SendMessageA(window.About()->ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+        SendMessageA(SysInfoButton(), BM_CLICK, 0, 0);
         ASSERT_TRUE(answer.Answered()) << mainOpen;
         EXPECT_EQ(answer.SeenText(), "Les informations syst\xE8me ne sont pas disponibles actuellement");
         EXPECT_EQ(owner, aboutWindow);
@@ -108,33 +93,15 @@ TEST_F(EditAndAboutTest, OneAboutWindowWithItsTexts) {
 TEST_F(EditAndAboutTest, TheToolTheRegistryNamesIsStarted) {
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, sizeof system);
-    const std::string tool = std::string(system) + "\\notepad.exe";
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(tool.c_str()),
-                   static_cast<DWORD>(tool.size() + 1));
-    RegCloseKey(key);
-
+    const MachineValue tool("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", std::string(system) + "\\notepad.exe");
+    ASSERT_TRUE(tool.set);
     Menu(form.MnuApropos);
     ASSERT_NE(window.About(), nullptr);
-    SendMessageA(window.About()->ControlHandle(form.About->cmdSysInfo), BM_CLICK, 0, 0);
-    const bool toolStarted = PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 10000, 50);
+    SendMessageA(SysInfoButton(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 10000, 50));
     started.EndAll();
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    EXPECT_TRUE(toolStarted);
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(EditAndAboutTest, F1OpensTheHelpPageBesideTheProgram) {
-    PressKey(window, 0, kCtrl);  // no key: nothing happens
-    PostMessageA(Hwnd(form.TxtCmd[0]), WM_KEYDOWN, VK_F1, 1);
-    PumpPending(window);
-    ASSERT_EQ(platform.shellOpens.size(), 1u);
-    EXPECT_EQ(platform.shellOpens[0].first, "lorvane.html");
-    EXPECT_EQ(platform.shellOpens[0].second, platform.ProgramFolder());
-}
-
 }  // namespace
-}  // namespace lorvane::win32
+}  // namespace lorvane::win32::testing

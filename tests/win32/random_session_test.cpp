@@ -1,32 +1,28 @@
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <set>
-#include <string>
 
-#include "ui_support.h"
 #include "window_fixture.h"
 
-namespace lorvane::win32 {
+namespace lorvane::win32::testing {
 namespace {
 
-using namespace testing;
-
 void SessionTree(const TempTree& tree) {
-    tree.Folder("un");
-    tree.Folder("un\\deux & trois");
-    tree.Folder("100%");
-    tree.File("a.txt");
-    tree.File("b c.txt");
-    tree.File("un\\d(1).txt");
-    tree.File("100%\\\xE9t\xE9.txt");
+    tree.Add({"un\\", "un\\deux & trois\\", "100%\\", "a.txt", "b c.txt", "un\\d(1).txt", "100%\\\xE9t\xE9.txt"});
     tree.File("vieux.lvp", "1,0,2\r\n");
 }
+
+// Keys on whatever control has the focus, through the window's message loop.
+constexpr struct {
+    UINT key;
+    unsigned modifiers;
+    const char* name;
+} kKeys[] = {{VK_TAB, 0, "Tab"},    {VK_TAB, kShift, "Shift+Tab"}, {VK_ESCAPE, 0, "Escape"}, {VK_RETURN, 0, "Enter"},
+             {'Q', 0, "q"},         {'T', kCtrl, "Ctrl+T"},        {'A', kCtrl, "Ctrl+A"},   {VK_F1, 0, "F1"}};
+// Typed into a box (the first eight), or pressed with Ctrl over a selection there.
+constexpr char kBoxKeys[] = {'a', ' ', '&', '%', '\\', '"', static_cast<char>(0xE9), VK_BACK, 'X', 'V', 'C', 'A'};
 
 // A long run of random user actions on the real window, each followed by the checks that
 // must hold whatever happened: the window answers, no part box changed but by the action,
@@ -36,121 +32,93 @@ protected:
     RandomSessionTest() : WindowTest(SessionTree) {}
 
     std::string Part(int i) const { return form.TxtCmd[static_cast<std::size_t>(i)].Text(); }
-
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
 
-    // Runs one action; returns the part boxes it may change (bit i for box i; bit 3 when
-    // it typed into the full line itself).
+    // Runs one action, its kind first in `what`; returns the part boxes it may change (bit
+    // i for box i; bit 3 when it typed into the full line itself).
     unsigned Act(std::string& what) {
         platform.messageAnswers = {Pick(2) != 0 ? MsgResult::Yes : MsgResult::No};
-        const char* answers[] = {"25/12/2003", "12/25/2003", "", "demain", "1/2/3"};
-        platform.inputAnswers = {answers[Pick(5)]};
+        const char* dates[] = {"25/12/2003", "12/25/2003", "", "demain", "1/2/3"};
+        platform.inputAnswers = {dates[Pick(5)]};
+        const int side = Pick(2), box = Pick(4);
+        const Control* files[] = {&form.File1, &form.File2};
+        const Control* folders[] = {&form.Dir1, &form.Dir2};
+        const std::string where = ": side " + std::to_string(side) + ", box " + std::to_string(box);
         switch (Pick(12)) {
             case 0: {
                 const int i = Pick(kSwitchCount);
-                what = "switch " + std::to_string(i);
+                what = "switch" + where + ", switch " + std::to_string(i);
                 Click(form.Check1[static_cast<std::size_t>(i)]);
                 return 1u << 2;
             }
             case 1: {
-                const int side = Pick(2), level = Pick(3);
-                what = "level " + std::to_string(side) + "/" + std::to_string(level);
+                const int level = Pick(3);
+                what = "level" + where + ", level " + std::to_string(level);
                 Click(side == 0 ? form.Option1[level] : form.Option2[level]);
                 return 1u << side;
             }
-            case 2: {
-                const int side = Pick(2);
-                what = "current folder box " + std::to_string(side);
+            case 2:
+                what = "current folder box" + where;
                 Click(side == 0 ? static_cast<Control&>(form.ChkSource) : form.ChkDestination);
                 return 1u << side;
-            }
             case 3:
-            case 4: {
-                const int box = Pick(4);
-                const char keys[] = {'a', ' ', '&', '%', '\\', '"', static_cast<char>(0xE9), VK_BACK};
-                const char key = keys[Pick(8)];
-                what = "typing in box " + std::to_string(box);
-                HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
-                SetFocus(edit);
-                const int length = GetWindowTextLengthA(edit);
-                const int at = Pick(length + 1);
-                SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(at), static_cast<LPARAM>(at));
-                SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 1);
-                return 1u << box;
-            }
+            case 4:
             case 5: {
-                const int box = Pick(4);
-                const char keys[] = {'X', 'V', 'C', 'A'};
-                const char key = keys[Pick(4)];
-                what = std::string("Ctrl+") + key + " in box " + std::to_string(box);
+                const int key = Pick(12);
+                what = (key < 8 ? "typing" : "Ctrl") + where + ", key " + kBoxKeys[key];
                 HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
                 SetFocus(edit);
-                const int length = GetWindowTextLengthA(edit);
-                const int from = Pick(length + 1);
-                SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(from + Pick(length - from + 1)));
-                PressKey(window, key, kCtrl);
+                const int length = GetWindowTextLengthA(edit), from = Pick(length + 1);
+                SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from),
+                             static_cast<LPARAM>(key < 8 ? from : from + Pick(length - from + 1)));
+                if (key < 8) {
+                    SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(kBoxKeys[key]), 1);
+                } else {
+                    PressKey(window, static_cast<UINT>(kBoxKeys[key]), kCtrl);
+                }
                 return 1u << box;
             }
             case 6: {
-                const int side = Pick(2);
-                const Control& list = side == 0 ? static_cast<Control&>(form.File1) : form.File2;
-                const int count = window.ListView(list)->Count();
-                what = "file click " + std::to_string(side);
-                if (count > 0) ClickListItem(Hwnd(list), Pick(count));
+                const int count = window.ListView(*files[side])->Count();
+                what = "file click" + where;
+                if (count > 0) ClickListItem(Hwnd(*files[side]), Pick(count));
                 return 1u << side;
             }
             case 7: {
-                const int side = Pick(2);
-                const Control& list = side == 0 ? static_cast<Control&>(form.Dir1) : form.Dir2;
-                const FolderListView& view = *window.ListView(list);
+                const FolderListView& view = *window.ListView(*folders[side]);
                 const int index = Pick(view.Count());
-                what = "folder list " + std::to_string(side);
-                // Inside the tree only, where the session's files are.
+                what = "folder list" + where + ", entry " + view.EntryAt(index)->text;
+                // Opened inside the tree only, where the session's files are.
                 const bool inside = view.EntryAt(index)->path.rfind(tree.Root(), 0) == 0;
-                if (inside && Pick(2) == 0) {
-                    DoubleClickListItem(Hwnd(list), index);
-                } else {
-                    ClickListItem(Hwnd(list), index);
-                }
+                (inside && Pick(2) == 0 ? DoubleClickListItem : ClickListItem)(Hwnd(*folders[side]), index);
                 EXPECT_TRUE(ListsLoaded());
                 return 1u << side;
             }
             case 8: {
-                // A key on whatever control has the focus, through the window's message loop.
-                struct Key {
-                    UINT key;
-                    unsigned modifiers;
-                    const char* name;
-                };
-                const Key keys[] = {{VK_TAB, 0, "Tab"},         {VK_TAB, kShift, "Shift+Tab"}, {VK_ESCAPE, 0, "Escape"},
-                                    {VK_RETURN, 0, "Enter"},    {'Q', 0, "q"},                {'T', kCtrl, "Ctrl+T"},
-                                    {'A', kCtrl, "Ctrl+A"},     {VK_F1, 0, "F1"}};
-                const Key& key = keys[Pick(8)];
-                what = std::string("key ") + key.name;
+                const auto& key = kKeys[Pick(8)];
+                what = std::string("key") + where + ", " + key.name;
                 unsigned mayChange = 0;
-                for (int box = 0; box < 4; ++box) {
-                    if (GetFocus() == Hwnd(form.TxtCmd[static_cast<std::size_t>(box)])) mayChange = 1u << box;
-                }
+                for (std::size_t i = 0; i < 4; ++i) mayChange |= GetFocus() == Hwnd(form.TxtCmd[i]) ? 1u << i : 0u;
                 PressKey(window, key.key, key.modifiers);
                 return mayChange;
             }
             case 9:
-                what = "profile save";
+                what = "profile save" + where;
                 platform.messageAnswers = {MsgResult::Yes};
                 platform.fileDialogAnswers = {Pick(3) == 0 ? std::string() : tree.Path("session.lvp")};
                 Menu(form.Mnu_S_Lvp);
                 return 0;
             case 10: {
-                what = "profile load";
-                const std::string files[] = {tree.Path("session.lvp"), tree.Path("vieux.lvp"), tree.Path("absent.lvp")};
-                platform.fileDialogAnswers = {files[Pick(3)]};
+                const char* profiles[] = {"session.lvp", "vieux.lvp", "absent.lvp"};
+                what = "profile load" + where;
+                platform.fileDialogAnswers = {tree.Path(profiles[Pick(3)])};
                 Menu(form.Mnu_L_Lvp);
                 return 1u << 2;
             }
             default:
-                what = Pick(2) == 0 ? "GO" : "export";
+                what = (Pick(2) == 0 ? "GO" : "export") + where;
                 platform.fileDialogAnswers = {tree.Path("export.bat")};
-                Menu(what == "GO" ? form.MnuExecuter : form.Mnu_S_Batch);
+                Menu(what[0] == 'G' ? form.MnuExecuter : form.Mnu_S_Batch);
                 return 0;
         }
     }
@@ -174,11 +142,10 @@ TEST_F(RandomSessionTest, TenThousandActions) {
         builderRuns = 0;
         std::string what;
         const unsigned mayChange = Act(what);
-        kinds.insert(what.substr(0, what.find_first_of("0123456789")));
+        kinds.insert(what.substr(0, what.find(':')));
         PumpPending(window);
         SCOPED_TRACE("action " + std::to_string(done) + ": " + what);
-        // The window still answers.
-        DWORD_PTR answer = 0;
+        DWORD_PTR answer = 0;  // the window still answers
         ASSERT_NE(SendMessageTimeoutA(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
         for (int i = 0; i < 3; ++i) {
             if ((mayChange & (1u << i)) == 0) {
@@ -201,4 +168,4 @@ TEST_F(RandomSessionTest, TenThousandActions) {
 }
 
 }  // namespace
-}  // namespace lorvane::win32
+}  // namespace lorvane::win32::testing

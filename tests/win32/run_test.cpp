@@ -1,32 +1,21 @@
-#include <windows.h>
+#include "window_fixture.h"
 
 #include <objbase.h>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <functional>
-#include <string>
+#include <optional>
 #include <utility>
-#include <vector>
 
 #include "app/whole_file.h"
 #include "batch/run_batch.h"
-#include "ui_support.h"
-#include "window_fixture.h"
 
-namespace lorvane::win32 {
+namespace lorvane::win32::testing {
 namespace {
 
-using namespace testing;
-
 void CopyTree(const TempTree& tree) {
-    tree.Folder("src");
+    tree.Add({"src\\", "src\\sous\\", "dst\\", "\xC0 trier\\"});
     tree.File("src\\a.txt", "premier");
-    tree.Folder("src\\sous");
     tree.File("src\\sous\\b.txt", "second");
-    tree.Folder("dst");
-    tree.Folder("\xC0 trier");
     tree.File("\xC0 trier\\c.txt", "accent");
 }
 
@@ -37,24 +26,27 @@ protected:
     using WindowTest::WindowTest;
     void TearDown() override {
         started.EndAll();
-        DeleteFileA(InProgramFolder(folder, kRunBatchName).c_str());
-        DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
+        DeleteFileA(Beside(kRunBatchName).c_str());
+        DeleteFileA(Beside(kActivityFileName).c_str());
     }
 
     void Go() {
         started.EndAll();  // the last run's console, paused, holds the batch file open
         platform.realMessageBoxes = true;
         platform.realShell = true;
-        DialogAnswerer answer("\xB0Lorvane\xB0", [](HWND box) { PostMessageA(box, WM_COMMAND, IDYES, 0); });
+        DialogAnswerer answer("\xB0Lorvane\xB0", IDYES);
         Click(form.Command1);
         ASSERT_TRUE(answer.Answered());
         const std::string question = "Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY ";
         EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
     }
+    std::string Beside(const char* name) const { return InProgramFolder(folder, name); }
 
     const std::string folder = platform.ProgramFolder();
 };
 
+// Both folders at the folder level, by clicks alone: Wine's XCOPY would ask "file or
+// folder?" of "dst\*.*", so the destination is written "dst\".
 class RunTest : public ShellRunTest {
 protected:
     explicit RunTest(std::string sourceFolder = "src") : ShellRunTest(CopyTree), source(std::move(sourceFolder)) {}
@@ -62,11 +54,9 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         if (HasFatalFailure()) return;
-        DeleteFileA(InProgramFolder(folder, kActivityFileName).c_str());
-        // Both folders at the folder level, by clicks alone: Wine's XCOPY would ask
-        // "file or folder?" of "dst\*.*", so the destination is written "dst\".
-        DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, source));
-        DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, "dst"));
+        DeleteFileA(Beside(kActivityFileName).c_str());
+        DoubleClickEntry(form.Dir1, source);
+        DoubleClickEntry(form.Dir2, "dst");
         ASSERT_TRUE(ListsLoaded());
         const std::string quote = source.find(' ') == std::string::npos ? "" : "\"";
         ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + quote + tree.Path(source) + "\\*.*" + quote + "  " +
@@ -78,9 +68,8 @@ protected:
 
 TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     Go();
-    const std::string batch = InProgramFolder(folder, kRunBatchName);
-    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - " + batch);
-    EXPECT_EQ(FileContent(batch), form.TxtCmd[3].Text() + "\n pause\r\n");
+    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - " + Beside(kRunBatchName));
+    EXPECT_EQ(FileContent(Beside(kRunBatchName)), form.TxtCmd[3].Text() + "\n pause\r\n");
     ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\sous\\b.txt"), "second", 30000));
     EXPECT_EQ(FileContent(tree.Path("dst\\a.txt")), "premier");
     // The shell was called from a thread in a COM apartment, as its handlers need.
@@ -99,88 +88,55 @@ protected:
 TEST_F(ConsolePageTest, Page850CopiesTheFolderThroughTheShell) {
     ASSERT_EQ(GetOEMCP(), 850u);
     Go();
-    EXPECT_NE(FileContent(InProgramFolder(folder, kRunBatchName)).find("\\\xB7 trier\\*.*\""), std::string::npos);
+    EXPECT_NE(FileContent(Beside(kRunBatchName)).find("\\\xB7 trier\\*.*\""), std::string::npos);
     ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\c.txt"), "accent", 30000));
 }
 
 TEST_F(ConsolePageTest, Page437NamesTheCharacterAndWritesNothing) {
     ASSERT_EQ(GetOEMCP(), 437u);
-    const std::string batch = InProgramFolder(folder, kRunBatchName);
-    ASSERT_TRUE(WriteWholeFile(platform, batch, "ancien\r\n"));
+    ASSERT_TRUE(WriteWholeFile(platform, Beside(kRunBatchName), "ancien\r\n"));
     const auto programFolderBefore = FilesUnder(folder);
-    DialogAnswerer refusal("Lorvane : caract\xE8re impossible \xE0 \xE9" "crire",
-                           [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    DialogAnswerer refusal("Lorvane : caract\xE8re impossible \xE0 \xE9" "crire", IDOK);
     Go();
     ASSERT_TRUE(refusal.Answered());
     EXPECT_EQ(refusal.SeenText(), "Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \xE9" "crit dans un fichier de "
                                   "commandes : la console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 "
                                   "enregistr\xE9.");
     EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
-    EXPECT_EQ(FileContent(batch), "ancien\r\n");
+    EXPECT_EQ(FileContent(Beside(kRunBatchName)), "ancien\r\n");
     EXPECT_EQ(FilesUnder(folder), programFolderBefore);
     EXPECT_TRUE(platform.shellOpens.empty());
 }
 
-// Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but
-// gives ".txt" none, and reads classes from the machine's key only. The association is
-// added there for the test when none is there.
-class TextFilesOpenInNotepad {
-public:
-    TextFilesOpenInNotepad() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            RegCloseKey(key);
-            return;
-        }
-        added_ = RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.txt", REG_SZ, "txtfile", 7) == ERROR_SUCCESS;
-    }
-    ~TextFilesOpenInNotepad() {
-        if (added_) RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.txt");
-    }
-    TextFilesOpenInNotepad(const TextFilesOpenInNotepad&) = delete;
-    TextFilesOpenInNotepad& operator=(const TextFilesOpenInNotepad&) = delete;
-
-private:
-    bool added_ = false;
-};
-
+// With the activity recorded, a destination Wine's XCOPY would ask about is refused; with
+// its separator it is a new folder, made and filled, the output in the activity file, which
+// the shell opens in its viewer once the command has ended.
 TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
-    const TextFilesOpenInNotepad association;
+    // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but
+    // gives ".txt" none, and reads classes from the machine's key only.
+    std::optional<MachineValue> association;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, ".txt", nullptr, nullptr) != ERROR_SUCCESS) {
+        association.emplace("Software\\Classes\\.txt", nullptr, "txtfile");
+    }
     Menu(form.mnu_s_activite);  // the notice is answered by the script
+    TypeOver(Hwnd(form.TxtCmd[1]), tree.Path("neuf") + " ");
+    Click(form.Command1);
+    ASSERT_EQ(platform.messages.size(), 2u);  // the recording notice, then the refusal
+    EXPECT_EQ(platform.messages[1].title, "Lorvane : destination \xE0 pr\xE9" "ciser");
+    EXPECT_EQ(GetFileAttributesA(Beside(kRunBatchName).c_str()), INVALID_FILE_ATTRIBUTES);
+
+    TypeOver(Hwnd(form.TxtCmd[1]), tree.Path("neuf") + "\\ ");
     Go();
-    ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\sous\\b.txt"), "second", 30000));
-    const std::string activity = InProgramFolder(folder, kActivityFileName);
+    ASSERT_TRUE(WaitForFile(window, tree.Path("neuf\\sous\\b.txt"), "second", 30000));
+    const std::string activity = Beside(kActivityFileName);
     ASSERT_TRUE(WaitForFile(window, activity, "b.txt", 30000));
     const std::string log = FileContent(activity);
     EXPECT_NE(log.find("a.txt"), std::string::npos) << log;
     EXPECT_NE(log.find("sous\\b.txt"), std::string::npos) << log;
-    EXPECT_EQ(FileContent(InProgramFolder(folder, kRunBatchName)),
+    EXPECT_LT(log.size(), 1000u);
+    EXPECT_EQ(FileContent(Beside(kRunBatchName)),
               form.TxtCmd[3].Text() + " > " + activity + "\n start " + activity + "\r\n");
-    // Once the command has ended, the shell opens the activity file in its viewer.
     EXPECT_TRUE(PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 30000, 50));
-    started.EndAll();
-}
-
-TEST_F(RunTest, ARecordedDestinationXcopyWouldAskAboutIsNotRun) {
-    const TextFilesOpenInNotepad association;
-    Menu(form.mnu_s_activite);
-    HWND box = Hwnd(form.TxtCmd[1]);
-    SetFocus(box);
-    SendMessageA(box, EM_SETSEL, 0, -1);
-    TypeText(box, tree.Path("neuf") + " ");
-    Click(form.Command1);
-    ASSERT_EQ(platform.messages.size(), 2u);  // the recording notice, then the refusal
-    EXPECT_EQ(platform.messages[1].title, "Lorvane : destination \xE0 pr\xE9" "ciser");
-    EXPECT_EQ(GetFileAttributesA(InProgramFolder(folder, kRunBatchName).c_str()), INVALID_FILE_ATTRIBUTES);
-
-    // With its separator, a new folder: made and filled, and the activity file stays small.
-    SendMessageA(box, EM_SETSEL, 0, -1);
-    TypeText(box, tree.Path("neuf") + "\\ ");
-    Go();
-    ASSERT_TRUE(WaitForFile(window, tree.Path("neuf\\sous\\b.txt"), "second", 30000));
-    const std::string activity = InProgramFolder(folder, kActivityFileName);
-    ASSERT_TRUE(WaitForFile(window, activity, "b.txt", 30000));
-    EXPECT_LT(FileContent(activity).size(), 1000u);
     started.EndAll();
 }
 
@@ -202,13 +158,12 @@ const struct {
 
 void HostileTree(const TempTree& tree) {
     const std::string source = kHostileSource;
+    const std::pair<std::string, const char*> files[] = {
+        {"a&b.txt", "et"}, {"100%.txt", "pourcent"}, {"\xE9t\xE9 (2).txt", "accent"}, {"l\xF3" "dz.txt", "sosie"},
+        {"sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs"}};
     tree.Folder(source);
-    tree.File(source + "\\a&b.txt", "et");
-    tree.File(source + "\\100%.txt", "pourcent");
-    tree.File(source + "\\\xE9t\xE9 (2).txt", "accent");
-    tree.File(source + "\\l\xF3" "dz.txt", "sosie");
     tree.Folder(source + "\\sous ^ dossier");
-    tree.File(source + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs");
+    for (const auto& [name, content] : files) tree.File(source + "\\" + name, content);
     for (const auto& pick : kUnicodePicks) {
         const std::wstring folder = ToWide(source) + (pick.folder != nullptr ? L"\\" + std::wstring(pick.folder) : L"");
         tree.Folder(folder);  // already there for the files of the source folder itself
@@ -223,8 +178,8 @@ protected:
 };
 
 TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
-    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
-    DoubleClickListItem(Hwnd(form.Dir2), IndexOf(form.Dir2, kHostileDestination));
+    DoubleClickEntry(form.Dir1, kHostileSource);
+    DoubleClickEntry(form.Dir2, kHostileDestination);
     ASSERT_TRUE(ListsLoaded());
     const std::string source = tree.Path(kHostileSource);
     const std::string destination = tree.Path(kHostileDestination);
@@ -238,25 +193,28 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
 
     const std::vector<std::wstring> programFolderBefore = FilesUnder(folder);
     // Shown by their real names, picked by their short ones.
+    std::vector<std::wstring> picked;
     for (const auto& pick : kUnicodePicks) {
-        if (pick.folder != nullptr) DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, pick.folder));
+        if (pick.folder != nullptr) DoubleClickEntry(form.Dir1, pick.folder);
         ASSERT_TRUE(ListsLoaded());
         EXPECT_TRUE(pick.folder == nullptr || IndexOf(form.Dir1, pick.folder) >= 0);  // opened: an ancestor now
         ASSERT_GE(IndexOf(form.File1, pick.file), 0);
         ClickListItem(Hwnd(form.File1), IndexOf(form.File1, pick.file));
         const std::string path = form.File1.Path() + "\\" + form.File1.FileName();
-        const std::string picked = path.substr(source.size());  // "\\A__M~YLI.TXT" under Wine
-        EXPECT_TRUE(std::all_of(picked.begin(), picked.end(), [](char c) { return (c & 0x80) == 0; }) &&
-                    picked.find('~') != std::string::npos) << picked;
+        const std::string shortName = path.substr(source.size());  // "\\A__M~YLI.TXT" under Wine
+        EXPECT_TRUE(std::all_of(shortName.begin(), shortName.end(), [](char c) { return (c & 0x80) == 0; }) &&
+                    shortName.find('~') != std::string::npos) << shortName;
         ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + asBatchArgument(path) + "\" ");
         ASSERT_NO_FATAL_FAILURE(Go());
         ASSERT_TRUE(WaitForFile(window, ToWide(destination) + L"\\" + pick.file, pick.content, 30000));
+        picked.push_back(pick.file);
     }
-    EXPECT_EQ(FilesUnder(destination), (std::vector<std::wstring>{L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", L"dedans.txt", L"\x142\xF3" L"d\x17A.txt"}));
-    for (const std::wstring& copied : FilesUnder(destination)) DeleteFileW((ToWide(destination) + L"\\" + copied).c_str());
+    std::sort(picked.begin(), picked.end());
+    EXPECT_EQ(FilesUnder(destination), picked);
+    for (const std::wstring& copied : picked) DeleteFileW((ToWide(destination) + L"\\" + copied).c_str());
 
     // The whole folder, through names of every kind.
-    DoubleClickListItem(Hwnd(form.Dir1), IndexOf(form.Dir1, kHostileSource));
+    DoubleClickEntry(form.Dir1, kHostileSource);
     ASSERT_TRUE(ListsLoaded());
     ASSERT_NO_FATAL_FAILURE(Go());
     ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
@@ -266,15 +224,14 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     EXPECT_EQ(FileContent(destination + "\\a&b.txt"), "et");
     // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
     for (const char* made : {"inject\xE9", "X"}) {
-        EXPECT_EQ(GetFileAttributesA(InProgramFolder(folder, made).c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetFileAttributesA(Beside(made).c_str()), INVALID_FILE_ATTRIBUTES);
     }
     std::vector<std::wstring> programFolderAfter = FilesUnder(folder);
     programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), L"batch.bat"),
                              programFolderAfter.end());
     EXPECT_EQ(programFolderAfter, programFolderBefore);
-    const std::vector<std::wstring> treeNow = FilesUnder(tree.Root());
-    EXPECT_EQ(treeNow.size(), 2 * FilesUnder(source).size());
+    EXPECT_EQ(FilesUnder(tree.Root()).size(), 2 * FilesUnder(source).size());
 }
 
 }  // namespace
-}  // namespace lorvane::win32
+}  // namespace lorvane::win32::testing

@@ -11,7 +11,12 @@
 #include <vector>
 
 #include "app/frm_xcopy.h"
-#include "ui_support.h"
+#include "dialogs.h"
+#include "input.h"
+#include "menus.h"
+#include "processes.h"
+#include "pump.h"
+#include "temp_files.h"
 #include "win32/main_window.h"
 
 namespace lorvane::win32::testing {
@@ -30,34 +35,29 @@ struct StartFolder {
     std::string previousFolder;
 };
 
-// The real window, started in a temporary folder tree, with the test answering dialogs.
 class WindowTest : public ::testing::Test {
 protected:
-    explicit WindowTest(const std::function<void(const TempTree&)>& fill) : start(fill) {}
+    explicit WindowTest(const std::function<void(const TempTree&)>& fill = [](const TempTree&) {}) : start(fill) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
-        ASSERT_TRUE(ListsLoaded()) << "still loading:" << (window.ListView(form.Dir1)->Loading() ? " Dir1" : "")
-                                   << (window.ListView(form.File1)->Loading() ? " File1" : "")
-                                   << (window.ListView(form.Dir2)->Loading() ? " Dir2" : "")
-                                   << (window.ListView(form.File2)->Loading() ? " File2" : "");
+        ASSERT_TRUE(ListsLoaded()) << "still loading:" << StillLoading();
     }
 
+    std::string StillLoading() const {
+        std::string names;
+        const std::pair<const Control*, const char*> lists[] = {
+            {&form.Dir1, " Dir1"}, {&form.File1, " File1"}, {&form.Dir2, " Dir2"}, {&form.File2, " File2"}};
+        for (const auto& [list, name] : lists) names += window.ListView(*list)->Loading() ? name : "";
+        return names;
+    }
     bool ListsLoaded() {
-        return PumpUntil(window, [this] {
-            for (const Control* list : {static_cast<Control*>(&form.Dir1), static_cast<Control*>(&form.File1),
-                                        static_cast<Control*>(&form.Dir2), static_cast<Control*>(&form.File2)}) {
-                if (window.ListView(*list)->Loading()) return false;
-            }
-            return true;
-        });
+        return PumpUntil(window, [this] { return StillLoading().empty(); });
     }
 
     HWND Hwnd(const Control& control) const { return window.ControlHandle(control); }
     std::string Shown(const Control& control) const { return TextOf(Hwnd(control)); }
-    bool Ticked(const Control& control) const {
-        return SendMessageA(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
+    bool Ticked(const Control& control) const { return SendMessageA(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(const Control& control) {
         SendMessageA(Hwnd(control), BM_CLICK, 0, 0);
         PumpPending(window);
@@ -68,16 +68,17 @@ protected:
         for (int i = 0; i < view->Count(); ++i) texts.push_back(view->EntryAt(i)->text);
         return texts;
     }
-    // The entry showing that name.
-    int IndexOf(const Control& list, const std::wstring& name) const {
+    int IndexOf(const Control& list, const WideName& name) const {
         const FolderListView* view = window.ListView(list);
         for (int i = 0; i < view->Count(); ++i) {
             const FolderListView::Entry& entry = *view->EntryAt(i);
-            if ((entry.shown.empty() ? ToWide(entry.text) : entry.shown) == name) return i;
+            if ((entry.shown.empty() ? ToWide(entry.text) : entry.shown) == name.wide) return i;
         }
         return -1;
     }
-    int IndexOf(const Control& list, const std::string& name) const { return IndexOf(list, ToWide(name)); }
+    void DoubleClickEntry(const Control& list, const WideName& name) {
+        DoubleClickListItem(Hwnd(list), IndexOf(list, name));
+    }
     void Menu(const MenuItem& item) {
         SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(window, item)), 0);
         PumpPending(window);

@@ -1,0 +1,78 @@
+#pragma once
+// Mouse and keyboard input sent as real window messages, as a person gives it.
+
+#include <windows.h>
+
+#include <string>
+
+#include "pump.h"
+#include "win32/main_window.h"
+
+namespace lorvane::win32::testing {
+
+inline void ClickAt(HWND hwnd, int x, int y) {
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+inline POINT ItemCentre(HWND list, int index) {
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+}
+
+inline void ClickListItem(HWND list, int index) {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const POINT at = ItemCentre(list, index);
+    ClickAt(list, at.x, at.y);
+}
+
+inline void DoubleClickListItem(HWND list, int index) {
+    ClickListItem(list, index);
+    const POINT at = ItemCentre(list, index);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+// Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
+inline void DragSelect(HWND edit, int from, int to) {
+    SetFocus(edit);
+    const LRESULT start = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(from), 0);
+    const LRESULT end = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(to), 0);
+    const int y = HIWORD(start) + 4;
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(LOWORD(start), y));
+    SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(end), y));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
+}
+
+enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };
+
+inline void HoldModifiers(unsigned modifiers) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = (modifiers & kCtrl) != 0 ? 0x80 : 0;
+    keys[VK_SHIFT] = (modifiers & kShift) != 0 ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+// A key pressed while the focused control has the keyboard, as a user would type it: it
+// goes through the message queue, where the window's keyboard handling sees it, with the
+// modifiers held in the thread's keyboard state.
+inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
+    HoldModifiers(modifiers);
+    HWND target = GetFocus() != nullptr ? GetFocus() : window.Handle();
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(target, WM_KEYDOWN, key, scan | 1);
+    PostMessageA(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    PumpPending(window);
+    HoldModifiers(0);
+}
+
+// Typed over the whole text of the box, as by a user who selected it all first.
+inline void TypeOver(HWND edit, const std::string& text) {
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+}  // namespace lorvane::win32::testing
