@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <string>
+#include <vector>
 
 #include "pump.h"
 #include "win32/main_window.h"
@@ -43,6 +46,23 @@ inline void DragSelect(HWND edit, int from, int to) {
     SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(LOWORD(start), y));
     SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(end), y));
     SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
+}
+
+// Paths dropped from the shell on a control, as the shell hands them over: a DROPFILES
+// header and the wide paths, posted to the window at the control's centre.
+inline void DropOn(HWND window, HWND control, const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths) names += path + L'\0';
+    names += L'\0';
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    *header = {sizeof(DROPFILES), {(place.left + place.right) / 2, (place.top + place.bottom) / 2}, FALSE, TRUE};
+    names.copy(reinterpret_cast<wchar_t*>(header + 1), names.size());
+    GlobalUnlock(drop);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
 
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };

@@ -141,6 +141,28 @@ TEST_F(MainWindowTest, ShortcutsFromInsideEachBox) {
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
 }
 
+// Dropped from the shell on a side, a folder opens there and a file is clicked there, as
+// the user would have gone; of several, the first, with a beep; elsewhere, a beep alone.
+TEST_F(MainWindowTest, FoldersAndFilesDroppedOnASide) {
+    DropOn(window.Handle(), Hwnd(form.Dir2), {ToWide(tree.Path("a b"))});
+    ASSERT_TRUE(PumpUntil(window, [this] { return form.Dir2.Path() == tree.Path("a b"); }));
+    ASSERT_TRUE(ListsLoaded());
+    EXPECT_TRUE(Ticked(form.Option2[1]));
+    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");
+
+    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {ToWide(tree.Path("a b\\dedans.txt")), ToWide(tree.Path("x.txt"))});
+    ASSERT_TRUE(PumpUntil(window, [this] { return form.File1.FileName() == "dedans.txt"; }));
+    EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b\\dedans.txt") + "\" ");
+    EXPECT_TRUE(Ticked(form.Option1[2]));
+    EXPECT_EQ(platform.beeps, 1);
+
+    const std::string line = Shown(form.TxtCmd[3]);
+    DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {ToWide(tree.Path("x.txt"))});
+    ASSERT_TRUE(PumpUntil(window, [this] { return platform.beeps == 2; }));
+    EXPECT_EQ(Shown(form.TxtCmd[3]), line);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 // The controls of one side and the part box they feed; both sides run the same test.
 class BothSidesTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
 protected:

@@ -91,10 +91,11 @@ inline HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs)
 
 // The program started in a folder, with its main window found; ended at the end if still running.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& folder, const WideName& program = BesideProgram("lorvane.exe")) {
+    explicit RunningProgram(const std::string& folder, const WideName& program = BesideProgram("lorvane.exe"),
+                            const std::wstring& arguments = L"") {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::wstring command = L"\"" + program.wide + L"\"";
+        std::wstring command = L"\"" + program.wide + L"\" " + arguments;
         if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToWide(folder).c_str(),
                            &startup, &process)) {
             window = WaitForWindow(process.dwProcessId, "Lorvane (MS-DOS)", 20000);

@@ -67,6 +67,27 @@ TEST(Program, RunsFromAFolderNamedOutsideTheCodePage) {
     EXPECT_TRUE(program.Ended(20000));
 }
 
+// "Open with" a profile, or a file association: loaded once the window has started, with
+// the menu's checks and message.
+TEST(Program, LoadsTheProfileNamedOnItsCommandLine) {
+    TempTree folder;
+    std::string profile = " 1 \r\n";  // /A ticked, the rest cleared
+    for (int i = 1; i < kSwitchCount; ++i) profile += " 0 \r\n";
+    folder.File("mon profil.lvp", profile);
+    {
+        RunningProgram program(folder.Root(), BesideProgram("lorvane.exe"), L"\"" + ToWide(folder.Path("mon profil.lvp")) + L"\"");
+        ASSERT_NE(program.window, nullptr);
+        EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
+            << TextOf(GetDlgItem(program.window, 602));
+    }
+    const DialogAnswerer refusal("Lorvane : profil", IDOK);
+    RunningProgram program(folder.Root(), BesideProgram("lorvane.exe"), L"absent.lvp");
+    ASSERT_NE(program.window, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return refusal.Answered(); }, 10000));
+    EXPECT_EQ(refusal.SeenText(), "Le profil \xAB absent.lvp \xBB ne peut pas \xEAtre lu.\nAucun commutateur n'a \xE9t\xE9 modifi\xE9.");
+    EXPECT_EQ(TextOf(GetDlgItem(program.window, 602)), "/S /E /C /H /Y ");
+}
+
 TEST(Win32Platform, ReadableFolderResolvesAndRefuses) {
     TempTree folder;
     folder.Folder("sous");
