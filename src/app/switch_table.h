@@ -39,6 +39,7 @@ struct SwitchRow {
     bool tickedAtStart;
     bool takesDate = false;  // carries the date argument, asked when it is ticked
     bool asksUser = false;   // XCOPY waits for the user's answers: not with the activity recorded
+    const char* help;        // what it does to the copy, shown when the pointer rests on its row
 };
 
 extern const std::array<SwitchRow, kSwitchCount> kSwitchTable;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/frm_xcopy.h"
+#include "app/window_texts.h"
 
 namespace lorvane {
 
@@ -96,6 +97,7 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
                      &f.Frame3,
                      {360, kSwitchRowTop(i), width, kSwitchRowHeight},
                      kIdLabel3 + i});
+        l.back().help = kSwitchTable[static_cast<std::size_t>(i)].help;
     }
     l.push_back(
         {ControlKind::RightLabel, &f.Label4, &f.Frame4, {120, 240, 1095, 375}, kIdCommandLabels, kPartLabelFont});
@@ -126,11 +128,13 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
             // Tab reaches a group once; the arrow keys move inside it.
             l.back().tabStop = i == 0;
             l.back().groupStart = i == 0;
+            l.back().help = texts::kLevelHelp[i];
         }
     }
     for (int i = 0; i < kSwitchCount; ++i) {
         add(ControlKind::CheckBox, f.Check1[static_cast<std::size_t>(i)], f.Frame3,
             {120, kSwitchRowTop(i), kBoxWidth, kSwitchRowHeight}, kIdCheck1 + i);
+        l.back().help = kSwitchTable[static_cast<std::size_t>(i)].help;
     }
     add(ControlKind::TextBox, f.TxtCmd[0], f.Frame4, {1320, 120, 8895, 435}, kIdTxtCmd, kCommandFont);
     add(ControlKind::TextBox, f.TxtCmd[1], f.Frame4, {1320, 600, 8895, 495}, kIdTxtCmd + 1, kCommandFont);

@@ -52,6 +52,7 @@ struct LayoutEntry {
     bool groupStart = false;              // first option button of its frame
     Color foreColor = kSystemColor | 8u;  // COLOR_WINDOWTEXT
     Color backColor = kToolkitColor;
+    const char* help = nullptr;  // shown when the pointer rests on the control
 };
 
 std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& form);

@@ -17,4 +17,11 @@ inline constexpr const char* kLabelDestinationPart = "Destination :";
 inline constexpr const char* kLabelSwitchesPart = "Commutateurs :";
 inline constexpr const char* kGo = "GO !";
 
+// What each level button of a side picks, shown when the pointer rests on it.
+inline constexpr const char* kLevelHelp[3] = {
+    "Niveau lecteur : la racine du lecteur choisi, par exemple C:\\.",
+    "Niveau répertoire : tous les fichiers du répertoire ouvert.",
+    "Niveau fichier : le fichier cliqué dans la liste ; sans fichier cliqué, le répertoire ouvert suivi de \\.",
+};
+
 }  // namespace lorvane::texts

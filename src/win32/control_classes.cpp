@@ -5,7 +5,8 @@ namespace lorvane::win32 {
 ClassAndStyle ClassFor(const LayoutEntry& entry) {
     switch (entry.kind) {
         case ControlKind::Frame: return {"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
-        case ControlKind::Label: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        // SS_NOTIFY: a label takes the pointer, so that its help shows over it.
+        case ControlKind::Label: return {"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
         case ControlKind::RightLabel: return {"STATIC", SS_RIGHT | SS_NOPREFIX, 0};
         case ControlKind::CheckBox: return {"BUTTON", BS_3STATE, 0};
         case ControlKind::OptionButton: return {"BUTTON", BS_RADIOBUTTON, 0};

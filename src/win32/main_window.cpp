@@ -114,6 +114,7 @@ const FolderListView* MainWindow::ListView(const Control& list) const {
 bool MainWindow::PreTranslate(MSG& message) {
     if (about_ && about_->IsOpen() && about_->PreTranslate(message)) return true;
     if (!IsWindow(hwnd_)) return false;
+    if (message.message == WM_MOUSEMOVE && helpTips_ == nullptr) ShowHelpOnFirstHover(message);
     if (menu_.Accelerators() != nullptr && TranslateAcceleratorA(hwnd_, menu_.Accelerators(), &message)) {
         return true;
     }
@@ -381,6 +382,30 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
         }
     }
     return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
+    // The tips are made when the pointer first rests on a control that has one, so that
+    // start-up does not pay for a window most sessions never show.
+    const Bound* hovered = FindByHandle(message.hwnd);
+    if (hovered == nullptr || hovered->entry.help == nullptr) return;
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
+    helpTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
+                                nullptr);
+    if (helpTips_ == nullptr) return;
+    SendMessageA(helpTips_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(4500));  // long texts wrap
+    for (const Bound& bound : bound_) {
+        if (bound.entry.help == nullptr) continue;
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(bound.hwnd);
+        tool.lpszText = const_cast<char*>(bound.entry.help);
+        SendMessageA(helpTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));  // a tool refused shows no tip
+    }
+    SendMessageA(helpTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {

@@ -41,6 +41,7 @@ public:
     // Shortcut keys and keyboard navigation between the controls, in this window and in
     // the About window; true when used.
     bool PreTranslate(MSG& message);
+    HWND HelpTips() const { return helpTips_; }
     // The real About window while it is open.
     const AboutWindow* About() const { return about_.get(); }
 
@@ -79,6 +80,7 @@ private:
     // The unload handler, once, whatever ends the window.
     void Unload(int& cancel);
     void OnDropFiles(HDROP drop);
+    void ShowHelpOnFirstHover(const MSG& message);
 
     FrmXcopy& form_;
     Win32Platform& platform_;
@@ -91,6 +93,7 @@ private:
     GdiCache gdi_;
     std::unique_ptr<AboutWindow> about_;
     HWND focusBeforeDeactivation_ = nullptr;
+    HWND helpTips_ = nullptr;  // the switches' and levels' help, made at the first hover
     bool unloaded_ = false;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored
 };
