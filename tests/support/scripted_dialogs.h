@@ -22,14 +22,20 @@ struct MessageRequest {
 };
 
 inline void PrintTo(const MessageRequest& m, std::ostream* os) {
-    *os << '"' << m.text << "\" \"" << m.title << "\" " << static_cast<int>(m.buttons) << ' ' << static_cast<int>(m.icon);
+    *os << '"' << m.text << "\" \"" << m.title << "\" " << static_cast<int>(m.buttons) << ' '
+        << static_cast<int>(m.icon);
 }
 
 struct InputRequest {
     std::string prompt;
     std::string title;
     std::string proposed;
+    friend bool operator==(const InputRequest&, const InputRequest&) = default;
 };
+
+inline void PrintTo(const InputRequest& m, std::ostream* os) {
+    *os << '"' << m.prompt << "\" \"" << m.title << "\" \"" << m.proposed << '"';
+}
 
 struct ScriptedDialogs {
     std::deque<MsgResult> messageAnswers;
