@@ -51,7 +51,8 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
         {"nothing in the registry", nullptr, 0, "", "", ""},
         {"the tool's path", kPathKey, 1, std::string("C:\\Outils\\msinfo32.exe\0", 23), "", "C:\\Outils\\msinfo32.exe"},
         {"a path that cannot be started", kPathKey, 1, "C:\\absent.exe", "", ""},
-        {"the folder, with the tool", kFolderKey, 1, "C:\\Outils", "C:\\Outils\\MSINFO32.EXE", "C:\\Outils\\MSINFO32.EXE"},
+        {"the folder, with the tool", kFolderKey, 1, "C:\\Outils", "C:\\Outils\\MSINFO32.EXE",
+         "C:\\Outils\\MSINFO32.EXE"},
         {"the folder, without the tool", kFolderKey, 1, "C:\\Vide", "", ""},
         {"a path of another type", kPathKey, 3, "C:\\x.exe", "", ""},
     };
@@ -64,14 +65,14 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
         platform.startedPrograms.clear();
         platform.files.clear();
         if (row.key != nullptr) {
-            platform.registry[std::string(row.key) + (row.key == kPathKey ? "|PATH" : "|MSINFO")] = {row.type, row.bytes};
+            const char* name = row.key == kPathKey ? "|PATH" : "|MSINFO";
+            platform.registry[row.key + std::string(name)] = {row.type, row.bytes};
         }
         if (*row.file != 0) platform.files[row.file] = "";
         FrmAbout about(platform);
         about.cmdSysInfo.Click();
         const bool started = *row.started != 0;
-        EXPECT_EQ(platform.startedPrograms, started ? std::vector<std::string>{row.started} : std::vector<std::string>{})
-            << row.what;
+        EXPECT_EQ(platform.startedPrograms, std::vector<std::string>(started, row.started)) << row.what;
         EXPECT_EQ(platform.messages, started ? std::vector<MessageRequest>{} : std::vector{unavailable}) << row.what;
     }
 }

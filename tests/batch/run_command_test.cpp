@@ -50,8 +50,9 @@ TEST_F(RunCommandTest, BatchFileBytes) {
 TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
-    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{{"Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY a b\n pause",
-                                                               "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::None}}));
+    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{
+                                     {"Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY a b\n pause",
+                                      "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::None}}));
     EXPECT_EQ(platform.beeps, 1);  // before the question
     EXPECT_TRUE(platform.files.empty());
     EXPECT_TRUE(platform.shellOpens.empty());

@@ -27,6 +27,7 @@ TEST(ProfileFile, WritesTwentyFiveByteLines) {
 }
 
 TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
+    using Fault = ProfileReading::Fault;
     const SwitchStates mixed = {1, 0, 2, 0, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0};
     const struct {
         const char* what;
@@ -35,24 +36,24 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         int line;
         const char* field;
     } rows[] = {
-        {"the program's own", ProfileText(mixed), ProfileReading::Fault::None, 0, ""},
+        {"the program's own", ProfileText(mixed), Fault::None, 0, ""},
         {"without blanks, LF only",
-         "1\n0\n2\n0\n1\n1\n0\n1\n0\n0\n0\n0\n1\n0\n0\n0\n0\n1\n0\n0", ProfileReading::Fault::None, 0, ""},
-        {"one line of commas", "1,0,2,0,1,1,0,1,0,0,0,0,1,0,0,0,0,1,0,0\r\n", ProfileReading::Fault::None, 0, ""},
-        {"fields after the twentieth", ProfileText(mixed) + "7\r\nrien\r\n", ProfileReading::Fault::None, 0, ""},
+         "1\n0\n2\n0\n1\n1\n0\n1\n0\n0\n0\n0\n1\n0\n0\n0\n0\n1\n0\n0", Fault::None, 0, ""},
+        {"one line of commas", "1,0,2,0,1,1,0,1,0,0,0,0,1,0,0,0,0,1,0,0\r\n", Fault::None, 0, ""},
+        {"fields after the twentieth", ProfileText(mixed) + "7\r\nrien\r\n", Fault::None, 0, ""},
         {"commas over lines, blank lines, tabs",
-         "1, 0,\t2 ,\r\n\r\n0,1,1,0,1,0,0,\n0,0,1,0,0,0,0,1,0,0", ProfileReading::Fault::None, 0, ""},
-        {"short", "1\r\n0\r\n1\r\n", ProfileReading::Fault::TooShort, 4, ""},
-        {"empty", "", ProfileReading::Fault::TooShort, 1, ""},
-        {"not a number", "1\r\n0\r\noui\r\n", ProfileReading::Fault::NotAState, 3, "oui"},
-        {"not a state", "0,0,0\r\n3", ProfileReading::Fault::NotAState, 2, "3"},
-        {"negative", " -1 ", ProfileReading::Fault::NotAState, 1, "-1"},
-        {"empty field", "1,,0", ProfileReading::Fault::NotAState, 1, ""},
+         "1, 0,\t2 ,\r\n\r\n0,1,1,0,1,0,0,\n0,0,1,0,0,0,0,1,0,0", Fault::None, 0, ""},
+        {"short", "1\r\n0\r\n1\r\n", Fault::TooShort, 4, ""},
+        {"empty", "", Fault::TooShort, 1, ""},
+        {"not a number", "1\r\n0\r\noui\r\n", Fault::NotAState, 3, "oui"},
+        {"not a state", "0,0,0\r\n3", Fault::NotAState, 2, "3"},
+        {"negative", " -1 ", Fault::NotAState, 1, "-1"},
+        {"empty field", "1,,0", Fault::NotAState, 1, ""},
     };
     for (const auto& row : rows) {
         const ProfileReading reading = ReadProfile(row.text);
         EXPECT_EQ(reading.fault, row.fault) << row.what;
-        if (row.fault == ProfileReading::Fault::None) {
+        if (row.fault == Fault::None) {
             EXPECT_EQ(reading.states, mixed) << row.what;
         } else {
             EXPECT_EQ(reading.line, row.line) << row.what;
@@ -72,10 +73,11 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     form.TxtCmd[2].SetText("/tap\xE9");  // a hand edit shows in the question only
     platform.fileDialogAnswers = {path};
     form.Mnu_S_Lvp.Click();
-    EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{{"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tap\xE9 ?",
-                                            "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::Question}}));
-    EXPECT_EQ(Described(platform.fileDialogs.at(0)), "save|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Enregistrer le profil sous");
+    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{
+                                     {"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tap\xE9 ?",
+                                      "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::Question}}));
+    EXPECT_EQ(Described(platform.fileDialogs.at(0)),
+              "save|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Enregistrer le profil sous");
     EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{path, Expected({{4, '1'}, {8, '1'}})}}));
 
     Forget();
@@ -107,7 +109,8 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesC
     platform.fileDialogAnswers = {path};
     platform.inputAnswers = {"1/2/2003"};
     form.Mnu_L_Lvp.Click();
-    EXPECT_EQ(Described(platform.fileDialogs.at(0)), "open|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Ouvril un profil (arguments)");
+    EXPECT_EQ(Described(platform.fileDialogs.at(0)),
+              "open|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Ouvril un profil (arguments)");
     EXPECT_EQ(platform.inputs.size(), 1u);
     EXPECT_EQ(Switches(), "/D:01/02/2003  /S ");
     EXPECT_EQ(form.Check1[kSwitchE].Value(), 2);

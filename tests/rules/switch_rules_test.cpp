@@ -76,13 +76,13 @@ TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
     RecordingOn();
     platform.messageAnswers = {MsgResult::Yes};
     form.Check1[kSwitchP].SetValue(1);
-    EXPECT_EQ(platform.messages, (std::vector<testing::MessageRequest>{
-                                     {"vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
-                                      "( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )\n"
-                                      "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
-                                      "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.",
-                                      "Enregistrement d'activit\xE9 : incompatibilit\xE9", MsgButtons::YesNo,
-                                      MsgIcon::Error}}));
+    EXPECT_EQ(platform.messages,
+              (std::vector<testing::MessageRequest>{
+                  {"vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
+                   "( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )\n"
+                   "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
+                   "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.",
+                   "Enregistrement d'activit\xE9 : incompatibilit\xE9", MsgButtons::YesNo, MsgIcon::Error}}));
     EXPECT_FALSE(form.mnu_s_activite.Checked());  // Yes: recording off, the switch stays
     EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);
     EXPECT_EQ(Switches(), "/P /S /E /C /H /Y ");
