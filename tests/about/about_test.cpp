@@ -7,11 +7,8 @@ namespace {
 
 using testing::MessageRequest;
 
-class AboutTest : public testing::FormTest {
-protected:
-    static constexpr const char* kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    static constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-};
+using AboutTest = testing::FormTest;
+using ShutdownTest = testing::FormTest;
 
 TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     int opened = 0, raised = 0;
@@ -40,6 +37,8 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
 }
 
 TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
+    const char* const kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    const char* const kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
     const struct {
         const char* what;
         const char* key;  // nullptr: nothing in the registry
@@ -99,8 +98,6 @@ TEST_F(AboutTest, RegistryValuesAsText) {
         EXPECT_EQ(value, row.value) << row.name;
     }
 }
-
-using ShutdownTest = testing::FormTest;
 
 TEST_F(ShutdownTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "x"}, {"C:\\Lorvane\\batch.bat", "y"}, {"C:\\Lorvane\\lv.txt", "z"}};
