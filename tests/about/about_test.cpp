@@ -1,80 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <tuple>
-
 #include "support/form_fixture.h"
 
 namespace lorvane {
 namespace {
 
-class EditMenuTest : public testing::FormTest {
-protected:
-    TextBox& Active(int index, int start, int length) {
-        TextBox& box = form.TxtCmd[static_cast<std::size_t>(index)];
-        form.ActiveControl = &box;
-        box.SetSelStart(start);
-        box.SetSelLength(length);
-        return box;
-    }
-};
+using testing::MessageRequest;
 
-TEST_F(EditMenuTest, CopyCutAndPasteInTheActiveBox) {
-    platform.clipboard = "ancien";
-    Active(3, 2, 0);
-    form.MnuCopier_Click();  // an empty selection empties the clipboard
-    EXPECT_EQ(platform.clipboard, "");
-
-    form.MnuSelect_Click();  // then the whole full line
-    form.MnuCopier_Click();
-    EXPECT_EQ(platform.clipboard, "XCOPY C:\\.  C:\\.  /S /E /C /H /Y ");
-
-    TextBox& destination = Active(1, 0, 65535);
-    form.MnuCouper_Click();
-    EXPECT_EQ(platform.clipboard, "C:\\. ");
-    EXPECT_EQ(destination.Text(), "");
-    EXPECT_EQ(FullLine(), "XCOPY C:\\.   /S /E /C /H /Y ");  // the source part, two blanks
-
-    Active(2, 0, 0);
-    form.MnuColler_Click();  // pasting into the switches recomposes the full line
-    EXPECT_EQ(Switches(), "C:\\. /S /E /C /H /Y ");
-    EXPECT_EQ(FullLine(), "XCOPY C:\\.   C:\\. /S /E /C /H /Y ");
-
-    platform.clipboard = "";  // no text on the clipboard: the selection goes
-    TextBox& source = Active(0, 0, 2);
-    form.MnuColler_Click();
-    EXPECT_EQ(source.Text(), "\\. ");
-}
-
-TEST_F(EditMenuTest, WithoutATextBoxOnlyTheClipboardIsCleared) {
-    platform.clipboard = "ancien";
-    form.ActiveControl = &form.Check1[kSwitchA];
-    const std::string line = FullLine();
-    form.MnuSelect_Click();
-    form.MnuColler_Click();
-    form.MnuCouper_Click();
-    EXPECT_EQ(platform.clipboard, "");
-    EXPECT_EQ(FullLine(), line);
-    form.ActiveControl = nullptr;
-    form.MnuCopier_Click();
-    EXPECT_EQ(FullLine(), line);
-}
-
-TEST_F(EditMenuTest, ACutTheClipboardRefusedKeepsTheText) {
-    platform.clipboardFails = true;
-    TextBox& box = Active(2, 0, 3);
-    form.MnuCouper_Click();
-    EXPECT_EQ(box.Text(), "/S /E /C /H /Y ");
-}
-
-class AboutTest : public testing::FormTest {
-protected:
-    void Registry(const char* key, const char* name, unsigned long type, std::string bytes) {
-        platform.registry[std::string(key) + "|" + name] = {type, std::move(bytes)};
-    }
-    static constexpr const char* kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    static constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-};
+using AboutTest = testing::FormTest;
+using ShutdownTest = testing::FormTest;
 
 TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     int opened = 0, raised = 0;
@@ -103,65 +37,67 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
 }
 
 TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
+    const char* const kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    const char* const kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
     const struct {
         const char* what;
-        std::vector<std::tuple<const char*, const char*, unsigned long, std::string>> values;
-        std::set<std::string> files;
+        const char* key;  // nullptr: nothing in the registry
+        unsigned long type;
+        std::string bytes;
+        const char* file;     // "" for none
         const char* started;  // "" when the message is shown instead
     } rows[] = {
-        {"nothing in the registry", {}, {}, ""},
-        {"the tool's path", {{kPathKey, "PATH", 1, std::string("C:\\Outils\\msinfo32.exe\0", 23)}}, {},
-         "C:\\Outils\\msinfo32.exe"},
-        {"a path that cannot be started", {{kPathKey, "PATH", 1, "C:\\absent.exe"}}, {}, ""},
-        {"the folder, with the tool", {{kFolderKey, "MSINFO", 1, "C:\\Outils"}}, {"C:\\Outils\\MSINFO32.EXE"},
+        {"nothing in the registry", nullptr, 0, "", "", ""},
+        {"the tool's path", kPathKey, 1, std::string("C:\\Outils\\msinfo32.exe\0", 23), "", "C:\\Outils\\msinfo32.exe"},
+        {"a path that cannot be started", kPathKey, 1, "C:\\absent.exe", "", ""},
+        {"the folder, with the tool", kFolderKey, 1, "C:\\Outils", "C:\\Outils\\MSINFO32.EXE",
          "C:\\Outils\\MSINFO32.EXE"},
-        {"the folder, without the tool", {{kFolderKey, "MSINFO", 1, "C:\\Vide"}}, {}, ""},
-        {"a path of another type", {{kPathKey, "PATH", 3, "C:\\x.exe"}}, {}, ""},
+        {"the folder, without the tool", kFolderKey, 1, "C:\\Vide", "", ""},
+        {"a path of another type", kPathKey, 3, "C:\\x.exe", "", ""},
     };
+    const MessageRequest unavailable = {"Les informations syst\xE8me ne sont pas disponibles actuellement", "",
+                                        MsgButtons::Ok, MsgIcon::None};  // the title: the application's own
+    platform.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
     for (const auto& row : rows) {
+        Forget();
         platform.registry.clear();
-        platform.messages.clear();
         platform.startedPrograms.clear();
         platform.files.clear();
-        for (const auto& [key, name, type, bytes] : row.values) Registry(key, name, type, bytes);
-        for (const std::string& file : row.files) platform.files[file] = "";
-        platform.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
+        if (row.key != nullptr) {
+            const char* name = row.key == kPathKey ? "|PATH" : "|MSINFO";
+            platform.registry[row.key + std::string(name)] = {row.type, row.bytes};
+        }
+        if (*row.file != 0) platform.files[row.file] = "";
         FrmAbout about(platform);
         about.cmdSysInfo.Click();
-        if (*row.started != 0) {
-            EXPECT_EQ(platform.startedPrograms, std::vector<std::string>{row.started}) << row.what;
-            EXPECT_TRUE(platform.messages.empty()) << row.what;
-        } else {
-            EXPECT_TRUE(platform.startedPrograms.empty()) << row.what;
-            ASSERT_EQ(platform.messages.size(), 1u) << row.what;
-            EXPECT_EQ(platform.messages[0].text, "Les informations syst\xE8me ne sont pas disponibles actuellement");
-            EXPECT_EQ(platform.messages[0].title, "");  // the application's own title
-            EXPECT_EQ(platform.messages[0].icon, MsgIcon::None);
-        }
+        const bool started = *row.started != 0;
+        EXPECT_EQ(platform.startedPrograms, std::vector<std::string>(started, row.started)) << row.what;
+        EXPECT_EQ(platform.messages, started ? std::vector<MessageRequest>{} : std::vector{unavailable}) << row.what;
     }
 }
 
 TEST_F(AboutTest, RegistryValuesAsText) {
+    const struct {
+        const char* name;
+        unsigned long type;  // 0: no such value
+        std::string bytes;
+        bool read;
+        const char* value;
+    } rows[] = {
+        {"sans zéro", 1, "C:\\abc", true, "C:\\abc"},
+        {"avec zéro", 1, std::string("C:\\abc\0", 7), true, "C:\\abc"},
+        {"mot", 4, std::string("\x10\x27\0\0", 4), true, "10000"},
+        {"binaire", 3, "xyz", true, "avant"},  // left as it was
+        {"absent", 0, "", false, ""},
+    };
     FrmAbout about(platform);
-    Registry("K", "sans zéro", 1, "C:\\abc");
-    Registry("K", "avec zéro", 1, std::string("C:\\abc\0", 7));
-    Registry("K", "mot", 4, std::string("\x10\x27\0\0", 4));
-    Registry("K", "binaire", 3, "xyz");
-    std::string value = "avant";
-    EXPECT_TRUE(about.GetKeyValue(kHkeyLocalMachine, "K", "sans zéro", value));
-    EXPECT_EQ(value, "C:\\abc");
-    EXPECT_TRUE(about.GetKeyValue(kHkeyLocalMachine, "K", "avec zéro", value));
-    EXPECT_EQ(value, "C:\\abc");
-    EXPECT_TRUE(about.GetKeyValue(kHkeyLocalMachine, "K", "mot", value));
-    EXPECT_EQ(value, "10000");
-    value = "avant";
-    EXPECT_TRUE(about.GetKeyValue(kHkeyLocalMachine, "K", "binaire", value));
-    EXPECT_EQ(value, "avant");
-    EXPECT_FALSE(about.GetKeyValue(kHkeyLocalMachine, "K", "absent", value));
-    EXPECT_EQ(value, "");
+    for (const auto& row : rows) {
+        if (row.type != 0) platform.registry[std::string("K|") + row.name] = {row.type, row.bytes};
+        std::string value = "avant";
+        EXPECT_EQ(about.GetKeyValue(kHkeyLocalMachine, "K", row.name, value), row.read) << row.name;
+        EXPECT_EQ(value, row.value) << row.name;
+    }
 }
-
-class ShutdownTest : public testing::FormTest {};
 
 TEST_F(ShutdownTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "x"}, {"C:\\Lorvane\\batch.bat", "y"}, {"C:\\Lorvane\\lv.txt", "z"}};

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iostream>
 
 #include "support/form_fixture.h"
 
@@ -14,7 +13,7 @@ using testing::FileStep;
 // caption and a beep for batch files, a message for profiles), the previous file is intact,
 // and nothing half-written stays behind. A batch text the console cannot read is refused
 // the same way, with a message instead of the beep.
-class FaultInjectionTest : public testing::FormTest {};
+using FaultInjectionTest = testing::FormTest;
 
 TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
     struct Writer {
@@ -62,9 +61,7 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 platform.failAt = fault.step;
                 platform.readOnlyFiles.clear();
                 if (fault.readOnly) platform.readOnlyFiles.insert(writer.target);
-                platform.messages.clear();
-                platform.shellOpens.clear();
-                platform.beeps = 0;
+                Forget();
                 form.Caption.SetCaption("Lorvane (MS-DOS)");
                 form.TxtCmd[3].SetText(fault.unwritable ? "XCOPY \xC0" : "XCOPY a");
 
@@ -84,7 +81,6 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
             }
         }
     }
-    std::cout << "faults injected: " << injected << "\n";
     EXPECT_EQ(injected, 34);
 }
 

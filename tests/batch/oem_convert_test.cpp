@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/oem_pairs.h"
 
 namespace lorvane {
@@ -23,9 +25,7 @@ TEST(OEMConvert, EveryPairBothWaysAndNothingElse) {
 
     // Every other byte passes unchanged toward OEM.
     for (int c = 0; c < 256; ++c) {
-        bool paired = false;
-        for (const auto& pair : kOemPairs) paired = paired || pair.ansi == c;
-        if (!paired) {
+        if (std::none_of(kOemPairs.begin(), kOemPairs.end(), [c](const auto& pair) { return pair.ansi == c; })) {
             EXPECT_EQ(OEMConvert(std::string(1, static_cast<char>(c)), 0)[0], static_cast<char>(c)) << c;
         }
     }

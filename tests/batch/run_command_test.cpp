@@ -5,6 +5,8 @@
 namespace lorvane {
 namespace {
 
+using testing::MessageRequest;
+
 class RunCommandTest : public testing::FormTest {
 protected:
     std::string RunWith(const std::string& folder, bool recording, const std::string& command) {
@@ -48,11 +50,9 @@ TEST_F(RunCommandTest, BatchFileBytes) {
 TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY a b\n pause");
-    EXPECT_EQ(platform.messages[0].title, "\xB0Lorvane\xB0");
-    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{
+                                     {"Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY a b\n pause",
+                                      "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::None}}));
     EXPECT_EQ(platform.beeps, 1);  // before the question
     EXPECT_TRUE(platform.files.empty());
     EXPECT_TRUE(platform.shellOpens.empty());
@@ -83,7 +83,7 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
     };
     for (const auto& row : rows) {
         platform.wildcardDestinationIsFolder = row.windowsXcopy;
-        platform.messages.clear();
+        Forget();
         platform.files.erase("C:\\Lorvane\\batch.bat");
         RunWith("C:\\Lorvane", row.recording, row.command);
         EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), row.refused ? 0u : 1u) << row.command;
@@ -98,7 +98,7 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
               "dossier (il est cr\xE9\xE9 s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.");
 }
 
-TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLF) {
+TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLFOrNothingWithACharacterTheConsoleLacks) {
     const std::string path = "C:\\Lorvane\\x.bat";
     EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ""));
     EXPECT_EQ(platform.files["C:\\\\double\\\\x.bat"], "\r\n");
@@ -106,22 +106,17 @@ TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLF) {
     EXPECT_TRUE(form.Sauvegarde(path, "un"));
     EXPECT_TRUE(form.Sauvegarde(path, "deux"));
     EXPECT_EQ(platform.files[path], "deux\r\n");
-}
 
-TEST_F(RunCommandTest, ACharacterTheConsoleLacksIsNamedAndNothingIsWritten) {
-    const std::string path = "C:\\Lorvane\\x.bat";
-    platform.files[path] = "ancien\r\n";
+    const auto before = platform.files;
     EXPECT_FALSE(form.Sauvegarde(path, "XCOPY \xE9\xC0\xD1"));  // é has its pair; À comes first
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \xE9" "crit dans un fichier de commandes : la "
-              "console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 enregistr\xE9.");
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : caract\xE8re impossible \xE0 \xE9" "crire");
-    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(platform.messages,
+              (std::vector<MessageRequest>{
+                  {"Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \xE9" "crit dans un fichier de commandes : la "
+                   "console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 enregistr\xE9.",
+                   "Lorvane : caract\xE8re impossible \xE0 \xE9" "crire", MsgButtons::Ok, MsgIcon::Error}}));
     EXPECT_EQ(platform.beeps, 0);  // the error box sounds the alert
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
-    EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{path, "ancien\r\n"}}));
+    EXPECT_EQ(platform.files, before);
 }
 
 TEST_F(RunCommandTest, OpeningTheLastActivityAsksTheShell) {
@@ -139,19 +134,16 @@ TEST_F(RunCommandTest, AProgramFolderWithoutAnExactNameRunsAndExportsNothing) {
     form.Mnu_S_Batch.Click();
     int cancel = 0;
     form.Form_Unload(cancel);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    for (const auto& message : platform.messages) {
-        EXPECT_EQ(message.text,
-                  "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas \xE9" "crire, et ce "
-                  "volume ne lui donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour "
-                  "ex\xE9" "cuter ou enregistrer la commande.");
-        EXPECT_EQ(message.title + (message.icon == MsgIcon::Error ? "!" : ""), "Lorvane : dossier du programme!");
-    }
+    const MessageRequest refusal = {
+        "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas \xE9" "crire, et ce volume ne lui "
+        "donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour ex\xE9" "cuter ou enregistrer la commande.",
+        "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error};
+    EXPECT_EQ(platform.messages, std::vector(2, refusal));
     EXPECT_EQ(platform.files.size(), 1u);
     EXPECT_TRUE(platform.fileDialogs.empty() && platform.shellOpens.empty());
 }
 
-class BatchExportTest : public testing::FormTest {};
+using BatchExportTest = testing::FormTest;
 
 TEST_F(BatchExportTest, SavesTheFullLineAloneThroughTheDialog) {
     form.mnu_s_activite.SetChecked(true);
@@ -159,12 +151,8 @@ TEST_F(BatchExportTest, SavesTheFullLineAloneThroughTheDialog) {
     platform.fileDialogAnswers = {"D:\\export.bat"};
     form.Mnu_S_Batch.Click();
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
-    const FileDialogRequest& dialog = platform.fileDialogs[0];
-    EXPECT_TRUE(dialog.save);
-    EXPECT_EQ(dialog.defaultExt, "bat");
-    EXPECT_EQ(dialog.filter, "Fichiers BATCH (DOS)|*.bat");
-    EXPECT_EQ(dialog.initialDir, "C:\\Lorvane");
-    EXPECT_EQ(dialog.title, "Enregistrer la commande compl\xE8te (Batch) sous");
+    EXPECT_EQ(Described(platform.fileDialogs[0]),
+              "save|bat|Fichiers BATCH (DOS)|*.bat|C:\\Lorvane|Enregistrer la commande compl\xE8te (Batch) sous");
     EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - D:\\export.bat");
 

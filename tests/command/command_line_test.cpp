@@ -2,31 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include "command/quoting.h"
+
 namespace lorvane {
 namespace {
 
-struct LocationRow {
-    const char* what;
-    LocationChoice choice;
-    const char* part;
+struct Row {
+    const char* input;
+    const char* output;
 };
 
 TEST(LocationPart, BuildsEachLevelOfAPick) {
-    const LocationRow rows[] = {
+    const struct {
+        const char* what;
+        LocationChoice choice;
+        const char* part;
+    } rows[] = {
         {"current directory ticked, whatever the level", {1, 2, "C:\\a b", "C:\\a b", "x y"}, ". "},
         {"grey tick box is not ticked", {2, 0, "C:\\Docs", "C:\\Docs", ""}, "C:\\. "},
         {"drive level", {0, 0, "C:\\Mes dossiers\\a b", "", ""}, "C:\\. "},
-        {"folder level with a blank",
-         {0, 1, "C:\\Mes dossiers\\a b", "", ""},
-         "\"C:\\Mes dossiers\\a b\\*.*\" "},
-        {"file level with a blank",
-         {0, 2, "", "C:\\Mes dossiers\\a b", "lettre.txt"},
+        {"folder level with a blank", {0, 1, "C:\\Mes dossiers\\a b", "", ""}, "\"C:\\Mes dossiers\\a b\\*.*\" "},
+        {"file level with a blank", {0, 2, "", "C:\\Mes dossiers\\a b", "lettre.txt"},
          "\"C:\\Mes dossiers\\a b\\lettre.txt\" "},
         {"folder at a drive root", {0, 1, "D:\\", "", ""}, "D:\\*.* "},
         {"file at a drive root", {0, 2, "", "D:\\", "a.txt"}, "D:\\a.txt "},
         {"file level, no file", {0, 2, "", "C:\\Temp", ""}, "C:\\Temp\\ "},
-        {"file level, no file, blank", {0, 2, "", "C:\\Mes dossiers\\a b", ""},
-         "\"C:\\Mes dossiers\\a b\\\" "},
+        {"file level, no file, blank", {0, 2, "", "C:\\Mes dossiers\\a b", ""}, "\"C:\\Mes dossiers\\a b\\\" "},
         {"file level, no file, drive root", {0, 2, "", "D:\\", ""}, "D:\\ "},
         {"no level chosen", {0, -1, "C:\\Docs", "C:\\Docs", "a"}, ""},
         {"folder without a blank", {0, 1, "C:\\Docs", "", ""}, "C:\\Docs\\*.* "},
@@ -34,8 +35,7 @@ TEST(LocationPart, BuildsEachLevelOfAPick) {
         // not expanded by the batch file.
         {"ampersand", {0, 1, "C:\\R&D", "", ""}, "\"C:\\R&D\\*.*\" "},
         {"parenthesis in a file name", {0, 2, "", "C:\\Docs", "a(1).txt"}, "\"C:\\Docs\\a(1).txt\" "},
-        {"percent in folder and file", {0, 2, "", "C:\\100%", "%PATH%.txt"},
-         "C:\\100%%\\%%PATH%%.txt "},
+        {"percent in folder and file", {0, 2, "", "C:\\100%", "%PATH%.txt"}, "C:\\100%%\\%%PATH%%.txt "},
         {"percent and blank", {0, 1, "C:\\a %b%", "", ""}, "\"C:\\a %%b%%\\*.*\" "},
         {"accented folder", {0, 1, "C:\\Été", "", ""}, "C:\\Été\\*.* "},
         // For an XCOPY that would not read \*.* as the folder: a final separator instead.
@@ -43,46 +43,30 @@ TEST(LocationPart, BuildsEachLevelOfAPick) {
         {"folder by separator, drive root", {0, 1, "D:\\", "", "", true}, "D:\\ "},
         {"file level by separator unchanged", {0, 2, "", "D:\\x", "a.txt", true}, "D:\\x\\a.txt "},
     };
-    for (const LocationRow& row : rows) EXPECT_EQ(LocationPart(row.choice), row.part) << row.what;
+    for (const auto& row : rows) EXPECT_EQ(LocationPart(row.choice), row.part) << row.what;
 }
 
-std::array<std::string, kSwitchCount> Tokens() {
-    std::array<std::string, kSwitchCount> tokens;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        tokens[i] = TokenFromLabel(kSwitchTable[i].description);
-    }
-    return tokens;
-}
-
-TEST(SwitchesPart, ListsTickedSwitchesInTableOrder) {
-    struct Row {
-        std::vector<int> ticked;
+TEST(SwitchesPart, ListsTheSwitchesOfValueOneInTableOrder) {
+    const struct {
+        const char* ticks;  // one value per box in table order, '-' for -1
         const char* date;
         const char* part;
+    } rows[] = {
+        {"00001101000010000100", "", "/S /E /C /H /Y "},
+        {"00101000000000000000", ":31/12/2003", "/D:31/12/2003  /S "},
+        {"00100000000000000000", "", "/D  "},
+        {"00000000000000000000", "", ""},
+        {"00000000000000000110", "", "/Y /-Y "},
+        {"10000000000000000001", ":01/01/2000", "/A /N "},  // the date goes with /D only
+        {"2-001000000000000000", "", "/S "},
     };
-    const Row rows[] = {
-        {{4, 5, 7, 12, 17}, "", "/S /E /C /H /Y "},
-        {{17, 4, 12, 7, 5}, "", "/S /E /C /H /Y "},  // the tick order does not matter
-        {{2, 4}, ":31/12/2003", "/D:31/12/2003  /S "},
-        {{2}, "", "/D  "},
-        {{}, "", ""},
-        {{17, 18}, "", "/Y /-Y "},
-        {{0, 19}, ":01/01/2000", "/A /N "},  // the date goes with /D only
-    };
-    const auto tokens = Tokens();
-    for (const Row& row : rows) {
+    std::array<std::string, kSwitchCount> tokens;
+    for (std::size_t i = 0; i < tokens.size(); ++i) tokens[i] = TokenFromLabel(kSwitchTable[i].description);
+    for (const auto& row : rows) {
         std::array<int, kSwitchCount> ticks{};
-        for (int i : row.ticked) ticks[static_cast<std::size_t>(i)] = 1;
-        EXPECT_EQ(SwitchesPart(ticks, tokens, row.date), row.part) << row.part;
+        for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = row.ticks[i] == '-' ? -1 : row.ticks[i] - '0';
+        EXPECT_EQ(SwitchesPart(ticks, tokens, row.date), row.part) << row.ticks;
     }
-}
-
-TEST(SwitchesPart, OnlyTheValueOneCounts) {
-    std::array<int, kSwitchCount> ticks{};
-    ticks[0] = 2;
-    ticks[1] = -1;
-    ticks[4] = 1;
-    EXPECT_EQ(SwitchesPart(ticks, Tokens(), ""), "/S ");
 }
 
 TEST(FullCommandLine, JoinsThePartsWithOneBlank) {
@@ -90,6 +74,48 @@ TEST(FullCommandLine, JoinsThePartsWithOneBlank) {
                               LocationPart({0, 0, "D:\\Sauvegarde", "", ""}), "/S /E /C /H /Y "),
               "XCOPY C:\\Docs\\*.*  D:\\.  /S /E /C /H /Y ");
     EXPECT_EQ(FullCommandLine("", "", ""), "XCOPY   ");
+}
+
+TEST(Quote, WrapsTextsWithABlankOrACommandOperator) {
+    const Row rows[] = {
+        {"", ""},
+        {"C:\\Docs\\*.*", "C:\\Docs\\*.*"},
+        {"C:\\Mes dossiers\\a b\\*.*", "\"C:\\Mes dossiers\\a b\\*.*\""},
+        {"fin ", "\"fin \""},        // the blank is the last character
+        {"\"a b\"", "\"\"a b\"\""},  // already quoted: quoted again
+        {"a\tb", "a\tb"},            // a tab is no blank
+        {"C:\\R&D", "\"C:\\R&D\""},
+        {"a|b", "\"a|b\""}, {"a<b", "\"a<b\""}, {"a>b", "\"a>b\""}, {"a^b", "\"a^b\""},
+        {"a(b", "\"a(b\""}, {"a)b", "\"a)b\""}, {"a,b", "\"a,b\""}, {"a;b", "\"a;b\""},
+        {"a=b", "\"a=b\""},
+        {"100%", "100%"},  // % is doubled, not quoted
+        {"C:\\Été", "C:\\Été"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(Quote(row.input), row.output) << row.input;
+}
+
+TEST(DbleSlash, ReducesEachPairOfSeparatorsToItsSecondCharacter) {
+    const Row rows[] = {
+        {"", ""},
+        {"C:\\\\*.* ", "C:\\*.* "},
+        {"a\\\\\\b", "a\\\\b"},  // three become two
+        {"a////b", "a//b"},      // four become two
+        {"a/\\b", "a\\b"},
+        {"a\\/b", "a/b"},
+        {"\\\\serveur\\partage", "\\serveur\\partage"},
+        {". ", ". "},
+        {"\"D:\\\\a b\\*.*\" ", "\"D:\\a b\\*.*\" "},  // inside quotes too
+        {"a\\", "a\\"},
+        {"\\", "\\"},
+        {"a\\b/c", "a\\b/c"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(DbleSlash(row.input), row.output) << row.input;
+    EXPECT_EQ(DbleSlash(DbleSlash("a\\\\\\b")), "a\\b");
+}
+
+TEST(DoublePercents, WritesEachPercentTwice) {
+    EXPECT_EQ(DoublePercents("C:\\100%\\%PATH%"), "C:\\100%%\\%%PATH%%");
+    EXPECT_EQ(DoublePercents("C:\\sans"), "C:\\sans");
 }
 
 }  // namespace

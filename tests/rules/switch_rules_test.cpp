@@ -1,9 +1,36 @@
 #include <gtest/gtest.h>
 
+#include "rules/date_answer.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
 namespace {
+
+TEST(ReadDate, TakesDayMonthAndYearInTheLocalesOrder) {
+    const struct {
+        const char* answer;
+        DateOrder order;
+        const char* stored;
+    } rows[] = {
+        {"25/12/2003", DateOrder::DayMonthYear, ":25/12/2003"},
+        {"5/3/2003", DateOrder::DayMonthYear, ":05/03/2003"},
+        {"05-03-2003", DateOrder::DayMonthYear, ":05/03/2003"},
+        {" 5.3.03 ", DateOrder::DayMonthYear, ":05/03/2003"},
+        {"1/2/99", DateOrder::DayMonthYear, ":01/02/1999"},
+        {"29/2/2004", DateOrder::DayMonthYear, ":29/02/2004"},
+        {"12/25/2003", DateOrder::MonthDayYear, ":25/12/2003"},
+        {"2003/12/25", DateOrder::YearMonthDay, ":25/12/2003"},
+        {"2003-1-5", DateOrder::YearMonthDay, ":05/01/2003"},
+    };
+    for (const auto& row : rows) {
+        const auto date = ReadDate(row.answer, row.order);
+        EXPECT_EQ(date ? ColonForm(*date) : std::string(), row.stored) << row.answer;
+    }
+    for (const char* noDate : {"29/2/2003", "31/4/2003", "12/25/2003", "", "hier", "25/12", "25/12/2003/1",
+                               "25//12/2003", "0/12/2003", "25/13/2003", "25/12/203", "025/12/2003", "25/12/20031"}) {
+        EXPECT_FALSE(ReadDate(noDate, DateOrder::DayMonthYear)) << noDate;
+    }
+}
 
 class SwitchRulesTest : public testing::FormTest {
 protected:
@@ -13,55 +40,49 @@ protected:
     }
 };
 
-TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForTheDate) {
-    platform.inputAnswers = {"5/3/2003"};
-    form.Check1[kSwitchD].SetValue(1);
-    ASSERT_EQ(platform.inputs.size(), 1u);
-    EXPECT_EQ(platform.inputs[0].prompt,
-              "Vous avez coch\xE9 le choix \xAB" "DATE\xBB qui copie les fichiers modifi\xE9s >= \xE0 "
-              "la date que vous donnerez.  Sans date, ne seront copi\xE9s que les fichiers dont la "
-              "date et heure sont sup\xE9rieurs \xE0 la destination.");
-    EXPECT_EQ(platform.inputs[0].title, "Entrez une date");
-    EXPECT_EQ(platform.inputs[0].proposed, "");
-    EXPECT_EQ(form.DateCopie, ":05/03/2003");
-    EXPECT_EQ(Switches(), "/D:05/03/2003  /S /E /C /H /Y ");
-}
-
-TEST_F(SwitchRulesTest, NoDateLeavesTheSwitchTickedWithoutOne) {
-    for (const char* answer : {"", "pas une date"}) {
-        platform.inputAnswers = {answer};
+TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndClearingItForgetsIt) {
+    const testing::InputRequest question = {
+        "Vous avez coch\xE9 le choix \xAB" "DATE\xBB qui copie les fichiers modifi\xE9s >= \xE0 la date que vous "
+        "donnerez.  Sans date, ne seront copi\xE9s que les fichiers dont la date et heure sont sup\xE9rieurs \xE0 la "
+        "destination.",
+        "Entrez une date", ""};
+    const struct {
+        const char* held;
+        const char* answer;  // nullptr: not asked
+        const char* date;
+        int cleared;  // grey is not ticked either
+    } rows[] = {
+        {"", "5/3/2003", ":05/03/2003", 0},
+        {"", "", "", 0},  // no date: ticked without one
+        {"", "pas une date", "", 0},
+        {":01/01/2001", nullptr, ":01/01/2001", 2},
+    };
+    for (const auto& row : rows) {
+        Forget();
+        form.DateCopie = row.held;
+        if (row.answer != nullptr) platform.inputAnswers = {row.answer};
         form.Check1[kSwitchD].SetValue(1);
+        EXPECT_EQ(platform.inputs, row.answer ? std::vector{question} : std::vector<testing::InputRequest>{});
         EXPECT_EQ(form.Check1[kSwitchD].Value(), 1);
+        EXPECT_EQ(form.DateCopie, row.date);
+        EXPECT_EQ(Switches(), "/D" + std::string(row.date) + "  /S /E /C /H /Y ");
+        EXPECT_TRUE(platform.messages.empty());
+        form.Check1[kSwitchD].SetValue(row.cleared);
         EXPECT_EQ(form.DateCopie, "");
-        EXPECT_EQ(Switches(), "/D  /S /E /C /H /Y ");
-        form.Check1[kSwitchD].SetValue(0);
     }
-    EXPECT_EQ(platform.inputs.size(), 2u);  // asked again after each clearing
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(SwitchRulesTest, ADateHeldIsKeptWithoutAsking) {
-    form.DateCopie = ":01/01/2001";
-    form.Check1[kSwitchD].SetValue(1);
-    EXPECT_TRUE(platform.inputs.empty());
-    EXPECT_EQ(Switches(), "/D:01/01/2001  /S /E /C /H /Y ");
-    form.Check1[kSwitchD].SetValue(2);  // grey is not ticked
-    EXPECT_EQ(form.DateCopie, "");
 }
 
 TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
     RecordingOn();
     platform.messageAnswers = {MsgResult::Yes};
     form.Check1[kSwitchP].SetValue(1);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
-              "( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )\n"
-              "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
-              "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.");
-    EXPECT_EQ(platform.messages[0].title, "Enregistrement d'activit\xE9 : incompatibilit\xE9");
-    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(platform.messages,
+              (std::vector<testing::MessageRequest>{
+                  {"vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
+                   "( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )\n"
+                   "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
+                   "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.",
+                   "Enregistrement d'activit\xE9 : incompatibilit\xE9", MsgButtons::YesNo, MsgIcon::Error}}));
     EXPECT_FALSE(form.mnu_s_activite.Checked());  // Yes: recording off, the switch stays
     EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);
     EXPECT_EQ(Switches(), "/P /S /E /C /H /Y ");
@@ -100,12 +121,11 @@ TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
         form.mnu_s_activite.Click();
         form.mnu_s_activite.Click();
     }
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Cette fonction sera automatiquement d\xE9sactiv\xE9" "e si vous avez choisi un "
-              "argument demandant votre intervention");
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : enregistrement de l'activit\xE9");
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
+    const testing::MessageRequest notice = {"Cette fonction sera automatiquement d\xE9sactiv\xE9" "e si vous avez "
+                                            "choisi un argument demandant votre intervention",
+                                            "Lorvane : enregistrement de l'activit\xE9", MsgButtons::Ok,
+                                            MsgIcon::Information};
+    EXPECT_EQ(platform.messages, std::vector(2, notice));
     EXPECT_FALSE(form.mnu_s_activite.Checked());
     EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);  // nothing examined when switching on
 }

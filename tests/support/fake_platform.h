@@ -24,7 +24,7 @@ public:
     // that fills up would; the writers must clean that up.
     std::map<std::string, std::string> files;
     FileStep failAt = FileStep::None;
-    std::set<std::string> readOnlyFiles;   // cannot be replaced or created
+    std::set<std::string> readOnlyFiles;  // cannot be replaced or created
     std::set<std::string> unreadableFiles;
     std::string programFolder = "C:\\Lorvane";
     std::deque<std::string> fileDialogAnswers;  // the empty text cancels
@@ -35,6 +35,20 @@ public:
     // Folders that cannot be read, and the current folder of each drive ("D:" -> "D:\x").
     std::set<std::string> unreadableFolders;
     std::map<std::string, std::string> driveFolders;
+
+    std::string clipboard;
+    bool clipboardFails = false;
+
+    // Registry values under HKEY_LOCAL_MACHINE by "key|value name", and started programs.
+    std::map<std::string, RegistryValue> registry;
+    std::set<std::string> startablePrograms;
+    std::vector<std::string> startedPrograms;
+    int endProgramCalls = 0;
+
+    // The console's code page: its number and the bytes it has beyond ASCII, by ANSI character.
+    unsigned consoleCodePage = 437;
+    std::map<char, char> consoleBytes;
+    bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
                      MsgIcon icon) override {
@@ -72,12 +86,9 @@ public:
     public:
         Writer(FakePlatform& fake, std::string path) : fake_(fake), path_(std::move(path)) {}
         bool Write(const std::string& bytes) override {
-            if (fake_.failAt == FileStep::Write) {
-                fake_.files[path_] += bytes.substr(0, bytes.size() / 2);
-                return false;
-            }
-            fake_.files[path_] += bytes;
-            return true;
+            const bool fails = fake_.failAt == FileStep::Write;
+            fake_.files[path_] += fails ? bytes.substr(0, bytes.size() / 2) : bytes;
+            return !fails;
         }
         bool Close() override { return fake_.failAt != FileStep::Close; }
 
@@ -92,9 +103,7 @@ public:
         return std::make_unique<Writer>(*this, path);
     }
     bool MoveOver(const std::string& from, const std::string& to) override {
-        if (failAt == FileStep::Move || readOnlyFiles.count(to) != 0 || files.count(from) == 0) {
-            return false;
-        }
+        if (failAt == FileStep::Move || readOnlyFiles.count(to) != 0 || files.count(from) == 0) return false;
         files[to] = files[from];
         files.erase(from);
         return true;
@@ -109,14 +118,7 @@ public:
     std::string TempPathBeside(const std::string& target) override { return target + ".~tmp"; }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
 
-    // The clipboard: nullopt-like state is an empty text; a failing clipboard refuses all.
-    std::string clipboard;
-    bool clipboardFails = false;
-    bool ClearClipboard() override {
-        if (clipboardFails) return false;
-        clipboard.clear();
-        return true;
-    }
+    bool ClearClipboard() override { return SetClipboardText(""); }
     bool SetClipboardText(const std::string& text) override {
         if (clipboardFails) return false;
         clipboard = text;
@@ -124,11 +126,6 @@ public:
     }
     std::string GetClipboardText() override { return clipboardFails ? std::string() : clipboard; }
 
-    // Registry values under HKEY_LOCAL_MACHINE by "key|value name", and started programs.
-    std::map<std::string, RegistryValue> registry;
-    std::set<std::string> startablePrograms;
-    std::vector<std::string> startedPrograms;
-    int endProgramCalls = 0;
     bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
                                   RegistryValue& value) override {
         const auto found = registry.find(key + "|" + valueName);
@@ -136,12 +133,10 @@ public:
         value = found->second;
         return true;
     }
-    // The console's code page: its number and the bytes it has beyond ASCII, by ANSI character.
-    unsigned consoleCodePage = 437;
-    std::map<char, char> consoleBytes;
     unsigned ConsoleCodePage() override { return consoleCodePage; }
     std::optional<char> ConsoleByte(char ansi) override {
-        return consoleBytes.count(ansi) != 0 ? std::optional<char>(consoleBytes.at(ansi)) : std::nullopt;
+        const auto found = consoleBytes.find(ansi);
+        return found != consoleBytes.end() ? std::optional<char>(found->second) : std::nullopt;
     }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;
@@ -149,7 +144,6 @@ public:
         return true;
     }
     void EndProgram() override { ++endProgramCalls; }
-    bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
     bool XcopyTakesWildcardDestinationAsFolder() override { return wildcardDestinationIsFolder; }
 };
 

@@ -16,7 +16,7 @@ protected:
     explicit FormTest(const char* folder = "C:\\Docs") : platform(InFolder(folder)) {
         form.OnFaireCmd = [this](const std::string& code) { builderRuns.push_back(code); };
         form.Form_Load();
-        builderRuns.clear();
+        loadRuns.swap(builderRuns);
     }
     static FakePlatform InFolder(const char* folder) {
         FakePlatform fake;
@@ -28,9 +28,24 @@ protected:
     const std::string& Switches() const { return form.TxtCmd[2].Text(); }
     const std::string& FullLine() const { return form.TxtCmd[3].Text(); }
 
+    // Forgets what the user was shown and what the builder ran, between the steps of a table.
+    void Forget() {
+        platform.messages.clear();
+        platform.inputs.clear();
+        platform.fileDialogs.clear();
+        platform.shellOpens.clear();
+        platform.beeps = 0;
+        builderRuns.clear();
+    }
+    static std::string Described(const FileDialogRequest& dialog) {
+        return (dialog.save ? "save|" : "open|") + dialog.defaultExt + "|" + dialog.filter + "|" +
+               dialog.initialDir + "|" + dialog.title;
+    }
+
     FakePlatform platform;
     FrmXcopy form{platform};
     std::vector<std::string> builderRuns;
+    std::vector<std::string> loadRuns;  // those of the start-up
 };
 
 }  // namespace lorvane::testing

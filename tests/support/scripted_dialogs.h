@@ -4,6 +4,7 @@
 // for the input box, the empty text (a cancel).
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,13 +18,24 @@ struct MessageRequest {
     std::string title;
     MsgButtons buttons;
     MsgIcon icon;
+    friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
 };
+
+inline void PrintTo(const MessageRequest& m, std::ostream* os) {
+    *os << '"' << m.text << "\" \"" << m.title << "\" " << static_cast<int>(m.buttons) << ' '
+        << static_cast<int>(m.icon);
+}
 
 struct InputRequest {
     std::string prompt;
     std::string title;
     std::string proposed;
+    friend bool operator==(const InputRequest&, const InputRequest&) = default;
 };
+
+inline void PrintTo(const InputRequest& m, std::ostream* os) {
+    *os << '"' << m.prompt << "\" \"" << m.title << "\" \"" << m.proposed << '"';
+}
 
 struct ScriptedDialogs {
     std::deque<MsgResult> messageAnswers;
