@@ -104,5 +104,29 @@ TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
     EXPECT_EQ(platform.messages, (std::vector{refusal("?\xF3" "d?"), refusal("a??mkdir X?rem ?.txt")}));
 }
 
+// Dropped from the shell, a folder opens on its side and a file is clicked there; of
+// several, the first with a beep; a name the code page cannot hold, or a path gone, is refused.
+TEST_F(PickersTest, DroppedFoldersAndFiles) {
+    platform.files["D:\\Photos\\a b.jpg"] = "x";
+    platform.unreadableFolders = {"D:\\parti"};
+    form.ChkDestination.SetValue(1);
+    form.DropOnSide(true, {{"D:\\Photos", "D:\\Photos"}});
+    EXPECT_EQ(form.ChkDestination.Value(), 0);
+    EXPECT_EQ(form.Drive2.Drive(), "D:");
+    EXPECT_EQ(Destination(), "D:\\Photos\\*.* ");
+    form.DropOnSide(false, {{"D:\\Photos\\a b.jpg", "a b.jpg"}, {"D:\\Photos", "D:\\Photos"}});
+    EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_TRUE(platform.messages.empty());
+    form.DropOnSide(false, {{"", "l?dz.txt"}});
+    form.DropOnSide(false, {{"D:\\parti", "D:\\parti"}});
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : nom impossible \xE0 \xE9" "crire");
+    EXPECT_EQ(platform.messages[1].title, "Lorvane : dossier inaccessible");
+    EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
+    EXPECT_EQ(form.DropSideOf(&form.TxtCmd[1]), 1);
+    EXPECT_EQ(form.DropSideOf(&form.Check1[kSwitchA]), -1);
+}
+
 }  // namespace
 }  // namespace lorvane

@@ -69,7 +69,7 @@ public:
             const auto found = driveFolders.find(path);
             folder = found != driveFolders.end() ? found->second : path + "\\";
         }
-        return unreadableFolders.count(folder) != 0 ? std::string() : folder;
+        return unreadableFolders.count(folder) != 0 || files.count(folder) != 0 ? std::string() : folder;
     }
     DateOrder ShortDateOrder() override { return dateOrder; }
 

@@ -141,6 +141,27 @@ TEST_F(MainWindowTest, ShortcutsFromInsideEachBox) {
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
 }
 
+// The help of the switches and level buttons: made at the first hover, not at start.
+TEST_F(MainWindowTest, HelpTipsComeAtTheFirstHover) {
+    EXPECT_EQ(window.HelpTips(), nullptr);
+    PostMessageA(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PumpPending(window);
+    HWND tips = window.HelpTips();
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
+    wchar_t wide[512] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window.Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]));
+    tool.lpszText = wide;
+    SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    std::string text;
+    for (const wchar_t* c = wide; *c != 0; ++c) text += static_cast<char>(*c);  // the text is all ASCII
+    EXPECT_EQ(text, "Remplace les fichiers existants de la destination sans demander confirmation. Le "
+                                 "contraire de /-Y : ne cochez pas les deux.");
+}
+
 // Dropped from the shell on a side, a folder opens there and a file is clicked there, as
 // the user would have gone; of several, the first, with a beep; elsewhere, a beep alone.
 TEST_F(MainWindowTest, FoldersAndFilesDroppedOnASide) {
