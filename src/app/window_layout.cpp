@@ -50,6 +50,13 @@ LayoutEntry& EntryOf(std::vector<LayoutEntry>& layout, const Control& control) {
     return *std::find_if(layout.begin(), layout.end(), [&](const LayoutEntry& e) { return e.control == &control; });
 }
 
+void PlaceLabelBefore(std::vector<LayoutEntry>& layout, const Control& label, const Control& control) {
+    const LayoutEntry moved = EntryOf(layout, label);
+    layout.erase(std::find_if(layout.begin(), layout.end(), [&](const LayoutEntry& e) { return e.control == &label; }));
+    layout.insert(
+        std::find_if(layout.begin(), layout.end(), [&](const LayoutEntry& e) { return e.control == &control; }), moved);
+}
+
 // The frames of the top band take the height of the fullest one; the frame below stands
 // on their bottom line and holds its own rows.
 void FitFrames(std::vector<LayoutEntry>& layout, std::initializer_list<const Label*> band, const Label& below) {
@@ -114,11 +121,17 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     };
     add(ControlKind::CheckBox, f.ChkSource, f.Frame1, {120, 360, kBoxWidth, 255}, kIdSourceSide);
     add(ControlKind::DriveList, f.Drive1, f.Frame1, {360, 720, 2415, 315}, kIdSourceSide + 5);
+    l.back().accessibleName = texts::kSourceNames[0];
     add(ControlKind::DirList, f.Dir1, f.Frame1, {360, 1080, 2415, 2115}, kIdSourceSide + 6);
+    l.back().accessibleName = texts::kSourceNames[1];
     add(ControlKind::FileList, f.File1, f.Frame1, {360, 3240, 2415, 1845}, kIdSourceSide + 7);
+    l.back().accessibleName = texts::kSourceNames[2];
     add(ControlKind::FileList, f.File2, f.Frame2, {360, 3240, 2415, 1845}, kIdDestinationSide + 7);
+    l.back().accessibleName = texts::kDestinationNames[2];
     add(ControlKind::DirList, f.Dir2, f.Frame2, {360, 1080, 2415, 2115}, kIdDestinationSide + 6);
+    l.back().accessibleName = texts::kDestinationNames[1];
     add(ControlKind::DriveList, f.Drive2, f.Frame2, {360, 720, 2415, 315}, kIdDestinationSide + 5);
+    l.back().accessibleName = texts::kDestinationNames[0];
     add(ControlKind::CheckBox, f.ChkDestination, f.Frame2, {120, 360, kBoxWidth, 255}, kIdDestinationSide);
     for (const SideControls* side : {&source, &destination}) {
         constexpr int kTops[OptionGroup::kSize] = {720, 1080, 3240};
@@ -129,6 +142,7 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
             l.back().tabStop = i == 0;
             l.back().groupStart = i == 0;
             l.back().help = texts::kLevelHelp[i];
+            l.back().accessibleName = (side == &source ? texts::kSourceNames : texts::kDestinationNames)[3 + i];
         }
     }
     for (int i = 0; i < kSwitchCount; ++i) {
@@ -142,10 +156,18 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     add(ControlKind::Button, f.Command1, f.Frame4, {9240, 1680, 975, 615}, kIdCommand1, kGoFont);
     // The full line takes the focus by a mouse click only.
     add(ControlKind::TextBox, f.TxtCmd[3], f.Frame4, {120, 1680, 9015, 765}, kIdTxtCmd + 3, kCommandFont);
+    l.back().accessibleName = texts::kFullLineName;
     l.back().tabStop = false;
     l.back().foreColor = Rgb(255, 255, 255);
     l.back().backColor = Rgb(0, 0, 0);
     FitFrames(l, {&f.Frame1, &f.Frame2, &f.Frame3}, f.Frame4);
+    // A screen reader names a control without text of its own by the label just before it
+    // in the z-order (the creation order); labels take no focus, so the Tab order stays.
+    PlaceLabelBefore(l, f.Label1, f.ChkSource);
+    PlaceLabelBefore(l, f.Label2, f.ChkDestination);
+    for (std::size_t i = 0; i < f.Check1.size(); ++i) PlaceLabelBefore(l, f.Label3[i], f.Check1[i]);
+    for (std::size_t i = 0; i < 3; ++i)
+        PlaceLabelBefore(l, i == 0 ? f.Label4 : i == 1 ? f.Label5 : f.Label6, f.TxtCmd[i]);
     return l;
 }
 

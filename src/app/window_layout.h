@@ -53,6 +53,8 @@ struct LayoutEntry {
     Color foreColor = kSystemColor | 8u;  // COLOR_WINDOWTEXT
     Color backColor = kToolkitColor;
     const char* help = nullptr;  // shown when the pointer rests on the control
+    // What screen readers call a control that has no label just before it.
+    const char* accessibleName = nullptr;
 };
 
 std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& form);

@@ -17,6 +17,16 @@ inline constexpr const char* kLabelDestinationPart = "Destination :";
 inline constexpr const char* kLabelSwitchesPart = "Commutateurs :";
 inline constexpr const char* kGo = "GO !";
 
+// What screen readers call the controls that have no label of their own: each side's
+// lists and level buttons, then the full command line.
+inline constexpr const char* kSourceNames[6] = {"Source : lecteur",           "Source : dossiers",
+                                                "Source : fichiers",          "Source : niveau lecteur",
+                                                "Source : niveau répertoire", "Source : niveau fichier"};
+inline constexpr const char* kDestinationNames[6] = {"Destination : lecteur",           "Destination : dossiers",
+                                                     "Destination : fichiers",          "Destination : niveau lecteur",
+                                                     "Destination : niveau répertoire", "Destination : niveau fichier"};
+inline constexpr const char* kFullLineName = "Ligne de commande complète";
+
 // What each level button of a side picks, shown when the pointer rests on it.
 inline constexpr const char* kLevelHelp[3] = {
     "Niveau lecteur : la racine du lecteur choisi, par exemple C:\\.",

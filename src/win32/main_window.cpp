@@ -67,8 +67,8 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     // Folders and files dropped from the shell set a side as if the user had gone there.
-    hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                            100, nullptr, nullptr, instance, this);
+    hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
     if (!menu_.Create(hwnd_, form_)) return false;
     // The client area has the layout's size whatever the menu bar and frame take.
@@ -390,9 +390,9 @@ void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
     const Bound* hovered = FindByHandle(message.hwnd);
     if (hovered == nullptr || hovered->entry.help == nullptr) return;
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
-    helpTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
-                                nullptr);
+    helpTips_ =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     if (helpTips_ == nullptr) return;
     SendMessageA(helpTips_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(4500));  // long texts wrap
     for (const Bound& bound : bound_) {
@@ -516,9 +516,20 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Unload(cancel);
             }
             return 0;
-        case WM_DROPFILES:
-            OnDropFiles(reinterpret_cast<HDROP>(wParam));
-            return 0;
+        case WM_GETOBJECT:
+            // A screen reader is asking: the controls without a label of their own get
+            // their names now rather than at every start.
+            if (!namesGiven_) {
+                namesGiven_ = true;
+                platform_.EnsureComApartment();
+                for (const Bound& bound : bound_) {
+                    if (bound.entry.accessibleName != nullptr && names_.Name(bound.hwnd, bound.entry.accessibleName)) {
+                        ++accessibleNames_;
+                    }
+                }
+            }
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_DESTROY:
             // An open About window keeps the program running until it is closed.
             if (!about_ || !about_->IsOpen()) PostQuitMessage(0);

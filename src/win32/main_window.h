@@ -12,6 +12,7 @@
 #include "app/window_layout.h"
 #include "win32/dpi.h"
 #include "win32/about_window.h"
+#include "win32/accessible_names.h"
 #include "win32/folder_list_view.h"
 #include "win32/gdi_cache.h"
 #include "win32/main_menu.h"
@@ -42,6 +43,8 @@ public:
     // the About window; true when used.
     bool PreTranslate(MSG& message);
     HWND HelpTips() const { return helpTips_; }
+    // How many controls a screen reader's first question got a name for.
+    int AccessibleNamesGiven() const { return accessibleNames_; }
     // The real About window while it is open.
     const AboutWindow* About() const { return about_.get(); }
 
@@ -93,6 +96,9 @@ private:
     GdiCache gdi_;
     std::unique_ptr<AboutWindow> about_;
     HWND focusBeforeDeactivation_ = nullptr;
+    AccessibleNames names_;
+    bool namesGiven_ = false;
+    int accessibleNames_ = 0;
     HWND helpTips_ = nullptr;  // the switches' and levels' help, made at the first hover
     bool unloaded_ = false;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored

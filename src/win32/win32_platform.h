@@ -48,9 +48,12 @@ protected:
     // The window that dialogs, message boxes and the shell's own windows belong to.
     HWND DialogOwner() const;
 
-private:
+public:
+    // Some of the shell's handlers and the accessibility services are COM objects, which
+    // need an apartment on the calling thread.
     void EnsureComApartment();
 
+private:
     HWND owner_ = nullptr;
     bool comTried_ = false;
     bool comInitialized_ = false;
