@@ -75,9 +75,10 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     form.OpenFolder(form.Dir1, {"Parti", "C:\\Docs\\Parti", 2});
     EXPECT_EQ(form.Dir1.Path(), "C:\\Docs");
     EXPECT_EQ(form.File1.Path(), "C:\\Docs");
-    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{
-                                     {"Le dossier \xAB C:\\Docs\\Parti \xBB n'existe plus ou ne peut pas \xEAtre lu.\n"
-                                      "La liste reste sur le dossier pr\xE9" "c\xE9" "dent.",
+    EXPECT_EQ(
+        platform.messages,
+        (std::vector<MessageRequest>{{"Le dossier \xAB C:\\Docs\\Parti \xBB n'existe plus ou ne peut pas \xEAtre lu.\n"
+                                      "La liste reste sur le dossier pr\351c\351dent.",
                                       "Lorvane : dossier inaccessible", MsgButtons::Ok, MsgIcon::Error}}));
 
     // The open folder vanishes under the lists: a click there reports it too.
@@ -90,7 +91,7 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
 TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
     EXPECT_TRUE(form.PickFile(form.File1, {"A__MKD~1.TXT", "", 0}));  // its short name stands for it
     EXPECT_EQ(Source(), "C:\\Docs\\A__MKD~1.TXT ");
-    form.OpenFolder(form.Dir1, {"?\xF3" "d?", "", 2, false});
+    form.OpenFolder(form.Dir1, {"?\363d?", "", 2, false});
     EXPECT_FALSE(form.PickFile(form.File1, {"a??mkdir X?rem ?.txt", "", 0, false}));
     EXPECT_EQ(form.Dir1.Path() + "|" + form.File1.FileName() + "|" + Source(),
               "C:\\Docs|A__MKD~1.TXT|C:\\Docs\\A__MKD~1.TXT ");
@@ -99,9 +100,9 @@ TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
                                   " \xBB contient des caract\xE8res que les commandes MS-DOS ne peuvent pas \xE9"
                                   "crire, et ce volume ne lui donne pas de nom court.\nIl ne peut pas \xEAtre "
                                   "choisi : renommez-le ou choisissez-en un autre.",
-                              "Lorvane : nom impossible \xE0 \xE9" "crire", MsgButtons::Ok, MsgIcon::Error};
+                              "Lorvane : nom impossible \xE0 \351crire", MsgButtons::Ok, MsgIcon::Error};
     };
-    EXPECT_EQ(platform.messages, (std::vector{refusal("?\xF3" "d?"), refusal("a??mkdir X?rem ?.txt")}));
+    EXPECT_EQ(platform.messages, (std::vector{refusal("?\363d?"), refusal("a??mkdir X?rem ?.txt")}));
 }
 
 // Dropped from the shell, a folder opens on its side and a file is clicked there; of
@@ -121,7 +122,7 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     form.DropOnSide(false, {{"", "l?dz.txt"}});
     form.DropOnSide(false, {{"D:\\parti", "D:\\parti"}});
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : nom impossible \xE0 \xE9" "crire");
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : nom impossible \xE0 \351crire");
     EXPECT_EQ(platform.messages[1].title, "Lorvane : dossier inaccessible");
     EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
     EXPECT_EQ(form.DropSideOf(&form.TxtCmd[1]), 1);

@@ -46,8 +46,7 @@ struct ScriptedDialogs {
     std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
     int beeps = 0;
 
-    MsgResult Message(const std::string& text, const std::string& title, MsgButtons buttons,
-                      MsgIcon icon) {
+    MsgResult Message(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
         messages.push_back({text, title, buttons, icon});
         if (messageAnswers.empty()) return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
         const MsgResult answer = messageAnswers.front();
@@ -55,8 +54,7 @@ struct ScriptedDialogs {
         return answer;
     }
 
-    std::string Input(const std::string& prompt, const std::string& title,
-                      const std::string& proposed) {
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& proposed) {
         inputs.push_back({prompt, title, proposed});
         if (inputAnswers.empty()) return {};
         std::string answer = inputAnswers.front();
