@@ -29,22 +29,16 @@ TEST_F(PickersTest, LevelButtonsPaintTheirLevelAndThoseBelowItAndTheCurrentFolde
     }
     EXPECT_EQ(Destination(), "C:\\. ");  // the other side is untouched
 
-    auto enabled = [this] {
-        std::string flags;
-        for (const Control* control : std::initializer_list<const Control*>{
-                 &form.Option1[0], &form.Option1[1], &form.Option1[2], &form.Drive1, &form.Dir1, &form.File1}) {
-            flags += control->Enabled() ? '1' : '0';
-        }
-        return flags;
-    };
+    const Control* const pick[] = {&form.Option1[0], &form.Option1[1], &form.Option1[2],
+                                   &form.Drive1,     &form.Dir1,       &form.File1};
     form.ChkSource.SetValue(1);  // the pick is disabled
     EXPECT_EQ(Source(), ". ");
     EXPECT_EQ(Colors(form.Option1), (std::vector<Color>{kButtonFace, kButtonFace, kButtonFace}));
-    EXPECT_EQ(enabled(), "000000");
+    for (const Control* control : pick) EXPECT_FALSE(control->Enabled());
     form.ChkSource.SetValue(0);
     EXPECT_EQ(Source(), "C:\\Docs\\*.* ");
     EXPECT_EQ(Colors(form.Option1), (std::vector<Color>{kBlue, kBlue, kButtonFace}));
-    EXPECT_EQ(enabled(), "111111");
+    for (const Control* control : pick) EXPECT_TRUE(control->Enabled());
     EXPECT_EQ(form.Option1.Selected(), 1);
 }
 
