@@ -11,11 +11,10 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
     EXPECT_EQ(WithSeparator("C:\\"), "C:\\");
     EXPECT_EQ(WithSeparator("C:\\Docs"), "C:\\Docs\\");
 
-    const std::vector<FolderEntry> entries = AncestorEntries("C:\\Docs\\a b");
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].text + "|" + entries[0].path, "C:\\|C:\\");
-    EXPECT_EQ(entries[1].text + "|" + entries[1].path, "Docs|C:\\Docs");
-    EXPECT_EQ(entries[2].text + "|" + entries[2].path + "|" + std::to_string(entries[2].depth), "a b|C:\\Docs\\a b|2");
+    std::vector<std::string> ancestors;
+    for (const FolderEntry& e : AncestorEntries("C:\\Docs\\a b"))
+        ancestors.push_back(e.text + "|" + e.path + "|" + std::to_string(e.depth));
+    EXPECT_EQ(ancestors, (std::vector<std::string>{"C:\\|C:\\|0", "Docs|C:\\Docs|1", "a b|C:\\Docs\\a b|2"}));
     EXPECT_EQ(AncestorEntries("C:\\").size(), 1u);
 
     // Picked by the name itself, else by an exact short name, else not at all.

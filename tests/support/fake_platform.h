@@ -75,8 +75,7 @@ public:
     bool ShowFileDialog(FileDialogRequest& request) override {
         fileDialogs.push_back(request);
         if (fileDialogAnswers.empty()) return false;
-        request.fileName = fileDialogAnswers.front();
-        fileDialogAnswers.pop_front();
+        request.fileName = Next(fileDialogAnswers, std::string());
         return !request.fileName.empty();
     }
     std::string ProgramFolder() override { return programFolder; }
