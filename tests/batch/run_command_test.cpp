@@ -46,7 +46,7 @@ TEST_F(RunCommandTest, BatchFileBytes) {
     }
 }
 
-TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
+TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTheShell) {
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
     EXPECT_EQ(platform.messages,
@@ -56,6 +56,10 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchText) {
     EXPECT_TRUE(platform.files.empty());
     EXPECT_TRUE(platform.shellOpens.empty());
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS)");
+
+    form.Mnu_O_activite.Click();  // the last activity: opened by the shell, nothing asked
+    EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lv.txt", "C:\\Lorvane"}}));
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 // Where XCOPY would ask "file or folder?" of the destination, a recorded run would repeat
@@ -113,12 +117,6 @@ TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLFOrNothingWithACharacterThe
     EXPECT_EQ(platform.beeps, 0);  // the error box sounds the alert
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
     EXPECT_EQ(platform.files, before);
-}
-
-TEST_F(RunCommandTest, OpeningTheLastActivityAsksTheShell) {
-    form.Mnu_O_activite.Click();
-    EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lv.txt", "C:\\Lorvane"}}));
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(RunCommandTest, AProgramFolderWithoutAnExactNameRunsAndExportsNothing) {

@@ -102,8 +102,7 @@ TEST_F(SwitchRulesTest, OnlyTheFourInteractiveSwitchesTickedAskTheQuestion) {
     form.Check1[kSwitchQ].SetValue(1);  // /Q
     EXPECT_TRUE(platform.messages.empty());
     platform.messageAnswers = {MsgResult::No, MsgResult::No, MsgResult::No, MsgResult::No};
-    for (int index : {kSwitchP, kSwitchW, kSwitchI, kSwitchMinusY})
-        form.Check1[static_cast<std::size_t>(index)].SetValue(1);
+    for (int index : {kSwitchP, kSwitchW, kSwitchI, kSwitchMinusY}) form.Check1[index].SetValue(1);
     EXPECT_EQ(platform.messages.size(), 4u);
     form.mnu_s_activite.SetChecked(false);
     form.Check1[kSwitchW].SetValue(1);  // recording off: no question
