@@ -8,7 +8,6 @@ namespace {
 using testing::MessageRequest;
 
 using AboutTest = testing::FormTest;
-using ShutdownTest = testing::FormTest;
 
 TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     int opened = 0, raised = 0;
@@ -99,7 +98,7 @@ TEST_F(AboutTest, RegistryValuesAsText) {
     }
 }
 
-TEST_F(ShutdownTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
+TEST_F(AboutTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "x"}, {"C:\\Lorvane\\batch.bat", "y"}, {"C:\\Lorvane\\lv.txt", "z"}};
     form.MnuQuitter.Click();
     EXPECT_EQ(platform.files.count("C:\\Lorvane\\Cmd.bat"), 0u);

@@ -2,11 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace lorvane {
 namespace {
+
+// A click handler that notes its entry and its exit around what it does.
+std::function<void()> Noted(std::vector<std::string>& log, const std::string& name, std::function<void()> body) {
+    return [&log, name, body] {
+        log.push_back(name + " in");
+        body();
+        log.push_back(name + " out");
+    };
+}
 
 TEST(CheckBox, ChangingTheValueRaisesClickBeforeTheSetterReturns) {
     CheckBox box;
@@ -30,20 +40,12 @@ TEST(CheckBox, NestedChainsFinishInsideTheOuterSetter) {
         if (a.Value() == 1) b.SetValue(1);
         log.push_back("a" + std::to_string(a.Value()) + " out");
     };
-    b.Click = [&] {
-        log.push_back("b in");
-        c.SetValue(1);
-        log.push_back("b out");
-    };
-    c.Click = [&] {
-        log.push_back("c in");
-        a.SetValue(0);
-        log.push_back("c out");
-    };
+    b.Click = Noted(log, "b", [&] { c.SetValue(1); });
+    c.Click = Noted(log, "c", [&] { a.SetValue(0); });
     a.SetValue(1);
     log.push_back("returned");
-    const std::vector<std::string> expected = {"a1 in", "b in",   "c in",   "a0 in",   "a0 out",
-                                               "c out", "b out",  "a0 out", "returned"};
+    const std::vector<std::string> expected = {"a1 in", "b in",  "c in",   "a0 in",   "a0 out",
+                                               "c out", "b out", "a0 out", "returned"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(a.Value(), 0);
 }
@@ -73,11 +75,7 @@ TEST(OptionGroup, AHandlerThatSelectsAnotherButtonNests) {
     // As when a folder change selects level 1 and the drive handler then selects level 0.
     OptionGroup group;
     std::vector<std::string> log;
-    group[1].Click = [&] {
-        log.push_back("1 in");
-        group[0].SetValue(true);
-        log.push_back("1 out");
-    };
+    group[1].Click = Noted(log, "1", [&] { group[0].SetValue(true); });
     group[0].Click = [&] { log.push_back("0"); };
     group[1].SetValue(true);
     EXPECT_EQ(log, (std::vector<std::string>{"1 in", "0", "1 out"}));
@@ -95,10 +93,10 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
     };
     const Row rows[] = {
         {"XCOPY a b", 6, 1, "zz", "a", "XCOPY zz b", 8},
-        {"abc", 1, 0, "X", "", "aXbc", 2},             // insert at the caret
-        {"abc", 0, 65535, "", "abc", "", 0},           // length clamped to the text
-        {"abc", 10, 2, "d", "", "abcd", 4},            // start clamped to the end
-        {"abc", 0, 3, "abc", "abc", "abc", 3},         // same text: no change event
+        {"abc", 1, 0, "X", "", "aXbc", 2},      // insert at the caret
+        {"abc", 0, 65535, "", "abc", "", 0},    // length clamped to the text
+        {"abc", 10, 2, "d", "", "abcd", 4},     // start clamped to the end
+        {"abc", 0, 3, "abc", "abc", "abc", 3},  // same text: no change event
     };
     for (const Row& row : rows) {
         TextBox box;

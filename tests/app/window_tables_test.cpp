@@ -1,26 +1,16 @@
 // The window's tables: its texts, menu, switches and layout.
 #include <gtest/gtest.h>
 
-#include "app/frm_xcopy.h"
 #include "app/menu_table.h"
 #include "app/switch_table.h"
 #include "app/window_layout.h"
-#include "support/fake_platform.h"
+#include "support/form_fixture.h"
 
 namespace lorvane {
 namespace {
 
 // The window's texts go to the ANSI API and the OEM table as Windows-1252 bytes.
-TEST(Charset, NarrowLiteralsAreWindows1252) {
-    const struct {
-        std::string literal;
-        std::string bytes;
-    } rows[] = {
-        {"é", "\xE9"}, {"À", "\xC0"}, {"É", "\xC9"}, {"«", "\xAB"},
-        {"»", "\xBB"}, {"°", "\xB0"}, {"è", "\xE8"}, {"ç", "\xE7"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(row.literal, row.bytes);
-}
+TEST(Charset, NarrowLiteralsAreWindows1252) { EXPECT_EQ(std::string("éÀÉ«»°èç"), "\xE9\xC0\xC9\xAB\xBB\xB0\xE8\xE7"); }
 
 struct ExpectedSwitch {
     const char* token;
@@ -28,13 +18,13 @@ struct ExpectedSwitch {
     bool tickedAtStart;
 };
 
-// Written out again here, with the accents as bytes, so a slip in the table or in the
-// literal encoding shows.
+// Written out again here, with the accents as bytes (in octal before a letter that a hex
+// escape would swallow), so a slip in the table or in the literal encoding shows.
 const ExpectedSwitch kExpected[kSwitchCount] = {
     {"/A", "/A  Avec l'attribut Archive, ne modifie pas l'attribut", false},
     {"/M", "/M  Idem mais Modifie l'attribut", false},
     {"/D", "/D [:date] \xE0 partir de -, sans date > \xE0 heure destination", false},
-    {"/P", "/P  Avertit avant de cr\xE9" "er chaque fichier destination.", false},
+    {"/P", "/P  Avertit avant de cr\351er chaque fichier destination.", false},
     {"/S", "/S  Copie les r\xE9pertoires et sous-r\xE9pertoires non vides.", true},
     {"/E", "/E  Idem mais m\xEAme les vides. Utilis\xE9 pour modifier /T", true},
     {"/W", "/W  Demande d'appuyer sur une touche avant la copie", false},
@@ -44,12 +34,12 @@ const ExpectedSwitch kExpected[kSwitchCount] = {
     {"/F", "/F  Affiche les noms complets source et destination", false},
     {"/L", "/L  Affiche les fichiers qui seraient copi\xE9s (simulation)", false},
     {"/H", "/H  Copie aussi les fichiers syst\xE8me et cach\xE9s", true},
-    {"/R", "/R  \xC9" "crase les fichiers en lecture seule", false},
-    {"/T", "/T  Cr\xE9" "e arborescence, pas r\xE9pertoires vides (voir /E)", false},
+    {"/R", "/R  \311crase les fichiers en lecture seule", false},
+    {"/T", "/T  Cr\351e arborescence, pas r\xE9pertoires vides (voir /E)", false},
     {"/U", "/U  Met \xE0 jour les fichiers dans destination", false},
     {"/K", "/K  Copie les attributs. Sinon efface lecture seule", false},
-    {"/Y", "/Y  \xC9" "crase les fichiers sans avertir", true},
-    {"/-Y", "/-Y  Avertit avant l'\xE9" "crasement des fichiers", false},
+    {"/Y", "/Y  \311crase les fichiers sans avertir", true},
+    {"/-Y", "/-Y  Avertit avant l'\351crasement des fichiers", false},
     {"/N", "/N  Copie avec les noms courts g\xE9n\xE9r\xE9s", false},
 };
 
@@ -69,16 +59,15 @@ TEST(SwitchTable, TextsTokensAndStartTicks) {
 }
 
 TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
-    EXPECT_EQ(TokenFromLabel("/D [:date]"), "/D");
-    EXPECT_EQ(TokenFromLabel("/-Y  Avertit"), "/-Y");
-    EXPECT_EQ(TokenFromLabel(" /A"), "/A");
-    EXPECT_EQ(TokenFromLabel("/\tX"), "/\tX");  // only blanks are trimmed
-    EXPECT_EQ(TokenFromLabel("/"), "/");
-    EXPECT_EQ(TokenFromLabel(""), "");
+    const std::pair<const char*, const char*> rows[] = {
+        {"/D [:date]", "/D"}, {"/-Y  Avertit", "/-Y"}, {" /A", "/A"}, {"/\tX", "/\tX"}, {"/", "/"}, {"", ""}};
+    for (const auto& [label, token] : rows) EXPECT_EQ(TokenFromLabel(label), token) << label;  // only blanks go
 }
 
 // The menu as the user reads it, accents as bytes, in display order.
-TEST(MenuTable, CaptionsShortcutsAndCommands) {
+using WindowTablesTest = testing::FormTest;
+
+TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
     const struct {
         const char* caption;
         int level;
@@ -86,13 +75,13 @@ TEST(MenuTable, CaptionsShortcutsAndCommands) {
         MenuCommand command;
     } expected[] = {
         {"&Fichier", 0, 0, MenuCommand::None},
-        {"&Ex\xE9" "cuter ! (GO)", 1, 'E', MenuCommand::Executer},
+        {"&Ex\351cuter ! (GO)", 1, 'E', MenuCommand::Executer},
         {"&Sauvegarder", 1, 0, MenuCommand::None},
         {"&Activit\xE9 (*.txt)", 2, 'T', MenuCommand::SauverActivite},
-        {"Commande Compl\xE8te Ex\xE9" "cutable (*.&Bat)...", 2, 'S', MenuCommand::SauverBatch},
+        {"Commande Compl\xE8te Ex\351cutable (*.&Bat)...", 2, 'S', MenuCommand::SauverBatch},
         {"Commutateurs / &profil (*.lvp)...", 2, 0, MenuCommand::SauverProfil},
         {"&Ouvrir", 1, 0, MenuCommand::None},
-        {"Derni\xE8re &activit\xE9 enregistr\xE9" "e", 2, 0, MenuCommand::OuvrirActivite},
+        {"Derni\xE8re &activit\xE9 enregistr\351e", 2, 0, MenuCommand::OuvrirActivite},
         {"Commutateurs / &profil (*.lvp)...", 2, 0, MenuCommand::OuvrirProfil},
         {"&Quitter", 1, 'Q', MenuCommand::Quitter},
         {"&Edition", 0, 0, MenuCommand::None},
@@ -104,8 +93,6 @@ TEST(MenuTable, CaptionsShortcutsAndCommands) {
         {"&Aide", 1, 0, MenuCommand::Aide},
         {"\xC0 &propos", 1, 0, MenuCommand::APropos},
     };
-    testing::FakePlatform platform;
-    FrmXcopy form(platform);
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
@@ -121,28 +108,22 @@ TEST(MenuTable, CaptionsShortcutsAndCommands) {
 
 // A control covering a pixel of its neighbour hides part of it (a tick box cut the first
 // character of its label); only a frame holds others.
-TEST(WindowLayout, NoControlCoversAnotherAndEachLiesInItsFrame) {
-    testing::FakePlatform platform;
-    FrmXcopy form(platform);
+TEST_F(WindowTablesTest, NoControlCoversAnotherAndEachLiesInItsFrame) {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form);
     // The frames and the window as the rows they hold make them.
-    const struct {
-        const Control* frame;
-        int left, top, width, height;
-    } frames[] = {{&form.Frame1, 0, 0, 2895, 5175}, {&form.Frame2, 2880, 0, 2895, 5175},
-                  {&form.Frame3, 5760, 0, 4575, 5175}, {&form.Frame4, 0, 5160, 10335, 2535}};
-    for (const auto& expected : frames) {
+    auto rect = [](const Twips& t) { return std::array{t.left, t.top, t.width, t.height}; };
+    const std::pair<const Control*, std::array<int, 4>> frames[] = {{&form.Frame1, {0, 0, 2895, 5175}},
+                                                                    {&form.Frame2, {2880, 0, 2895, 5175}},
+                                                                    {&form.Frame3, {5760, 0, 4575, 5175}},
+                                                                    {&form.Frame4, {0, 5160, 10335, 2535}}};
+    for (const auto& [frame, place] : frames) {
         for (const LayoutEntry& entry : layout) {
-            if (entry.control != expected.frame) continue;
-            EXPECT_EQ(entry.place.left, expected.left);
-            EXPECT_EQ(entry.place.top, expected.top);
-            EXPECT_EQ(entry.place.width, expected.width);
-            EXPECT_EQ(entry.place.height, expected.height) << entry.id;
+            if (entry.control == frame) {
+                EXPECT_EQ(rect(entry.place), place) << entry.id;
+            }
         }
     }
-    const Twips client = MainClientArea(layout);
-    EXPECT_EQ(client.width, 10425);
-    EXPECT_EQ(client.height, 7785);
+    EXPECT_EQ(rect(MainClientArea(layout)), (std::array{0, 0, 10425, 7785}));
     auto inside = [](const Twips& in, const Twips& out) {
         return in.left >= out.left && in.top >= out.top && in.left + in.width <= out.left + out.width &&
                in.top + in.height <= out.top + out.height;
@@ -157,8 +138,8 @@ TEST(WindowLayout, NoControlCoversAnotherAndEachLiesInItsFrame) {
         }
         for (std::size_t j = i + 1; j < layout.size(); ++j) {
             const Twips b = PlaceInWindow(layout[j], layout);
-            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
-                               a.top + a.height <= b.top || b.top + b.height <= a.top;
+            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left || a.top + a.height <= b.top ||
+                               b.top + b.height <= a.top;
             EXPECT_TRUE(apart || layout[j].kind == ControlKind::Frame) << layout[i].id << " and " << layout[j].id;
         }
     }

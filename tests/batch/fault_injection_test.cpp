@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -16,42 +14,29 @@ using testing::FileStep;
 using FaultInjectionTest = testing::FormTest;
 
 TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
-    struct Writer {
+    const struct {
         const char* name;
         std::string target;
-        std::function<void()> write;
+        MenuItem FrmXcopy::*item;
         bool toldByCaption;  // batch files: caption and beep; profiles: a message box
+    } writers[] = {
+        {"run", "C:\\Lorvane\\batch.bat", &FrmXcopy::MnuExecuter, true},  // as "GO !"
+        {"export", "D:\\Export\\copie.bat", &FrmXcopy::Mnu_S_Batch, true},
+        {"profile", "D:\\Export\\profil.lvp", &FrmXcopy::Mnu_S_Lvp, false},
     };
-    const std::vector<Writer> writers = {
-        {"run", "C:\\Lorvane\\batch.bat", [this] { form.MnuExecuter.Click(); }, true},  // as "GO !"
-        {"export", "D:\\Export\\copie.bat",
-         [this] {
-             platform.fileDialogAnswers = {"D:\\Export\\copie.bat"};
-             form.Mnu_S_Batch.Click();
-         },
-         true},
-        {"profile", "D:\\Export\\profil.lvp",
-         [this] {
-             platform.messageAnswers = {MsgResult::Yes};
-             platform.fileDialogAnswers = {"D:\\Export\\profil.lvp"};
-             form.Mnu_S_Lvp.Click();
-         },
-         false},
-    };
-    struct Fault {
+    const struct {
         const char* name;
         FileStep step;
         bool readOnly;
         bool unwritable;  // the command holds a character the console's code page lacks
-    };
-    const Fault faults[] = {
-        {"create", FileStep::Create, false, false}, {"write (disk full)", FileStep::Write, false, false},
-        {"close", FileStep::Close, false, false},   {"replace", FileStep::Move, false, false},
+    } faults[] = {
+        {"create", FileStep::Create, false, false},        {"write (disk full)", FileStep::Write, false, false},
+        {"close", FileStep::Close, false, false},          {"replace", FileStep::Move, false, false},
         {"read-only target", FileStep::None, true, false}, {"unwritable", FileStep::None, false, true},
     };
     int injected = 0;
-    for (const Writer& writer : writers) {
-        for (const Fault& fault : faults) {
+    for (const auto& writer : writers) {
+        for (const auto& fault : faults) {
             if (fault.unwritable && !writer.toldByCaption) continue;
             for (bool existed : {true, false}) {
                 SCOPED_TRACE(std::string(writer.name) + ", " + fault.name + (existed ? ", replacing" : ", new"));
@@ -65,7 +50,9 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 form.Caption.SetCaption("Lorvane (MS-DOS)");
                 form.TxtCmd[3].SetText(fault.unwritable ? "XCOPY \xC0" : "XCOPY a");
 
-                writer.write();
+                platform.fileDialogAnswers = {writer.target};  // the run asks for no name
+                platform.messageAnswers = {MsgResult::Yes};    // to the profile's question
+                (form.*writer.item).Click();
                 ++injected;
 
                 EXPECT_EQ(platform.files, before);

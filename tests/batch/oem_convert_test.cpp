@@ -16,8 +16,6 @@ TEST(OEMConvert, EveryPairBothWaysAndNothingElse) {
     for (const auto& pair : kOemPairs) {
         ansi += static_cast<char>(pair.ansi);
         oem += static_cast<char>(pair.oem);
-        EXPECT_EQ(OEMConvert(std::string(1, static_cast<char>(pair.ansi)), 0),
-                  std::string(1, static_cast<char>(pair.oem)));
     }
     EXPECT_EQ(OEMConvert(ansi, 0), oem);
     EXPECT_EQ(OEMConvert(oem, 1), ansi);
@@ -34,9 +32,9 @@ TEST(OEMConvert, EveryPairBothWaysAndNothingElse) {
 TEST(OEMConvert, EachPositionIsConvertedOnce) {
     EXPECT_EQ(OEMConvert("", 0), "");
     EXPECT_EQ(OEMConvert("XCOPY é", 0), "XCOPY \x82");
-    EXPECT_EQ(OEMConvert("ÉÈ", 0), "\x90\xC8");       // È has no pair
-    EXPECT_EQ(OEMConvert("º§", 0), "\xA7\x15");       // º's OEM byte is § in ANSI: not again
-    EXPECT_EQ(OEMConvert("\x82", 0), "\x82");         // already OEM: kept
+    EXPECT_EQ(OEMConvert("ÉÈ", 0), "\x90\xC8");  // È has no pair
+    EXPECT_EQ(OEMConvert("º§", 0), "\xA7\x15");  // º's OEM byte is § in ANSI: not again
+    EXPECT_EQ(OEMConvert("\x82", 0), "\x82");    // already OEM: kept
     EXPECT_EQ(OEMConvert("\x94\xF6", 1), "ö÷");
     EXPECT_EQ(OEMConvert("a \"C:\\x\"\r\n/", 0), "a \"C:\\x\"\r\n/");
 }

@@ -14,10 +14,8 @@ TEST_F(FaireCmdTest, StartUpRunsTheBuilderTenTimesAndShowsTheFirstLine) {
     EXPECT_EQ(loadRuns, (std::vector<std::string>{"s", "d", "a", "a", "a", "a", "a", "s", "d", "a"}));
     EXPECT_EQ(Source() + "|" + Destination() + "|" + Switches(), "C:\\. |C:\\. |/S /E /C /H /Y ");
     EXPECT_EQ(FullLine(), "XCOPY C:\\.  C:\\.  /S /E /C /H /Y ");
-    for (int i = 0; i < kSwitchCount; ++i) {
-        EXPECT_EQ(form.Check1[static_cast<std::size_t>(i)].Value(),
-                  kSwitchTable[static_cast<std::size_t>(i)].tickedAtStart ? 1 : 0);
-    }
+    for (std::size_t i = 0; i < kSwitchTable.size(); ++i)
+        EXPECT_EQ(form.Check1[i].Value(), kSwitchTable[i].tickedAtStart ? 1 : 0) << i;
     EXPECT_EQ(form.Argument[2], "/D");
     EXPECT_EQ(form.Argument[18], "/-Y");
     EXPECT_TRUE(form.DateCopie.empty());
@@ -33,8 +31,8 @@ TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
         const char* source;    // TxtCmd(0) after the call
         const char* switches;  // TxtCmd(2) after the call
     } rows[] = {
-        {"S", "S", "main ", "tapé "},        // upper case is no code
-        {" s", "", "main ", "tapé "},        // a leading blank means no part
+        {"S", "S", "main ", "tapé "},  // upper case is no code
+        {" s", "", "main ", "tapé "},  // a leading blank means no part
         {"", "", "main ", "tapé "},
         {"x", "x", "main ", "tapé "},
         {"ax", "a", "main ", "/S /E /C /H /Y "},

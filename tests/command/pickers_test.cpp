@@ -29,22 +29,16 @@ TEST_F(PickersTest, LevelButtonsPaintTheirLevelAndThoseBelowItAndTheCurrentFolde
     }
     EXPECT_EQ(Destination(), "C:\\. ");  // the other side is untouched
 
-    auto enabled = [this] {
-        std::string flags;
-        for (const Control* control : std::initializer_list<const Control*>{
-                 &form.Option1[0], &form.Option1[1], &form.Option1[2], &form.Drive1, &form.Dir1, &form.File1}) {
-            flags += control->Enabled() ? '1' : '0';
-        }
-        return flags;
-    };
+    const Control* const pick[] = {&form.Option1[0], &form.Option1[1], &form.Option1[2],
+                                   &form.Drive1,     &form.Dir1,       &form.File1};
     form.ChkSource.SetValue(1);  // the pick is disabled
     EXPECT_EQ(Source(), ". ");
     EXPECT_EQ(Colors(form.Option1), (std::vector<Color>{kButtonFace, kButtonFace, kButtonFace}));
-    EXPECT_EQ(enabled(), "000000");
+    for (const Control* control : pick) EXPECT_FALSE(control->Enabled());
     form.ChkSource.SetValue(0);
     EXPECT_EQ(Source(), "C:\\Docs\\*.* ");
     EXPECT_EQ(Colors(form.Option1), (std::vector<Color>{kBlue, kBlue, kButtonFace}));
-    EXPECT_EQ(enabled(), "111111");
+    for (const Control* control : pick) EXPECT_TRUE(control->Enabled());
     EXPECT_EQ(form.Option1.Selected(), 1);
 }
 
@@ -75,9 +69,10 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     form.OpenFolder(form.Dir1, {"Parti", "C:\\Docs\\Parti", 2});
     EXPECT_EQ(form.Dir1.Path(), "C:\\Docs");
     EXPECT_EQ(form.File1.Path(), "C:\\Docs");
-    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{
-                                     {"Le dossier \xAB C:\\Docs\\Parti \xBB n'existe plus ou ne peut pas \xEAtre lu.\n"
-                                      "La liste reste sur le dossier pr\xE9" "c\xE9" "dent.",
+    EXPECT_EQ(
+        platform.messages,
+        (std::vector<MessageRequest>{{"Le dossier \xAB C:\\Docs\\Parti \xBB n'existe plus ou ne peut pas \xEAtre lu.\n"
+                                      "La liste reste sur le dossier pr\351c\351dent.",
                                       "Lorvane : dossier inaccessible", MsgButtons::Ok, MsgIcon::Error}}));
 
     // The open folder vanishes under the lists: a click there reports it too.
@@ -90,7 +85,7 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
 TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
     EXPECT_TRUE(form.PickFile(form.File1, {"A__MKD~1.TXT", "", 0}));  // its short name stands for it
     EXPECT_EQ(Source(), "C:\\Docs\\A__MKD~1.TXT ");
-    form.OpenFolder(form.Dir1, {"?\xF3" "d?", "", 2, false});
+    form.OpenFolder(form.Dir1, {"?\363d?", "", 2, false});
     EXPECT_FALSE(form.PickFile(form.File1, {"a??mkdir X?rem ?.txt", "", 0, false}));
     EXPECT_EQ(form.Dir1.Path() + "|" + form.File1.FileName() + "|" + Source(),
               "C:\\Docs|A__MKD~1.TXT|C:\\Docs\\A__MKD~1.TXT ");
@@ -99,9 +94,9 @@ TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
                                   " \xBB contient des caract\xE8res que les commandes MS-DOS ne peuvent pas \xE9"
                                   "crire, et ce volume ne lui donne pas de nom court.\nIl ne peut pas \xEAtre "
                                   "choisi : renommez-le ou choisissez-en un autre.",
-                              "Lorvane : nom impossible \xE0 \xE9" "crire", MsgButtons::Ok, MsgIcon::Error};
+                              "Lorvane : nom impossible \xE0 \351crire", MsgButtons::Ok, MsgIcon::Error};
     };
-    EXPECT_EQ(platform.messages, (std::vector{refusal("?\xF3" "d?"), refusal("a??mkdir X?rem ?.txt")}));
+    EXPECT_EQ(platform.messages, (std::vector{refusal("?\363d?"), refusal("a??mkdir X?rem ?.txt")}));
 }
 
 // Dropped from the shell, a folder opens on its side and a file is clicked there; of
@@ -121,7 +116,7 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     form.DropOnSide(false, {{"", "l?dz.txt"}});
     form.DropOnSide(false, {{"D:\\parti", "D:\\parti"}});
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : nom impossible \xE0 \xE9" "crire");
+    EXPECT_EQ(platform.messages[0].title, "Lorvane : nom impossible \xE0 \351crire");
     EXPECT_EQ(platform.messages[1].title, "Lorvane : dossier inaccessible");
     EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
     EXPECT_EQ(form.DropSideOf(&form.TxtCmd[1]), 1);

@@ -1,5 +1,3 @@
-#include "app/frm_xcopy.h"
-
 #include <gtest/gtest.h>
 
 #include "support/form_fixture.h"

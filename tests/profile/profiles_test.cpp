@@ -17,13 +17,9 @@ std::string Expected(std::initializer_list<std::pair<int, char>> states) {
 }
 
 TEST(ProfileFile, WritesTwentyFiveByteLines) {
-    SwitchStates states{};
-    EXPECT_EQ(ProfileText(states), Expected({}));
-    EXPECT_EQ(ProfileText(states).size(), 100u);
-    states[4] = 1;
-    states[8] = 1;
-    states[19] = 2;
-    EXPECT_EQ(ProfileText(states), Expected({{4, '1'}, {8, '1'}, {19, '2'}}));
+    EXPECT_EQ(ProfileText(SwitchStates{}), Expected({}));
+    EXPECT_EQ(ProfileText({0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2}),
+              Expected({{4, '1'}, {8, '1'}, {19, '2'}}));
 }
 
 TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
@@ -37,12 +33,11 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         const char* field;
     } rows[] = {
         {"the program's own", ProfileText(mixed), Fault::None, 0, ""},
-        {"without blanks, LF only",
-         "1\n0\n2\n0\n1\n1\n0\n1\n0\n0\n0\n0\n1\n0\n0\n0\n0\n1\n0\n0", Fault::None, 0, ""},
+        {"without blanks, LF only", "1\n0\n2\n0\n1\n1\n0\n1\n0\n0\n0\n0\n1\n0\n0\n0\n0\n1\n0\n0", Fault::None, 0, ""},
         {"one line of commas", "1,0,2,0,1,1,0,1,0,0,0,0,1,0,0,0,0,1,0,0\r\n", Fault::None, 0, ""},
         {"fields after the twentieth", ProfileText(mixed) + "7\r\nrien\r\n", Fault::None, 0, ""},
-        {"commas over lines, blank lines, tabs",
-         "1, 0,\t2 ,\r\n\r\n0,1,1,0,1,0,0,\n0,0,1,0,0,0,0,1,0,0", Fault::None, 0, ""},
+        {"commas over lines, blank lines, tabs", "1, 0,\t2 ,\r\n\r\n0,1,1,0,1,0,0,\n0,0,1,0,0,0,0,1,0,0", Fault::None,
+         0, ""},
         {"short", "1\r\n0\r\n1\r\n", Fault::TooShort, 4, ""},
         {"empty", "", Fault::TooShort, 1, ""},
         {"not a number", "1\r\n0\r\noui\r\n", Fault::NotAState, 3, "oui"},
@@ -64,6 +59,10 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
 
 class ProfilesTest : public testing::FormTest {
 protected:
+    void Choose(MenuItem& item) {
+        platform.fileDialogAnswers = {path};
+        item.Click();
+    }
     const std::string path = "C:\\Profils\\essai.lvp";
 };
 
@@ -71,10 +70,10 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     form.Check1[kSwitchI].SetValue(1);
     for (int index : {kSwitchE, kSwitchC, kSwitchH, kSwitchY}) form.Check1[static_cast<std::size_t>(index)].SetValue(0);
     form.TxtCmd[2].SetText("/tap\xE9");  // a hand edit shows in the question only
-    platform.fileDialogAnswers = {path};
-    form.Mnu_S_Lvp.Click();
-    EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{
-                                     {"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tap\xE9 ?",
+    Choose(form.Mnu_S_Lvp);
+    EXPECT_EQ(
+        platform.messages,
+        (std::vector<MessageRequest>{{"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tap\xE9 ?",
                                       "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::Question}}));
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
               "save|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Enregistrer le profil sous");
@@ -83,19 +82,18 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     Forget();
     const auto before = platform.files;
     platform.failAt = testing::FileStep::Move;
-    platform.fileDialogAnswers = {path};
-    form.Mnu_S_Lvp.Click();
+    Choose(form.Mnu_S_Lvp);
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1], (MessageRequest{"Le profil \xAB C:\\Profils\\essai.lvp \xBB n'a pas pu \xEAtre "
                                                     "enregistr\xE9.\nLe fichier qui portait ce nom, s'il existait, est "
-                                                    "intact.", "Lorvane : profil", MsgButtons::Ok, MsgIcon::Error}));
+                                                    "intact.",
+                                                    "Lorvane : profil", MsgButtons::Ok, MsgIcon::Error}));
     EXPECT_EQ(platform.files, before);
 }
 
 TEST_F(ProfilesTest, NoOrCancelWritesNothing) {
     platform.messageAnswers = {MsgResult::No};
-    platform.fileDialogAnswers = {path};
-    form.Mnu_S_Lvp.Click();
+    Choose(form.Mnu_S_Lvp);
     EXPECT_TRUE(platform.fileDialogs.empty());
     platform.fileDialogAnswers = {""};
     form.Mnu_S_Lvp.Click();
@@ -106,9 +104,8 @@ TEST_F(ProfilesTest, NoOrCancelWritesNothing) {
 
 TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesChangeNothing) {
     platform.files[path] = Expected({{2, '1'}, {4, '1'}, {5, '2'}});  // /D: the date is asked during the loading
-    platform.fileDialogAnswers = {path};
     platform.inputAnswers = {"1/2/2003"};
-    form.Mnu_L_Lvp.Click();
+    Choose(form.Mnu_L_Lvp);
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
               "open|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Ouvril un profil (arguments)");
     EXPECT_EQ(platform.inputs.size(), 1u);
@@ -118,8 +115,7 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesC
 
     form.TxtCmd[2].SetText("/main ");
     Forget();
-    platform.fileDialogAnswers = {path};
-    form.Mnu_L_Lvp.Click();
+    Choose(form.Mnu_L_Lvp);
     EXPECT_TRUE(builderRuns.empty());
     EXPECT_TRUE(platform.inputs.empty());
     EXPECT_EQ(Switches(), "/main ");
@@ -128,9 +124,8 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesC
 TEST_F(ProfilesTest, AConflictDuringLoadingIsAskedOnce) {
     form.mnu_s_activite.SetChecked(true);
     platform.files[path] = "0,0,0,1,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0";
-    platform.fileDialogAnswers = {path};
     platform.messageAnswers = {MsgResult::Yes};
-    form.Mnu_L_Lvp.Click();
+    Choose(form.Mnu_L_Lvp);
     ASSERT_EQ(platform.messages.size(), 1u);  // for /P; recording is then off for /W
     EXPECT_NE(platform.messages[0].text.find("( /P "), std::string::npos);
     EXPECT_FALSE(form.mnu_s_activite.Checked());
@@ -158,8 +153,7 @@ TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
         platform.unreadableFiles.clear();
         if (row.unreadable) platform.unreadableFiles.insert(path);
         Forget();
-        platform.fileDialogAnswers = {path};
-        form.Mnu_L_Lvp.Click();
+        Choose(form.Mnu_L_Lvp);
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].text, row.message);
         EXPECT_EQ(platform.messages[0].title, "Lorvane : profil");

@@ -12,14 +12,10 @@ TEST(ReadDate, TakesDayMonthAndYearInTheLocalesOrder) {
         DateOrder order;
         const char* stored;
     } rows[] = {
-        {"25/12/2003", DateOrder::DayMonthYear, ":25/12/2003"},
-        {"5/3/2003", DateOrder::DayMonthYear, ":05/03/2003"},
-        {"05-03-2003", DateOrder::DayMonthYear, ":05/03/2003"},
-        {" 5.3.03 ", DateOrder::DayMonthYear, ":05/03/2003"},
-        {"1/2/99", DateOrder::DayMonthYear, ":01/02/1999"},
-        {"29/2/2004", DateOrder::DayMonthYear, ":29/02/2004"},
-        {"12/25/2003", DateOrder::MonthDayYear, ":25/12/2003"},
-        {"2003/12/25", DateOrder::YearMonthDay, ":25/12/2003"},
+        {"25/12/2003", DateOrder::DayMonthYear, ":25/12/2003"}, {"5/3/2003", DateOrder::DayMonthYear, ":05/03/2003"},
+        {"05-03-2003", DateOrder::DayMonthYear, ":05/03/2003"}, {" 5.3.03 ", DateOrder::DayMonthYear, ":05/03/2003"},
+        {"1/2/99", DateOrder::DayMonthYear, ":01/02/1999"},     {"29/2/2004", DateOrder::DayMonthYear, ":29/02/2004"},
+        {"12/25/2003", DateOrder::MonthDayYear, ":25/12/2003"}, {"2003/12/25", DateOrder::YearMonthDay, ":25/12/2003"},
         {"2003-1-5", DateOrder::YearMonthDay, ":05/01/2003"},
     };
     for (const auto& row : rows) {
@@ -42,7 +38,7 @@ protected:
 
 TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndClearingItForgetsIt) {
     const testing::InputRequest question = {
-        "Vous avez coch\xE9 le choix \xAB" "DATE\xBB qui copie les fichiers modifi\xE9s >= \xE0 la date que vous "
+        "Vous avez coch\xE9 le choix \253DATE\xBB qui copie les fichiers modifi\xE9s >= \xE0 la date que vous "
         "donnerez.  Sans date, ne seront copi\xE9s que les fichiers dont la date et heure sont sup\xE9rieurs \xE0 la "
         "destination.",
         "Entrez une date", ""};
@@ -79,7 +75,7 @@ TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
     EXPECT_EQ(platform.messages,
               (std::vector<testing::MessageRequest>{
                   {"vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
-                   "( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )\n"
+                   "( /P  Avertit avant de cr\351er chaque fichier destination. )\n"
                    "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
                    "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.",
                    "Enregistrement d'activit\xE9 : incompatibilit\xE9", MsgButtons::YesNo, MsgIcon::Error}}));
@@ -103,10 +99,10 @@ TEST_F(SwitchRulesTest, OnlyTheFourInteractiveSwitchesTickedAskTheQuestion) {
     RecordingOn();
     form.Check1[kSwitchY].SetValue(0);
     form.Check1[kSwitchY].SetValue(1);  // /Y
-    form.Check1[kSwitchQ].SetValue(1);   // /Q
+    form.Check1[kSwitchQ].SetValue(1);  // /Q
     EXPECT_TRUE(platform.messages.empty());
     platform.messageAnswers = {MsgResult::No, MsgResult::No, MsgResult::No, MsgResult::No};
-    for (int index : {kSwitchP, kSwitchW, kSwitchI, kSwitchMinusY}) form.Check1[static_cast<std::size_t>(index)].SetValue(1);
+    for (int index : {kSwitchP, kSwitchW, kSwitchI, kSwitchMinusY}) form.Check1[index].SetValue(1);
     EXPECT_EQ(platform.messages.size(), 4u);
     form.mnu_s_activite.SetChecked(false);
     form.Check1[kSwitchW].SetValue(1);  // recording off: no question
@@ -121,10 +117,10 @@ TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
         form.mnu_s_activite.Click();
         form.mnu_s_activite.Click();
     }
-    const testing::MessageRequest notice = {"Cette fonction sera automatiquement d\xE9sactiv\xE9" "e si vous avez "
-                                            "choisi un argument demandant votre intervention",
-                                            "Lorvane : enregistrement de l'activit\xE9", MsgButtons::Ok,
-                                            MsgIcon::Information};
+    const testing::MessageRequest notice = {
+        "Cette fonction sera automatiquement d\xE9sactiv\351e si vous avez "
+        "choisi un argument demandant votre intervention",
+        "Lorvane : enregistrement de l'activit\xE9", MsgButtons::Ok, MsgIcon::Information};
     EXPECT_EQ(platform.messages, std::vector(2, notice));
     EXPECT_FALSE(form.mnu_s_activite.Checked());
     EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);  // nothing examined when switching on

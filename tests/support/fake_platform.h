@@ -15,13 +15,11 @@
 
 namespace lorvane::testing {
 
-// Where a file write is made to fail.
 enum class FileStep { None, Create, Write, Close, Move };
 
 class FakePlatform : public Platform, public ScriptedDialogs {
 public:
-    // Files by full path. A write that fails at Write leaves half its bytes, as a disk
-    // that fills up would; the writers must clean that up.
+    // Files by full path; the writers must clean up what a failed write leaves.
     std::map<std::string, std::string> files;
     FileStep failAt = FileStep::None;
     std::set<std::string> readOnlyFiles;  // cannot be replaced or created
@@ -50,12 +48,16 @@ public:
     std::map<char, char> consoleBytes;
     bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
 
-    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                     MsgIcon icon) override {
+    template <class Map, class Key>
+    static std::optional<typename Map::mapped_type> Find(const Map& map, const Key& key) {
+        const auto found = map.find(key);
+        return found != map.end() ? std::optional(found->second) : std::nullopt;
+    }
+
+    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
         return Message(text, title, buttons, icon);
     }
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& proposed) override {
+    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override {
         return Input(prompt, title, proposed);
     }
     void Beep() override { ++beeps; }
@@ -65,10 +67,7 @@ public:
     std::string CurrentDirectory() override { return currentDirectory; }
     std::string ReadableFolder(const std::string& path) override {
         std::string folder = path;
-        if (path.size() == 2 && path[1] == ':') {
-            const auto found = driveFolders.find(path);
-            folder = found != driveFolders.end() ? found->second : path + "\\";
-        }
+        if (path.size() == 2 && path[1] == ':') folder = Find(driveFolders, path).value_or(path + "\\");
         return unreadableFolders.count(folder) != 0 || files.count(folder) != 0 ? std::string() : folder;
     }
     DateOrder ShortDateOrder() override { return dateOrder; }
@@ -76,34 +75,30 @@ public:
     bool ShowFileDialog(FileDialogRequest& request) override {
         fileDialogs.push_back(request);
         if (fileDialogAnswers.empty()) return false;
-        request.fileName = fileDialogAnswers.front();
-        fileDialogAnswers.pop_front();
+        request.fileName = Next(fileDialogAnswers, std::string());
         return !request.fileName.empty();
     }
     std::string ProgramFolder() override { return programFolder; }
 
-    class Writer : public FileWriter {
-    public:
-        Writer(FakePlatform& fake, std::string path) : fake_(fake), path_(std::move(path)) {}
+    // A step set in failAt fails; a failed Write leaves half its bytes, as a full disk would.
+    struct Writer : FileWriter {
+        Writer(FakePlatform& f, std::string p) : fake(f), path(std::move(p)) {}
         bool Write(const std::string& bytes) override {
-            const bool fails = fake_.failAt == FileStep::Write;
-            fake_.files[path_] += fails ? bytes.substr(0, bytes.size() / 2) : bytes;
-            return !fails;
+            fake.files[path] += fake.Fails(FileStep::Write) ? bytes.substr(0, bytes.size() / 2) : bytes;
+            return !fake.Fails(FileStep::Write);
         }
-        bool Close() override { return fake_.failAt != FileStep::Close; }
-
-    private:
-        FakePlatform& fake_;
-        std::string path_;
+        bool Close() override { return !fake.Fails(FileStep::Close); }
+        FakePlatform& fake;
+        std::string path;
     };
-
+    bool Fails(FileStep step) const { return failAt == step; }
     std::unique_ptr<FileWriter> CreateForWriting(const std::string& path) override {
-        if (failAt == FileStep::Create || readOnlyFiles.count(path) != 0) return nullptr;
+        if (Fails(FileStep::Create) || readOnlyFiles.count(path) != 0) return nullptr;
         files[path].clear();
         return std::make_unique<Writer>(*this, path);
     }
     bool MoveOver(const std::string& from, const std::string& to) override {
-        if (failAt == FileStep::Move || readOnlyFiles.count(to) != 0 || files.count(from) == 0) return false;
+        if (Fails(FileStep::Move) || readOnlyFiles.count(to) != 0 || files.count(from) == 0) return false;
         files[to] = files[from];
         files.erase(from);
         return true;
@@ -126,18 +121,13 @@ public:
     }
     std::string GetClipboardText() override { return clipboardFails ? std::string() : clipboard; }
 
-    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
-                                  RegistryValue& value) override {
-        const auto found = registry.find(key + "|" + valueName);
-        if (found == registry.end()) return false;
-        value = found->second;
-        return true;
+    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override {
+        const auto found = Find(registry, key + "|" + valueName);
+        value = found.value_or(value);
+        return found.has_value();
     }
     unsigned ConsoleCodePage() override { return consoleCodePage; }
-    std::optional<char> ConsoleByte(char ansi) override {
-        const auto found = consoleBytes.find(ansi);
-        return found != consoleBytes.end() ? std::optional<char>(found->second) : std::nullopt;
-    }
+    std::optional<char> ConsoleByte(char ansi) override { return Find(consoleBytes, ansi); }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;
         startedPrograms.push_back(path);

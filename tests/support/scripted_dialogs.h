@@ -46,22 +46,21 @@ struct ScriptedDialogs {
     std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
     int beeps = 0;
 
-    MsgResult Message(const std::string& text, const std::string& title, MsgButtons buttons,
-                      MsgIcon icon) {
-        messages.push_back({text, title, buttons, icon});
-        if (messageAnswers.empty()) return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
-        const MsgResult answer = messageAnswers.front();
-        messageAnswers.pop_front();
+    // The first of the answers, or the given one when none is left.
+    template <class T>
+    static T Next(std::deque<T>& answers, T otherwise) {
+        if (answers.empty()) return otherwise;
+        T answer = std::move(answers.front());
+        answers.pop_front();
         return answer;
     }
-
-    std::string Input(const std::string& prompt, const std::string& title,
-                      const std::string& proposed) {
+    MsgResult Message(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
+        messages.push_back({text, title, buttons, icon});
+        return Next(messageAnswers, buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes);
+    }
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& proposed) {
         inputs.push_back({prompt, title, proposed});
-        if (inputAnswers.empty()) return {};
-        std::string answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return Next(inputAnswers, std::string());
     }
 };
 
