@@ -331,7 +331,8 @@ void RunForm(Reader& in) {
         int tickedSwitch = -1;
         const bool recording = form.mnu_s_activite.Checked();
 
-        switch (in.Pick(17)) {
+        const int action = in.Pick(17);
+        switch (action) {
             case 0: {
                 const int index = in.Pick(kSwitchCount);
                 const int value = in.Pick(3);
@@ -345,8 +346,12 @@ void RunForm(Reader& in) {
             case 2: form.Option2[in.Pick(3)].SetValue(true); break;
             case 3: form.ChkSource.SetValue(in.Pick(3)); break;
             case 4: form.ChkDestination.SetValue(in.Pick(3)); break;
-            case 5: form.OpenFolder(form.Dir1, in.Text(96)); break;
-            case 6: form.OpenFolder(form.Dir2, in.Text(96)); break;
+            case 5:
+            case 6: {
+                const std::string path = in.Text(96);
+                form.OpenFolder(action == 5 ? form.Dir1 : form.Dir2, FolderEntry{path, path, 0, in.Pick(4) != 0});
+                break;
+            }
             case 7:
             case 8: {
                 FileList& list = in.Pick(2) == 0 ? form.File1 : form.File2;
