@@ -72,8 +72,7 @@ inline std::string DialogText(HWND dialog) {
         char cls[32] = {};
         GetClassNameA(child, cls, sizeof cls);
         const std::string text = lstrcmpiA(cls, "Static") == 0 ? TextOf(child) : "";
-        if (text.empty()) continue;
-        all += (all.empty() ? "" : "\n") + text;
+        if (!text.empty()) all += (all.empty() ? "" : "\n") + text;
     }
     return all;
 }
