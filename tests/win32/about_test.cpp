@@ -36,7 +36,7 @@ TEST_F(AboutTest, OneAboutWindowWithItsTextsAndTheSystemInformation) {
 
     // Nothing usable in this system's registry: one message, over the About window and
     // modal to it, also once the main window is closed.
-    platform.realMessageBoxes = true;
+    platform.realDialogs = true;
     HWND aboutWindow = GetParent(SysInfoButton());
     for (const bool mainOpen : {true, false}) {
         HWND owner = nullptr;

@@ -69,9 +69,14 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
     form.TxtCmd[2].SetText("/Q ");
     std::string question;
     ASSERT_TRUE(Choose(kExportTitle, tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
-        HWND box = nullptr;
-        testing::PumpUntil([&] { return (box = OwnedDialog(dialog)) != nullptr; }, 5000);
-        if (box != nullptr) {
+        HWND box = nullptr;  // the question the dialog asks over itself
+        auto asked = [&] {
+            for (box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
+                if (IsWindowVisible(box) && GetWindow(box, GW_OWNER) == dialog) return true;
+            }
+            return false;
+        };
+        if (testing::PumpUntil(asked, 5000)) {
             question = DialogText(box);
             SendMessageA(box, WM_COMMAND, IDNO, 0);
         }

@@ -92,25 +92,22 @@ inline void DropOn(HWND window, HWND control, const std::vector<std::wstring>& p
 
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };
 
-inline void HoldModifiers(unsigned modifiers) {
+// A key pressed while the focused control has the keyboard, as a user would type it: it
+// goes through the message queue, where the window's keyboard handling sees it, with the
+// modifiers held in the thread's keyboard state.
+inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_CONTROL] = (modifiers & kCtrl) != 0 ? 0x80 : 0;
     keys[VK_SHIFT] = (modifiers & kShift) != 0 ? 0x80 : 0;
     SetKeyboardState(keys);
-}
-
-// A key pressed while the focused control has the keyboard, as a user would type it: it
-// goes through the message queue, where the window's keyboard handling sees it, with the
-// modifiers held in the thread's keyboard state.
-inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
-    HoldModifiers(modifiers);
     HWND target = GetFocus() != nullptr ? GetFocus() : window.Handle();
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
     PostMessageA(target, WM_KEYDOWN, key, scan | 1);
     PostMessageA(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
     PumpPending(&window);
-    HoldModifiers(0);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
 }
 
 // Typed over the whole text of the box, as by a user who selected it all first.

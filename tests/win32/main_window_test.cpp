@@ -18,13 +18,11 @@ protected:
           }) {}
 
     std::string Clipboard() {
-        std::string text;
         if (!OpenClipboard(nullptr)) return "(fermé)";
         HANDLE data = GetClipboardData(CF_TEXT);
-        if (const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
+        const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+        const std::string text = bytes != nullptr ? bytes : "";
+        if (bytes != nullptr) GlobalUnlock(data);
         CloseClipboard();
         return text;
     }
@@ -155,9 +153,12 @@ TEST_F(MainWindowTest, ShortcutsFromInsideEachBox) {
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
 }
 
-// The help of the switches and level buttons: made at the first hover, not at start.
-TEST_F(MainWindowTest, HelpTipsComeAtTheFirstHover) {
+// The help of the switches and level buttons is made at the first hover, not at start.
+// Screen readers name a control without text by the label just before it (z-order); the
+// lists, level buttons and full line are named when a reader first asks the window.
+TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     EXPECT_EQ(window.HelpTips(), nullptr);
+    EXPECT_EQ(window.AccessibleNamesGiven(), 0);
     PostMessageA(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     PumpPending(&window);
     HWND tips = window.HelpTips();
@@ -173,18 +174,13 @@ TEST_F(MainWindowTest, HelpTipsComeAtTheFirstHover) {
     EXPECT_STREQ(text,
                  L"Remplace les fichiers existants de la destination sans demander confirmation. "
                  L"Le contraire de /-Y : ne cochez pas les deux.");
-}
 
-// Screen readers name a control without text by the label just before it (z-order); the
-// lists, level buttons and full line are named when a reader first asks the window.
-TEST_F(MainWindowTest, NamesForScreenReaders) {
     auto before = [this](const Control& control) { return GetWindow(Hwnd(control), GW_HWNDPREV); };
     const Control* labels[] = {&form.Label1, &form.Label2, &form.Label4, &form.Label5, &form.Label6};
     const Control* controls[] = {&form.ChkSource, &form.ChkDestination, &form.TxtCmd[0], &form.TxtCmd[1],
                                  &form.TxtCmd[2]};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(before(*controls[i]), Hwnd(*labels[i])) << i;
     for (int i = 0; i < kSwitchCount; ++i) EXPECT_EQ(before(form.Check1[i]), Hwnd(form.Label3[i])) << i;
-    EXPECT_EQ(window.AccessibleNamesGiven(), 0);
     SendMessageA(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     SendMessageA(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     // Windows names all thirteen; Wine 8 has no working annotation service and names none.
@@ -239,10 +235,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
 
     Click(current);
     EXPECT_EQ(Shown(part), ". ");
-    for (const Control* control : {static_cast<Control*>(&drive), static_cast<Control*>(&dir),
-                                   static_cast<Control*>(&file), static_cast<Control*>(&level[2])}) {
-        EXPECT_FALSE(IsWindowEnabled(Hwnd(*control)));
-    }
+    for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
     Click(current);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(dir)));
     EXPECT_EQ(Shown(part), tree.Root() + folderLevel + " ");
@@ -340,8 +333,8 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
 
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBox) {
     Menu(form.mnu_s_activite);
-    platform.realMessageBoxes = true;
-    DialogAnswerer answer("Enregistrement d'activit\xE9 : incompatibilit\xE9", IDNO);
+    platform.realDialogs = true;
+    DialogAnswerer answer("Enregistrement d'activité : incompatibilité", IDNO);
     Click(form.Check1[kSwitchP]);
     EXPECT_TRUE(answer.Answered());
     EXPECT_NE(answer.SeenText().find("( /P  Avertit avant de créer chaque fichier destination. )"), std::string::npos);
@@ -350,40 +343,35 @@ TEST_F(MainWindowTest, ConflictQuestionInARealMessageBox) {
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y ");
 }
 
-// A date typed into the real input box, then the key that closes it.
-std::function<void(HWND)> TypeDate(const std::string& typed, WPARAM key, std::string* buttons = nullptr) {
-    return [=](HWND box) {
-        if (buttons != nullptr) *buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
-        HWND edit = GetDlgItem(box, kInputBoxEditId);
-        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
-        PostMessageA(edit, WM_KEYDOWN, key, 1);
-    };
-}
-
 TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
-    platform.realInputBox = true;
+    platform.realDialogs = true;
     // Christmas 2003 in the order of the user's regional settings.
     char order[4] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, sizeof order);
     const char* christmas = order[0] == '0' ? "12/25/2003" : order[0] == '2' ? "2003/12/25" : "25/12/2003";
-    std::string buttons;
-    {
-        DialogAnswerer answer("Entrez une date", TypeDate(christmas, VK_RETURN, &buttons));  // Enter accepts
+    // A date typed, then the key that closes the box: Enter accepts, Escape cancels (no date).
+    const struct {
+        const char* typed;
+        WPARAM key;
+        const char* switches;
+    } answers[] = {{christmas, VK_RETURN, "/D:25/12/2003  /S /E /C /H /Y "},
+                   {"1/1/2001", VK_ESCAPE, "/D  /S /E /C /H /Y "}};
+    for (const auto& typing : answers) {
+        if (Ticked(form.Check1[kSwitchD])) Click(form.Check1[kSwitchD]);
+        std::string buttons;
+        DialogAnswerer answer("Entrez une date", [&](HWND box) {
+            buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
+            HWND edit = GetDlgItem(box, kInputBoxEditId);
+            SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typing.typed));
+            PostMessageA(edit, WM_KEYDOWN, typing.key, 1);
+        });
         Click(form.Check1[kSwitchD]);
-        EXPECT_TRUE(answer.Answered());
+        ASSERT_TRUE(answer.Answered()) << typing.typed;
         EXPECT_NE(answer.SeenText().find("Vous avez coché le choix «DATE»"), std::string::npos);
+        EXPECT_EQ(buttons, "OK|Annuler");
+        EXPECT_TRUE(Ticked(form.Check1[kSwitchD]));
+        EXPECT_EQ(Shown(form.TxtCmd[2]), typing.switches);
     }
-    EXPECT_EQ(buttons, "OK|Annuler");
-    EXPECT_EQ(Shown(form.TxtCmd[2]), "/D:25/12/2003  /S /E /C /H /Y ");
-
-    Click(form.Check1[kSwitchD]);
-    {
-        DialogAnswerer answer("Entrez une date", TypeDate("1/1/2001", VK_ESCAPE));  // Esc cancels: no date
-        Click(form.Check1[kSwitchD]);
-        EXPECT_TRUE(answer.Answered());
-    }
-    EXPECT_TRUE(Ticked(form.Check1[kSwitchD]));
-    EXPECT_EQ(Shown(form.TxtCmd[2]), "/D  /S /E /C /H /Y ");
 }
 
 }  // namespace

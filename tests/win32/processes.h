@@ -11,6 +11,7 @@
 #include <utility>
 #include <string>
 
+#include "app/menu_table.h"
 #include "input.h"
 #include "temp_files.h"
 
@@ -107,7 +108,7 @@ struct RunningProgram {
         CloseHandle(process.hProcess);
     }
     bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
-    void Menu(int id) const { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    void Menu(MenuCommand command) const { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
     PROCESS_INFORMATION process{};
     HWND window = nullptr;

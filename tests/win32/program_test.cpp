@@ -1,12 +1,7 @@
 #include "window_fixture.h"
-#include "app/menu_table.h"
 
 namespace lorvane::win32::testing {
 namespace {
-
-constexpr int kMenuExecuter = static_cast<int>(MenuCommand::Executer);
-constexpr int kMenuQuitter = static_cast<int>(MenuCommand::Quitter);
-constexpr int kMenuApropos = static_cast<int>(MenuCommand::APropos);
 
 // Run from a folder whose name the code page lacks, the program writes its batch file
 // there, by the folder's short name, and never beside a look-alike. Quit then ends it, the
@@ -23,14 +18,14 @@ TEST(Program, RunsFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
     for (int fileLevel : {204, 304}) SendMessageA(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
     {
         const DialogAnswerer answer("°Lorvane°", IDYES);
-        program.Menu(kMenuExecuter);
+        program.Menu(MenuCommand::Executer);
         PumpUntil([&] { return !FileContent(folder + L"\\batch.bat").empty(); }, 20000);
     }
     EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
               "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
-    program.Menu(kMenuApropos);
+    program.Menu(MenuCommand::APropos);
     ASSERT_NE(WaitForWindow(program.process.dwProcessId, "À propos de Lorvane", 10000), nullptr);
-    program.Menu(kMenuQuitter);
+    program.Menu(MenuCommand::Quitter);
     EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
     EXPECT_EQ(FilesUnder(folder), (std::vector<std::wstring>{L"batch.bat", L"lorvane.exe"}));
 }
@@ -58,7 +53,7 @@ TEST(Program, LoadsTheProfileNamedOnItsCommandLineAndAnOpenAboutWindowOutlivesTh
     const std::string part = folder.Root().substr(0, 3) + ". ";  // started in its folder
     EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
 
-    program.Menu(kMenuApropos);
+    program.Menu(MenuCommand::APropos);
     HWND about = WaitForWindow(program.process.dwProcessId, "À propos de Lorvane", 10000);
     ASSERT_NE(about, nullptr);
     PostMessageA(program.window, WM_CLOSE, 0, 0);

@@ -32,7 +32,7 @@ protected:
 
     void Go() {
         started.EndAll();  // the last run's console, paused, holds the batch file open
-        platform.realMessageBoxes = true;
+        platform.realDialogs = true;
         platform.realShell = true;
         DialogAnswerer answer("°Lorvane°", IDYES);
         Click(form.Command1);
@@ -227,6 +227,7 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     ASSERT_NO_FATAL_FAILURE(Go());
     for (const auto& [name, content] : kHostileFiles)
         ASSERT_TRUE(WaitForFile(destination + "\\" + name, content)) << name;
+    PumpUntil([&] { return FilesUnder(destination) == FilesUnder(source); }, 30000);  // the subfolders come last
     EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
     // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
     for (const char* made : {"injecté", "X"})
