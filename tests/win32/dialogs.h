@@ -21,20 +21,19 @@ namespace lorvane::win32::testing {
 // test asks for the real ones; folders named in `unreadable` cannot be read.
 class UiPlatform : public Win32Platform, public lorvane::testing::ScriptedDialogs {
 public:
-    bool realMessageBoxes = false;
-    bool realInputBox = false;
+    bool realDialogs = false;  // message boxes and the input box
     bool realShell = false;
     bool realFileDialogs = false;
     std::set<std::string> unreadable;
     std::deque<std::string> fileDialogAnswers;  // the empty text cancels
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
-        if (!realMessageBoxes) return Message(text, title, buttons, icon);
+        if (!realDialogs) return Message(text, title, buttons, icon);
         messages.push_back({text, title, buttons, icon});
         return Win32Platform::MsgBox(text, title, buttons, icon);
     }
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override {
-        if (!realInputBox) return Input(prompt, title, proposed);
+        if (!realDialogs) return Input(prompt, title, proposed);
         inputs.push_back({prompt, title, proposed});
         return Win32Platform::InputBox(prompt, title, proposed);
     }
@@ -72,18 +71,9 @@ inline std::string DialogText(HWND dialog) {
         char cls[32] = {};
         GetClassNameA(child, cls, sizeof cls);
         const std::string text = lstrcmpiA(cls, "Static") == 0 ? TextOf(child) : "";
-        if (text.empty()) continue;
-        all += (all.empty() ? "" : "\n") + text;
+        if (!text.empty()) all += (all.empty() ? "" : "\n") + text;
     }
     return all;
-}
-
-// A visible dialog owned by that window: the question a dialog asks over itself.
-inline HWND OwnedDialog(HWND owner) {
-    for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
-        if (IsWindowVisible(dialog) && GetWindow(dialog, GW_OWNER) == owner) return dialog;
-    }
-    return nullptr;
 }
 
 // Waits on another thread for a visible dialog with that title, then runs `answer` on it

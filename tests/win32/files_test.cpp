@@ -37,18 +37,17 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     EXPECT_FALSE(platform.ReadFileStart(folder.Path("absent.lvp"), 10, start));
 }
 
-// The file dialogs for real: the test types the name into the dialog's name box.
+// The file dialogs for real.
 class FileDialogTest : public WindowTest {
 protected:
     FileDialogTest() { platform.realFileDialogs = true; }
 
-    // Picks the item and answers its dialog with the name; `then` runs on the dialog afterwards.
+    // Picks the item and types the name into its dialog's name box (cmb13, a combo box in the
+    // explorer-style dialog); `then` runs on the dialog afterwards.
     static bool Choose(const char* title, const std::string& path, MenuItem& item,
                        const std::function<void(HWND)>& then = nullptr) {
         DialogAnswerer answer(title, [&](HWND dialog) {
-            // The name box is a combo box (cmb13) in the explorer-style dialog, an edit box
-            // (edt1) in the older one.
-            if (!SetDlgItemTextA(dialog, 0x47C, path.c_str())) SetDlgItemTextA(dialog, 0x480, path.c_str());
+            SetDlgItemTextA(dialog, 0x47C, path.c_str());
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
             if (then) then(dialog);
         });
@@ -57,10 +56,10 @@ protected:
     }
 };
 
-constexpr const char* kExportTitle = "Enregistrer la commande compl\xE8te (Batch) sous";
+constexpr const char* kExportTitle = "Enregistrer la commande complète (Batch) sous";
 
 TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
-    form.TxtCmd[1].SetText("\"D:\\\xC9t\xE9\\\" ");
+    form.TxtCmd[1].SetText("\"D:\\Été\\\" ");
     ASSERT_TRUE(Choose(kExportTitle, tree.Path("export"), form.Mnu_S_Batch));
     EXPECT_EQ(FileContent(tree.Path("export.bat")), OEMConvert(form.TxtCmd[3].Text(), 0) + "\r\n");
     EXPECT_NE(FileContent(tree.Path("export.bat")).find("\x90t\x82"), std::string::npos);
@@ -70,9 +69,14 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
     form.TxtCmd[2].SetText("/Q ");
     std::string question;
     ASSERT_TRUE(Choose(kExportTitle, tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
-        HWND box = nullptr;
-        WaitFor([&] { return (box = OwnedDialog(dialog)) != nullptr; }, 5000);
-        if (box != nullptr) {
+        HWND box = nullptr;  // the question the dialog asks over itself
+        auto asked = [&] {
+            for (box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
+                if (IsWindowVisible(box) && GetWindow(box, GW_OWNER) == dialog) return true;
+            }
+            return false;
+        };
+        if (testing::PumpUntil(asked, 5000)) {
             question = DialogText(box);
             SendMessageA(box, WM_COMMAND, IDNO, 0);
         }

@@ -1,40 +1,65 @@
 #pragma once
-// Mouse and keyboard input sent as real window messages, as a person gives it.
+// Mouse and keyboard input sent as real window messages, as a person gives it, and the
+// waits for what it does: with a time-out while the window keeps working, never a fixed sleep.
 
 #include <windows.h>
 
 #include <shlobj.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "pump.h"
 #include "win32/main_window.h"
 
 namespace lorvane::win32::testing {
+
+// How many times the pumps met the message that ends the program's loop.
+inline int& QuitMessagesSeen() {
+    static int seen = 0;
+    return seen;
+}
+
+// Through the window's keyboard handling when the window is given.
+inline void PumpPending(MainWindow* window) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ++QuitMessagesSeen();
+            continue;
+        }
+        if (window != nullptr && window->Handle() != nullptr && window->PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// False on time-out. `done` is checked after each batch of messages, and every 50 ms for
+// conditions no message announces (another process's work).
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000, MainWindow* window = nullptr) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;; MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT)) {
+        PumpPending(window);
+        if (done()) return true;
+        if (GetTickCount64() >= deadline) return false;
+    }
+}
 
 inline void ClickAt(HWND hwnd, int x, int y) {
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-inline POINT ItemCentre(HWND list, int index) {
+// Brought into view and clicked; `twice` makes it a double click.
+inline void ClickListItem(HWND list, int index, bool twice = false) {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     RECT item{};
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-}
-
-inline void ClickListItem(HWND list, int index) {
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    const POINT at = ItemCentre(list, index);
-    ClickAt(list, at.x, at.y);
-}
-
-inline void DoubleClickListItem(HWND list, int index) {
-    ClickListItem(list, index);
-    const POINT at = ItemCentre(list, index);
-    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
+    ClickAt(list, x, y);
+    if (!twice) return;
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 // Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
@@ -67,25 +92,22 @@ inline void DropOn(HWND window, HWND control, const std::vector<std::wstring>& p
 
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };
 
-inline void HoldModifiers(unsigned modifiers) {
+// A key pressed while the focused control has the keyboard, as a user would type it: it
+// goes through the message queue, where the window's keyboard handling sees it, with the
+// modifiers held in the thread's keyboard state.
+inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_CONTROL] = (modifiers & kCtrl) != 0 ? 0x80 : 0;
     keys[VK_SHIFT] = (modifiers & kShift) != 0 ? 0x80 : 0;
     SetKeyboardState(keys);
-}
-
-// A key pressed while the focused control has the keyboard, as a user would type it: it
-// goes through the message queue, where the window's keyboard handling sees it, with the
-// modifiers held in the thread's keyboard state.
-inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
-    HoldModifiers(modifiers);
     HWND target = GetFocus() != nullptr ? GetFocus() : window.Handle();
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
     PostMessageA(target, WM_KEYDOWN, key, scan | 1);
     PostMessageA(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
-    PumpPending(window);
-    HoldModifiers(0);
+    PumpPending(&window);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
 }
 
 // Typed over the whole text of the box, as by a user who selected it all first.

@@ -1,10 +1,9 @@
-#include <windows.h>
+#include "window_fixture.h"
 
 #include <commctrl.h>
 
 #include <cstdlib>
 
-#include "window_fixture.h"
 #include "batch/run_batch.h"
 #include "win32/input_box.h"
 
@@ -17,6 +16,16 @@ protected:
         : WindowTest([](const TempTree& tree) {
               tree.Add({"a b\\", "a b\\dedans.txt", "R&D\\", "Été\\", "x.txt", "y z.txt"});
           }) {}
+
+    std::string Clipboard() {
+        if (!OpenClipboard(nullptr)) return "(fermé)";
+        HANDLE data = GetClipboardData(CF_TEXT);
+        const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+        const std::string text = bytes != nullptr ? bytes : "";
+        if (bytes != nullptr) GlobalUnlock(data);
+        CloseClipboard();
+        return text;
+    }
 };
 
 // The start, where the twips put the controls, and the end of the session.
@@ -31,10 +40,8 @@ TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnlo
     }
     EXPECT_TRUE(Ticked(form.Option1[0]) && Ticked(form.Option2[0]));
     EXPECT_FALSE(Ticked(form.Option1[1]) || Ticked(form.Option1[2]) || Ticked(form.Option2[1]));
-    // Activation may come a moment after the window shows, from the display server.
-    EXPECT_TRUE(PumpUntil(window, [this] { return GetFocus() == Hwnd(form.ChkSource); }, 3000));
-    EXPECT_TRUE(MenuEnabled(window, form.MnuColler));
-    EXPECT_FALSE(MenuChecked(window, form.mnu_s_activite));
+    EXPECT_TRUE(MenuEnabled(form.MnuColler));
+    EXPECT_FALSE(MenuChecked(form.mnu_s_activite));
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
 
     const auto folders = Entries(form.Dir1);
@@ -68,7 +75,7 @@ TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnlo
     EXPECT_EQ(placeOf(form.Command1).top, scale.Pixels(5160 + 1680));
 
     SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
-    PumpPending(window);
+    PumpPending(&window);
     EXPECT_EQ(placeOf(form.Check1[kSwitchN]).left, lastSwitch.left);
     EXPECT_EQ(placeOf(form.Check1[kSwitchN]).top, lastSwitch.top);
 
@@ -81,13 +88,14 @@ TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnlo
 
 // Keys posted to the focused control pass through the window's own message loop, as typed.
 TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterAndEscape) {
-    std::vector<const Control*> order = {&form.ChkSource, &form.Drive1, &form.Dir1,           &form.File1,
-                                         &form.File2,     &form.Dir2,   &form.Drive2,         &form.ChkDestination,
+    std::vector<const Control*> order = {&form.ChkSource,  &form.Drive1,    &form.Dir1,   &form.File1,
+                                         &form.File2,      &form.Dir2,      &form.Drive2, &form.ChkDestination,
                                          &form.Option1[0], &form.Option2[0]};
     for (const CheckBox& box : form.Check1) order.push_back(&box);
     for (std::size_t i = 0; i < 3; ++i) order.push_back(&form.TxtCmd[i]);
     order.push_back(&form.Command1);
-    ASSERT_TRUE(PumpUntil(window, [this] { return GetFocus() == Hwnd(form.ChkSource); }, 3000));
+    // Activation may come a moment after the window shows, from the display server.
+    ASSERT_TRUE(PumpUntil([this] { return GetFocus() == Hwnd(form.ChkSource); }, 3000));
     const std::string line = Shown(form.TxtCmd[3]);
 
     // Forward from every stop, Escape and Enter changing nothing on the way (but on GO).
@@ -138,43 +146,41 @@ TEST_F(MainWindowTest, ShortcutsFromInsideEachBox) {
         ASSERT_EQ(platform.shellOpens.size(), box + 1) << box;
         EXPECT_EQ(platform.shellOpens[box], std::make_pair(std::string("lorvane.html"), platform.ProgramFolder()));
         PressKey(window, 'T', kCtrl);
-        EXPECT_EQ(MenuChecked(window, form.mnu_s_activite), box % 2 == 0) << box;
+        EXPECT_EQ(MenuChecked(form.mnu_s_activite), box % 2 == 0) << box;
     }
     ASSERT_EQ(platform.messages.size(), 2u);  // recording switched on twice
     EXPECT_EQ(platform.messages[0].title, "Lorvane : enregistrement de l'activit\xE9");
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
 }
 
-// The help of the switches and level buttons: made at the first hover, not at start.
-TEST_F(MainWindowTest, HelpTipsComeAtTheFirstHover) {
+// The help of the switches and level buttons is made at the first hover, not at start.
+// Screen readers name a control without text by the label just before it (z-order); the
+// lists, level buttons and full line are named when a reader first asks the window.
+TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     EXPECT_EQ(window.HelpTips(), nullptr);
+    EXPECT_EQ(window.AccessibleNamesGiven(), 0);
     PostMessageA(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    PumpPending(window);
+    PumpPending(&window);
     HWND tips = window.HelpTips();
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
-    wchar_t wide[512] = {};
+    wchar_t text[512] = {};
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window.Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]));
-    tool.lpszText = wide;
+    tool.lpszText = text;
     SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-    std::string text;
-    for (const wchar_t* c = wide; *c != 0; ++c) text += static_cast<char>(*c);  // the text is all ASCII
-    EXPECT_EQ(text, "Remplace les fichiers existants de la destination sans demander confirmation. Le "
-                                 "contraire de /-Y : ne cochez pas les deux.");
-}
+    EXPECT_STREQ(text,
+                 L"Remplace les fichiers existants de la destination sans demander confirmation. "
+                 L"Le contraire de /-Y : ne cochez pas les deux.");
 
-// Screen readers name a control without text by the label just before it (z-order); the
-// lists, level buttons and full line are named when a reader first asks the window.
-TEST_F(MainWindowTest, NamesForScreenReaders) {
-    const std::pair<const Control*, const Control*> labelled[] = {
-        {&form.Label1, &form.ChkSource}, {&form.Label2, &form.ChkDestination}, {&form.Label4, &form.TxtCmd[0]},
-        {&form.Label5, &form.TxtCmd[1]}, {&form.Label6, &form.TxtCmd[2]}};
-    for (const auto& [label, control] : labelled) EXPECT_EQ(GetWindow(Hwnd(*control), GW_HWNDPREV), Hwnd(*label));
-    for (int i = 0; i < kSwitchCount; ++i) EXPECT_EQ(GetWindow(Hwnd(form.Check1[i]), GW_HWNDPREV), Hwnd(form.Label3[i]));
-    EXPECT_EQ(window.AccessibleNamesGiven(), 0);
+    auto before = [this](const Control& control) { return GetWindow(Hwnd(control), GW_HWNDPREV); };
+    const Control* labels[] = {&form.Label1, &form.Label2, &form.Label4, &form.Label5, &form.Label6};
+    const Control* controls[] = {&form.ChkSource, &form.ChkDestination, &form.TxtCmd[0], &form.TxtCmd[1],
+                                 &form.TxtCmd[2]};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(before(*controls[i]), Hwnd(*labels[i])) << i;
+    for (int i = 0; i < kSwitchCount; ++i) EXPECT_EQ(before(form.Check1[i]), Hwnd(form.Label3[i])) << i;
     SendMessageA(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     SendMessageA(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     // Windows names all thirteen; Wine 8 has no working annotation service and names none.
@@ -187,20 +193,20 @@ TEST_F(MainWindowTest, NamesForScreenReaders) {
 // the user would have gone; of several, the first, with a beep; elsewhere, a beep alone.
 TEST_F(MainWindowTest, FoldersAndFilesDroppedOnASide) {
     DropOn(window.Handle(), Hwnd(form.Dir2), {ToWide(tree.Path("a b"))});
-    ASSERT_TRUE(PumpUntil(window, [this] { return form.Dir2.Path() == tree.Path("a b"); }));
+    ASSERT_TRUE(PumpUntil([this] { return form.Dir2.Path() == tree.Path("a b"); }));
     ASSERT_TRUE(ListsLoaded());
     EXPECT_TRUE(Ticked(form.Option2[1]));
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");
 
     DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {ToWide(tree.Path("a b\\dedans.txt")), ToWide(tree.Path("x.txt"))});
-    ASSERT_TRUE(PumpUntil(window, [this] { return form.File1.FileName() == "dedans.txt"; }));
+    ASSERT_TRUE(PumpUntil([this] { return form.File1.FileName() == "dedans.txt"; }));
     EXPECT_EQ(Shown(form.TxtCmd[0]), "\"" + tree.Path("a b\\dedans.txt") + "\" ");
     EXPECT_TRUE(Ticked(form.Option1[2]));
     EXPECT_EQ(platform.beeps, 1);
 
     const std::string line = Shown(form.TxtCmd[3]);
     DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {ToWide(tree.Path("x.txt"))});
-    ASSERT_TRUE(PumpUntil(window, [this] { return platform.beeps == 2; }));
+    ASSERT_TRUE(PumpUntil([this] { return platform.beeps == 2; }));
     EXPECT_EQ(Shown(form.TxtCmd[3]), line);
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -229,10 +235,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
 
     Click(current);
     EXPECT_EQ(Shown(part), ". ");
-    for (const Control* control : {static_cast<Control*>(&drive), static_cast<Control*>(&dir),
-                                   static_cast<Control*>(&file), static_cast<Control*>(&level[2])}) {
-        EXPECT_FALSE(IsWindowEnabled(Hwnd(*control)));
-    }
+    for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
     Click(current);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(dir)));
     EXPECT_EQ(Shown(part), tree.Root() + folderLevel + " ");
@@ -261,7 +264,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     const std::string start = drive.Drive();
     SetFocus(drives);
     SendMessageA(drives, WM_KEYDOWN, VK_END, 0);
-    PumpPending(window);
+    PumpPending(&window);
     ASSERT_TRUE(ListsLoaded());
     const std::string chosen = drive.Drive();
     ASSERT_NE(chosen, start);
@@ -271,7 +274,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
 
     platform.unreadable.insert(start);
     SendMessageA(drives, WM_KEYDOWN, VK_HOME, 0);
-    PumpPending(window);
+    PumpPending(&window);
     EXPECT_EQ(drive.Drive(), chosen);  // back where the lists are
     EXPECT_EQ(TextOf(drives).substr(0, 2), std::string(1, static_cast<char>(chosen[0] - 'A' + 'a')) + ":");
     EXPECT_EQ(platform.beeps, 1);
@@ -292,71 +295,83 @@ TEST_F(MainWindowTest, AFolderGoneMeanwhileKeepsTheListingAndSaysSo) {
     EXPECT_EQ(Entries(form.Dir1).size(), entries);
 }
 
-TEST_F(MainWindowTest, TypingAndMouseSelectionInTheCommandBoxes) {
-    TypeOver(Hwnd(form.TxtCmd[1]), "D:\\ ");
-    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  D:\\  /S /E /C /H /Y ");
-    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");
-
+// Selections by the mouse and by the keyboard, and the edit menu's keys through the real clipboard.
+TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     HWND full = Hwnd(form.TxtCmd[3]);
     DragSelect(full, 0, 5);
-    PumpPending(window);
+    PumpPending(&window);
     EXPECT_EQ(form.TxtCmd[3].SelText(), "XCOPY");
-    EXPECT_TRUE(MenuEnabled(window, form.MnuCouper) && MenuEnabled(window, form.MnuCopier));
+    EXPECT_TRUE(MenuEnabled(form.MnuCouper) && MenuEnabled(form.MnuCopier));
+    PressKey(window, 'C', kCtrl);
+    EXPECT_EQ(Clipboard(), "XCOPY");
+
+    SetFocus(Hwnd(form.TxtCmd[2]));
+    PressKey(window, 'A', kCtrl);
+    PressKey(window, 'X', kCtrl);
+    EXPECT_EQ(Clipboard(), "/S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  ");
+    PressKey(window, 'V', kCtrl);
+    PressKey(window, 'V', kCtrl);  // pasted at the caret, after the first
+    EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y /S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  " + Root() + ".  /S /E /C /H /Y /S /E /C /H /Y ");
+    SetFocus(Hwnd(form.Check1[kSwitchA]));  // no selection there: copy empties the clipboard
+    PressKey(window, 'C', kCtrl);
+    EXPECT_EQ(Clipboard(), "");
+
+    DragSelect(full, 0, 5);
     ClickAt(full, 2, 4);  // a click leaves no selection
-    EXPECT_FALSE(MenuEnabled(window, form.MnuCouper) || MenuEnabled(window, form.MnuCopier));
+    EXPECT_FALSE(MenuEnabled(form.MnuCouper) || MenuEnabled(form.MnuCopier));
     SendMessageA(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
-    PumpPending(window);
-    EXPECT_FALSE(MenuEnabled(window, form.MnuCopier));
-    EXPECT_TRUE(MenuEnabled(window, form.MnuColler));
+    PumpPending(&window);
+    EXPECT_FALSE(MenuEnabled(form.MnuCopier));
+    EXPECT_TRUE(MenuEnabled(form.MnuColler));
+    TypeOver(Hwnd(form.TxtCmd[1]), "D:\\ ");
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  D:\\  /S /E /C /H /Y /S /E /C /H /Y ");
+    EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");
 }
 
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBox) {
     Menu(form.mnu_s_activite);
-    platform.realMessageBoxes = true;
-    DialogAnswerer answer("Enregistrement d'activit\xE9 : incompatibilit\xE9", IDNO);
+    platform.realDialogs = true;
+    DialogAnswerer answer("Enregistrement d'activité : incompatibilité", IDNO);
     Click(form.Check1[kSwitchP]);
     EXPECT_TRUE(answer.Answered());
-    EXPECT_NE(answer.SeenText().find("( /P  Avertit avant de cr\xE9" "er chaque fichier destination. )"),
-              std::string::npos);
+    EXPECT_NE(answer.SeenText().find("( /P  Avertit avant de créer chaque fichier destination. )"), std::string::npos);
     EXPECT_FALSE(Ticked(form.Check1[kSwitchP]));  // No: the switch goes
-    EXPECT_TRUE(MenuChecked(window, form.mnu_s_activite));
+    EXPECT_TRUE(MenuChecked(form.mnu_s_activite));
     EXPECT_EQ(Shown(form.TxtCmd[2]), "/S /E /C /H /Y ");
 }
 
-// A date typed into the real input box, then the key that closes it.
-std::function<void(HWND)> TypeDate(const std::string& typed, WPARAM key, std::string* buttons = nullptr) {
-    return [=](HWND box) {
-        if (buttons != nullptr) *buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
-        HWND edit = GetDlgItem(box, kInputBoxEditId);
-        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
-        PostMessageA(edit, WM_KEYDOWN, key, 1);
-    };
-}
-
 TEST_F(MainWindowTest, DateQuestionInTheRealInputBox) {
-    platform.realInputBox = true;
+    platform.realDialogs = true;
     // Christmas 2003 in the order of the user's regional settings.
     char order[4] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, sizeof order);
     const char* christmas = order[0] == '0' ? "12/25/2003" : order[0] == '2' ? "2003/12/25" : "25/12/2003";
-    std::string buttons;
-    {
-        DialogAnswerer answer("Entrez une date", TypeDate(christmas, VK_RETURN, &buttons));  // Enter accepts
+    // A date typed, then the key that closes the box: Enter accepts, Escape cancels (no date).
+    const struct {
+        const char* typed;
+        WPARAM key;
+        const char* switches;
+    } answers[] = {{christmas, VK_RETURN, "/D:25/12/2003  /S /E /C /H /Y "},
+                   {"1/1/2001", VK_ESCAPE, "/D  /S /E /C /H /Y "}};
+    for (const auto& typing : answers) {
+        if (Ticked(form.Check1[kSwitchD])) Click(form.Check1[kSwitchD]);
+        std::string buttons;
+        DialogAnswerer answer("Entrez une date", [&](HWND box) {
+            buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
+            HWND edit = GetDlgItem(box, kInputBoxEditId);
+            SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typing.typed));
+            PostMessageA(edit, WM_KEYDOWN, typing.key, 1);
+        });
         Click(form.Check1[kSwitchD]);
-        EXPECT_TRUE(answer.Answered());
-        EXPECT_NE(answer.SeenText().find("Vous avez coch\xE9 le choix \xAB" "DATE\xBB"), std::string::npos);
+        ASSERT_TRUE(answer.Answered()) << typing.typed;
+        EXPECT_NE(answer.SeenText().find("Vous avez coché le choix «DATE»"), std::string::npos);
+        EXPECT_EQ(buttons, "OK|Annuler");
+        EXPECT_TRUE(Ticked(form.Check1[kSwitchD]));
+        EXPECT_EQ(Shown(form.TxtCmd[2]), typing.switches);
     }
-    EXPECT_EQ(buttons, "OK|Annuler");
-    EXPECT_EQ(Shown(form.TxtCmd[2]), "/D:25/12/2003  /S /E /C /H /Y ");
-
-    Click(form.Check1[kSwitchD]);
-    {
-        DialogAnswerer answer("Entrez une date", TypeDate("1/1/2001", VK_ESCAPE));  // Esc cancels: no date
-        Click(form.Check1[kSwitchD]);
-        EXPECT_TRUE(answer.Answered());
-    }
-    EXPECT_TRUE(Ticked(form.Check1[kSwitchD]));
-    EXPECT_EQ(Shown(form.TxtCmd[2]), "/D  /S /E /C /H /Y ");
 }
 
 }  // namespace

@@ -11,7 +11,8 @@
 #include <utility>
 #include <string>
 
-#include "pump.h"
+#include "app/menu_table.h"
+#include "input.h"
 #include "temp_files.h"
 
 namespace lorvane::win32::testing {
@@ -25,8 +26,6 @@ public:
         for (const auto& [id, parent] : Running()) before_.insert(id);
     }
     ~StartedProcesses() { EndAll(); }
-    StartedProcesses(const StartedProcesses&) = delete;
-    StartedProcesses& operator=(const StartedProcesses&) = delete;
 
     void EndAll() {
         // A process ended here may have started another just before: each round waits for
@@ -78,21 +77,22 @@ inline std::string BesideProgram(const char* name) {
 // A visible top-level window of that caption belonging to the process, or null on time-out.
 inline HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitFor([&] {
+    auto shown = [&] {
         while ((found = FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(found, &owner);
             if (owner == processId && IsWindowVisible(found)) return true;
         }
         return false;
-    }, timeoutMs);
+    };
+    PumpUntil(shown, timeoutMs);
     return found;
 }
 
 // The program started in a folder, with its main window found; ended at the end if still running.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& folder, const WideName& program = BesideProgram("lorvane.exe"),
-                            const std::wstring& arguments = L"") {
+    explicit RunningProgram(const std::string& folder, const std::wstring& arguments = L"",
+                            const WideName& program = BesideProgram("lorvane.exe")) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring command = L"\"" + program.wide + L"\" " + arguments;
@@ -108,7 +108,7 @@ struct RunningProgram {
         CloseHandle(process.hProcess);
     }
     bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
-    void Menu(int id) const { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    void Menu(MenuCommand command) const { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
@@ -118,10 +118,7 @@ struct RunningProgram {
 struct MachineValue {
     MachineValue(std::string keyName, const char* name, const std::string& value) : key(std::move(keyName)) {
         HKEY handle = nullptr;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) !=
-            ERROR_SUCCESS) {
-            return;
-        }
+        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, key.c_str(), &handle) != ERROR_SUCCESS) return;
         set = RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                              static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
         RegCloseKey(handle);

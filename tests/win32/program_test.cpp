@@ -1,28 +1,60 @@
 #include "window_fixture.h"
-#include "app/menu_table.h"
 
 namespace lorvane::win32::testing {
 namespace {
 
-constexpr int kMenuExecuter = static_cast<int>(MenuCommand::Executer);
-constexpr int kMenuQuitter = static_cast<int>(MenuCommand::Quitter);
-constexpr int kMenuApropos = static_cast<int>(MenuCommand::APropos);
-
-// Closing the main window while the About window is open leaves the program running until
-// that one closes too.
-TEST(Program, StartsInItsFolderAndAnOpenAboutWindowOutlivesTheMainWindow) {
-    TempTree folder;
-    RunningProgram program(folder.Root());
-    ASSERT_NE(program.window, nullptr) << BesideProgram("lorvane.exe");
-    const std::string part = folder.Root().substr(0, 3) + ". ";
-    EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
-    for (int index : {4, 5, 7, 12, 17}) {
-        EXPECT_EQ(SendMessageA(GetDlgItem(program.window, 400 + index), BM_GETCHECK, 0, 0), BST_CHECKED) << index;
+// Run from a folder whose name the code page lacks, the program writes its batch file
+// there, by the folder's short name, and never beside a look-alike. Quit then ends it, the
+// About window too, and removes Cmd.bat, and only that.
+TEST(Program, RunsFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
+    TempTree start, home;  // the start folder is empty: the command copies nothing
+    const std::wstring folder = home.Path(std::wstring(L"Lorvane \x142"));
+    home.Folder(L"Lorvane \x142");
+    ASSERT_TRUE(CopyFileW(ToWide(BesideProgram("lorvane.exe")).c_str(), (folder + L"\\lorvane.exe").c_str(), FALSE));
+    ASSERT_TRUE(PutFile(folder + L"\\Cmd.bat", ""));
+    const StartedProcesses started;
+    RunningProgram program(start.Root(), L"", folder + L"\\lorvane.exe");
+    ASSERT_NE(program.window, nullptr);
+    for (int fileLevel : {204, 304}) SendMessageA(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
+    {
+        const DialogAnswerer answer("°Lorvane°", IDYES);
+        program.Menu(MenuCommand::Executer);
+        PumpUntil([&] { return !FileContent(folder + L"\\batch.bat").empty(); }, 20000);
     }
-    EXPECT_EQ(SendMessageA(GetDlgItem(program.window, 400), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
+              "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
+    program.Menu(MenuCommand::APropos);
+    ASSERT_NE(WaitForWindow(program.process.dwProcessId, "À propos de Lorvane", 10000), nullptr);
+    program.Menu(MenuCommand::Quitter);
+    EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
+    EXPECT_EQ(FilesUnder(folder), (std::vector<std::wstring>{L"batch.bat", L"lorvane.exe"}));
+}
 
-    program.Menu(kMenuApropos);
-    HWND about = WaitForWindow(program.process.dwProcessId, "\xC0 propos de Lorvane", 10000);
+// "Open with" a profile, or a file association: loaded once the window has started, with
+// the menu's checks and message. Closing the main window while the About window is open
+// leaves the program running until that one closes too.
+TEST(Program, LoadsTheProfileNamedOnItsCommandLineAndAnOpenAboutWindowOutlivesTheMainWindow) {
+    TempTree folder;
+    std::string profile = " 1 \r\n";  // /A ticked, the rest cleared
+    for (int i = 1; i < kSwitchCount; ++i) profile += " 0 \r\n";
+    folder.File("mon profil.lvp", profile);
+    {
+        RunningProgram program(folder.Root(), L"\"" + ToWide(folder.Path("mon profil.lvp")) + L"\"");
+        ASSERT_NE(program.window, nullptr) << BesideProgram("lorvane.exe");
+        EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
+            << TextOf(GetDlgItem(program.window, 602));
+    }
+    const DialogAnswerer refusal("Lorvane : profil", IDOK);
+    RunningProgram program(folder.Root(), L"absent.lvp");
+    ASSERT_NE(program.window, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return refusal.Answered(); }, 10000));
+    EXPECT_EQ(refusal.SeenText(), "Le profil « absent.lvp » ne peut pas être lu.\nAucun commutateur n'a été modifié.");
+    EXPECT_EQ(TextOf(GetDlgItem(program.window, 602)), "/S /E /C /H /Y ");
+    const std::string part = folder.Root().substr(0, 3) + ". ";  // started in its folder
+    EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
+
+    program.Menu(MenuCommand::APropos);
+    HWND about = WaitForWindow(program.process.dwProcessId, "À propos de Lorvane", 10000);
     ASSERT_NE(about, nullptr);
     PostMessageA(program.window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(program.Ended(1000));
@@ -31,67 +63,9 @@ TEST(Program, StartsInItsFolderAndAnOpenAboutWindowOutlivesTheMainWindow) {
     EXPECT_TRUE(program.Ended(20000));
 }
 
-TEST(Program, QuitEndsEverythingAndRemovesCmdBat) {
-    TempTree folder;
-    const std::string cmd = BesideProgram("Cmd.bat");
-    ASSERT_TRUE(PutFile(cmd, ""));
-    RunningProgram program(folder.Root());
-    ASSERT_NE(program.window, nullptr);
-    program.Menu(kMenuApropos);
-    ASSERT_NE(WaitForWindow(program.process.dwProcessId, "\xC0 propos de Lorvane", 10000), nullptr);
-    program.Menu(kMenuQuitter);
-    EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
-    EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(GetFileAttributesA(BesideProgram("lorvane.html").c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
-// Run from a folder whose name the code page lacks, the program writes its batch file
-// there, by the folder's short name, and never beside a look-alike.
-TEST(Program, RunsFromAFolderNamedOutsideTheCodePage) {
-    TempTree start, home;  // the start folder is empty: the command copies nothing
-    const std::wstring folder = home.Path(std::wstring(L"Lorvane \x142"));
-    home.Folder(L"Lorvane \x142");
-    ASSERT_TRUE(CopyFileW(ToWide(BesideProgram("lorvane.exe")).c_str(), (folder + L"\\lorvane.exe").c_str(), FALSE));
-    const StartedProcesses started;
-    RunningProgram program(start.Root(), folder + L"\\lorvane.exe");
-    ASSERT_NE(program.window, nullptr);
-    for (int fileLevel : {204, 304}) SendMessageA(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
-    {
-        const DialogAnswerer answer("\xB0Lorvane\xB0", IDYES);
-        program.Menu(kMenuExecuter);
-        WaitFor([&] { return !FileContent(folder + L"\\batch.bat").empty(); }, 20000);
-    }
-    EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
-              "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
-    program.Menu(kMenuQuitter);
-    EXPECT_TRUE(program.Ended(20000));
-}
-
-// "Open with" a profile, or a file association: loaded once the window has started, with
-// the menu's checks and message.
-TEST(Program, LoadsTheProfileNamedOnItsCommandLine) {
-    TempTree folder;
-    std::string profile = " 1 \r\n";  // /A ticked, the rest cleared
-    for (int i = 1; i < kSwitchCount; ++i) profile += " 0 \r\n";
-    folder.File("mon profil.lvp", profile);
-    {
-        RunningProgram program(folder.Root(), BesideProgram("lorvane.exe"), L"\"" + ToWide(folder.Path("mon profil.lvp")) + L"\"");
-        ASSERT_NE(program.window, nullptr);
-        EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
-            << TextOf(GetDlgItem(program.window, 602));
-    }
-    const DialogAnswerer refusal("Lorvane : profil", IDOK);
-    RunningProgram program(folder.Root(), BesideProgram("lorvane.exe"), L"absent.lvp");
-    ASSERT_NE(program.window, nullptr);
-    EXPECT_TRUE(WaitFor([&] { return refusal.Answered(); }, 10000));
-    EXPECT_EQ(refusal.SeenText(), "Le profil \xAB absent.lvp \xBB ne peut pas \xEAtre lu.\nAucun commutateur n'a \xE9t\xE9 modifi\xE9.");
-    EXPECT_EQ(TextOf(GetDlgItem(program.window, 602)), "/S /E /C /H /Y ");
-}
-
 TEST(Win32Platform, ReadableFolderResolvesAndRefuses) {
     TempTree folder;
-    folder.Folder("sous");
-    folder.File("fichier.txt");
+    folder.Add({"sous\\", "fichier.txt"});
     const std::string root = folder.Root().substr(0, 3);
     const std::pair<std::string, std::string> cases[] = {{folder.Path("sous") + "\\", folder.Path("sous")},
                                                          {folder.Path("absent"), ""},

@@ -10,7 +10,7 @@ namespace lorvane::win32::testing {
 namespace {
 
 void SessionTree(const TempTree& tree) {
-    tree.Add({"un\\", "un\\deux & trois\\", "100%\\", "a.txt", "b c.txt", "un\\d(1).txt", "100%\\\xE9t\xE9.txt"});
+    tree.Add({"un\\", "un\\deux & trois\\", "100%\\", "a.txt", "b c.txt", "un\\d(1).txt", "100%\\été.txt"});
     tree.File("vieux.lvp", "1,0,2\r\n");
 }
 
@@ -19,8 +19,8 @@ constexpr struct {
     UINT key;
     unsigned modifiers;
     const char* name;
-} kKeys[] = {{VK_TAB, 0, "Tab"},    {VK_TAB, kShift, "Shift+Tab"}, {VK_ESCAPE, 0, "Escape"}, {VK_RETURN, 0, "Enter"},
-             {'Q', 0, "q"},         {'T', kCtrl, "Ctrl+T"},        {'A', kCtrl, "Ctrl+A"},   {VK_F1, 0, "F1"}};
+} kKeys[] = {{VK_TAB, 0, "Tab"}, {VK_TAB, kShift, "Shift+Tab"}, {VK_ESCAPE, 0, "Escape"}, {VK_RETURN, 0, "Enter"},
+             {'Q', 0, "q"},      {'T', kCtrl, "Ctrl+T"},        {'A', kCtrl, "Ctrl+A"},   {VK_F1, 0, "F1"}};
 // Typed into a box (the first eight), or pressed with Ctrl over a selection there.
 constexpr char kBoxKeys[] = {'a', ' ', '&', '%', '\\', '"', static_cast<char>(0xE9), VK_BACK, 'X', 'V', 'C', 'A'};
 
@@ -31,7 +31,7 @@ class RandomSessionTest : public WindowTest {
 protected:
     RandomSessionTest() : WindowTest(SessionTree) {}
 
-    std::string Part(int i) const { return form.TxtCmd[static_cast<std::size_t>(i)].Text(); }
+    std::string Part(std::size_t i) const { return form.TxtCmd[i].Text(); }
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
 
     // Runs one action, its kind first in `what`; returns the part boxes it may change (bit
@@ -90,7 +90,7 @@ protected:
                 what = "folder list" + where + ", entry " + view.EntryAt(index)->text;
                 // Opened inside the tree only, where the session's files are.
                 const bool inside = view.EntryAt(index)->path.rfind(tree.Root(), 0) == 0;
-                (inside && Pick(2) == 0 ? DoubleClickListItem : ClickListItem)(Hwnd(*folders[side]), index);
+                ClickListItem(Hwnd(*folders[side]), index, inside && Pick(2) == 0);
                 EXPECT_TRUE(ListsLoaded());
                 return 1u << side;
             }
@@ -143,13 +143,13 @@ TEST_F(RandomSessionTest, TenThousandActions) {
         std::string what;
         const unsigned mayChange = Act(what);
         kinds.insert(what.substr(0, what.find(':')));
-        PumpPending(window);
+        PumpPending(&window);
         SCOPED_TRACE("action " + std::to_string(done) + ": " + what);
         DWORD_PTR answer = 0;  // the window still answers
         ASSERT_NE(SendMessageTimeoutA(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
-        for (int i = 0; i < 3; ++i) {
+        for (std::size_t i = 0; i < 3; ++i) {
             if ((mayChange & (1u << i)) == 0) {
-                EXPECT_EQ(Part(i), before[static_cast<std::size_t>(i)]) << "box " << i;
+                EXPECT_EQ(Part(i), before[i]) << "box " << i;
             }
         }
         const bool partsChanged = Part(0) != before[0] || Part(1) != before[1] || Part(2) != before[2];

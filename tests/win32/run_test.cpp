@@ -13,10 +13,10 @@ namespace lorvane::win32::testing {
 namespace {
 
 void CopyTree(const TempTree& tree) {
-    tree.Add({"src\\", "src\\sous\\", "dst\\", "\xC0 trier\\"});
+    tree.Add({"src\\", "src\\sous\\", "dst\\", "À trier\\"});
     tree.File("src\\a.txt", "premier");
     tree.File("src\\sous\\b.txt", "second");
-    tree.File("\xC0 trier\\c.txt", "accent");
+    tree.File("À trier\\c.txt", "accent");
 }
 
 // "GO !" for real: the batch file written beside the program, opened by the shell, whose
@@ -32,15 +32,19 @@ protected:
 
     void Go() {
         started.EndAll();  // the last run's console, paused, holds the batch file open
-        platform.realMessageBoxes = true;
+        platform.realDialogs = true;
         platform.realShell = true;
-        DialogAnswerer answer("\xB0Lorvane\xB0", IDYES);
+        DialogAnswerer answer("°Lorvane°", IDYES);
         Click(form.Command1);
         ASSERT_TRUE(answer.Answered());
-        const std::string question = "Voulez-vous ex\xE9" "cuter la commande DOS \nXCOPY ";
+        const std::string question = "Voulez-vous exécuter la commande DOS \nXCOPY ";
         EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
     }
     std::string Beside(const char* name) const { return InProgramFolder(folder, name); }
+    // Until the command interpreter has written `needle` into the file.
+    bool WaitForFile(const WideName& path, const std::string& needle) {
+        return PumpUntil([&] { return FileContent(path).find(needle) != std::string::npos; }, 30000);
+    }
 
     const std::string folder = platform.ProgramFolder();
 };
@@ -70,7 +74,7 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     Go();
     EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - " + Beside(kRunBatchName));
     EXPECT_EQ(FileContent(Beside(kRunBatchName)), form.TxtCmd[3].Text() + "\n pause\r\n");
-    ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\sous\\b.txt"), "second", 30000));
+    ASSERT_TRUE(WaitForFile(tree.Path("dst\\sous\\b.txt"), "second"));
     EXPECT_EQ(FileContent(tree.Path("dst\\a.txt")), "premier");
     // The shell was called from a thread in a COM apartment, as its handlers need.
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
@@ -82,27 +86,27 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
 // Each test runs in the Wine start whose locale gives its page (tests/win32/CMakeLists.txt).
 class ConsolePageTest : public RunTest {
 protected:
-    ConsolePageTest() : RunTest("\xC0 trier") {}
+    ConsolePageTest() : RunTest("À trier") {}
 };
 
 TEST_F(ConsolePageTest, Page850CopiesTheFolderThroughTheShell) {
     ASSERT_EQ(GetOEMCP(), 850u);
     Go();
     EXPECT_NE(FileContent(Beside(kRunBatchName)).find("\\\xB7 trier\\*.*\""), std::string::npos);
-    ASSERT_TRUE(WaitForFile(window, tree.Path("dst\\c.txt"), "accent", 30000));
+    ASSERT_TRUE(WaitForFile(tree.Path("dst\\c.txt"), "accent"));
 }
 
 TEST_F(ConsolePageTest, Page437NamesTheCharacterAndWritesNothing) {
     ASSERT_EQ(GetOEMCP(), 437u);
     ASSERT_TRUE(WriteWholeFile(platform, Beside(kRunBatchName), "ancien\r\n"));
     const auto programFolderBefore = FilesUnder(folder);
-    DialogAnswerer refusal("Lorvane : caract\xE8re impossible \xE0 \xE9" "crire", IDOK);
+    DialogAnswerer refusal("Lorvane : caractère impossible à écrire", IDOK);
     Go();
     ASSERT_TRUE(refusal.Answered());
-    EXPECT_EQ(refusal.SeenText(), "Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \xE9" "crit dans un fichier de "
-                                  "commandes : la console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 "
-                                  "enregistr\xE9.");
-    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
+    EXPECT_EQ(refusal.SeenText(),
+              "Le caractère « À » ne peut pas être écrit dans un fichier de commandes : la console "
+              "(page de codes 437) ne le connaît pas.\nRien n'a été enregistré.");
+    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ");
     EXPECT_EQ(FileContent(Beside(kRunBatchName)), "ancien\r\n");
     EXPECT_EQ(FilesUnder(folder), programFolderBefore);
     EXPECT_TRUE(platform.shellOpens.empty());
@@ -122,26 +126,25 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     TypeOver(Hwnd(form.TxtCmd[1]), tree.Path("neuf") + " ");
     Click(form.Command1);
     ASSERT_EQ(platform.messages.size(), 2u);  // the recording notice, then the refusal
-    EXPECT_EQ(platform.messages[1].title, "Lorvane : destination \xE0 pr\xE9" "ciser");
+    EXPECT_EQ(platform.messages[1].title, "Lorvane : destination à préciser");
     EXPECT_EQ(GetFileAttributesA(Beside(kRunBatchName).c_str()), INVALID_FILE_ATTRIBUTES);
 
     TypeOver(Hwnd(form.TxtCmd[1]), tree.Path("neuf") + "\\ ");
     Go();
-    ASSERT_TRUE(WaitForFile(window, tree.Path("neuf\\sous\\b.txt"), "second", 30000));
+    ASSERT_TRUE(WaitForFile(tree.Path("neuf\\sous\\b.txt"), "second"));
     const std::string activity = Beside(kActivityFileName);
-    ASSERT_TRUE(WaitForFile(window, activity, "b.txt", 30000));
+    ASSERT_TRUE(WaitForFile(activity, "b.txt"));
     const std::string log = FileContent(activity);
     EXPECT_NE(log.find("a.txt"), std::string::npos) << log;
     EXPECT_NE(log.find("sous\\b.txt"), std::string::npos) << log;
     EXPECT_LT(log.size(), 1000u);
     EXPECT_EQ(FileContent(Beside(kRunBatchName)),
               form.TxtCmd[3].Text() + " > " + activity + "\n start " + activity + "\r\n");
-    EXPECT_TRUE(PumpUntil(window, [] { return FindWindowA("Notepad", nullptr) != nullptr; }, 30000, 50));
-    started.EndAll();
+    EXPECT_TRUE(PumpUntil([] { return FindWindowA("Notepad", nullptr) != nullptr; }, 30000));
 }
 
 // Names that a command interpreter would take for operators, variables or separators.
-constexpr const char* kHostileSource = "src R&D&mkdir inject\xE9 %PATH% ^x (1);,=\xE9";
+constexpr const char* kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é";
 constexpr const char* kHostileDestination = "dst & co %CD%";
 
 // Names the code page lacks, picked one by one (in a subfolder for the last): look-alikes
@@ -152,18 +155,22 @@ const struct {
     const char* content;
 } kUnicodePicks[] = {
     {nullptr, L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", "pleine chasse"},
-    {nullptr, L"\x142\xF3" L"d\x17A.txt", "vrai"},
+    {nullptr, L"łódź.txt", "vrai"},
     {L"\x17C\xF3\x142w", L"dedans.txt", "tortue"},
 };
 
+// The source's files by names of every kind, and what each holds.
+constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et"},
+                                                                 {"100%.txt", "pourcent"},
+                                                                 {"été (2).txt", "accent"},
+                                                                 {"lódz.txt", "sosie"},
+                                                                 {"sous ^ dossier\\c;d=e,f.txt", "séparateurs"}};
+
 void HostileTree(const TempTree& tree) {
     const std::string source = kHostileSource;
-    const std::pair<std::string, const char*> files[] = {
-        {"a&b.txt", "et"}, {"100%.txt", "pourcent"}, {"\xE9t\xE9 (2).txt", "accent"}, {"l\xF3" "dz.txt", "sosie"},
-        {"sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs"}};
     tree.Folder(source);
     tree.Folder(source + "\\sous ^ dossier");
-    for (const auto& [name, content] : files) tree.File(source + "\\" + name, content);
+    for (const auto& [name, content] : kHostileFiles) tree.File(source + "\\" + name, content);
     for (const auto& pick : kUnicodePicks) {
         const std::wstring folder = ToWide(source) + (pick.folder != nullptr ? L"\\" + std::wstring(pick.folder) : L"");
         tree.Folder(folder);  // already there for the files of the source folder itself
@@ -203,10 +210,11 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
         const std::string path = form.File1.Path() + "\\" + form.File1.FileName();
         const std::string shortName = path.substr(source.size());  // "\\A__M~YLI.TXT" under Wine
         EXPECT_TRUE(std::all_of(shortName.begin(), shortName.end(), [](char c) { return (c & 0x80) == 0; }) &&
-                    shortName.find('~') != std::string::npos) << shortName;
+                    shortName.find('~') != std::string::npos)
+            << shortName;
         ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + asBatchArgument(path) + "\" ");
         ASSERT_NO_FATAL_FAILURE(Go());
-        ASSERT_TRUE(WaitForFile(window, ToWide(destination) + L"\\" + pick.file, pick.content, 30000));
+        ASSERT_TRUE(WaitForFile(ToWide(destination) + L"\\" + pick.file, pick.content));
         picked.push_back(pick.file);
     }
     std::sort(picked.begin(), picked.end());
@@ -217,18 +225,15 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     DoubleClickEntry(form.Dir1, kHostileSource);
     ASSERT_TRUE(ListsLoaded());
     ASSERT_NO_FATAL_FAILURE(Go());
-    ASSERT_TRUE(WaitForFile(window, destination + "\\sous ^ dossier\\c;d=e,f.txt", "s\xE9parateurs", 30000));
-    ASSERT_TRUE(WaitForFile(window, destination + "\\\xE9t\xE9 (2).txt", "accent", 30000));
+    for (const auto& [name, content] : kHostileFiles)
+        ASSERT_TRUE(WaitForFile(destination + "\\" + name, content)) << name;
+    PumpUntil([&] { return FilesUnder(destination) == FilesUnder(source); }, 30000);  // the subfolders come last
     EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
-    EXPECT_EQ(FileContent(destination + "\\100%.txt"), "pourcent");
-    EXPECT_EQ(FileContent(destination + "\\a&b.txt"), "et");
     // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
-    for (const char* made : {"inject\xE9", "X"}) {
+    for (const char* made : {"injecté", "X"})
         EXPECT_EQ(GetFileAttributesA(Beside(made).c_str()), INVALID_FILE_ATTRIBUTES);
-    }
     std::vector<std::wstring> programFolderAfter = FilesUnder(folder);
-    programFolderAfter.erase(std::remove(programFolderAfter.begin(), programFolderAfter.end(), L"batch.bat"),
-                             programFolderAfter.end());
+    std::erase(programFolderAfter, std::wstring(L"batch.bat"));
     EXPECT_EQ(programFolderAfter, programFolderBefore);
     EXPECT_EQ(FilesUnder(tree.Root()).size(), 2 * FilesUnder(source).size());
 }

@@ -86,7 +86,6 @@ public:
         char temp[MAX_PATH] = {};
         const DWORD length = GetTempPathA(sizeof temp, temp);
         root_ = length > 0 && length < sizeof temp ? std::string(temp, length) : "C:\\";
-        if (root_.back() != '\\') root_ += '\\';
         static int counter = 0;
         root_ += "lorvane-ui-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
         RemoveTree(ToWide(root_));  // left by a run that was stopped before it could clean up

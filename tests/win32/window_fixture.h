@@ -13,33 +13,24 @@
 #include "app/frm_xcopy.h"
 #include "dialogs.h"
 #include "input.h"
-#include "menus.h"
 #include "processes.h"
-#include "pump.h"
-#include "temp_files.h"
-#include "win32/main_window.h"
 
 namespace lorvane::win32::testing {
 
-// A small folder tree made the process's current folder, for as long as it lives.
-struct StartFolder {
-    explicit StartFolder(const std::function<void(const TempTree&)>& fill) {
-        fill(tree);
-        char previous[MAX_PATH] = {};
-        GetCurrentDirectoryA(sizeof previous, previous);
-        previousFolder = previous;
-        SetCurrentDirectoryA(tree.Root().c_str());
-    }
-    ~StartFolder() { SetCurrentDirectoryA(previousFolder.c_str()); }
-    TempTree tree;
-    std::string previousFolder;
-};
-
 class WindowTest : public ::testing::Test {
 protected:
-    explicit WindowTest(const std::function<void(const TempTree&)>& fill = [](const TempTree&) {}) : start(fill) {}
+    using Fill = std::function<void(const TempTree&)>;
+    explicit WindowTest(const Fill& fill = [](const TempTree&) {}) : entered(Enter(fill)) {}
+    ~WindowTest() override { SetCurrentDirectoryA(previousFolder); }
+    // The tree is the process's current folder while the test lasts, from before the form reads it.
+    bool Enter(const Fill& fill) {
+        fill(tree);
+        GetCurrentDirectoryA(sizeof previousFolder, previousFolder);
+        return SetCurrentDirectoryA(tree.Root().c_str()) != 0;
+    }
 
     void SetUp() override {
+        ASSERT_TRUE(entered);
         ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
         ASSERT_TRUE(ListsLoaded()) << "still loading:" << StillLoading();
     }
@@ -52,15 +43,19 @@ protected:
         return names;
     }
     bool ListsLoaded() {
-        return PumpUntil(window, [this] { return StillLoading().empty(); });
+        return PumpUntil([this] { return StillLoading().empty(); });
     }
 
+    // The window's keyboard handling sees the keys while it waits.
+    bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
+        return testing::PumpUntil(done, timeoutMs, &window);
+    }
     HWND Hwnd(const Control& control) const { return window.ControlHandle(control); }
     std::string Shown(const Control& control) const { return TextOf(Hwnd(control)); }
     bool Ticked(const Control& control) const { return SendMessageA(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(const Control& control) {
         SendMessageA(Hwnd(control), BM_CLICK, 0, 0);
-        PumpPending(window);
+        PumpPending(&window);
     }
     std::vector<std::string> Entries(const Control& list) const {
         std::vector<std::string> texts;
@@ -77,17 +72,31 @@ protected:
         return -1;
     }
     void DoubleClickEntry(const Control& list, const WideName& name) {
-        DoubleClickListItem(Hwnd(list), IndexOf(list, name));
+        ClickListItem(Hwnd(list), IndexOf(list, name), true);
     }
+    // The main menu's items as the real menu shows them.
+    int MenuId(const MenuItem& item) const {
+        for (const MenuRow& row : kMainMenu) {
+            const int id = static_cast<int>(row.command);
+            if (row.command != MenuCommand::None && window.Menu().ItemFor(id) == &item) return id;
+        }
+        return 0;
+    }
+    UINT MenuState(const MenuItem& item) const {
+        return GetMenuState(window.Menu().Handle(), MenuId(item), MF_BYCOMMAND);
+    }
+    bool MenuChecked(const MenuItem& item) const { return (MenuState(item) & MF_CHECKED) != 0; }
+    bool MenuEnabled(const MenuItem& item) const { return (MenuState(item) & (MF_GRAYED | MF_DISABLED)) == 0; }
     void Menu(const MenuItem& item) {
-        SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(window, item)), 0);
-        PumpPending(window);
+        SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(item)), 0);
+        PumpPending(&window);
     }
     // "C:" as the drive root, so that the expected lines read as the user sees them.
     std::string Root() const { return tree.Root().substr(0, 3); }
 
-    StartFolder start;
-    const TempTree& tree = start.tree;
+    TempTree tree;
+    char previousFolder[MAX_PATH] = {};
+    const bool entered;
     StartedProcesses started;  // ended before the tree they may work in is removed
     UiPlatform platform;
     FrmXcopy form{platform};
