@@ -92,7 +92,7 @@ public:
     // Folders and files dropped from the shell on one side (its frame, its lists or its part
     // box), each as the code page holds its path exactly (empty when it cannot) and as its
     // name is best shown. That side goes there as the user would: a folder is opened, a file
-    // is opened's folder then clicked. Only the first of several is taken, with a beep.
+    // is clicked in its opened folder. Only the first of several is taken, with a beep.
     struct DroppedItem {
         std::string path;
         std::string shown;
