@@ -38,14 +38,8 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
 TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
     const char* const kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     const char* const kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-    const struct {
-        const char* what;
-        const char* key;  // nullptr: nothing in the registry
-        unsigned long type;
-        std::string bytes;
-        const char* file;     // "" for none
-        const char* started;  // "" when the message is shown instead
-    } rows[] = {
+    // The key (none: nothing in the registry), the tool's file if any, the program started (none: the message).
+    const std::tuple<const char*, const char*, unsigned long, std::string, const char*, const char*> rows[] = {
         {"nothing in the registry", nullptr, 0, "", "", ""},
         {"the tool's path", kPathKey, 1, std::string("C:\\Outils\\msinfo32.exe\0", 23), "", "C:\\Outils\\msinfo32.exe"},
         {"a path that cannot be started", kPathKey, 1, "C:\\absent.exe", "", ""},
@@ -57,32 +51,24 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
     const MessageRequest unavailable = {"Les informations syst\xE8me ne sont pas disponibles actuellement", "",
                                         MsgButtons::Ok, MsgIcon::None};  // the title: the application's own
     platform.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
-    for (const auto& row : rows) {
+    for (const auto& [what, key, type, bytes, file, started] : rows) {
         Forget();
         platform.registry.clear();
         platform.startedPrograms.clear();
         platform.files.clear();
-        if (row.key != nullptr) {
-            const char* name = row.key == kPathKey ? "|PATH" : "|MSINFO";
-            platform.registry[row.key + std::string(name)] = {row.type, row.bytes};
-        }
-        if (*row.file != 0) platform.files[row.file] = "";
+        if (key != nullptr) platform.registry[key + std::string(key == kPathKey ? "|PATH" : "|MSINFO")] = {type, bytes};
+        if (*file != 0) platform.files[file] = "";
         FrmAbout about(platform);
         about.cmdSysInfo.Click();
-        const bool started = *row.started != 0;
-        EXPECT_EQ(platform.startedPrograms, std::vector<std::string>(started, row.started)) << row.what;
-        EXPECT_EQ(platform.messages, started ? std::vector<MessageRequest>{} : std::vector{unavailable}) << row.what;
+        const bool isStarted = *started != 0;
+        EXPECT_EQ(platform.startedPrograms, std::vector<std::string>(isStarted, started)) << what;
+        EXPECT_EQ(platform.messages, isStarted ? std::vector<MessageRequest>{} : std::vector{unavailable}) << what;
     }
 }
 
 TEST_F(AboutTest, RegistryValuesAsText) {
-    const struct {
-        const char* name;
-        unsigned long type;  // 0: no such value
-        std::string bytes;
-        bool read;
-        const char* value;
-    } rows[] = {
+    // The value's name, type (0: no such value) and bytes; whether it is read, and the text then.
+    const std::tuple<const char*, unsigned long, std::string, bool, const char*> rows[] = {
         {"sans zéro", 1, "C:\\abc", true, "C:\\abc"},
         {"avec zéro", 1, std::string("C:\\abc\0", 7), true, "C:\\abc"},
         {"mot", 4, std::string("\x10\x27\0\0", 4), true, "10000"},
@@ -90,11 +76,11 @@ TEST_F(AboutTest, RegistryValuesAsText) {
         {"absent", 0, "", false, ""},
     };
     FrmAbout about(platform);
-    for (const auto& row : rows) {
-        if (row.type != 0) platform.registry[std::string("K|") + row.name] = {row.type, row.bytes};
+    for (const auto& [name, type, bytes, read, text] : rows) {
+        if (type != 0) platform.registry[std::string("K|") + name] = {type, bytes};
         std::string value = "avant";
-        EXPECT_EQ(about.GetKeyValue(kHkeyLocalMachine, "K", row.name, value), row.read) << row.name;
-        EXPECT_EQ(value, row.value) << row.name;
+        EXPECT_EQ(about.GetKeyValue(kHkeyLocalMachine, "K", name, value), read) << name;
+        EXPECT_EQ(value, text) << name;
     }
 }
 

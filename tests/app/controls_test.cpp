@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lorvane {
@@ -83,34 +84,27 @@ TEST(OptionGroup, AHandlerThatSelectsAnotherButtonNests) {
 }
 
 TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
-    struct Row {
-        const char* text;
-        int start, length;
-        const char* replacement;
-        const char* selected;  // SelText before the replacement
-        const char* after;
-        int caretAfter;
-    };
-    const Row rows[] = {
+    // Text, selection, replacement; the text selected before it, the text and the caret after it.
+    const std::tuple<const char*, int, int, const char*, const char*, const char*, int> rows[] = {
         {"XCOPY a b", 6, 1, "zz", "a", "XCOPY zz b", 8},
         {"abc", 1, 0, "X", "", "aXbc", 2},      // insert at the caret
         {"abc", 0, 65535, "", "abc", "", 0},    // length clamped to the text
         {"abc", 10, 2, "d", "", "abcd", 4},     // start clamped to the end
         {"abc", 0, 3, "abc", "abc", "abc", 3},  // same text: no change event
     };
-    for (const Row& row : rows) {
+    for (const auto& [text, start, length, replacement, selected, after, caretAfter] : rows) {
         TextBox box;
-        box.SetText(row.text);
-        box.SetSelStart(row.start);
-        box.SetSelLength(row.length);
-        EXPECT_EQ(box.SelText(), row.selected) << row.text;
+        box.SetText(text);
+        box.SetSelStart(start);
+        box.SetSelLength(length);
+        EXPECT_EQ(box.SelText(), selected) << text;
         int changes = 0;
         box.Change = [&] { ++changes; };
-        box.SetSelText(row.replacement);
-        EXPECT_EQ(box.Text(), row.after);
-        EXPECT_EQ(box.SelStart(), row.caretAfter);
+        box.SetSelText(replacement);
+        EXPECT_EQ(box.Text(), after);
+        EXPECT_EQ(box.SelStart(), caretAfter);
         EXPECT_EQ(box.SelLength(), 0);
-        EXPECT_EQ(changes, std::string(row.text) == row.after ? 0 : 1) << row.text;
+        EXPECT_EQ(changes, std::string(text) == after ? 0 : 1) << text;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace lorvane {
 namespace {
 
@@ -18,22 +20,18 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
     EXPECT_EQ(AncestorEntries("C:\\").size(), 1u);
 
     // Picked by the name itself, else by an exact short name, else not at all.
-    const struct {
-        SystemName name;
-        const char* folder;
-        const char* text;
-        const char* path;
-    } rows[] = {
+    const std::tuple<SystemName, const char*, const char*, const char*> rows[] = {
+        // path: none when refused
         {{"\xE9t\xE9", true, ""}, "C:\\", "\xE9t\xE9", "C:\\\xE9t\xE9"},
         {{"?\363d?", false, "_D_~1"}, "C:\\Docs", "_D_~1", "C:\\Docs\\_D_~1"},
         {{"a??mkdir X?rem ?.txt", false, "A__MKD~1.TXT"}, "", "A__MKD~1.TXT", ""},
         {{"?\363d?", false, ""}, "C:\\Docs", "?\363d?", nullptr},
     };
-    for (const auto& row : rows) {
-        const FolderEntry entry = ListEntry(row.name, row.folder, 3);
-        EXPECT_EQ(entry.text, row.text);
-        EXPECT_EQ(entry.path, row.path != nullptr ? row.path : "");
-        EXPECT_EQ(entry.pickable, row.path != nullptr) << row.text;
+    for (const auto& [name, folder, text, path] : rows) {
+        const FolderEntry entry = ListEntry(name, folder, 3);
+        EXPECT_EQ(entry.text, text);
+        EXPECT_EQ(entry.path, path != nullptr ? path : "");
+        EXPECT_EQ(entry.pickable, path != nullptr) << text;
         EXPECT_EQ(entry.depth, 3);
     }
 

@@ -12,15 +12,9 @@ namespace {
 // The window's texts go to the ANSI API and the OEM table as Windows-1252 bytes.
 TEST(Charset, NarrowLiteralsAreWindows1252) { EXPECT_EQ(std::string("éÀÉ«»°èç"), "\xE9\xC0\xC9\xAB\xBB\xB0\xE8\xE7"); }
 
-struct ExpectedSwitch {
-    const char* token;
-    const char* description;
-    bool tickedAtStart;
-};
-
-// Written out again here, with the accents as bytes (in octal before a letter that a hex
-// escape would swallow), so a slip in the table or in the literal encoding shows.
-const ExpectedSwitch kExpected[kSwitchCount] = {
+// Token, description and start tick, written out again here, with the accents as bytes (in octal
+// before a letter that a hex escape would swallow), so a slip in the table or in the literal encoding shows.
+const std::tuple<const char*, const char*, bool> kExpected[kSwitchCount] = {
     {"/A", "/A  Avec l'attribut Archive, ne modifie pas l'attribut", false},
     {"/M", "/M  Idem mais Modifie l'attribut", false},
     {"/D", "/D [:date] \xE0 partir de -, sans date > \xE0 heure destination", false},
@@ -46,16 +40,17 @@ const ExpectedSwitch kExpected[kSwitchCount] = {
 TEST(SwitchTable, TextsTokensAndStartTicks) {
     for (int i = 0; i < kSwitchCount; ++i) {
         const SwitchRow& row = kSwitchTable[static_cast<std::size_t>(i)];
-        EXPECT_EQ(row.description, kExpected[i].description) << "row " << i;
-        EXPECT_EQ(TokenFromLabel(row.description), kExpected[i].token) << "row " << i;
-        EXPECT_EQ(row.tickedAtStart, kExpected[i].tickedAtStart) << "row " << i;
+        const auto& [token, description, tickedAtStart] = kExpected[i];
+        EXPECT_EQ(row.description, description) << "row " << i;
+        EXPECT_EQ(TokenFromLabel(row.description), token) << "row " << i;
+        EXPECT_EQ(row.tickedAtStart, tickedAtStart) << "row " << i;
         // Only /D takes the date; /P, /W, /I and /-Y wait for the user.
         EXPECT_EQ(row.takesDate, i == kSwitchD) << "row " << i;
         EXPECT_EQ(row.asksUser, i == kSwitchP || i == kSwitchW || i == kSwitchI || i == kSwitchMinusY) << "row " << i;
     }
-    EXPECT_EQ(std::string(kExpected[kSwitchMinusY].token) + kExpected[kSwitchN].token + kExpected[kSwitchY].token +
-                  kExpected[kSwitchH].token,
-              "/-Y/N/Y/H");
+    const std::pair<int, const char*> named[] = {
+        {kSwitchMinusY, "/-Y"}, {kSwitchN, "/N"}, {kSwitchY, "/Y"}, {kSwitchH, "/H"}};
+    for (const auto& [i, token] : named) EXPECT_STREQ(std::get<0>(kExpected[i]), token);
 }
 
 TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
@@ -68,12 +63,8 @@ TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
 using WindowTablesTest = testing::FormTest;
 
 TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
-    const struct {
-        const char* caption;
-        int level;
-        char ctrlKey;
-        MenuCommand command;
-    } expected[] = {
+    const std::tuple<const char*, int, char, MenuCommand> expected[] = {
+        // caption, level, Ctrl+key, command
         {"&Fichier", 0, 0, MenuCommand::None},
         {"&Ex\351cuter ! (GO)", 1, 'E', MenuCommand::Executer},
         {"&Sauvegarder", 1, 0, MenuCommand::None},
@@ -96,10 +87,11 @@ TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
-        EXPECT_EQ((form.*row.item).Caption(), expected[i].caption) << i;
-        EXPECT_EQ(row.level, expected[i].level) << i;
-        EXPECT_EQ(row.shortcut.ctrlKey, expected[i].ctrlKey) << i;
-        EXPECT_EQ(row.command, expected[i].command) << i;
+        const auto& [caption, level, ctrlKey, command] = expected[i];
+        EXPECT_EQ((form.*row.item).Caption(), caption) << i;
+        EXPECT_EQ(row.level, level) << i;
+        EXPECT_EQ(row.shortcut.ctrlKey, ctrlKey) << i;
+        EXPECT_EQ(row.command, command) << i;
         EXPECT_EQ(static_cast<bool>((form.*row.item).Click), row.handler != nullptr) << i;
     }
     EXPECT_TRUE(RowOf(MenuCommand::Aide)->shortcut.f1);

@@ -14,53 +14,45 @@ using testing::FileStep;
 using FaultInjectionTest = testing::FormTest;
 
 TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
-    const struct {
-        const char* name;
-        std::string target;
-        MenuItem FrmXcopy::*item;
-        bool toldByCaption;  // batch files: caption and beep; profiles: a message box
-    } writers[] = {
+    // Told by the caption and a beep (batch files), or by a message box (profiles).
+    const std::tuple<const char*, std::string, MenuItem FrmXcopy::*, bool> writers[] = {
         {"run", "C:\\Lorvane\\batch.bat", &FrmXcopy::MnuExecuter, true},  // as "GO !"
         {"export", "D:\\Export\\copie.bat", &FrmXcopy::Mnu_S_Batch, true},
         {"profile", "D:\\Export\\profil.lvp", &FrmXcopy::Mnu_S_Lvp, false},
     };
-    const struct {
-        const char* name;
-        FileStep step;
-        bool readOnly;
-        bool unwritable;  // the command holds a character the console's code page lacks
-    } faults[] = {
+    // Unwritable: the command holds a character the console's code page lacks.
+    const std::tuple<const char*, FileStep, bool, bool> faults[] = {
         {"create", FileStep::Create, false, false},        {"write (disk full)", FileStep::Write, false, false},
         {"close", FileStep::Close, false, false},          {"replace", FileStep::Move, false, false},
         {"read-only target", FileStep::None, true, false}, {"unwritable", FileStep::None, false, true},
     };
     int injected = 0;
-    for (const auto& writer : writers) {
-        for (const auto& fault : faults) {
-            if (fault.unwritable && !writer.toldByCaption) continue;
+    for (const auto& [writer, target, item, toldByCaption] : writers) {
+        for (const auto& [fault, step, readOnly, unwritable] : faults) {
+            if (unwritable && !toldByCaption) continue;
             for (bool existed : {true, false}) {
-                SCOPED_TRACE(std::string(writer.name) + ", " + fault.name + (existed ? ", replacing" : ", new"));
+                SCOPED_TRACE(std::string(writer) + ", " + fault + (existed ? ", replacing" : ", new"));
                 platform.files.clear();
-                if (existed) platform.files[writer.target] = "avant";
+                if (existed) platform.files[target] = "avant";
                 const auto before = platform.files;
-                platform.failAt = fault.step;
+                platform.failAt = step;
                 platform.readOnlyFiles.clear();
-                if (fault.readOnly) platform.readOnlyFiles.insert(writer.target);
+                if (readOnly) platform.readOnlyFiles.insert(target);
                 Forget();
                 form.Caption.SetCaption("Lorvane (MS-DOS)");
-                form.TxtCmd[3].SetText(fault.unwritable ? "XCOPY \xC0" : "XCOPY a");
+                form.TxtCmd[3].SetText(unwritable ? "XCOPY \xC0" : "XCOPY a");
 
-                platform.fileDialogAnswers = {writer.target};  // the run asks for no name
-                platform.messageAnswers = {MsgResult::Yes};    // to the profile's question
-                (form.*writer.item).Click();
+                platform.fileDialogAnswers = {target};       // the run asks for no name
+                platform.messageAnswers = {MsgResult::Yes};  // to the profile's question
+                (form.*item).Click();
                 ++injected;
 
                 EXPECT_EQ(platform.files, before);
                 EXPECT_TRUE(platform.shellOpens.empty());
-                if (writer.toldByCaption) {
+                if (toldByCaption) {
                     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
                     // The run beeps before its question.
-                    EXPECT_EQ(platform.beeps, (writer.name == std::string("run")) + !fault.unwritable);
+                    EXPECT_EQ(platform.beeps, (writer == std::string("run")) + !unwritable);
                 } else {
                     ASSERT_FALSE(platform.messages.empty());
                     EXPECT_EQ(platform.messages.back().title, "Lorvane : profil");

@@ -20,12 +20,8 @@ protected:
 };
 
 TEST_F(RunCommandTest, BatchFileBytes) {
-    const struct {
-        const char* folder;
-        bool recording;
-        const char* command;
-        const char* bytes;
-    } rows[] = {
+    const std::tuple<const char*, bool, const char*, const char*> rows[] = {
+        // folder, recording, command, bytes
         {"C:\\Lorvane", false, "XCOPY a b", "XCOPY a b\n pause\r\n"},
         {"C:\\Lorvane", true, "XCOPY a b", "XCOPY a b > C:\\Lorvane\\lv.txt\n start C:\\Lorvane\\lv.txt\r\n"},
         {"C:\\Mes outils", true, "XCOPY a b",
@@ -39,10 +35,10 @@ TEST_F(RunCommandTest, BatchFileBytes) {
         {"C:\\R&D", true, "XCOPY a", "XCOPY a > \"C:\\R&D\\lv.txt\"\n start \"\" \"C:\\R&D\\lv.txt\"\r\n"},
     };
     platform.consoleBytes = {{'\xC0', '\xB7'}, {'\xD8', '\x9D'}};  // as code page 850
-    for (const auto& row : rows) {
-        EXPECT_EQ(RunWith(row.folder, row.recording, row.command), row.bytes) << row.folder;
-        EXPECT_EQ(form.Caption.Caption(), std::string("Lorvane (MS-DOS) - ") + row.folder + "\\batch.bat");
-        EXPECT_EQ(platform.shellOpens.back(), (std::pair<std::string, std::string>{"batch.bat", row.folder}));
+    for (const auto& [folder, recording, command, bytes] : rows) {
+        EXPECT_EQ(RunWith(folder, recording, command), bytes) << folder;
+        EXPECT_EQ(form.Caption.Caption(), std::string("Lorvane (MS-DOS) - ") + folder + "\\batch.bat");
+        EXPECT_EQ(platform.shellOpens.back(), (std::pair<std::string, std::string>{"batch.bat", folder}));
     }
 }
 
@@ -67,12 +63,8 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTh
 TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestination) {
     platform.unreadableFolders = {"C:\\neuf", "C:\\Lorvane\\rel", "D:\\dst\\*.*", "C:\\a%b"};
     platform.files["C:\\fichier.txt"] = "x";
-    const struct {
-        bool windowsXcopy;
-        bool recording;
-        const char* command;
-        bool refused;
-    } rows[] = {
+    const std::tuple<bool, bool, const char*, bool> rows[] = {
+        // Windows' XCOPY, recording, command, refused
         {false, true, "XCOPY C:\\src\\*.*  C:\\neuf  /S ", true},
         {false, true, "XCOPY /S \"C:\\a b\\*.*\" rel", true},  // relative to the program's folder
         {false, true, "XCOPY x \"C:\\a%%b\" /Y", true},
@@ -84,16 +76,15 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
         {true, true, "XCOPY C:\\src\\*.*  D:\\dst\\*.*  /S ", false},
         {false, true, "XCOPY C:\\src\\*.*  D:\\dst\\*.*  /S ", true},
     };
-    for (const auto& row : rows) {
-        platform.wildcardDestinationIsFolder = row.windowsXcopy;
+    for (const auto& [windowsXcopy, recording, command, refused] : rows) {
+        platform.wildcardDestinationIsFolder = windowsXcopy;
         Forget();
         platform.files.erase("C:\\Lorvane\\batch.bat");
-        RunWith("C:\\Lorvane", row.recording, row.command);
-        EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), row.refused ? 0u : 1u) << row.command;
-        ASSERT_EQ(platform.messages.size(), 1u) << row.command;
-        EXPECT_EQ(platform.messages[0].title,
-                  row.refused ? "Lorvane : destination \xE0 pr\351ciser" : "\xB0Lorvane\xB0")
-            << row.command;
+        RunWith("C:\\Lorvane", recording, command);
+        EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), refused ? 0u : 1u) << command;
+        ASSERT_EQ(platform.messages.size(), 1u) << command;
+        EXPECT_EQ(platform.messages[0].title, refused ? "Lorvane : destination \xE0 pr\351ciser" : "\xB0Lorvane\xB0")
+            << command;
     }
     EXPECT_EQ(platform.messages[0].text,
               "La commande n'est pas ex\351cut\351e : XCOPY demanderait si la destination \xAB D:\\dst\\*.* \xBB "

@@ -2,27 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "command/quoting.h"
 
 namespace lorvane {
 namespace {
 
-struct Row {
-    const char* input;
-    const char* output;
-};
+using Row = std::pair<const char*, const char*>;  // input, output
 
 TEST(LocationPart, BuildsEachLevelOfAPick) {
-    const struct {
-        const char* what;
-        LocationChoice choice;
-        const char* part;
-    } rows[] = {
+    const std::tuple<const char*, LocationChoice, const char*> rows[] = {
         {"current directory ticked, whatever the level", {1, 2, "C:\\a b", "C:\\a b", "x y"}, ". "},
         {"grey tick box is not ticked", {2, 0, "C:\\Docs", "C:\\Docs", ""}, "C:\\. "},
         {"drive level", {0, 0, "C:\\Mes dossiers\\a b", "", ""}, "C:\\. "},
         {"folder level with a blank", {0, 1, "C:\\Mes dossiers\\a b", "", ""}, "\"C:\\Mes dossiers\\a b\\*.*\" "},
-        {"file level with a blank", {0, 2, "", "C:\\Mes dossiers\\a b", "lettre.txt"},
+        {"file level with a blank",
+         {0, 2, "", "C:\\Mes dossiers\\a b", "lettre.txt"},
          "\"C:\\Mes dossiers\\a b\\lettre.txt\" "},
         {"folder at a drive root", {0, 1, "D:\\", "", ""}, "D:\\*.* "},
         {"file at a drive root", {0, 2, "", "D:\\", "a.txt"}, "D:\\a.txt "},
@@ -43,15 +40,12 @@ TEST(LocationPart, BuildsEachLevelOfAPick) {
         {"folder by separator, drive root", {0, 1, "D:\\", "", "", true}, "D:\\ "},
         {"file level by separator unchanged", {0, 2, "", "D:\\x", "a.txt", true}, "D:\\x\\a.txt "},
     };
-    for (const auto& row : rows) EXPECT_EQ(LocationPart(row.choice), row.part) << row.what;
+    for (const auto& [what, choice, part] : rows) EXPECT_EQ(LocationPart(choice), part) << what;
 }
 
 TEST(SwitchesPart, ListsTheSwitchesOfValueOneInTableOrder) {
-    const struct {
-        const char* ticks;  // one value per box in table order, '-' for -1
-        const char* date;
-        const char* part;
-    } rows[] = {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        // a value per box ('-': -1), date, part
         {"00001101000010000100", "", "/S /E /C /H /Y "},
         {"00101000000000000000", ":31/12/2003", "/D:31/12/2003  /S "},
         {"00100000000000000000", "", "/D  "},
@@ -62,16 +56,16 @@ TEST(SwitchesPart, ListsTheSwitchesOfValueOneInTableOrder) {
     };
     std::array<std::string, kSwitchCount> tokens;
     for (std::size_t i = 0; i < tokens.size(); ++i) tokens[i] = TokenFromLabel(kSwitchTable[i].description);
-    for (const auto& row : rows) {
+    for (const auto& [values, date, part] : rows) {
         std::array<int, kSwitchCount> ticks{};
-        for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = row.ticks[i] == '-' ? -1 : row.ticks[i] - '0';
-        EXPECT_EQ(SwitchesPart(ticks, tokens, row.date), row.part) << row.ticks;
+        for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = values[i] == '-' ? -1 : values[i] - '0';
+        EXPECT_EQ(SwitchesPart(ticks, tokens, date), part) << values;
     }
 }
 
 TEST(FullCommandLine, JoinsThePartsWithOneBlank) {
-    EXPECT_EQ(FullCommandLine(LocationPart({0, 1, "C:\\Docs", "", ""}),
-                              LocationPart({0, 0, "D:\\Sauvegarde", "", ""}), "/S /E /C /H /Y "),
+    EXPECT_EQ(FullCommandLine(LocationPart({0, 1, "C:\\Docs", "", ""}), LocationPart({0, 0, "D:\\Sauvegarde", "", ""}),
+                              "/S /E /C /H /Y "),
               "XCOPY C:\\Docs\\*.*  D:\\.  /S /E /C /H /Y ");
     EXPECT_EQ(FullCommandLine("", "", ""), "XCOPY   ");
 }
@@ -85,13 +79,19 @@ TEST(Quote, WrapsTextsWithABlankOrACommandOperator) {
         {"\"a b\"", "\"\"a b\"\""},  // already quoted: quoted again
         {"a\tb", "a\tb"},            // a tab is no blank
         {"C:\\R&D", "\"C:\\R&D\""},
-        {"a|b", "\"a|b\""}, {"a<b", "\"a<b\""}, {"a>b", "\"a>b\""}, {"a^b", "\"a^b\""},
-        {"a(b", "\"a(b\""}, {"a)b", "\"a)b\""}, {"a,b", "\"a,b\""}, {"a;b", "\"a;b\""},
+        {"a|b", "\"a|b\""},
+        {"a<b", "\"a<b\""},
+        {"a>b", "\"a>b\""},
+        {"a^b", "\"a^b\""},
+        {"a(b", "\"a(b\""},
+        {"a)b", "\"a)b\""},
+        {"a,b", "\"a,b\""},
+        {"a;b", "\"a;b\""},
         {"a=b", "\"a=b\""},
         {"100%", "100%"},  // % is doubled, not quoted
         {"C:\\Été", "C:\\Été"},
     };
-    for (const Row& row : rows) EXPECT_EQ(Quote(row.input), row.output) << row.input;
+    for (const auto& [input, output] : rows) EXPECT_EQ(Quote(input), output) << input;
 }
 
 TEST(DbleSlash, ReducesEachPairOfSeparatorsToItsSecondCharacter) {
@@ -109,7 +109,7 @@ TEST(DbleSlash, ReducesEachPairOfSeparatorsToItsSecondCharacter) {
         {"\\", "\\"},
         {"a\\b/c", "a\\b/c"},
     };
-    for (const Row& row : rows) EXPECT_EQ(DbleSlash(row.input), row.output) << row.input;
+    for (const auto& [input, output] : rows) EXPECT_EQ(DbleSlash(input), output) << input;
     EXPECT_EQ(DbleSlash(DbleSlash("a\\\\\\b")), "a\\b");
 }
 

@@ -25,12 +25,8 @@ TEST_F(FaireCmdTest, StartUpRunsTheBuilderTenTimesAndShowsTheFirstLine) {
 
 TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
     form.TxtCmd[2].SetText("tapé ");
-    const struct {
-        const char* code;
-        const char* normalised;
-        const char* source;    // TxtCmd(0) after the call
-        const char* switches;  // TxtCmd(2) after the call
-    } rows[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        // code, normalised, parts 0 and 2
         {"S", "S", "main ", "tapé "},  // upper case is no code
         {" s", "", "main ", "tapé "},  // a leading blank means no part
         {"", "", "main ", "tapé "},
@@ -40,15 +36,15 @@ TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
     };
     form.Option1[1].SetValue(true);
     form.TxtCmd[0].SetText("main ");
-    for (const auto& row : rows) {
+    for (const auto& [code, normalised, source, switches] : rows) {
         form.TxtCmd[3].SetText("ligne tapée");
-        std::string quoi = row.code;
+        std::string quoi = code;
         form.FaireCmd(quoi);
-        EXPECT_EQ(quoi, row.normalised) << row.code;
-        EXPECT_EQ(Source(), row.source) << row.code;
-        EXPECT_EQ(Switches(), row.switches) << row.code;
+        EXPECT_EQ(quoi, normalised) << code;
+        EXPECT_EQ(Source(), source) << code;
+        EXPECT_EQ(Switches(), switches) << code;
         // The full line is always recomposed, a hand edit of it is lost.
-        EXPECT_EQ(FullLine(), "XCOPY " + Source() + " " + Destination() + " " + Switches()) << row.code;
+        EXPECT_EQ(FullLine(), "XCOPY " + Source() + " " + Destination() + " " + Switches()) << code;
     }
 }
 

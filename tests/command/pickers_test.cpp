@@ -13,19 +13,15 @@ std::vector<Color> Colors(OptionGroup& group) {
 }
 
 TEST_F(PickersTest, LevelButtonsPaintTheirLevelAndThoseBelowItAndTheCurrentFolderBoxKeepsTheLevel) {
-    const struct {
-        int level;
-        std::vector<Color> colors;
-        const char* part;
-    } rows[] = {
+    const std::tuple<int, std::vector<Color>, const char*> rows[] = {
         {2, {kBlue, kBlue, kBlue}, "C:\\Docs\\ "},  // no file chosen yet
         {0, {kBlue, kButtonFace, kButtonFace}, "C:\\. "},
         {1, {kBlue, kBlue, kButtonFace}, "C:\\Docs\\*.* "},
     };
-    for (const auto& row : rows) {
-        form.Option1[row.level].SetValue(true);
-        EXPECT_EQ(Colors(form.Option1), row.colors) << row.level;
-        EXPECT_EQ(Source(), row.part) << row.level;
+    for (const auto& [level, colors, part] : rows) {
+        form.Option1[level].SetValue(true);
+        EXPECT_EQ(Colors(form.Option1), colors) << level;
+        EXPECT_EQ(Source(), part) << level;
     }
     EXPECT_EQ(Destination(), "C:\\. ");  // the other side is untouched
 

@@ -25,13 +25,8 @@ TEST(ProfileFile, WritesTwentyFiveByteLines) {
 TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
     using Fault = ProfileReading::Fault;
     const SwitchStates mixed = {1, 0, 2, 0, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0};
-    const struct {
-        const char* what;
-        std::string text;
-        ProfileReading::Fault fault;
-        int line;
-        const char* field;
-    } rows[] = {
+    const std::tuple<const char*, std::string, Fault, int, const char*> rows[] = {
+        // line and field of a fault
         {"the program's own", ProfileText(mixed), Fault::None, 0, ""},
         {"without blanks, LF only", "1\n0\n2\n0\n1\n1\n0\n1\n0\n0\n0\n0\n1\n0\n0\n0\n0\n1\n0\n0", Fault::None, 0, ""},
         {"one line of commas", "1,0,2,0,1,1,0,1,0,0,0,0,1,0,0,0,0,1,0,0\r\n", Fault::None, 0, ""},
@@ -45,14 +40,14 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         {"negative", " -1 ", Fault::NotAState, 1, "-1"},
         {"empty field", "1,,0", Fault::NotAState, 1, ""},
     };
-    for (const auto& row : rows) {
-        const ProfileReading reading = ReadProfile(row.text);
-        EXPECT_EQ(reading.fault, row.fault) << row.what;
-        if (row.fault == Fault::None) {
-            EXPECT_EQ(reading.states, mixed) << row.what;
+    for (const auto& [what, text, fault, line, field] : rows) {
+        const ProfileReading reading = ReadProfile(text);
+        EXPECT_EQ(reading.fault, fault) << what;
+        if (fault == Fault::None) {
+            EXPECT_EQ(reading.states, mixed) << what;
         } else {
-            EXPECT_EQ(reading.line, row.line) << row.what;
-            EXPECT_EQ(reading.field, row.field) << row.what;
+            EXPECT_EQ(reading.line, line) << what;
+            EXPECT_EQ(reading.field, field) << what;
         }
     }
 }
@@ -133,11 +128,8 @@ TEST_F(ProfilesTest, AConflictDuringLoadingIsAskedOnce) {
 }
 
 TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
-    const struct {
-        std::string content;
-        bool unreadable;
-        const char* message;
-    } rows[] = {
+    const std::tuple<std::string, bool, const char*> rows[] = {
+        // content, unreadable, message
         {"1\r\n1\r\n1\r\n", false,
          "Le profil \xAB C:\\Profils\\essai.lvp \xBB est incomplet : il s'arr\xEAte \xE0 la ligne 4 "
          "avant la vingti\xE8me valeur.\nAucun commutateur n'a \xE9t\xE9 modifi\xE9."},
@@ -148,14 +140,14 @@ TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
          "Le profil \xAB C:\\Profils\\essai.lvp \xBB ne peut pas \xEAtre lu.\nAucun commutateur n'a "
          "\xE9t\xE9 modifi\xE9."},
     };
-    for (const auto& row : rows) {
-        platform.files[path] = row.content;
+    for (const auto& [content, unreadable, message] : rows) {
+        platform.files[path] = content;
         platform.unreadableFiles.clear();
-        if (row.unreadable) platform.unreadableFiles.insert(path);
+        if (unreadable) platform.unreadableFiles.insert(path);
         Forget();
         Choose(form.Mnu_L_Lvp);
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, row.message);
+        EXPECT_EQ(platform.messages[0].text, message);
         EXPECT_EQ(platform.messages[0].title, "Lorvane : profil");
         EXPECT_TRUE(builderRuns.empty());
         EXPECT_EQ(Switches(), "/S /E /C /H /Y ");

@@ -7,20 +7,16 @@ namespace lorvane {
 namespace {
 
 TEST(ReadDate, TakesDayMonthAndYearInTheLocalesOrder) {
-    const struct {
-        const char* answer;
-        DateOrder order;
-        const char* stored;
-    } rows[] = {
+    const std::tuple<const char*, DateOrder, const char*> rows[] = {
         {"25/12/2003", DateOrder::DayMonthYear, ":25/12/2003"}, {"5/3/2003", DateOrder::DayMonthYear, ":05/03/2003"},
         {"05-03-2003", DateOrder::DayMonthYear, ":05/03/2003"}, {" 5.3.03 ", DateOrder::DayMonthYear, ":05/03/2003"},
         {"1/2/99", DateOrder::DayMonthYear, ":01/02/1999"},     {"29/2/2004", DateOrder::DayMonthYear, ":29/02/2004"},
         {"12/25/2003", DateOrder::MonthDayYear, ":25/12/2003"}, {"2003/12/25", DateOrder::YearMonthDay, ":25/12/2003"},
         {"2003-1-5", DateOrder::YearMonthDay, ":05/01/2003"},
     };
-    for (const auto& row : rows) {
-        const auto date = ReadDate(row.answer, row.order);
-        EXPECT_EQ(date ? ColonForm(*date) : std::string(), row.stored) << row.answer;
+    for (const auto& [answer, order, stored] : rows) {
+        const auto date = ReadDate(answer, order);
+        EXPECT_EQ(date ? ColonForm(*date) : std::string(), stored) << answer;
     }
     for (const char* noDate : {"29/2/2003", "31/4/2003", "12/25/2003", "", "hier", "25/12", "25/12/2003/1",
                                "25//12/2003", "0/12/2003", "25/13/2003", "25/12/203", "025/12/2003", "25/12/20031"}) {
@@ -42,28 +38,24 @@ TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndCleari
         "donnerez.  Sans date, ne seront copi\xE9s que les fichiers dont la date et heure sont sup\xE9rieurs \xE0 la "
         "destination.",
         "Entrez une date", ""};
-    const struct {
-        const char* held;
-        const char* answer;  // nullptr: not asked
-        const char* date;
-        int cleared;  // grey is not ticked either
-    } rows[] = {
+    // The date held, the answer (none: not asked), the date then, and the value that clears the box (grey too).
+    const std::tuple<const char*, const char*, const char*, int> rows[] = {
         {"", "5/3/2003", ":05/03/2003", 0},
         {"", "", "", 0},  // no date: ticked without one
         {"", "pas une date", "", 0},
         {":01/01/2001", nullptr, ":01/01/2001", 2},
     };
-    for (const auto& row : rows) {
+    for (const auto& [held, answer, date, cleared] : rows) {
         Forget();
-        form.DateCopie = row.held;
-        if (row.answer != nullptr) platform.inputAnswers = {row.answer};
+        form.DateCopie = held;
+        if (answer != nullptr) platform.inputAnswers = {answer};
         form.Check1[kSwitchD].SetValue(1);
-        EXPECT_EQ(platform.inputs, row.answer ? std::vector{question} : std::vector<testing::InputRequest>{});
+        EXPECT_EQ(platform.inputs, answer ? std::vector{question} : std::vector<testing::InputRequest>{});
         EXPECT_EQ(form.Check1[kSwitchD].Value(), 1);
-        EXPECT_EQ(form.DateCopie, row.date);
-        EXPECT_EQ(Switches(), "/D" + std::string(row.date) + "  /S /E /C /H /Y ");
+        EXPECT_EQ(form.DateCopie, date);
+        EXPECT_EQ(Switches(), "/D" + std::string(date) + "  /S /E /C /H /Y ");
         EXPECT_TRUE(platform.messages.empty());
-        form.Check1[kSwitchD].SetValue(row.cleared);
+        form.Check1[kSwitchD].SetValue(cleared);
         EXPECT_EQ(form.DateCopie, "");
     }
 }

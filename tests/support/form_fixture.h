@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/frm_xcopy.h"
@@ -38,8 +39,8 @@ protected:
         builderRuns.clear();
     }
     static std::string Described(const FileDialogRequest& dialog) {
-        return (dialog.save ? "save|" : "open|") + dialog.defaultExt + "|" + dialog.filter + "|" +
-               dialog.initialDir + "|" + dialog.title;
+        return (dialog.save ? "save|" : "open|") + dialog.defaultExt + "|" + dialog.filter + "|" + dialog.initialDir +
+               "|" + dialog.title;
     }
 
     FakePlatform platform;
