@@ -1,8 +1,5 @@
 // The window's tables: its texts, menu, switches and layout.
-#include <gtest/gtest.h>
-
 #include "app/menu_table.h"
-#include "app/switch_table.h"
 #include "app/window_layout.h"
 #include "support/form_fixture.h"
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "profile/profile_file.h"
 #include "support/form_fixture.h"
 

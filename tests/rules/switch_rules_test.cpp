@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "rules/date_answer.h"
 #include "support/form_fixture.h"
 

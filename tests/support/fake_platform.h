@@ -2,13 +2,8 @@
 // A Platform for tests of the core: dialogs answered from a script, and a file system
 // reduced to which folders can be read.
 
-#include <deque>
 #include <map>
-#include <memory>
-#include <optional>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "app/platform.h"
 #include "support/scripted_dialogs.h"
@@ -19,6 +14,8 @@ enum class FileStep { None, Create, Write, Close, Move };
 
 class FakePlatform : public Platform, public ScriptedDialogs {
 public:
+    explicit FakePlatform(std::string folder = "C:\\Travail") : currentDirectory(std::move(folder)) {}
+
     // Files by full path; the writers must clean up what a failed write leaves.
     std::map<std::string, std::string> files;
     FileStep failAt = FileStep::None;
@@ -28,7 +25,7 @@ public:
     std::deque<std::string> fileDialogAnswers;  // the empty text cancels
     std::vector<FileDialogRequest> fileDialogs;
 
-    std::string currentDirectory = "C:\\Travail";
+    std::string currentDirectory;
     DateOrder dateOrder = DateOrder::DayMonthYear;
     // Folders that cannot be read, and the current folder of each drive ("D:" -> "D:\x").
     std::set<std::string> unreadableFolders;
@@ -48,12 +45,6 @@ public:
     std::map<char, char> consoleBytes;
     bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
 
-    template <class Map, class Key>
-    static std::optional<typename Map::mapped_type> Find(const Map& map, const Key& key) {
-        const auto found = map.find(key);
-        return found != map.end() ? std::optional(found->second) : std::nullopt;
-    }
-
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
         return Message(text, title, buttons, icon);
     }
@@ -66,8 +57,8 @@ public:
     }
     std::string CurrentDirectory() override { return currentDirectory; }
     std::string ReadableFolder(const std::string& path) override {
-        std::string folder = path;
-        if (path.size() == 2 && path[1] == ':') folder = Find(driveFolders, path).value_or(path + "\\");
+        std::string folder = path.size() == 2 && path[1] == ':' ? path + "\\" : path;
+        if (driveFolders.contains(path)) folder = driveFolders.at(path);
         return unreadableFolders.count(folder) != 0 || files.count(folder) != 0 ? std::string() : folder;
     }
     DateOrder ShortDateOrder() override { return dateOrder; }
@@ -122,12 +113,14 @@ public:
     std::string GetClipboardText() override { return clipboardFails ? std::string() : clipboard; }
 
     bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override {
-        const auto found = Find(registry, key + "|" + valueName);
-        value = found.value_or(value);
-        return found.has_value();
+        const auto found = registry.find(key + "|" + valueName);
+        if (found != registry.end()) value = found->second;
+        return found != registry.end();
     }
     unsigned ConsoleCodePage() override { return consoleCodePage; }
-    std::optional<char> ConsoleByte(char ansi) override { return Find(consoleBytes, ansi); }
+    std::optional<char> ConsoleByte(char ansi) override {
+        return consoleBytes.contains(ansi) ? std::optional(consoleBytes.at(ansi)) : std::nullopt;
+    }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;
         startedPrograms.push_back(path);

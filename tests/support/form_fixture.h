@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "app/frm_xcopy.h"
 #include "support/fake_platform.h"
@@ -14,15 +12,10 @@ namespace lorvane::testing {
 
 class FormTest : public ::testing::Test {
 protected:
-    explicit FormTest(const char* folder = "C:\\Docs") : platform(InFolder(folder)) {
+    explicit FormTest(const char* folder = "C:\\Docs") : platform(folder) {
         form.OnFaireCmd = [this](const std::string& code) { builderRuns.push_back(code); };
         form.Form_Load();
         loadRuns.swap(builderRuns);
-    }
-    static FakePlatform InFolder(const char* folder) {
-        FakePlatform fake;
-        fake.currentDirectory = folder;
-        return fake;
     }
     const std::string& Source() const { return form.TxtCmd[0].Text(); }
     const std::string& Destination() const { return form.TxtCmd[1].Text(); }
