@@ -66,10 +66,8 @@ TEST(OptionGroup, SelectingOneClearsItsGroupOnlyAndRaisesOnce) {
     left[1].SetValue(false);  // deselecting raises nothing
     left[2].SetValue(true);
     EXPECT_EQ(clicks, (std::vector<std::string>{"L00", "R22", "L11", "L22"}));
-    EXPECT_EQ(left.Selected(), 2);
-    EXPECT_FALSE(left[0].Value());
-    EXPECT_FALSE(left[1].Value());
-    EXPECT_EQ(right.Selected(), 2);
+    EXPECT_EQ(std::tuple(left.Selected(), left[0].Value(), left[1].Value(), right.Selected()),
+              std::tuple(2, false, false, 2));
 }
 
 TEST(OptionGroup, AHandlerThatSelectsAnotherButtonNests) {
@@ -101,9 +99,7 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
         int changes = 0;
         box.Change = [&] { ++changes; };
         box.SetSelText(replacement);
-        EXPECT_EQ(box.Text(), after);
-        EXPECT_EQ(box.SelStart(), caretAfter);
-        EXPECT_EQ(box.SelLength(), 0);
+        EXPECT_EQ(std::tuple(box.Text(), box.SelStart(), box.SelLength()), std::tuple(after, caretAfter, 0)) << text;
         EXPECT_EQ(changes, std::string(text) == after ? 0 : 1) << text;
     }
 }
@@ -122,9 +118,7 @@ TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {
     drive.SetDrive("c:");
     dir.SetPath("C:\\A");
     dir.SetPath("C:\\A");
-    EXPECT_EQ(textChanges, 2);
-    EXPECT_EQ(driveChanges, 1);
-    EXPECT_EQ(dirChanges, 1);
+    EXPECT_EQ(std::tuple(textChanges, driveChanges, dirChanges), std::tuple(2, 1, 1));
 
     file.SetPath("C:\\A");
     file.SetFileName("x.txt");

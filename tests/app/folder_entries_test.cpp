@@ -8,10 +8,8 @@ namespace lorvane {
 namespace {
 
 TEST(FolderEntries, DrivesAncestorsAndOrder) {
-    EXPECT_EQ(DriveCaption("C:\\"), "c:");
-    EXPECT_EQ(DriveCaption("\\\\"), "\\\\");
-    EXPECT_EQ(WithSeparator("C:\\"), "C:\\");
-    EXPECT_EQ(WithSeparator("C:\\Docs"), "C:\\Docs\\");
+    EXPECT_EQ(std::tuple(DriveCaption("C:\\"), DriveCaption("\\\\"), WithSeparator("C:\\"), WithSeparator("C:\\Docs")),
+              std::tuple("c:", "\\\\", "C:\\", "C:\\Docs\\"));
 
     std::vector<std::string> ancestors;
     for (const FolderEntry& e : AncestorEntries("C:\\Docs\\a b"))
@@ -29,10 +27,8 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
     };
     for (const auto& [name, folder, text, path] : rows) {
         const FolderEntry entry = ListEntry(name, folder, 3);
-        EXPECT_EQ(entry.text, text);
-        EXPECT_EQ(entry.path, path != nullptr ? path : "");
-        EXPECT_EQ(entry.pickable, path != nullptr) << text;
-        EXPECT_EQ(entry.depth, 3);
+        EXPECT_EQ(std::tuple(entry.text, entry.path, entry.pickable, entry.depth),
+                  std::tuple(text, path != nullptr ? path : "", path != nullptr, 3));
     }
 
     std::vector<std::string> names = {"\xE9t\xE9", "b", "A", "\xC9t\xE9 2", "C"};

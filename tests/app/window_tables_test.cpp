@@ -37,13 +37,11 @@ const std::tuple<const char*, const char*, bool> kExpected[kSwitchCount] = {
 TEST(SwitchTable, TextsTokensAndStartTicks) {
     for (int i = 0; i < kSwitchCount; ++i) {
         const SwitchRow& row = kSwitchTable[static_cast<std::size_t>(i)];
-        const auto& [token, description, tickedAtStart] = kExpected[i];
-        EXPECT_EQ(row.description, description) << "row " << i;
-        EXPECT_EQ(TokenFromLabel(row.description), token) << "row " << i;
-        EXPECT_EQ(row.tickedAtStart, tickedAtStart) << "row " << i;
         // Only /D takes the date; /P, /W, /I and /-Y wait for the user.
-        EXPECT_EQ(row.takesDate, i == kSwitchD) << "row " << i;
-        EXPECT_EQ(row.asksUser, i == kSwitchP || i == kSwitchW || i == kSwitchI || i == kSwitchMinusY) << "row " << i;
+        const bool asks = i == kSwitchP || i == kSwitchW || i == kSwitchI || i == kSwitchMinusY;
+        EXPECT_EQ(std::tuple(TokenFromLabel(row.description), row.description, row.tickedAtStart, row.takesDate,
+                             row.asksUser),
+                  std::tuple_cat(kExpected[i], std::tuple(i == kSwitchD, asks)));
     }
     const std::pair<int, const char*> named[] = {
         {kSwitchMinusY, "/-Y"}, {kSwitchN, "/N"}, {kSwitchY, "/Y"}, {kSwitchH, "/H"}};
@@ -84,12 +82,10 @@ TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
-        const auto& [caption, level, ctrlKey, command] = expected[i];
-        EXPECT_EQ((form.*row.item).Caption(), caption) << i;
-        EXPECT_EQ(row.level, level) << i;
-        EXPECT_EQ(row.shortcut.ctrlKey, ctrlKey) << i;
-        EXPECT_EQ(row.command, command) << i;
-        EXPECT_EQ(static_cast<bool>((form.*row.item).Click), row.handler != nullptr) << i;
+        const MenuItem& item = form.*row.item;
+        EXPECT_EQ(
+            std::tuple(item.Caption(), row.level, row.shortcut.ctrlKey, row.command, static_cast<bool>(item.Click)),
+            std::tuple_cat(expected[i], std::tuple(row.handler != nullptr)));
     }
     EXPECT_TRUE(RowOf(MenuCommand::Aide)->shortcut.f1);
     EXPECT_EQ(RowOf(MenuCommand::APropos)->item, &FrmXcopy::MnuApropos);
@@ -101,17 +97,13 @@ TEST_F(WindowTablesTest, NoControlCoversAnotherAndEachLiesInItsFrame) {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form);
     // The frames and the window as the rows they hold make them.
     auto rect = [](const Twips& t) { return std::array{t.left, t.top, t.width, t.height}; };
-    const std::pair<const Control*, std::array<int, 4>> frames[] = {{&form.Frame1, {0, 0, 2895, 5175}},
-                                                                    {&form.Frame2, {2880, 0, 2895, 5175}},
-                                                                    {&form.Frame3, {5760, 0, 4575, 5175}},
-                                                                    {&form.Frame4, {0, 5160, 10335, 2535}}};
-    for (const auto& [frame, place] : frames) {
-        for (const LayoutEntry& entry : layout) {
-            if (entry.control == frame) {
-                EXPECT_EQ(rect(entry.place), place) << entry.id;
-            }
-        }
-    }
+    std::vector<std::pair<const Control*, std::array<int, 4>>> frames;
+    for (const LayoutEntry& entry : layout)
+        if (entry.kind == ControlKind::Frame) frames.emplace_back(entry.control, rect(entry.place));
+    EXPECT_EQ(frames, (decltype(frames){{&form.Frame1, {0, 0, 2895, 5175}},
+                                        {&form.Frame2, {2880, 0, 2895, 5175}},
+                                        {&form.Frame3, {5760, 0, 4575, 5175}},
+                                        {&form.Frame4, {0, 5160, 10335, 2535}}}));
     EXPECT_EQ(rect(MainClientArea(layout)), (std::array{0, 0, 10425, 7785}));
     auto inside = [](const Twips& in, const Twips& out) {
         return in.left >= out.left && in.top >= out.top && in.left + in.width <= out.left + out.width &&
@@ -120,11 +112,8 @@ TEST_F(WindowTablesTest, NoControlCoversAnotherAndEachLiesInItsFrame) {
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const Twips a = PlaceInWindow(layout[i], layout);
         if (layout[i].kind == ControlKind::Frame) continue;
-        for (const LayoutEntry& frame : layout) {
-            if (frame.control == layout[i].container) {
-                EXPECT_TRUE(inside(a, frame.place)) << layout[i].id;
-            }
-        }
+        for (const LayoutEntry& frame : layout)
+            EXPECT_TRUE(frame.control != layout[i].container || inside(a, frame.place)) << layout[i].id;
         for (std::size_t j = i + 1; j < layout.size(); ++j) {
             const Twips b = PlaceInWindow(layout[j], layout);
             const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left || a.top + a.height <= b.top ||
