@@ -15,15 +15,14 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     };
     form.MnuApropos.Click();
     form.MnuApropos.Click();
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(raised, 1);
+    EXPECT_EQ(std::tuple(opened, raised), std::tuple(1, 1));
     ASSERT_TRUE(form.About);
-    EXPECT_EQ(form.About->Caption.Caption(), "\xC0 propos de Lorvane");
-    EXPECT_EQ(form.About->lblVersion.Caption(), "Version 1.1.2");
-    EXPECT_EQ(form.About->lblTitle.Caption(), "Lorvane");
-    EXPECT_EQ(form.About->lblDescription.Caption(),
+    const FrmAbout& about = *form.About;
+    EXPECT_EQ(std::tuple(about.Caption.Caption(), about.lblVersion.Caption(), about.lblTitle.Caption(),
+                         about.cmdSysInfo.Caption()),
+              std::tuple("\xC0 propos de Lorvane", "Version 1.1.2", "Lorvane", "&Infos syst\xE8me..."));
+    EXPECT_EQ(about.lblDescription.Caption(),
               "Interface graphique sous Windows 98, 2000, XP entre la commande MS-DOS Xcopy et l'utilisateur");
-    EXPECT_EQ(form.About->cmdSysInfo.Caption(), "&Infos syst\xE8me...");
 
     form.About->urlhttp_Click();
     EXPECT_EQ(platform.shellOpens.back().first,
@@ -48,19 +47,16 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
     };
     const MessageRequest unavailable = {"Les informations syst\xE8me ne sont pas disponibles actuellement", "",
                                         MsgButtons::Ok, MsgIcon::None};  // the title: the application's own
-    platform.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
     for (const auto& [what, key, type, bytes, file, started] : rows) {
-        Forget();
-        platform.registry.clear();
-        platform.startedPrograms.clear();
-        platform.files.clear();
-        if (key != nullptr) platform.registry[key + std::string(key == kPathKey ? "|PATH" : "|MSINFO")] = {type, bytes};
-        if (*file != 0) platform.files[file] = "";
-        FrmAbout about(platform);
+        testing::FakePlatform fake;
+        fake.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
+        if (key != nullptr) fake.registry[key + std::string(key == kPathKey ? "|PATH" : "|MSINFO")] = {type, bytes};
+        if (*file != 0) fake.files[file] = "";
+        FrmAbout about(fake);
         about.cmdSysInfo.Click();
         const bool isStarted = *started != 0;
-        EXPECT_EQ(platform.startedPrograms, std::vector<std::string>(isStarted, started)) << what;
-        EXPECT_EQ(platform.messages, isStarted ? std::vector<MessageRequest>{} : std::vector{unavailable}) << what;
+        EXPECT_EQ(fake.startedPrograms, std::vector<std::string>(isStarted, started)) << what;
+        EXPECT_EQ(fake.messages, isStarted ? std::vector<MessageRequest>{} : std::vector{unavailable}) << what;
     }
 }
 

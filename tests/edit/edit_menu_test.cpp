@@ -26,9 +26,8 @@ TEST_F(EditMenuTest, CopyCutAndPasteInTheActiveBox) {
 
     TextBox& destination = Active(1, 0, 65535);
     form.MnuCouper_Click();
-    EXPECT_EQ(platform.clipboard, "C:\\. ");
-    EXPECT_EQ(destination.Text(), "");
-    EXPECT_EQ(FullLine(), "XCOPY C:\\.   /S /E /C /H /Y ");  // the source part, two blanks
+    EXPECT_EQ(std::tuple(platform.clipboard, destination.Text(), FullLine()),
+              std::tuple("C:\\. ", "", "XCOPY C:\\.   /S /E /C /H /Y "));  // the source part, two blanks
 
     Active(2, 0, 0);
     form.MnuColler_Click();  // pasting into the switches recomposes the full line
@@ -48,8 +47,7 @@ TEST_F(EditMenuTest, WithoutATextBoxOnlyTheClipboardIsClearedAndARefusedCutKeeps
     form.MnuSelect_Click();
     form.MnuColler_Click();
     form.MnuCouper_Click();
-    EXPECT_EQ(platform.clipboard, "");
-    EXPECT_EQ(FullLine(), line);
+    EXPECT_EQ(std::tuple(platform.clipboard, FullLine()), std::tuple("", line));
     form.ActiveControl = nullptr;
     form.MnuCopier_Click();
     EXPECT_EQ(FullLine(), line);
@@ -66,9 +64,8 @@ TEST_F(EditMenuTest, MouseUpEnablesCutAndCopyByTheActiveSelection) {
     EXPECT_TRUE(form.MnuCouper.Enabled() && form.MnuCopier.Enabled());
     box.SetSelStart(2);
     form.TxtCmd_MouseUp(3);
-    EXPECT_FALSE(form.MnuCouper.Enabled());
-    EXPECT_FALSE(form.MnuCopier.Enabled());
-    EXPECT_TRUE(form.MnuColler.Enabled());
+    EXPECT_EQ(std::tuple(form.MnuCouper.Enabled(), form.MnuCopier.Enabled(), form.MnuColler.Enabled()),
+              std::tuple(false, false, true));
 
     box.SetSelLength(3);
     form.ActiveControl = &form.Check1[kSwitchA];  // no selection there: an empty one
