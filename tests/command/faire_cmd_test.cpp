@@ -14,11 +14,8 @@ TEST_F(FaireCmdTest, StartUpRunsTheBuilderTenTimesAndShowsTheFirstLine) {
     EXPECT_EQ(FullLine(), "XCOPY C:\\.  C:\\.  /S /E /C /H /Y ");
     for (std::size_t i = 0; i < kSwitchTable.size(); ++i)
         EXPECT_EQ(form.Check1[i].Value(), kSwitchTable[i].tickedAtStart ? 1 : 0) << i;
-    EXPECT_EQ(form.Argument[2], "/D");
-    EXPECT_EQ(form.Argument[18], "/-Y");
-    EXPECT_TRUE(form.DateCopie.empty());
-    EXPECT_TRUE(platform.inputs.empty());
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(std::tuple(form.Argument[2], form.Argument[18]), std::tuple("/D", "/-Y"));
+    EXPECT_EQ(std::tuple(form.DateCopie, platform.inputs.size(), platform.messages.size()), std::tuple("", 0u, 0u));
 }
 
 TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
@@ -38,9 +35,7 @@ TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
         form.TxtCmd[3].SetText("ligne tapée");
         std::string quoi = code;
         form.FaireCmd(quoi);
-        EXPECT_EQ(quoi, normalised) << code;
-        EXPECT_EQ(Source(), source) << code;
-        EXPECT_EQ(Switches(), switches) << code;
+        EXPECT_EQ(std::tuple(quoi, Source(), Switches()), std::tuple(normalised, source, switches)) << code;
         // The full line is always recomposed, a hand edit of it is lost.
         EXPECT_EQ(FullLine(), "XCOPY " + Source() + " " + Destination() + " " + Switches()) << code;
     }
@@ -52,8 +47,7 @@ TEST_F(FaireCmdTest, TypingInAPartBoxRecomposesTheFullLineAtOnce) {
     form.TxtCmd[1].ApplyEdit("", 0, 0);
     EXPECT_EQ(FullLine(), "XCOPY C:\\R&D %x%   /S /E /C /H /Y ");
     form.TxtCmd[3].ApplyEdit("XCOPY a b", 9, 0);  // the full line is never read back
-    EXPECT_EQ(Source(), "C:\\R&D %x% ");
-    EXPECT_EQ(FullLine(), "XCOPY a b");
+    EXPECT_EQ(std::tuple(Source(), FullLine()), std::tuple("C:\\R&D %x% ", "XCOPY a b"));
 }
 
 }  // namespace

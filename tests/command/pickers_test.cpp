@@ -18,8 +18,7 @@ TEST_F(PickersTest, LevelButtonsPaintTheirLevelAndThoseBelowItAndTheCurrentFolde
     };
     for (const auto& [level, colors, part] : rows) {
         form.Option1[level].SetValue(true);
-        EXPECT_EQ(Colors(form.Option1), colors) << level;
-        EXPECT_EQ(Source(), part) << level;
+        EXPECT_EQ(std::tuple(Colors(form.Option1), Source()), std::tuple(colors, part)) << level;
     }
     EXPECT_EQ(Destination(), "C:\\. ");  // the other side is untouched
 
@@ -39,30 +38,24 @@ TEST_F(PickersTest, LevelButtonsPaintTheirLevelAndThoseBelowItAndTheCurrentFolde
 TEST_F(PickersTest, ADriveEndsAtTheDriveLevelOnThatDriveAndAnUnreadableOneGoesBackWithABeep) {
     platform.driveFolders["D:"] = "D:\\Sauvegarde";
     form.Drive2.SetDrive("D:");
-    EXPECT_EQ(form.Dir2.Path(), "D:\\Sauvegarde");
-    EXPECT_EQ(form.File2.Path(), "D:\\Sauvegarde");
-    EXPECT_EQ(form.Option2.Selected(), 0);  // though the folder change chose level 1 on the way
-    EXPECT_EQ(Destination(), "D:\\. ");
-    EXPECT_EQ(Source(), "C:\\. ");
+    // Level 0, though the folder change chose level 1 on the way.
+    EXPECT_EQ(std::tuple(form.Dir2.Path(), form.File2.Path(), form.Option2.Selected(), Destination(), Source()),
+              std::tuple("D:\\Sauvegarde", "D:\\Sauvegarde", 0, "D:\\. ", "C:\\. "));
     // Drive change, then the folder change it causes with its level 1, then level 0 again.
     EXPECT_EQ(builderRuns, (std::vector<std::string>{"d", "d", "d", "d"}));
 
     platform.unreadableFolders.insert("A:\\");
     form.Option1[1].SetValue(true);
     form.Drive1.SetDrive("A:");
-    EXPECT_EQ(form.Drive1.Drive(), "C:");
-    EXPECT_EQ(form.Dir1.Path(), "C:\\Docs");
-    EXPECT_EQ(form.Option1.Selected(), 0);
-    EXPECT_EQ(Source(), "C:\\. ");
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(std::tuple(form.Drive1.Drive(), form.Dir1.Path(), form.Option1.Selected(), Source(), platform.beeps),
+              std::tuple("C:", "C:\\Docs", 0, "C:\\. ", 1));
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     platform.unreadableFolders.insert("C:\\Docs\\Parti");
     form.OpenFolder(form.Dir1, {"Parti", "C:\\Docs\\Parti", 2});
-    EXPECT_EQ(form.Dir1.Path(), "C:\\Docs");
-    EXPECT_EQ(form.File1.Path(), "C:\\Docs");
+    EXPECT_EQ(std::tuple(form.Dir1.Path(), form.File1.Path()), std::tuple("C:\\Docs", "C:\\Docs"));
     EXPECT_EQ(
         platform.messages,
         (std::vector<MessageRequest>{{"Le dossier \xAB C:\\Docs\\Parti \xBB n'existe plus ou ne peut pas \xEAtre lu.\n"
@@ -72,8 +65,7 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     // The open folder vanishes under the lists: a click there reports it too.
     platform.unreadableFolders.insert("C:\\Docs");
     form.Dir1.Click();
-    EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(form.File1.Path(), "C:\\Docs");
+    EXPECT_EQ(std::tuple(platform.messages.size(), form.File1.Path()), std::tuple(2u, "C:\\Docs"));
 }
 
 TEST_F(PickersTest, ANameWithoutAnExactFormIsRefusedAndChangesNothing) {
@@ -100,21 +92,18 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     platform.unreadableFolders = {"D:\\parti"};
     form.ChkDestination.SetValue(1);
     form.DropOnSide(true, {{"D:\\Photos", "D:\\Photos"}});
-    EXPECT_EQ(form.ChkDestination.Value(), 0);
-    EXPECT_EQ(form.Drive2.Drive(), "D:");
-    EXPECT_EQ(Destination(), "D:\\Photos\\*.* ");
+    EXPECT_EQ(std::tuple(form.ChkDestination.Value(), form.Drive2.Drive(), Destination()),
+              std::tuple(0, "D:", "D:\\Photos\\*.* "));
     form.DropOnSide(false, {{"D:\\Photos\\a b.jpg", "a b.jpg"}, {"D:\\Photos", "D:\\Photos"}});
-    EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(std::tuple(Source(), platform.beeps, platform.messages.size()),
+              std::tuple("\"D:\\Photos\\a b.jpg\" ", 1, 0u));
     form.DropOnSide(false, {{"", "l?dz.txt"}});
     form.DropOnSide(false, {{"D:\\parti", "D:\\parti"}});
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].title, "Lorvane : nom impossible \xE0 \351crire");
     EXPECT_EQ(platform.messages[1].title, "Lorvane : dossier inaccessible");
     EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
-    EXPECT_EQ(form.DropSideOf(&form.TxtCmd[1]), 1);
-    EXPECT_EQ(form.DropSideOf(&form.Check1[kSwitchA]), -1);
+    EXPECT_EQ(std::tuple(form.DropSideOf(&form.TxtCmd[1]), form.DropSideOf(&form.Check1[kSwitchA])), std::tuple(1, -1));
 }
 
 }  // namespace
