@@ -49,18 +49,23 @@ TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndCleari
         if (answer != nullptr) platform.inputAnswers = {answer};
         form.Check1[kSwitchD].SetValue(1);
         EXPECT_EQ(platform.inputs, answer ? std::vector{question} : std::vector<testing::InputRequest>{});
-        EXPECT_EQ(form.Check1[kSwitchD].Value(), 1);
-        EXPECT_EQ(form.DateCopie, date);
-        EXPECT_EQ(Switches(), "/D" + std::string(date) + "  /S /E /C /H /Y ");
-        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(std::tuple(form.Check1[kSwitchD].Value(), form.DateCopie, Switches(), platform.messages.size()),
+                  std::tuple(1, date, "/D" + std::string(date) + "  /S /E /C /H /Y ", 0u));
         form.Check1[kSwitchD].SetValue(cleared);
         EXPECT_EQ(form.DateCopie, "");
     }
 }
 
-TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
+TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitchNoClearsItByANestedClickYesTurnsRecordingOff) {
     RecordingOn();
-    platform.messageAnswers = {MsgResult::Yes};
+    platform.messageAnswers = {MsgResult::No, MsgResult::Yes};
+    form.Check1[kSwitchMinusY].SetValue(1);
+    EXPECT_EQ(std::tuple(form.Check1[kSwitchMinusY].Value(), form.mnu_s_activite.Checked(), Switches()),
+              std::tuple(0, true, "/S /E /C /H /Y "));
+    EXPECT_EQ(builderRuns, (std::vector<std::string>{"a", "a"}));  // nested, then outer
+    EXPECT_EQ(platform.messages.size(), 1u);
+
+    Forget();
     form.Check1[kSwitchP].SetValue(1);
     EXPECT_EQ(platform.messages,
               (std::vector<testing::MessageRequest>{
@@ -69,20 +74,8 @@ TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitch) {
                    "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
                    "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.",
                    "Enregistrement d'activit\xE9 : incompatibilit\xE9", MsgButtons::YesNo, MsgIcon::Error}}));
-    EXPECT_FALSE(form.mnu_s_activite.Checked());  // Yes: recording off, the switch stays
-    EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);
-    EXPECT_EQ(Switches(), "/P /S /E /C /H /Y ");
-}
-
-TEST_F(SwitchRulesTest, AnsweringNoClearsTheSwitchThroughANestedClick) {
-    RecordingOn();
-    platform.messageAnswers = {MsgResult::No};
-    form.Check1[kSwitchMinusY].SetValue(1);
-    EXPECT_EQ(form.Check1[kSwitchMinusY].Value(), 0);
-    EXPECT_TRUE(form.mnu_s_activite.Checked());
-    EXPECT_EQ(Switches(), "/S /E /C /H /Y ");
-    EXPECT_EQ(builderRuns, (std::vector<std::string>{"a", "a"}));  // nested, then outer
-    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(std::tuple(form.mnu_s_activite.Checked(), form.Check1[kSwitchP].Value(), Switches()),
+              std::tuple(false, 1, "/P /S /E /C /H /Y "));  // Yes: recording off, the switch stays
 }
 
 TEST_F(SwitchRulesTest, OnlyTheFourInteractiveSwitchesTickedAskTheQuestion) {
