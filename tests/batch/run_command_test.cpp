@@ -47,9 +47,8 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTh
               (std::vector<MessageRequest>{{"Voulez-vous ex\351cuter la commande DOS \nXCOPY a b\n pause",
                                             "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::None}}));
     EXPECT_EQ(platform.beeps, 1);  // before the question
-    EXPECT_TRUE(platform.files.empty());
-    EXPECT_TRUE(platform.shellOpens.empty());
-    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS)");
+    EXPECT_EQ(std::tuple(platform.files.size(), platform.shellOpens.size(), form.Caption.Caption()),
+              std::tuple(0u, 0u, "Lorvane (MS-DOS)"));
 
     form.Mnu_O_activite.Click();  // the last activity: opened by the shell, nothing asked
     EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lv.txt", "C:\\Lorvane"}}));
@@ -158,11 +157,11 @@ TEST_F(RunCommandTest, ANameTheProgramDeletesAtExitIsKeptOnlyOnYes) {
     EXPECT_EQ(platform.files["C:\\garde.bat"], "XCOPY a\r\n");
     form.Mnu_S_Batch.Click();  // Yes: kept under that name, knowing it goes at exit
     EXPECT_EQ(platform.files["C:\\Cmd.bat"], "XCOPY a\r\n");
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Un fichier \xAB Cmd.bat \xBB plac\xE9 dans le dossier de Lorvane est effac\xE9 \xE0 la "
-              "fermeture du programme.\nL'enregistrer quand m\xEAme sous ce nom ?\n(Non : choisir un autre nom)");
-    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::YesNo);
+    const MessageRequest question = {
+        "Un fichier \xAB Cmd.bat \xBB plac\xE9 dans le dossier de Lorvane est effac\xE9 \xE0 la fermeture du "
+        "programme.\nL'enregistrer quand m\xEAme sous ce nom ?\n(Non : choisir un autre nom)",
+        "Lorvane : enregistrement de la commande", MsgButtons::YesNo, MsgIcon::Question};
+    EXPECT_EQ(platform.messages, std::vector(2, question));
 }
 
 }  // namespace
