@@ -81,13 +81,11 @@ TEST_F(AboutTest, RegistryValuesAsText) {
 TEST_F(AboutTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "x"}, {"C:\\Lorvane\\batch.bat", "y"}, {"C:\\Lorvane\\lv.txt", "z"}};
     form.MnuQuitter.Click();
-    EXPECT_EQ(platform.files.count("C:\\Lorvane\\Cmd.bat"), 0u);
-    EXPECT_EQ(platform.files.size(), 2u);
-    EXPECT_EQ(platform.endProgramCalls, 1);
+    EXPECT_EQ(std::tuple(platform.files.count("C:\\Lorvane\\Cmd.bat"), platform.files.size(), platform.endProgramCalls),
+              std::tuple(0u, 2u, 1));
     int cancel = 0;
     form.Form_Unload(cancel);  // no file there: nothing said, nothing cancelled
-    EXPECT_EQ(cancel, 0);
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(std::tuple(cancel, platform.messages.size()), std::tuple(0, 0u));
 }
 
 }  // namespace
