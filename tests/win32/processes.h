@@ -2,14 +2,10 @@
 // Other programs: lorvane.exe started as a user starts it, the processes a test's actions
 // start, and the registry values that say which program the system starts.
 
-#include <windows.h>
-
 #include <tlhelp32.h>
 
 #include <map>
 #include <set>
-#include <utility>
-#include <string>
 
 #include "app/menu_table.h"
 #include "input.h"
