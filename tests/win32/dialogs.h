@@ -118,8 +118,7 @@ private:
     }
     std::string title_;
     std::function<void(HWND dialog)> answer_;
-    std::atomic<bool> answered_{false};
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> answered_{false}, stop_{false};
     std::string seenText_;
     HANDLE thread_ = nullptr;
 };

@@ -58,7 +58,7 @@ protected:
 
 constexpr const char* kExportTitle = "Enregistrer la commande complète (Batch) sous";
 
-TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
+TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAndLoadedBack) {
     form.TxtCmd[1].SetText("\"D:\\Été\\\" ");
     ASSERT_TRUE(Choose(kExportTitle, tree.Path("export"), form.Mnu_S_Batch));
     EXPECT_EQ(FileContent(tree.Path("export.bat")), OEMConvert(form.TxtCmd[3].Text(), 0) + "\r\n");
@@ -83,9 +83,7 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
     }));
     EXPECT_FALSE(question.empty());  // the system asked before replacing
     EXPECT_EQ(FileContent(tree.Path("export.bat")).find("/Q"), std::string::npos);
-}
 
-TEST_F(FileDialogTest, AProfileSavedAndLoadedBack) {
     Click(form.Check1[kSwitchA]);
     platform.messageAnswers = {MsgResult::Yes};
     ASSERT_TRUE(Choose("Enregistrer le profil sous", tree.Path("mon profil"), form.Mnu_S_Lvp));

@@ -283,13 +283,11 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     EXPECT_EQ(Clipboard(), "XCOPY");
 
     SetFocus(Hwnd(form.TxtCmd[2]));
-    PressKey(window, 'A', kCtrl);
-    PressKey(window, 'X', kCtrl);
+    for (UINT key : {'A', 'X'}) PressKey(window, key, kCtrl);
     const std::string sides = "XCOPY " + Root() + ".  " + Root() + ".  ", twice = "/S /E /C /H /Y /S /E /C /H /Y ";
     EXPECT_EQ(std::tuple(Clipboard(), Shown(form.TxtCmd[2]), Shown(form.TxtCmd[3])),
               std::tuple("/S /E /C /H /Y ", "", sides));
-    PressKey(window, 'V', kCtrl);
-    PressKey(window, 'V', kCtrl);  // pasted at the caret, after the first
+    for (int paste = 0; paste < 2; ++paste) PressKey(window, 'V', kCtrl);  // the second at the caret, after the first
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[2]), Shown(form.TxtCmd[3])), std::tuple(twice, sides + twice));
     SetFocus(Hwnd(form.Check1[kSwitchA]));  // no selection there: copy empties the clipboard
     PressKey(window, 'C', kCtrl);

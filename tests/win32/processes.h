@@ -57,8 +57,7 @@ private:
         return parents;
     }
 
-    std::set<DWORD> before_;
-    std::set<DWORD> ended_;
+    std::set<DWORD> before_, ended_;
 };
 
 // A file beside lorvane.exe of the same build, found from this test program's own place.

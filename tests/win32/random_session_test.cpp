@@ -125,9 +125,8 @@ protected:
 TEST_F(RandomSessionTest, TenThousandActions) {
     const char* count = std::getenv("LORVANE_SESSION_ACTIONS");
     const int actions = count != nullptr ? std::atoi(count) : 10000;
-    int done = 0;
+    int done = 0, builderRuns = 0;
     std::set<std::string> kinds;
-    int builderRuns = 0;
     form.OnFaireCmd = [&](const std::string&) { ++builderRuns; };
     bool lineEditedByHand = false;  // until the next recomposition, the hand edit stays
     for (; done < actions && !HasFailure(); ++done) {
