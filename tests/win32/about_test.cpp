@@ -11,23 +11,21 @@ protected:
             count += IsWindowVisible(w);
         return count;
     }
-    HWND SysInfoButton() { return window.About()->ControlHandle(form.About->cmdSysInfo); }
+    HWND InAbout(const Control& control) { return window.About()->ControlHandle(control); }
 };
 
 TEST_F(AboutTest, OneAboutWindowWithItsTextsAndTheSystemInformation) {
     PumpPending(&window);
     const int quitsBefore = QuitMessagesSeen();
-    Menu(form.MnuApropos);
-    Menu(form.MnuApropos);
+    for (int twice = 0; twice < 2; ++twice) Menu(form.MnuApropos);
     EXPECT_EQ(AboutWindows(), 1);
     ASSERT_NE(window.About(), nullptr);
-    const AboutWindow& about = *window.About();
-    EXPECT_EQ(TextOf(about.ControlHandle(form.About->lblVersion)), "Version 1.1.2");
-    EXPECT_EQ(TextOf(about.ControlHandle(form.About->lblTitle)), "Lorvane");
-    EXPECT_EQ(TextOf(about.ControlHandle(form.About->cmdSysInfo)), "&Infos système...");
+    EXPECT_EQ(std::tuple(TextOf(InAbout(form.About->lblVersion)), TextOf(InAbout(form.About->lblTitle)),
+                         TextOf(InAbout(form.About->cmdSysInfo))),
+              std::tuple("Version 1.1.2", "Lorvane", "&Infos système..."));
 
     // Enter presses OK: the window goes, and comes back afresh.
-    PostMessageA(about.ControlHandle(form.About->cmdOK), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(InAbout(form.About->cmdOK), WM_KEYDOWN, VK_RETURN, 1);
     EXPECT_TRUE(PumpUntil([this] { return AboutWindows() == 0; }, 5000));
     EXPECT_FALSE(form.About);
     Menu(form.MnuApropos);
@@ -37,21 +35,17 @@ TEST_F(AboutTest, OneAboutWindowWithItsTextsAndTheSystemInformation) {
     // Nothing usable in this system's registry: one message, over the About window and
     // modal to it, also once the main window is closed.
     platform.realDialogs = true;
-    HWND aboutWindow = GetParent(SysInfoButton());
+    HWND aboutWindow = GetParent(InAbout(form.About->cmdSysInfo));
     for (const bool mainOpen : {true, false}) {
-        HWND owner = nullptr;
-        bool aboutDisabled = false;
+        std::pair<HWND, bool> ownerAndAboutEnabled;
         DialogAnswerer answer("Lorvane", [&](HWND box) {
-            owner = GetWindow(box, GW_OWNER);
-            aboutDisabled = !IsWindowEnabled(aboutWindow);
+            ownerAndAboutEnabled = {GetWindow(box, GW_OWNER), IsWindowEnabled(aboutWindow) != 0};
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         });
         SetForegroundWindow(aboutWindow);  // as the click on its button does first
-        SendMessageA(SysInfoButton(), BM_CLICK, 0, 0);
-        ASSERT_TRUE(answer.Answered()) << mainOpen;
-        EXPECT_EQ(answer.SeenText(), "Les informations système ne sont pas disponibles actuellement");
-        EXPECT_EQ(owner, aboutWindow);
-        EXPECT_TRUE(aboutDisabled);
+        SendMessageA(InAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+        ASSERT_EQ(answer.SeenText(), "Les informations système ne sont pas disponibles actuellement") << mainOpen;
+        EXPECT_EQ(ownerAndAboutEnabled, std::pair(aboutWindow, false));
         SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
     }
 
@@ -60,7 +54,7 @@ TEST_F(AboutTest, OneAboutWindowWithItsTextsAndTheSystemInformation) {
     GetSystemDirectoryA(system, sizeof system);
     const MachineValue tool("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", std::string(system) + "\\notepad.exe");
     ASSERT_TRUE(tool.set);
-    SendMessageA(SysInfoButton(), BM_CLICK, 0, 0);
+    SendMessageA(InAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
     EXPECT_TRUE(PumpUntil([] { return FindWindowA("Notepad", nullptr) != nullptr; }, 10000));
     EXPECT_EQ(platform.messages.size(), 2u);  // none this time
 }

@@ -2,15 +2,10 @@
 // Dialogs answered by a script, or shown for real and answered from another thread as a
 // person would, and the texts of windows.
 
-#include <windows.h>
-
 #include <atomic>
-#include <deque>
+#include <cstdio>
 #include <functional>
 #include <set>
-#include <cstdio>
-#include <string>
-#include <utility>
 
 #include "support/scripted_dialogs.h"
 #include "win32/win32_platform.h"
@@ -85,7 +80,6 @@ public:
         : title_(std::move(title)), answer_(std::move(answer)) {
         thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
     }
-    // Answered by pressing that button.
     DialogAnswerer(std::string title, int button)
         : DialogAnswerer(std::move(title), [button](HWND box) { PostMessageA(box, WM_COMMAND, button, 0); }) {}
     ~DialogAnswerer() {
@@ -95,7 +89,8 @@ public:
         CloseHandle(thread_);
     }
     bool Answered() const { return answered_; }
-    const std::string& SeenText() const { return seenText_; }
+    // Empty while no dialog has been answered, so that a check of the text also checks the answer.
+    std::string SeenText() const { return answered_ ? seenText_ : std::string(); }
 
 private:
     static DWORD WINAPI Run(void* parameter) {
@@ -105,8 +100,8 @@ private:
             HWND dialog = FindWindowA("#32770", self->title_.c_str());
             if (dialog != nullptr && IsWindowVisible(dialog)) {
                 self->seenText_ = DialogText(dialog);
+                self->answered_ = true;  // before the answer ends the modal loop the test's thread waits in
                 self->answer_(dialog);
-                self->answered_ = true;
                 return 0;
             }
             Sleep(20);  // another thread's window: nothing to wait on
@@ -123,8 +118,7 @@ private:
     }
     std::string title_;
     std::function<void(HWND dialog)> answer_;
-    std::atomic<bool> answered_{false};
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> answered_{false}, stop_{false};
     std::string seenText_;
     HANDLE thread_ = nullptr;
 };

@@ -58,7 +58,7 @@ protected:
 
 constexpr const char* kExportTitle = "Enregistrer la commande complète (Batch) sous";
 
-TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
+TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAndLoadedBack) {
     form.TxtCmd[1].SetText("\"D:\\Été\\\" ");
     ASSERT_TRUE(Choose(kExportTitle, tree.Path("export"), form.Mnu_S_Batch));
     EXPECT_EQ(FileContent(tree.Path("export.bat")), OEMConvert(form.TxtCmd[3].Text(), 0) + "\r\n");
@@ -71,9 +71,8 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
     ASSERT_TRUE(Choose(kExportTitle, tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
         HWND box = nullptr;  // the question the dialog asks over itself
         auto asked = [&] {
-            for (box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
+            for (box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;)
                 if (IsWindowVisible(box) && GetWindow(box, GW_OWNER) == dialog) return true;
-            }
             return false;
         };
         if (testing::PumpUntil(asked, 5000)) {
@@ -84,22 +83,18 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytes) {
     }));
     EXPECT_FALSE(question.empty());  // the system asked before replacing
     EXPECT_EQ(FileContent(tree.Path("export.bat")).find("/Q"), std::string::npos);
-}
 
-TEST_F(FileDialogTest, AProfileSavedAndLoadedBack) {
     Click(form.Check1[kSwitchA]);
     platform.messageAnswers = {MsgResult::Yes};
     ASSERT_TRUE(Choose("Enregistrer le profil sous", tree.Path("mon profil"), form.Mnu_S_Lvp));
     const std::string saved = FileContent(tree.Path("mon profil.lvp"));
-    EXPECT_EQ(saved.size(), 100u);
-    EXPECT_EQ(saved.substr(0, 5), " 1 \r\n");
+    EXPECT_EQ(std::tuple(saved.size(), saved.substr(0, 5)), std::tuple(100u, " 1 \r\n"));
 
     Click(form.Check1[kSwitchA]);
     Click(form.Check1[kSwitchN]);
     ASSERT_TRUE(Choose("Ouvril un profil (arguments)", tree.Path("mon profil.lvp"), form.Mnu_L_Lvp));
-    EXPECT_TRUE(Ticked(form.Check1[kSwitchA]));
-    EXPECT_FALSE(Ticked(form.Check1[kSwitchN]));
-    EXPECT_EQ(Shown(form.TxtCmd[2]), "/A /S /E /C /H /Y ");
+    EXPECT_EQ(std::tuple(Ticked(form.Check1[kSwitchA]), Ticked(form.Check1[kSwitchN]), Shown(form.TxtCmd[2])),
+              std::tuple(true, false, "/A /S /E /C /H /Y "));
 }
 
 }  // namespace

@@ -2,13 +2,9 @@
 // Mouse and keyboard input sent as real window messages, as a person gives it, and the
 // waits for what it does: with a time-out while the window keeps working, never a fixed sleep.
 
-#include <windows.h>
-
 #include <shlobj.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "win32/main_window.h"
 
@@ -45,9 +41,18 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000
     }
 }
 
-inline void ClickAt(HWND hwnd, int x, int y) {
-    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+// `down` WM_LBUTTONDBLCLK makes it the second click of a double click.
+inline void ClickAt(HWND hwnd, int x, int y, UINT down = WM_LBUTTONDOWN) {
+    SendMessageA(hwnd, down, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// The control's rectangle in the window's client area.
+inline RECT PlaceIn(HWND window, HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    return place;
 }
 
 // Brought into view and clicked; `twice` makes it a double click.
@@ -57,9 +62,7 @@ inline void ClickListItem(HWND list, int index, bool twice = false) {
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
     ClickAt(list, x, y);
-    if (!twice) return;
-    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    if (twice) ClickAt(list, x, y, WM_LBUTTONDBLCLK);
 }
 
 // Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
@@ -81,9 +84,7 @@ inline void DropOn(HWND window, HWND control, const std::vector<std::wstring>& p
     names += L'\0';
     HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
     auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
-    RECT place{};
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    const RECT place = PlaceIn(window, control);
     *header = {sizeof(DROPFILES), {(place.left + place.right) / 2, (place.top + place.bottom) / 2}, FALSE, TRUE};
     names.copy(reinterpret_cast<wchar_t*>(header + 1), names.size());
     GlobalUnlock(drop);

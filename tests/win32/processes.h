@@ -2,14 +2,10 @@
 // Other programs: lorvane.exe started as a user starts it, the processes a test's actions
 // start, and the registry values that say which program the system starts.
 
-#include <windows.h>
-
 #include <tlhelp32.h>
 
 #include <map>
 #include <set>
-#include <utility>
-#include <string>
 
 #include "app/menu_table.h"
 #include "input.h"
@@ -61,8 +57,7 @@ private:
         return parents;
     }
 
-    std::set<DWORD> before_;
-    std::set<DWORD> ended_;
+    std::set<DWORD> before_, ended_;
 };
 
 // A file beside lorvane.exe of the same build, found from this test program's own place.

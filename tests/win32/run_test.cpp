@@ -2,9 +2,7 @@
 
 #include <objbase.h>
 
-#include <algorithm>
 #include <optional>
-#include <utility>
 
 #include "app/whole_file.h"
 #include "batch/run_batch.h"
@@ -26,19 +24,16 @@ protected:
     using WindowTest::WindowTest;
     void TearDown() override {
         started.EndAll();
-        DeleteFileA(Beside(kRunBatchName).c_str());
-        DeleteFileA(Beside(kActivityFileName).c_str());
+        for (const char* name : {kRunBatchName, kActivityFileName}) DeleteFileA(Beside(name).c_str());
     }
 
     void Go() {
         started.EndAll();  // the last run's console, paused, holds the batch file open
-        platform.realDialogs = true;
-        platform.realShell = true;
+        platform.realDialogs = platform.realShell = true;
         DialogAnswerer answer("°Lorvane°", IDYES);
         Click(form.Command1);
-        ASSERT_TRUE(answer.Answered());
         const std::string question = "Voulez-vous exécuter la commande DOS \nXCOPY ";
-        EXPECT_EQ(answer.SeenText().substr(0, question.size()), question);
+        ASSERT_EQ(answer.SeenText().substr(0, question.size()), question);
     }
     std::string Beside(const char* name) const { return InProgramFolder(folder, name); }
     // Until the command interpreter has written `needle` into the file.
@@ -102,8 +97,7 @@ TEST_F(ConsolePageTest, Page437NamesTheCharacterAndWritesNothing) {
     const auto programFolderBefore = FilesUnder(folder);
     DialogAnswerer refusal("Lorvane : caractère impossible à écrire", IDOK);
     Go();
-    ASSERT_TRUE(refusal.Answered());
-    EXPECT_EQ(refusal.SeenText(),
+    ASSERT_EQ(refusal.SeenText(),
               "Le caractère « À » ne peut pas être écrit dans un fichier de commandes : la console "
               "(page de codes 437) ne le connaît pas.\nRien n'a été enregistré.");
     EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ");
@@ -119,9 +113,8 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but
     // gives ".txt" none, and reads classes from the machine's key only.
     std::optional<MachineValue> association;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, ".txt", nullptr, nullptr) != ERROR_SUCCESS) {
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, ".txt", nullptr, nullptr) != ERROR_SUCCESS)
         association.emplace("Software\\Classes\\.txt", nullptr, "txtfile");
-    }
     Menu(form.mnu_s_activite);  // the notice is answered by the script
     TypeOver(Hwnd(form.TxtCmd[1]), tree.Path("neuf") + " ");
     Click(form.Command1);
@@ -135,8 +128,7 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     const std::string activity = Beside(kActivityFileName);
     ASSERT_TRUE(WaitForFile(activity, "b.txt"));
     const std::string log = FileContent(activity);
-    EXPECT_NE(log.find("a.txt"), std::string::npos) << log;
-    EXPECT_NE(log.find("sous\\b.txt"), std::string::npos) << log;
+    for (const char* copied : {"a.txt", "sous\\b.txt"}) EXPECT_NE(log.find(copied), std::string::npos) << log;
     EXPECT_LT(log.size(), 1000u);
     EXPECT_EQ(FileContent(Beside(kRunBatchName)),
               form.TxtCmd[3].Text() + " > " + activity + "\n start " + activity + "\r\n");
@@ -149,15 +141,11 @@ constexpr const char* kHostileDestination = "dst & co %CD%";
 
 // Names the code page lacks, picked one by one (in a subfolder for the last): look-alikes
 // would give a quotation mark and ampersands around a command, or the name of the file beside.
-const struct {
-    const wchar_t* folder;
-    const wchar_t* file;
-    const char* content;
-} kUnicodePicks[] = {
+// Subfolder (none: the source itself), file, content.
+const std::tuple<const wchar_t*, const wchar_t*, const char*> kUnicodePicks[] = {
     {nullptr, L"a\xFF02\xFF06mkdir X\xFF06rem \xFF02.txt", "pleine chasse"},
     {nullptr, L"łódź.txt", "vrai"},
-    {L"\x17C\xF3\x142w", L"dedans.txt", "tortue"},
-};
+    {L"\x17C\xF3\x142w", L"dedans.txt", "tortue"}};
 
 // The source's files by names of every kind, and what each holds.
 constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et"},
@@ -171,10 +159,10 @@ void HostileTree(const TempTree& tree) {
     tree.Folder(source);
     tree.Folder(source + "\\sous ^ dossier");
     for (const auto& [name, content] : kHostileFiles) tree.File(source + "\\" + name, content);
-    for (const auto& pick : kUnicodePicks) {
-        const std::wstring folder = ToWide(source) + (pick.folder != nullptr ? L"\\" + std::wstring(pick.folder) : L"");
+    for (const auto& [sub, file, content] : kUnicodePicks) {
+        const std::wstring folder = ToWide(source) + (sub != nullptr ? L"\\" + std::wstring(sub) : L"");
         tree.Folder(folder);  // already there for the files of the source folder itself
-        tree.File(folder + L"\\" + pick.file, pick.content);
+        tree.File(folder + L"\\" + file, content);
     }
     tree.Folder(kHostileDestination);
 }
@@ -188,8 +176,7 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     DoubleClickEntry(form.Dir1, kHostileSource);
     DoubleClickEntry(form.Dir2, kHostileDestination);
     ASSERT_TRUE(ListsLoaded());
-    const std::string source = tree.Path(kHostileSource);
-    const std::string destination = tree.Path(kHostileDestination);
+    const std::string source = tree.Path(kHostileSource), destination = tree.Path(kHostileDestination);
     auto asBatchArgument = [](std::string path) {
         std::string doubled;
         for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
@@ -201,12 +188,12 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
     const std::vector<std::wstring> programFolderBefore = FilesUnder(folder);
     // Shown by their real names, picked by their short ones.
     std::vector<std::wstring> picked;
-    for (const auto& pick : kUnicodePicks) {
-        if (pick.folder != nullptr) DoubleClickEntry(form.Dir1, pick.folder);
+    for (const auto& [sub, file, content] : kUnicodePicks) {
+        if (sub != nullptr) DoubleClickEntry(form.Dir1, sub);
         ASSERT_TRUE(ListsLoaded());
-        EXPECT_TRUE(pick.folder == nullptr || IndexOf(form.Dir1, pick.folder) >= 0);  // opened: an ancestor now
-        ASSERT_GE(IndexOf(form.File1, pick.file), 0);
-        ClickListItem(Hwnd(form.File1), IndexOf(form.File1, pick.file));
+        EXPECT_TRUE(sub == nullptr || IndexOf(form.Dir1, sub) >= 0);  // opened: an ancestor now
+        ASSERT_GE(IndexOf(form.File1, file), 0);
+        ClickListItem(Hwnd(form.File1), IndexOf(form.File1, file));
         const std::string path = form.File1.Path() + "\\" + form.File1.FileName();
         const std::string shortName = path.substr(source.size());  // "\\A__M~YLI.TXT" under Wine
         EXPECT_TRUE(std::all_of(shortName.begin(), shortName.end(), [](char c) { return (c & 0x80) == 0; }) &&
@@ -214,8 +201,8 @@ TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
             << shortName;
         ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + asBatchArgument(path) + "\" ");
         ASSERT_NO_FATAL_FAILURE(Go());
-        ASSERT_TRUE(WaitForFile(ToWide(destination) + L"\\" + pick.file, pick.content));
-        picked.push_back(pick.file);
+        ASSERT_TRUE(WaitForFile(ToWide(destination) + L"\\" + file, content));
+        picked.push_back(file);
     }
     std::sort(picked.begin(), picked.end());
     EXPECT_EQ(FilesUnder(destination), picked);

@@ -1,12 +1,8 @@
 #pragma once
 // Temporary folder trees and their files, by names the code page may lack.
 
-#include <windows.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <initializer_list>
-#include <string>
 #include <utility>
 #include <vector>
 

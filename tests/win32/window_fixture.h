@@ -2,15 +2,8 @@
 // The real main window over a temporary folder tree that is the process's current folder,
 // with the test answering the dialogs, and the helpers to look at it and drive it.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "app/frm_xcopy.h"
 #include "dialogs.h"
 #include "input.h"
 #include "processes.h"
