@@ -11,6 +11,8 @@ struct OemPair {
     unsigned char oem;   // code page 437, but for the last three
 };
 
+// Four pairs a line, beside the characters they stand for.
+// clang-format off
 inline constexpr std::array<OemPair, 38> kOemPairs = {{
     {0xE4, 0x84}, {0xF6, 0x94}, {0xFC, 0x81}, {0xDF, 0xE1},  // ä ö ü ß
     {0xC4, 0x8E}, {0xD6, 0x99}, {0xDC, 0x9A}, {0xC7, 0x80},  // Ä Ö Ü Ç
@@ -25,5 +27,6 @@ inline constexpr std::array<OemPair, 38> kOemPairs = {{
     // look-alike φ, as 437 has no Ø.
     {0xB6, 0x14}, {0xA7, 0x15}, {0xD8, 0xED},
 }};
+// clang-format on
 
 }  // namespace lorvane::testing
