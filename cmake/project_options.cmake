@@ -3,18 +3,12 @@
 add_library(lorvane_options INTERFACE)
 
 if(MSVC)
-  # Sources are UTF-8; narrow literals are Windows-1252 at run time, as the ANSI API expects.
-  target_compile_options(lorvane_options INTERFACE
-    /W4 /permissive- /source-charset:utf-8 /execution-charset:windows-1252)
+  # Sources and the program's texts are UTF-8.
+  target_compile_options(lorvane_options INTERFACE /W4 /permissive- /utf-8)
   target_compile_definitions(lorvane_options INTERFACE _CRT_SECURE_NO_WARNINGS)
 else()
   target_compile_options(lorvane_options INTERFACE -Wall -Wextra -Wpedantic)
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    # Sources are UTF-8; narrow literals are Windows-1252 at run time, as the ANSI API expects.
-    target_compile_options(lorvane_options INTERFACE -finput-charset=UTF-8 -fexec-charset=CP1252)
-  endif()
-  # Clang only knows UTF-8, so its builds (the fuzz targets) keep the French texts in UTF-8:
-  # no fuzzed property depends on them, and the tokens read from the labels are ASCII.
+  # Sources and the program's texts are UTF-8 (GCC and Clang take both by default).
 endif()
 
 if(MINGW)
@@ -23,6 +17,7 @@ if(MINGW)
 endif()
 
 if(WIN32)
+  # UNICODE: a Win32 call without its W or A suffix means the wide one.
   target_compile_definitions(lorvane_options INTERFACE
-    WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()

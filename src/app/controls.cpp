@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/utf8.h"
+
 namespace lorvane {
 
 namespace {
@@ -12,6 +14,12 @@ void Raise(const std::function<void()>& event) {
 }
 
 int ClampTo(int value, int low, int high) { return std::max(low, std::min(value, high)); }
+
+// The position kept inside the text, moved back to the start of its character: a
+// selection never splits the two units of a character beyond the first 65,536.
+int CharacterStart(const std::string& text, int units) {
+    return Utf16Length(std::string_view(text).substr(0, ByteOffsetOfUtf16(text, std::max(units, 0))));
+}
 
 // Empty when the folder cannot be read.
 std::string ResolvedFolder(const FolderResolver& resolve, const std::string& path) {
@@ -78,24 +86,26 @@ void TextBox::SetText(std::string text) {
 }
 
 std::string TextBox::SelText() const {
-    return text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
+    const std::size_t from = ByteOffsetOfUtf16(text_, selStart_);
+    return text_.substr(from, ByteOffsetOfUtf16(text_, selStart_ + selLength_) - from);
 }
 
 void TextBox::SetSelStart(int start) {
-    selStart_ = ClampTo(start, 0, static_cast<int>(text_.size()));
+    selStart_ = CharacterStart(text_, start);
     selLength_ = 0;
     NotifyView();
 }
 
 void TextBox::SetSelLength(int length) {
-    selLength_ = ClampTo(length, 0, static_cast<int>(text_.size()) - selStart_);
+    selLength_ = CharacterStart(text_, selStart_ + std::max(length, 0)) - selStart_;
     NotifyView();
 }
 
 void TextBox::SetSelText(const std::string& replacement) {
+    const std::size_t from = ByteOffsetOfUtf16(text_, selStart_);
     std::string text = text_;
-    text.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), replacement);
-    selStart_ += static_cast<int>(replacement.size());
+    text.replace(from, ByteOffsetOfUtf16(text_, selStart_ + selLength_) - from, replacement);
+    selStart_ += Utf16Length(replacement);
     selLength_ = 0;
     if (text == text_) {
         NotifyView();
@@ -107,8 +117,9 @@ void TextBox::SetSelText(const std::string& replacement) {
 void TextBox::ApplyEdit(std::string text, int selStart, int selLength) {
     const bool changed = text != text_;
     text_ = std::move(text);
-    selStart_ = ClampTo(selStart, 0, static_cast<int>(text_.size()));
-    selLength_ = ClampTo(selLength, 0, static_cast<int>(text_.size()) - selStart_);
+    const int length = Utf16Length(text_);
+    selStart_ = ClampTo(selStart, 0, length);
+    selLength_ = ClampTo(selLength, 0, length - selStart_);
     if (changed) Raise(Change);
 }
 

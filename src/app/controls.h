@@ -117,8 +117,8 @@ private:
     std::array<OptionButton, kSize> buttons_;
 };
 
-// Edit box with the selection properties the Edit menu works on. Positions count
-// characters from 0 and are kept inside the text.
+// Edit box with the selection properties the Edit menu works on. Positions count UTF-16
+// units from 0, as the system's edit boxes do, and are kept inside the text.
 class TextBox : public Control {
 public:
     TextBox* AsTextBox() override { return this; }

@@ -29,12 +29,6 @@ std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
     return entries;
 }
 
-FolderEntry ListEntry(const SystemName& name, const std::string& folder, int depth) {
-    const std::string& picked = name.exact ? name.ansi : name.shortName;
-    if (picked.empty()) return {name.ansi, {}, depth, false};
-    return {picked, folder.empty() ? std::string() : WithSeparator(folder) + picked, depth, true};
-}
-
 void SortWithoutCase(std::vector<std::string>& names) {
     SortWithoutCase(names, [](const std::string& name) { return name; });
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "app/folder_entries.h"
 #include "app/platform.h"
 #include "app/switch_table.h"
+#include "batch/console_text.h"
 
 namespace lorvane {
 
@@ -84,20 +86,14 @@ public:
     void File2_Click();
     void Option2_Click(int Index);
     // The user opens a folder in a folder list (a double click on it), or clicks a file in a
-    // file list. An entry that cannot be picked is refused with a message, nothing changed;
-    // PickFile then answers false.
+    // file list.
     void OpenFolder(DirList& list, const FolderEntry& entry);
-    bool PickFile(FileList& list, const FolderEntry& entry);
+    void PickFile(FileList& list, const FolderEntry& entry);
 
     // Folders and files dropped from the shell on one side (its frame, its lists or its part
-    // box), each as the code page holds its path exactly (empty when it cannot) and as its
-    // name is best shown. That side goes there as the user would: a folder is opened, a file
-    // is clicked in its opened folder. Only the first of several is taken, with a beep.
-    struct DroppedItem {
-        std::string path;
-        std::string shown;
-    };
-    void DropOnSide(bool onDestination, const std::vector<DroppedItem>& items);
+    // box), by their full paths. That side goes there as the user would: a folder is opened,
+    // a file is clicked in its opened folder. Only the first of several is taken, with a beep.
+    void DropOnSide(bool onDestination, const std::vector<std::string>& paths);
     // Which side a control belongs to for a drop: 0 source, 1 destination, -1 neither.
     int DropSideOf(const Control* control) const;
 
@@ -109,12 +105,15 @@ public:
     void Command1_Click();
     void MnuExecuter_Click();
     void Mnu_S_Batch_Click();
-    // Writes the batch text as the console will read it, ended by CR LF, and shows the
-    // outcome in the caption: a failed write beeps; a character the console's code page
-    // lacks is named in a message box, and nothing is written.
-    bool Sauvegarde(const std::string& NomFichier, const std::string& Batch);
-    // False, after saying why, when the program folder has no exact name (an empty one).
-    bool ProgramFolderNamed(const std::string& folder);
+    // The batch text as the console will read it, or none after an error box saying why it
+    // cannot be written (a control character in the command, a character the console's code
+    // page lacks, a line longer than the console reads) and the error caption.
+    std::optional<ConsoleText> ConsoleForm(const std::string& command, const std::string& Batch);
+    // Writes the converted batch text, ended by CR LF, and shows the outcome in the caption; a
+    // failed write beeps.
+    bool Sauvegarde(const std::string& NomFichier, const ConsoleText& Batch);
+    // False, after saying why, when the system cannot tell the program folder (an empty one).
+    bool ProgramFolderKnown(const std::string& folder);
 
     // Profiles and activity log.
     void Mnu_S_Lvp_Click();
@@ -160,7 +159,6 @@ private:
     void SideFile_Click(Side& side);
     void SideOption_Click(Side& side, int Index);
     void ReportUnreadableFolder(const std::string& path);
-    void ReportUnpickableName(const std::string& name);
     void LoadProfile(const std::string& path);
     std::string BuildLocationPart(const Side& side) const;
     std::string BuildSwitchesPart() const;

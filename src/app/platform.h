@@ -1,6 +1,6 @@
 #pragma once
 // Everything the window's handlers need from the operating system. src/win32 implements
-// it with the real APIs; the tests use a scriptable fake.
+// it with the real APIs; the tests use a scriptable fake. Every text is UTF-8 (app/utf8.h).
 
 #include <cstddef>
 #include <memory>
@@ -57,8 +57,7 @@ public:
     virtual void ShellOpen(const std::string& file, const std::string& directory) = 0;
 
     // The process's current directory, as an absolute path without a trailing separator
-    // except at a drive root. Paths and names from the system are exact in the code page
-    // (a short name stands for a long one it cannot hold), never look-alikes.
+    // except at a drive root. Paths and names come from the system as they are.
     virtual std::string CurrentDirectory() = 0;
     // The folder a folder list shows for a path: a bare drive ("D:") gives that drive's
     // current folder. Empty when the folder does not exist or cannot be read.
@@ -69,8 +68,7 @@ public:
     virtual bool ShowFileDialog(FileDialogRequest& request) = 0;
 
     // The folder of the program's executable, without a trailing separator except at a
-    // drive root. Empty when the code page can hold neither its name nor a short one: any
-    // other text would name another folder.
+    // drive root. Empty when the system cannot tell it.
     virtual std::string ProgramFolder() = 0;
     // Files, as the writers need them: a new file (or a truncated one), a move that
     // replaces its target, a removal, and the first bytes of a file.
@@ -92,11 +90,14 @@ public:
     // false when the key or the value cannot be read.
     virtual bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
                                           RegistryValue& value) = 0;
-    // The console a batch file runs in: the number of its code page, and one character of
-    // the ANSI code page as that page's byte, or none when the page lacks the character (a
-    // look-alike never stands in for it).
+    // The console a batch file runs in: the number of its code page, and one character as
+    // that page writes it (one byte, or two in the double-byte pages), or none when the page
+    // lacks the character: a look-alike never stands in for it.
     virtual unsigned ConsoleCodePage() = 0;
-    virtual std::optional<char> ConsoleByte(char ansi) = 0;
+    virtual std::optional<std::string> ConsoleBytes(char32_t character) = 0;
+    // The short (8.3) name the volume gives the last part of an existing path; empty when
+    // the path names nothing, or the volume gives it no short name of its own.
+    virtual std::string ShortName(const std::string& path) = 0;
 
     // Starts the program at that path in a normal window that takes the focus, without
     // waiting for it; false when it cannot be started.

@@ -1,8 +1,10 @@
 #pragma once
-// Small text helpers shared by the window's routines. Texts are Windows-1252 bytes.
+// Small text helpers shared by the window's routines.
 
 #include <string>
 #include <string_view>
+
+#include "app/utf8.h"
 
 namespace lorvane {
 
@@ -13,18 +15,12 @@ constexpr std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-// Windows file names ignore the case of letters, accented ones included.
-inline char FoldCase(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) return static_cast<char>(u - 0x20);
-    return c;
-}
-
 // The drive of an absolute path as the drive list names it ("C:"); empty when the path
 // does not start with a drive letter and a colon.
 inline std::string DriveOf(std::string_view path) {
     if (path.size() < 2 || path[1] != ':') return {};
-    return std::string{FoldCase(path[0]), ':'};
+    const char letter = path[0];
+    return std::string{letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, ':'};
 }
 
 // The same file, told by its full path: case ignored, separators of either kind, a run of
@@ -35,9 +31,9 @@ inline bool SamePath(std::string_view a, std::string_view b) {
         for (char c : path) {
             const bool separator = c == '/' || c == '\\';
             if (separator && !out.empty() && out.back() == '\\') continue;
-            out += separator ? '\\' : FoldCase(c);
+            out += separator ? '\\' : c;
         }
-        return out;
+        return Folded(out);
     };
     return normal(a) == normal(b);
 }

@@ -6,9 +6,11 @@
 namespace lorvane {
 
 void FrmXcopy::Mnu_S_Batch_Click() {
-    const std::string command = TxtCmd[3].Text();
     const std::string folder = platform_.ProgramFolder();
-    if (!ProgramFolderNamed(folder)) return;
+    if (!ProgramFolderKnown(folder)) return;
+    // Judged before the dialog: no name is asked for a command that cannot be written.
+    const std::optional<ConsoleText> command = ConsoleForm(TxtCmd[3].Text(), TxtCmd[3].Text());
+    if (!command) return;
     const std::string deletedAtExit = InProgramFolder(folder, kDeletedAtExitName);
     for (;;) {
         CommonDialog1.DefaultExt = texts::kBatchDefaultExt;
@@ -22,7 +24,7 @@ void FrmXcopy::Mnu_S_Batch_Click() {
                                                               MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) {
             continue;
         }
-        Sauvegarde(path, command);
+        Sauvegarde(path, *command);
         return;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What running and exporting the command say and write.
 
+#include <cstddef>
 #include <string>
 
 namespace lorvane::texts {
@@ -10,13 +11,34 @@ inline constexpr const char* kRunTitle = "°Lorvane°";
 inline constexpr const char* kSavedCaption = "Lorvane (MS-DOS) - ";
 inline constexpr const char* kNotSavedCaption = "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ";
 
-// A character the console's code page lacks, named before anything is written.
-inline std::string UnwritableCharacter(char character, unsigned codePage) {
-    return std::string("Le caractère « ") + character +
+// A character the console's code page lacks, in a name without a short name of its own (or
+// outside any name), named before anything is written or asked.
+inline std::string UnwritableCharacter(const std::string& character, unsigned codePage) {
+    return "Le caractère « " + character +
            " » ne peut pas être écrit dans un fichier de commandes : la console (page de codes " +
            std::to_string(codePage) + ") ne le connaît pas.\nRien n'a été enregistré.";
 }
 inline constexpr const char* kUnwritableTitle = "Lorvane : caractère impossible à écrire";
+
+// A line break, a tab or another control character in the command line (pasted with the
+// text, most often): the command interpreter would end the line there, or run what follows.
+inline std::string ControlCharacterRefused(const std::string& named) {
+    return "La ligne de commande contient " + named +
+           ", que l'interpréteur de commandes prendrait pour une fin de ligne ou un séparateur.\n"
+           "Retirez-le de la commande (il a pu être collé avec le texte). Rien n'a été enregistré.";
+}
+inline constexpr const char* kLineBreak = "un saut de ligne";
+inline constexpr const char* kCarriageReturn = "un retour chariot";
+inline constexpr const char* kTab = "une tabulation";
+inline std::string OtherControlCharacter(const std::string& code) { return "le caractère de contrôle " + code; }
+
+// The command interpreter reads at most this many characters of a line.
+inline std::string LineTooLong(std::size_t length, std::size_t limit) {
+    return "La ligne de commande compte " + std::to_string(length) +
+           " caractères : l'interpréteur de commandes n'en lit que " + std::to_string(limit) +
+           " par ligne.\nRaccourcissez-la. Rien n'a été enregistré.";
+}
+inline constexpr const char* kCommandRefusedTitle = "Lorvane : commande impossible à écrire";
 
 inline constexpr const char* kBatchDefaultExt = "bat";
 inline constexpr const char* kBatchFilter = "Fichiers BATCH (DOS)|*.bat";
@@ -34,11 +56,9 @@ inline std::string DestinationRefused(const std::string& destination) {
            "dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.";
 }
 inline constexpr const char* kDestinationTitle = "Lorvane : destination à préciser";
-// The program folder has no name the batch file could hold exactly.
-inline constexpr const char* kProgramFolderUnnamable =
-    "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas écrire, et ce volume "
-    "ne lui donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour exécuter ou "
-    "enregistrer la commande.";
+// The system cannot tell where the program lies: the batch file would go elsewhere.
+inline constexpr const char* kProgramFolderUnknown =
+    "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.";
 inline constexpr const char* kProgramFolderTitle = "Lorvane : dossier du programme";
 
 }  // namespace lorvane::texts

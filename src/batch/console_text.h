@@ -1,22 +1,37 @@
 #pragma once
 // A batch text as the console's command interpreter will read it.
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/platform.h"
 
 namespace lorvane {
 
-// `bytes` holds the text in the console's code page, unless `refused` names the first
-// character that page lacks; then `bytes` is empty.
+// `bytes` holds the text in the console's code page and `shown` the text the console reads
+// back from them, unless `refused` names the first character that page lacks (then both are
+// empty). A name holding such a character is written by its short name where its volume has
+// one, and `shown` then holds that short name.
 struct ConsoleText {
     std::string bytes;
-    std::optional<char> refused;
+    std::string shown;
+    std::optional<char32_t> refused;
 };
 
-// ASCII stays as it is; the characters of the program's OEM table become its bytes, whatever
-// the console's page; any other character becomes the console page's byte for it.
+// ASCII stays as it is; under code page 437, the page the program's OEM table was made for,
+// the table's characters become its bytes; every other character becomes the bytes the page
+// has for it. A character the page lacks, in a part of an absolute path that names a file or
+// a folder, takes that part's short name.
 ConsoleText ToConsoleText(Platform& platform, const std::string& text);
+
+// The command interpreter reads at most this many characters of a line.
+inline constexpr std::size_t kLongestConsoleLine = 8191;
+// The longest line of the text, in characters as the console counts them (UTF-16 units).
+std::size_t LongestLine(std::string_view text);
+
+// The first control character of the text (a line break, a tab...), if it holds one.
+std::optional<char32_t> FirstControlCharacter(std::string_view text);
 
 }  // namespace lorvane

@@ -1,19 +1,23 @@
 #include "batch/oem_convert.h"
 
+#include <algorithm>
 #include <array>
+
+#include "app/utf8.h"
 
 namespace lorvane {
 
 namespace {
 
 struct OemPair {
-    unsigned char ansi;
+    char32_t character;
     unsigned char oem;
 };
 
-// Code page 437, except ¶ and § (the control codes the console draws with those glyphs)
-// and Ø (the look-alike φ, as 437 has no Ø).
-constexpr std::array<OemPair, 38> kPairs = {{
+// Code page 437. ¶, § and Ø have no row: 437 lacks them, and the bytes it draws with look-alike
+// glyphs (0x14, 0x15 and 0xED) are read back as two control characters and φ, which would
+// name another file.
+constexpr std::array<OemPair, 35> kPairs = {{
     {0xE4, 0x84},  // ä
     {0xF6, 0x94},  // ö
     {0xFC, 0x81},  // ü
@@ -37,7 +41,6 @@ constexpr std::array<OemPair, 38> kPairs = {{
     {0xF4, 0x93},  // ô
     {0xFB, 0x96},  // û
     {0xF9, 0x97},  // ù
-    {0xB6, 0x14},  // ¶
     {0xE6, 0x91},  // æ
     {0xC6, 0x92},  // Æ
     {0xA2, 0x9B},  // ¢
@@ -46,37 +49,41 @@ constexpr std::array<OemPair, 38> kPairs = {{
     {0xBA, 0xA7},  // º
     {0xBD, 0xAB},  // ½
     {0xBC, 0xAC},  // ¼
-    {0xD8, 0xED},  // Ø
     {0xB1, 0xF1},  // ±
     {0xF7, 0xF6},  // ÷
     {0xB2, 0xFD},  // ²
-    {0xA7, 0x15},  // §
     {0xA5, 0x9D},  // ¥
 }};
 
-// One lookup table per direction, built once at compile time.
-constexpr std::array<unsigned char, 256> MakeTable(bool toOem) {
-    std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
-    for (const OemPair& pair : kPairs) {
-        if (toOem) {
-            table[pair.ansi] = pair.oem;
-        } else {
-            table[pair.oem] = pair.ansi;
-        }
-    }
-    return table;
-}
-
-constexpr std::array<unsigned char, 256> kToOem = MakeTable(true);
-constexpr std::array<unsigned char, 256> kToAnsi = MakeTable(false);
-
 }  // namespace
 
-std::string OEMConvert(std::string Texte, int ConvertMode) {
-    const auto& table = ConvertMode == 0 ? kToOem : kToAnsi;
-    for (char& c : Texte) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
-    return Texte;
+std::string OEMConvert(const std::string& Texte, int ConvertMode) {
+    std::string out;
+    out.reserve(Texte.size());
+    if (ConvertMode != 0) {
+        for (const char byte : Texte) {
+            const auto* pair = std::find_if(kPairs.begin(), kPairs.end(),
+                                            [byte](const OemPair& p) { return p.oem == static_cast<unsigned char>(byte); });
+            if (pair != kPairs.end()) {
+                AppendCharacter(out, pair->character);
+            } else {
+                out += byte;
+            }
+        }
+        return out;
+    }
+    for (std::size_t at = 0; at < Texte.size();) {
+        const std::size_t start = at;
+        const char32_t character = NextCharacter(Texte, at);
+        const auto* pair = std::find_if(kPairs.begin(), kPairs.end(),
+                                        [character](const OemPair& p) { return p.character == character; });
+        if (pair != kPairs.end() && character != kReplacementCharacter) {
+            out += static_cast<char>(pair->oem);
+        } else {
+            out.append(Texte, start, at - start);
+        }
+    }
+    return out;
 }
 
 }  // namespace lorvane

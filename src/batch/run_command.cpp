@@ -7,11 +7,15 @@ namespace lorvane {
 
 void FrmXcopy::Command1_Click() {
     const std::string folder = platform_.ProgramFolder();
-    if (!ProgramFolderNamed(folder)) return;
+    if (!ProgramFolderKnown(folder)) return;
+    // The question shows what will run, short names included: nothing is asked that cannot be.
+    const bool recording = mnu_s_activite.Checked();
+    const std::optional<ConsoleText> batch =
+        ConsoleForm(TxtCmd[3].Text(), RunBatchText(TxtCmd[3].Text(), recording, folder));
+    if (!batch) return;
     // Recorded, XCOPY's "file or folder?" would meet the end of its input and be asked
     // again without end into the activity file. Windows' XCOPY takes the lists' \*.* form;
     // where it does not, a destination it would ask about is not run.
-    const bool recording = mnu_s_activite.Checked();
     if (recording && !platform_.XcopyTakesWildcardDestinationAsFolder() &&
         DestinationWouldAsk(TxtCmd[3].Text(), folder, [this](const std::string& path) {
             return platform_.FileExists(path) || !platform_.ReadableFolder(path).empty();
@@ -20,19 +24,18 @@ void FrmXcopy::Command1_Click() {
                          MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    const std::string batch = RunBatchText(TxtCmd[3].Text(), recording, folder);
     platform_.Beep();
-    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch, texts::kRunTitle,
-                                              MsgButtons::YesNo, MsgIcon::None);
+    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown,
+                                              texts::kRunTitle, MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
-    if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), batch)) return;
+    if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), *batch)) return;
     platform_.ShellOpen(kRunBatchName, folder);
 }
 
-bool FrmXcopy::ProgramFolderNamed(const std::string& folder) {
+bool FrmXcopy::ProgramFolderKnown(const std::string& folder) {
     // Written elsewhere, the batch file would run another command than the one asked.
     if (!folder.empty()) return true;
-    platform_.MsgBox(texts::kProgramFolderUnnamable, texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
+    platform_.MsgBox(texts::kProgramFolderUnknown, texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
     return false;
 }
 

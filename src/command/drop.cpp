@@ -3,25 +3,21 @@
 
 namespace lorvane {
 
-void FrmXcopy::DropOnSide(bool onDestination, const std::vector<DroppedItem>& items) {
-    if (items.empty()) return;
+void FrmXcopy::DropOnSide(bool onDestination, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
     // Several items name no single place: the first is taken, and the beep says so.
-    if (items.size() > 1) platform_.Beep();
-    const DroppedItem& item = items.front();
-    if (item.path.empty()) {
-        ReportUnpickableName(item.shown);
-        return;
-    }
-    std::string folder = platform_.ReadableFolder(item.path);
+    if (paths.size() > 1) platform_.Beep();
+    const std::string& path = paths.front();
+    std::string folder = platform_.ReadableFolder(path);
     std::string file;
     if (folder.empty()) {
-        const std::size_t separator = item.path.find_last_of('\\');
-        if (separator == std::string::npos || !platform_.FileExists(item.path)) {
-            ReportUnreadableFolder(item.path);
+        const std::size_t separator = path.find_last_of('\\');
+        if (separator == std::string::npos || !platform_.FileExists(path)) {
+            ReportUnreadableFolder(path);
             return;
         }
-        folder = item.path.substr(0, separator == 2 ? 3 : separator);  // "C:\a.txt" lies in "C:\"
-        file = item.path.substr(separator + 1);
+        folder = path.substr(0, separator == 2 ? 3 : separator);  // "C:\a.txt" lies in "C:\"
+        file = path.substr(separator + 1);
     }
     // As the user would go there: out of the current folder mode, to the drive, into the
     // folder (a double click), onto the file (a click).

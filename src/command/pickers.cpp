@@ -60,29 +60,16 @@ void FrmXcopy::SideDir_Change(Side& side) {
 }
 
 void FrmXcopy::OpenFolder(DirList& list, const FolderEntry& entry) {
-    if (!entry.pickable) {
-        ReportUnpickableName(entry.text);
-    } else if (!list.SetPath(entry.path)) {
-        ReportUnreadableFolder(entry.path);
-    }
+    if (!list.SetPath(entry.path)) ReportUnreadableFolder(entry.path);
 }
 
-bool FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {
-    if (!entry.pickable) {
-        ReportUnpickableName(entry.text);
-        return false;
-    }
+void FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {
     list.SetFileName(entry.text);
     if (list.Click) list.Click();
-    return true;
 }
 
 void FrmXcopy::ReportUnreadableFolder(const std::string& path) {
     platform_.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok, MsgIcon::Error);
-}
-
-void FrmXcopy::ReportUnpickableName(const std::string& name) {
-    platform_.MsgBox(texts::UnpickableName(name), texts::kUnpickableNameTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 void FrmXcopy::SideFile_Click(Side& side) {

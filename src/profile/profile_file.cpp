@@ -1,5 +1,7 @@
 #include "profile/profile_file.h"
 
+#include "app/utf8.h"
+
 namespace lorvane {
 
 namespace {
@@ -32,7 +34,15 @@ std::string ProfileText(const SwitchStates& states) {
     return text;
 }
 
-ProfileReading ReadProfile(std::string_view text) {
+ProfileReading ReadProfile(std::string_view bytes) {
+    std::string decoded;
+    std::string_view text = bytes;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    } else if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        decoded = Utf16BytesAsUtf8(text.substr(2), text[0] == '\xFE');
+        text = decoded;
+    }
     ProfileReading reading;
     std::size_t pos = 0;
     int line = 1;

@@ -16,7 +16,9 @@ using SwitchStates = std::array<int, kSwitchCount>;
 std::string ProfileText(const SwitchStates& states);
 
 // A profile read loosely: fields end at a line end or a comma, blanks around them do not
-// count, anything after the twentieth field is ignored. Every field must be 0, 1 or 2.
+// count, anything after the twentieth field is ignored. Every field must be 0, 1 or 2. A byte
+// order mark at the start is read past, and a file written in UTF-16 (as some editors save
+// "Unicode" text) is read as its characters.
 struct ProfileReading {
     enum class Fault { None, TooShort, NotAState };
     Fault fault = Fault::None;
@@ -24,7 +26,7 @@ struct ProfileReading {
     int line = 0;       // where the fault lies, counting from 1
     std::string field;  // the field that is not a state
 };
-ProfileReading ReadProfile(std::string_view text);
+ProfileReading ReadProfile(std::string_view bytes);
 
 // No profile needs more; a larger file is read this far and then judged.
 inline constexpr std::size_t kProfileReadLimit = 64 * 1024;

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "app/utf8.h"
+
 namespace lorvane::texts {
 
 inline constexpr const char* kProfileQuestion = "Enregistrer le profil (arguments) ";
@@ -28,7 +30,7 @@ inline std::string ProfileTooShort(const std::string& path, int line) {
            " avant la vingtième valeur." + kNothingChanged;
 }
 inline std::string ProfileBadValue(const std::string& path, int line, const std::string& field) {
-    return "Le profil « " + path + " » est incorrect à la ligne " + std::to_string(line) + " : « " + field +
+    return "Le profil « " + path + " » est incorrect à la ligne " + std::to_string(line) + " : « " + Visible(field) +
            " » n'est pas 0, 1 ou 2." + kNothingChanged;
 }
 

@@ -20,7 +20,7 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     const FrmAbout& about = *form.About;
     EXPECT_EQ(std::tuple(about.Caption.Caption(), about.lblVersion.Caption(), about.lblTitle.Caption(),
                          about.cmdSysInfo.Caption()),
-              std::tuple("\xC0 propos de Lorvane", "Version 1.1.2", "Lorvane", "&Infos syst\xE8me..."));
+              std::tuple("À propos de Lorvane", "Version 1.1.2", "Lorvane", "&Infos système..."));
     EXPECT_EQ(about.lblDescription.Caption(),
               "Interface graphique sous Windows 98, 2000, XP entre la commande MS-DOS Xcopy et l'utilisateur");
 
@@ -45,7 +45,7 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
         {"the folder, without the tool", kFolderKey, 1, "C:\\Vide", "", ""},
         {"a path of another type", kPathKey, 3, "C:\\x.exe", "", ""},
     };
-    const MessageRequest unavailable = {"Les informations syst\xE8me ne sont pas disponibles actuellement", "",
+    const MessageRequest unavailable = {"Les informations système ne sont pas disponibles actuellement", "",
                                         MsgButtons::Ok, MsgIcon::None};  // the title: the application's own
     for (const auto& [what, key, type, bytes, file, started] : rows) {
         testing::FakePlatform fake;

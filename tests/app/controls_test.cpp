@@ -89,6 +89,10 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
         {"abc", 0, 65535, "", "abc", "", 0},    // length clamped to the text
         {"abc", 10, 2, "d", "", "abcd", 4},     // start clamped to the end
         {"abc", 0, 3, "abc", "abc", "abc", 3},  // same text: no change event
+        // Positions count UTF-16 units, as the edit boxes do: one for é, two for 𝄞.
+        {"é𝄞ł", 1, 3, "ż", "𝄞ł", "éż", 2},
+        {"𝄞a", 1, 1, "", "", "𝄞a", 0},   // inside a pair: from the pair's start
+        {"Łódź", 0, 65535, "łódź", "Łódź", "łódź", 4},
     };
     for (const auto& [text, start, length, replacement, selected, after, caretAfter] : rows) {
         TextBox box;

@@ -6,32 +6,31 @@
 namespace lorvane {
 namespace {
 
-// The window's texts go to the ANSI API and the OEM table as Windows-1252 bytes.
-TEST(Charset, NarrowLiteralsAreWindows1252) { EXPECT_EQ(std::string("éÀÉ«»°èç"), "\xE9\xC0\xC9\xAB\xBB\xB0\xE8\xE7"); }
+// The window's texts are UTF-8 inside, whatever the compiler's own character set.
+TEST(Charset, NarrowLiteralsAreUtf8) { EXPECT_EQ(std::string("éÀ«°"), "\xC3\xA9\xC3\x80\xC2\xAB\xC2\xB0"); }
 
-// Token, description and start tick, written out again here, with the accents as bytes (in octal
-// before a letter that a hex escape would swallow), so a slip in the table or in the literal encoding shows.
+// Token, description and start tick, written out again here, so a slip in the table shows.
 const std::tuple<const char*, const char*, bool> kExpected[kSwitchCount] = {
     {"/A", "/A  Avec l'attribut Archive, ne modifie pas l'attribut", false},
     {"/M", "/M  Idem mais Modifie l'attribut", false},
-    {"/D", "/D [:date] \xE0 partir de -, sans date > \xE0 heure destination", false},
-    {"/P", "/P  Avertit avant de cr\351er chaque fichier destination.", false},
-    {"/S", "/S  Copie les r\xE9pertoires et sous-r\xE9pertoires non vides.", true},
-    {"/E", "/E  Idem mais m\xEAme les vides. Utilis\xE9 pour modifier /T", true},
+    {"/D", "/D [:date] à partir de -, sans date > à heure destination", false},
+    {"/P", "/P  Avertit avant de créer chaque fichier destination.", false},
+    {"/S", "/S  Copie les répertoires et sous-répertoires non vides.", true},
+    {"/E", "/E  Idem mais même les vides. Utilisé pour modifier /T", true},
     {"/W", "/W  Demande d'appuyer sur une touche avant la copie", false},
-    {"/C", "/C  Continue la copie m\xEAme en cas d'erreurs", true},
-    {"/I", "/I  Si une destination n'existe pas, alors r\xE9pertoire", false},
+    {"/C", "/C  Continue la copie même en cas d'erreurs", true},
+    {"/I", "/I  Si une destination n'existe pas, alors répertoire", false},
     {"/Q", "/Q  N'affiche pas le nom des fichiers lors de la copie", false},
     {"/F", "/F  Affiche les noms complets source et destination", false},
-    {"/L", "/L  Affiche les fichiers qui seraient copi\xE9s (simulation)", false},
-    {"/H", "/H  Copie aussi les fichiers syst\xE8me et cach\xE9s", true},
-    {"/R", "/R  \311crase les fichiers en lecture seule", false},
-    {"/T", "/T  Cr\351e arborescence, pas r\xE9pertoires vides (voir /E)", false},
-    {"/U", "/U  Met \xE0 jour les fichiers dans destination", false},
+    {"/L", "/L  Affiche les fichiers qui seraient copiés (simulation)", false},
+    {"/H", "/H  Copie aussi les fichiers système et cachés", true},
+    {"/R", "/R  Écrase les fichiers en lecture seule", false},
+    {"/T", "/T  Crée arborescence, pas répertoires vides (voir /E)", false},
+    {"/U", "/U  Met à jour les fichiers dans destination", false},
     {"/K", "/K  Copie les attributs. Sinon efface lecture seule", false},
-    {"/Y", "/Y  \311crase les fichiers sans avertir", true},
-    {"/-Y", "/-Y  Avertit avant l'\351crasement des fichiers", false},
-    {"/N", "/N  Copie avec les noms courts g\xE9n\xE9r\xE9s", false},
+    {"/Y", "/Y  Écrase les fichiers sans avertir", true},
+    {"/-Y", "/-Y  Avertit avant l'écrasement des fichiers", false},
+    {"/N", "/N  Copie avec les noms courts générés", false},
 };
 
 TEST(SwitchTable, TextsTokensAndStartTicks) {
@@ -61,23 +60,23 @@ TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
     const std::tuple<const char*, int, char, MenuCommand> expected[] = {
         // caption, level, Ctrl+key, command
         {"&Fichier", 0, 0, MenuCommand::None},
-        {"&Ex\351cuter ! (GO)", 1, 'E', MenuCommand::Executer},
+        {"&Exécuter ! (GO)", 1, 'E', MenuCommand::Executer},
         {"&Sauvegarder", 1, 0, MenuCommand::None},
-        {"&Activit\xE9 (*.txt)", 2, 'T', MenuCommand::SauverActivite},
-        {"Commande Compl\xE8te Ex\351cutable (*.&Bat)...", 2, 'S', MenuCommand::SauverBatch},
+        {"&Activité (*.txt)", 2, 'T', MenuCommand::SauverActivite},
+        {"Commande Complète Exécutable (*.&Bat)...", 2, 'S', MenuCommand::SauverBatch},
         {"Commutateurs / &profil (*.lvp)...", 2, 0, MenuCommand::SauverProfil},
         {"&Ouvrir", 1, 0, MenuCommand::None},
-        {"Derni\xE8re &activit\xE9 enregistr\351e", 2, 0, MenuCommand::OuvrirActivite},
+        {"Dernière &activité enregistrée", 2, 0, MenuCommand::OuvrirActivite},
         {"Commutateurs / &profil (*.lvp)...", 2, 0, MenuCommand::OuvrirProfil},
         {"&Quitter", 1, 'Q', MenuCommand::Quitter},
         {"&Edition", 0, 0, MenuCommand::None},
-        {"S\xE9lectionner tout", 1, 'A', MenuCommand::SelectionnerTout},
+        {"Sélectionner tout", 1, 'A', MenuCommand::SelectionnerTout},
         {"Couper", 1, 'X', MenuCommand::Couper},
         {"Copier", 1, 'C', MenuCommand::Copier},
         {"Coller", 1, 'V', MenuCommand::Coller},
         {"&?", 0, 0, MenuCommand::None},
         {"&Aide", 1, 0, MenuCommand::Aide},
-        {"\xC0 &propos", 1, 0, MenuCommand::APropos},
+        {"À &propos", 1, 0, MenuCommand::APropos},
     };
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {

@@ -38,7 +38,7 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 if (readOnly) platform.readOnlyFiles.insert(target);
                 Forget();
                 form.Caption.SetCaption("Lorvane (MS-DOS)");
-                form.TxtCmd[3].SetText(unwritable ? "XCOPY \xC0" : "XCOPY a");
+                form.TxtCmd[3].SetText(unwritable ? "XCOPY À" : "XCOPY a");
 
                 platform.fileDialogAnswers = {target};       // the run asks for no name
                 platform.messageAnswers = {MsgResult::Yes};  // to the profile's question
@@ -48,9 +48,9 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 EXPECT_EQ(platform.files, before);
                 EXPECT_TRUE(platform.shellOpens.empty());
                 if (toldByCaption) {
-                    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
-                    // The run beeps before its question.
-                    EXPECT_EQ(platform.beeps, (writer == std::string("run")) + !unwritable);
+                    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ");
+                    // The run beeps before its question; a refused command is asked nothing.
+                    EXPECT_EQ(platform.beeps, (writer == std::string("run") && !unwritable) + !unwritable);
                 } else {
                     ASSERT_FALSE(platform.messages.empty());
                     EXPECT_EQ(platform.messages.back().title, "Lorvane : profil");

@@ -1,3 +1,4 @@
+#include "batch/batch_texts.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -27,12 +28,9 @@ TEST_F(RunCommandTest, BatchFileBytes) {
         {"C:\\", true, "XCOPY a b", "XCOPY a b > C:\\\\lv.txt\n start C:\\\\lv.txt\r\n"},
         {"C:\\", false, "", "\n pause\r\n"},
         {"C:\\Équipe", true, "XCOPY é à", "XCOPY \x82 \x85 > C:\\\x90quipe\\lv.txt\n start C:\\\x90quipe\\lv.txt\r\n"},
-        // À from the console's page; Ø by the table, whose pair wins over the page's own byte.
-        {"C:\\\xC0", true, "XCOPY \xC0\xD8\xE9", "XCOPY \xB7\xED\x82 > C:\\\xB7\\lv.txt\n start C:\\\xB7\\lv.txt\r\n"},
         {"C:\\100%", true, "XCOPY a", "XCOPY a > C:\\100%%\\lv.txt\n start C:\\100%%\\lv.txt\r\n"},
         {"C:\\R&D", true, "XCOPY a", "XCOPY a > \"C:\\R&D\\lv.txt\"\n start \"\" \"C:\\R&D\\lv.txt\"\r\n"},
     };
-    platform.consoleBytes = {{'\xC0', '\xB7'}, {'\xD8', '\x9D'}};  // as code page 850
     for (const auto& [folder, recording, command, bytes] : rows) {
         EXPECT_EQ(RunWith(folder, recording, command), bytes) << folder;
         EXPECT_EQ(form.Caption.Caption(), std::string("Lorvane (MS-DOS) - ") + folder + "\\batch.bat");
@@ -40,12 +38,89 @@ TEST_F(RunCommandTest, BatchFileBytes) {
     }
 }
 
+// Each character as the console's page reads it: the table's pairs where the page is 437, the
+// page's own bytes elsewhere, a short name for a name the page lacks a character of, or nothing.
+TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
+    platform.shortNames = {{"C:\\Docs\\Łódź", "ODZ~1"}, {"C:\\Docs\\Łódź\\żółw 100%.txt", "___W~1.TXT"}};
+    const std::tuple<unsigned, std::map<char32_t, std::string>, const char*, const char*, const char*> rows[] = {
+        // page, its bytes beyond ASCII, command, first line written (none: refused), refused character
+        {437, {{U'é', "\x41"}}, "XCOPY é Ç", "XCOPY \x82 \x80", nullptr},  // the table made for 437
+        {437, {}, "XCOPY Ø", nullptr, "Ø"},  // 437 only has the look-alike φ
+        {850, {{U'é', "\x82"}, {U'Ø', "\x9D"}, {U'¢', "\xBD"}, {U'¶', "\xF4"}, {U'À', "\xB7"}},
+         "XCOPY é Ø ¢ ¶ À", "XCOPY \x82 \x9D \xBD \xF4 \xB7", nullptr},
+        {852, {{U'Ł', "\x9D"}, {U'ó', "\xA2"}, {U'ź', "\xAB"}}, "XCOPY C:\\Docs\\Łódź\\*.*", "XCOPY C:\\Docs\\\x9D\xA2\x64\xAB\\*.*", nullptr},
+        {932, {{U'ｱ', "\xB1"}, {U'日', "\x93\xFA"}}, "XCOPY ｱ日", "XCOPY \xB1\x93\xFA", nullptr},
+        {437, {}, "XCOPY \"C:\\Docs\\Łódź\\*.*\" D:\\", "XCOPY \"C:\\Docs\\ODZ~1\\*.*\" D:\\", nullptr},
+        {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
+        {437, {}, "XCOPY Łódź\\x", nullptr, "Ł"},              // relative: no name to look up
+        {437, {}, "XCOPY C:\\Docs\\Łódź2", nullptr, "Ł"},     // no short name
+        {437, {}, "XCOPY C:\\Docs\\lódz＂.txt", nullptr, "ó"},  // never the look-alike "
+        {1252, {}, "XCOPY 𝄞", nullptr, "𝄞"},
+    };
+    for (const auto& [page, bytes, command, written, refused] : rows) {
+        SCOPED_TRACE(command);
+        platform.consoleCodePage = page;
+        platform.consoleBytes = bytes;
+        platform.files.clear();
+        Forget();
+        const std::string file = RunWith("C:\\Lorvane", false, command);
+        EXPECT_EQ(file, written != nullptr ? std::string(written) + "\n pause\r\n" : "(none)");
+        if (refused == nullptr) continue;
+        EXPECT_EQ(platform.messages,
+                  (std::vector<MessageRequest>{{texts::UnwritableCharacter(refused, page), texts::kUnwritableTitle,
+                                                MsgButtons::Ok, MsgIcon::Error}}));
+        EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()), std::tuple(0, texts::kNotSavedCaption));
+    }
+    // The question shows what runs: the short names.
+    EXPECT_EQ(platform.messages.size(), 1u);
+    platform.consoleCodePage = 437;
+    Forget();
+    RunWith("C:\\Lorvane", false, "XCOPY \"C:\\Docs\\Łódź\\*.*\"");
+    EXPECT_EQ(platform.messages[0].text, std::string(texts::kRunQuestion) + "\nXCOPY \"C:\\Docs\\ODZ~1\\*.*\"\n pause");
+}
+
+// A line break or a tab pasted with the text would end the command or run what follows it;
+// a line longer than the console reads would be cut. Neither is asked nor written.
+TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything) {
+    const std::string longest = "XCOPY " + std::string(kLongestConsoleLine - 6, 'a');
+    const std::tuple<std::string, std::string> rows[] = {
+        {"XCOPY C:\\s\\*.*\r\nmkdir C:\\PWNED\r\n", texts::ControlCharacterRefused(texts::kCarriageReturn)},
+        {"XCOPY a\nb", texts::ControlCharacterRefused(texts::kLineBreak)},
+        {"XCOPY a\tb", texts::ControlCharacterRefused(texts::kTab)},
+        {"XCOPY a\x1B", texts::ControlCharacterRefused(texts::OtherControlCharacter("U+001B"))},
+        {"XCOPY a\u0085", texts::ControlCharacterRefused(texts::OtherControlCharacter("U+0085"))},
+        {longest + "é", texts::LineTooLong(kLongestConsoleLine + 1, kLongestConsoleLine)},
+        {std::string(40000, 'x'), texts::LineTooLong(40000, kLongestConsoleLine)},
+    };
+    for (const auto& [command, refusal] : rows) {
+        for (MenuItem FrmXcopy::*item : {&FrmXcopy::MnuExecuter, &FrmXcopy::Mnu_S_Batch}) {
+            Forget();
+            platform.files.clear();
+            platform.fileDialogAnswers = {"D:\\export.bat"};
+            form.TxtCmd[3].SetText(command);
+            (form.*item).Click();
+            EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{{refusal, texts::kCommandRefusedTitle,
+                                                                       MsgButtons::Ok, MsgIcon::Error}}));
+            EXPECT_EQ(std::tuple(platform.files.size(), platform.fileDialogs.size(), platform.beeps),
+                      std::tuple(0u, 0u, 0));
+        }
+    }
+    EXPECT_EQ(RunWith("C:\\Lorvane", false, longest), longest + "\n pause\r\n");  // the longest line that is read
+    EXPECT_EQ(texts::ControlCharacterRefused(texts::kCarriageReturn),
+              "La ligne de commande contient un retour chariot, que l'interpréteur de commandes prendrait pour "
+              "une fin de ligne ou un séparateur.\nRetirez-le de la commande (il a pu être collé avec le texte). "
+              "Rien n'a été enregistré.");
+    EXPECT_EQ(texts::LineTooLong(9000, 8191),
+              "La ligne de commande compte 9000 caractères : l'interpréteur de commandes n'en lit que 8191 par "
+              "ligne.\nRaccourcissez-la. Rien n'a été enregistré.");
+}
+
 TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTheShell) {
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
     EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{{"Voulez-vous ex\351cuter la commande DOS \nXCOPY a b\n pause",
-                                            "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::None}}));
+              (std::vector<MessageRequest>{{"Voulez-vous exécuter la commande DOS \nXCOPY a b\n pause",
+                                            "°Lorvane°", MsgButtons::YesNo, MsgIcon::None}}));
     EXPECT_EQ(platform.beeps, 1);  // before the question
     EXPECT_EQ(std::tuple(platform.files.size(), platform.shellOpens.size(), form.Caption.Caption()),
               std::tuple(0u, 0u, "Lorvane (MS-DOS)"));
@@ -80,34 +155,30 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
         RunWith("C:\\Lorvane", recording, command);
         EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), refused ? 0u : 1u) << command;
         ASSERT_EQ(platform.messages.size(), 1u) << command;
-        EXPECT_EQ(platform.messages[0].title, refused ? "Lorvane : destination \xE0 pr\351ciser" : "\xB0Lorvane\xB0")
+        EXPECT_EQ(platform.messages[0].title, refused ? "Lorvane : destination à préciser" : "°Lorvane°")
             << command;
     }
     EXPECT_EQ(platform.messages[0].text,
-              "La commande n'est pas ex\351cut\351e : XCOPY demanderait si la destination \xAB D:\\dst\\*.* \xBB "
-              "est un fichier ou un dossier, et avec l'enregistrement de l'activit\xE9, sa question se "
-              "r\xE9p\xE9terait sans fin dans lv.txt.\nTerminez la destination par \xAB \\ \xBB pour d\xE9signer un "
-              "dossier (il est cr\xE9\xE9 s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.");
+              "La commande n'est pas exécutée : XCOPY demanderait si la destination « D:\\dst\\*.* » "
+              "est un fichier ou un dossier, et avec l'enregistrement de l'activité, sa question se "
+              "répéterait sans fin dans lv.txt.\nTerminez la destination par « \\ » pour désigner un "
+              "dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.");
 }
 
 TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLFOrNothingWithACharacterTheConsoleLacks) {
-    const std::string path = "C:\\Lorvane\\x.bat";
-    EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ""));
+    EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ConsoleText{}));
     EXPECT_EQ(platform.files["C:\\\\double\\\\x.bat"], "\r\n");
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - C:\\\\double\\\\x.bat");  // as passed
-    const auto before = platform.files;
-    EXPECT_FALSE(form.Sauvegarde(path, "XCOPY \xE9\xC0\xD1"));  // é has its pair; À comes first
+    EXPECT_EQ(form.ConsoleForm("XCOPY éÀÑ", "XCOPY éÀÑ"), std::nullopt);  // é has its pair; À comes first
     EXPECT_EQ(platform.messages,
               (std::vector<MessageRequest>{
-                  {"Le caract\xE8re \xAB \xC0 \xBB ne peut pas \xEAtre \351crit dans un fichier de commandes : la "
-                   "console (page de codes 437) ne le conna\xEEt pas.\nRien n'a \xE9t\xE9 enregistr\xE9.",
-                   "Lorvane : caract\xE8re impossible \xE0 \351crire", MsgButtons::Ok, MsgIcon::Error}}));
-    EXPECT_EQ(platform.beeps, 0);  // the error box sounds the alert
-    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARD\xC9");
-    EXPECT_EQ(platform.files, before);
+                  {"Le caractère « À » ne peut pas être écrit dans un fichier de commandes : la "
+                   "console (page de codes 437) ne le connaît pas.\nRien n'a été enregistré.",
+                   "Lorvane : caractère impossible à écrire", MsgButtons::Ok, MsgIcon::Error}}));
+    EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()), std::tuple(0, "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ"));
 }
 
-TEST_F(RunCommandTest, AProgramFolderWithoutAnExactNameRunsAndExportsNothing) {
+TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     platform.programFolder = "";
     platform.files["\\Cmd.bat"] = "x";  // what a path built on no folder would name
     platform.fileDialogAnswers = {"D:\\export.bat"};
@@ -116,10 +187,8 @@ TEST_F(RunCommandTest, AProgramFolderWithoutAnExactNameRunsAndExportsNothing) {
     form.Mnu_S_Batch.Click();
     int cancel = 0;
     form.Form_Unload(cancel);
-    const MessageRequest refusal = {
-        "Le dossier de Lorvane a un nom que les commandes MS-DOS ne peuvent pas \351crire, et ce volume ne lui "
-        "donne pas de nom court.\nPlacez Lorvane dans un autre dossier pour ex\351cuter ou enregistrer la commande.",
-        "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error};
+    const MessageRequest refusal = {"Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.",
+                                    "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error};
     EXPECT_EQ(platform.messages, std::vector(2, refusal));
     EXPECT_EQ(platform.files.size(), 1u);
     EXPECT_TRUE(platform.fileDialogs.empty() && platform.shellOpens.empty());
@@ -132,7 +201,7 @@ TEST_F(RunCommandTest, SavesTheFullLineAloneThroughTheDialog) {
     form.Mnu_S_Batch.Click();
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
     EXPECT_EQ(Described(platform.fileDialogs[0]),
-              "save|bat|Fichiers BATCH (DOS)|*.bat|C:\\Lorvane|Enregistrer la commande compl\xE8te (Batch) sous");
+              "save|bat|Fichiers BATCH (DOS)|*.bat|C:\\Lorvane|Enregistrer la commande complète (Batch) sous");
     EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - D:\\export.bat");
 
@@ -158,8 +227,8 @@ TEST_F(RunCommandTest, ANameTheProgramDeletesAtExitIsKeptOnlyOnYes) {
     form.Mnu_S_Batch.Click();  // Yes: kept under that name, knowing it goes at exit
     EXPECT_EQ(platform.files["C:\\Cmd.bat"], "XCOPY a\r\n");
     const MessageRequest question = {
-        "Un fichier \xAB Cmd.bat \xBB plac\xE9 dans le dossier de Lorvane est effac\xE9 \xE0 la fermeture du "
-        "programme.\nL'enregistrer quand m\xEAme sous ce nom ?\n(Non : choisir un autre nom)",
+        "Un fichier « Cmd.bat » placé dans le dossier de Lorvane est effacé à la fermeture du "
+        "programme.\nL'enregistrer quand même sous ce nom ?\n(Non : choisir un autre nom)",
         "Lorvane : enregistrement de la commande", MsgButtons::YesNo, MsgIcon::Question};
     EXPECT_EQ(platform.messages, std::vector(2, question));
 }

@@ -20,6 +20,13 @@ TEST(ProfileFile, WritesTwentyFiveByteLines) {
               Expected({{4, '1'}, {8, '1'}, {19, '2'}}));
 }
 
+// ASCII text as an editor saving "Unicode" writes it: a byte order mark, two bytes a character.
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
 TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
     using Fault = ProfileReading::Fault;
     const SwitchStates mixed = {1, 0, 2, 0, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0};
@@ -31,6 +38,10 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         {"fields after the twentieth", ProfileText(mixed) + "7\r\nrien\r\n", Fault::None, 0, ""},
         {"commas over lines, blank lines, tabs", "1, 0,\t2 ,\r\n\r\n0,1,1,0,1,0,0,\n0,0,1,0,0,0,0,1,0,0", Fault::None,
          0, ""},
+        {"after a byte order mark", "\xEF\xBB\xBF" + ProfileText(mixed), Fault::None, 0, ""},
+        {"UTF-16, little endian", Utf16(ProfileText(mixed), false), Fault::None, 0, ""},
+        {"UTF-16, big endian", Utf16(ProfileText(mixed), true), Fault::None, 0, ""},
+        {"UTF-16 with a bad field", Utf16("1\r\nnon\r\n", false), Fault::NotAState, 2, "non"},
         {"short", "1\r\n0\r\n1\r\n", Fault::TooShort, 4, ""},
         {"empty", "", Fault::TooShort, 1, ""},
         {"not a number", "1\r\n0\r\noui\r\n", Fault::NotAState, 3, "oui"},
@@ -59,10 +70,10 @@ protected:
 TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     form.Check1[kSwitchI].SetValue(1);
     for (int index : {kSwitchE, kSwitchC, kSwitchH, kSwitchY}) form.Check1[static_cast<std::size_t>(index)].SetValue(0);
-    form.TxtCmd[2].SetText("/tap\xE9");  // a hand edit shows in the question only
+    form.TxtCmd[2].SetText("/tapé");  // a hand edit shows in the question only
     Choose(form.Mnu_S_Lvp);
-    const MessageRequest question = {"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tap\xE9 ?",
-                                     "\xB0Lorvane\xB0", MsgButtons::YesNo, MsgIcon::Question};
+    const MessageRequest question = {"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tapé ?",
+                                     "°Lorvane°", MsgButtons::YesNo, MsgIcon::Question};
     EXPECT_EQ(platform.messages, std::vector{question});
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
               "save|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Enregistrer le profil sous");
@@ -73,8 +84,8 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     platform.failAt = testing::FileStep::Move;
     Choose(form.Mnu_S_Lvp);
     const MessageRequest failed = {
-        "Le profil \xAB C:\\Profils\\essai.lvp \xBB n'a pas pu \xEAtre "
-        "enregistr\xE9.\nLe fichier qui portait ce nom, s'il existait, est intact.",
+        "Le profil « C:\\Profils\\essai.lvp » n'a pas pu être "
+        "enregistré.\nLe fichier qui portait ce nom, s'il existait, est intact.",
         "Lorvane : profil", MsgButtons::Ok, MsgIcon::Error};
     EXPECT_EQ(platform.messages, (std::vector{question, failed}));
     EXPECT_EQ(platform.files, before);
@@ -118,11 +129,16 @@ TEST_F(ProfilesTest, AConflictDuringLoadingIsAskedOnce) {
 }
 
 TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
-    const std::tuple<std::string, bool, const char*> rows[] = {
+    const std::tuple<std::string, bool, std::string> rows[] = {
         // content, unreadable, the message between the profile's name and the end
-        {"1\r\n1\r\n1\r\n", false, "est incomplet : il s'arr\xEAte \xE0 la ligne 4 avant la vingti\xE8me valeur."},
-        {"1\r\n1\r\nx\r\n1\r\n", false, "est incorrect \xE0 la ligne 3 : \xAB x \xBB n'est pas 0, 1 ou 2."},
-        {Expected({}), true, "ne peut pas \xEAtre lu."},
+        {"1\r\n1\r\n1\r\n", false, "est incomplet : il s'arrête à la ligne 4 avant la vingtième valeur."},
+        {"1\r\n1\r\nx\r\n1\r\n", false, "est incorrect à la ligne 3 : « x » n'est pas 0, 1 ou 2."},
+        {Expected({}), true, "ne peut pas être lu."},
+        // What cannot be seen is shown by its code, and a NUL cuts nothing short.
+        {std::string("1\r\n\0\x01\xFFok\t\x7F", 10) + "\r\n", false,
+         "est incorrect à la ligne 2 : « <00><01><FF>ok<09><7F> » n'est pas 0, 1 ou 2."},
+        {std::string(200, 'x'), false,
+         "est incorrect à la ligne 1 : « " + std::string(80, 'x') + "… » n'est pas 0, 1 ou 2."},
     };
     for (const auto& [content, unreadable, message] : rows) {
         platform.files[path] = content;
@@ -130,8 +146,8 @@ TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
         if (unreadable) platform.unreadableFiles.insert(path);
         Forget();
         Choose(form.Mnu_L_Lvp);
-        EXPECT_EQ(platform.messages, (std::vector{MessageRequest{"Le profil \xAB " + path + " \xBB " + message +
-                                                                     "\nAucun commutateur n'a \xE9t\xE9 modifi\xE9.",
+        EXPECT_EQ(platform.messages, (std::vector{MessageRequest{"Le profil « " + path + " » " + message +
+                                                                     "\nAucun commutateur n'a été modifié.",
                                                                  "Lorvane : profil", MsgButtons::Ok, MsgIcon::Error}}));
         EXPECT_EQ(std::tuple(builderRuns.size(), Switches()), std::tuple(0u, "/S /E /C /H /Y "));
     }

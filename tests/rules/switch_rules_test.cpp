@@ -32,8 +32,8 @@ protected:
 
 TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndClearingItForgetsIt) {
     const testing::InputRequest question = {
-        "Vous avez coch\xE9 le choix \253DATE\xBB qui copie les fichiers modifi\xE9s >= \xE0 la date que vous "
-        "donnerez.  Sans date, ne seront copi\xE9s que les fichiers dont la date et heure sont sup\xE9rieurs \xE0 la "
+        "Vous avez coché le choix «DATE» qui copie les fichiers modifiés >= à la date que vous "
+        "donnerez.  Sans date, ne seront copiés que les fichiers dont la date et heure sont supérieurs à la "
         "destination.",
         "Entrez une date", ""};
     // The date held, the answer (none: not asked), the date then, and the value that clears the box (grey too).
@@ -69,11 +69,11 @@ TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitchNoClearsItByANestedClickYe
     form.Check1[kSwitchP].SetValue(1);
     EXPECT_EQ(platform.messages,
               (std::vector<testing::MessageRequest>{
-                  {"vous avez choisi un argument incompatible avec l'enregistrement de l'activit\xE9.\n"
-                   "( /P  Avertit avant de cr\351er chaque fichier destination. )\n"
-                   "Si vous r\xE9pondez OUI, l'enregistrement de l'activit\xE9 sera d\xE9sactiv\xE9\r"
-                   "Si vous r\xE9pondez NON, l'argument choisi ne sera pas activ\xE9.",
-                   "Enregistrement d'activit\xE9 : incompatibilit\xE9", MsgButtons::YesNo, MsgIcon::Error}}));
+                  {"vous avez choisi un argument incompatible avec l'enregistrement de l'activité.\n"
+                   "( /P  Avertit avant de créer chaque fichier destination. )\n"
+                   "Si vous répondez OUI, l'enregistrement de l'activité sera désactivé\r"
+                   "Si vous répondez NON, l'argument choisi ne sera pas activé.",
+                   "Enregistrement d'activité : incompatibilité", MsgButtons::YesNo, MsgIcon::Error}}));
     EXPECT_EQ(std::tuple(form.mnu_s_activite.Checked(), form.Check1[kSwitchP].Value(), Switches()),
               std::tuple(false, 1, "/P /S /E /C /H /Y "));  // Yes: recording off, the switch stays
 }
@@ -101,9 +101,9 @@ TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
         form.mnu_s_activite.Click();
     }
     const testing::MessageRequest notice = {
-        "Cette fonction sera automatiquement d\xE9sactiv\351e si vous avez "
+        "Cette fonction sera automatiquement désactivée si vous avez "
         "choisi un argument demandant votre intervention",
-        "Lorvane : enregistrement de l'activit\xE9", MsgButtons::Ok, MsgIcon::Information};
+        "Lorvane : enregistrement de l'activité", MsgButtons::Ok, MsgIcon::Information};
     EXPECT_EQ(platform.messages, std::vector(2, notice));
     EXPECT_FALSE(form.mnu_s_activite.Checked());
     EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);  // nothing examined when switching on

@@ -40,9 +40,11 @@ public:
     std::vector<std::string> startedPrograms;
     int endProgramCalls = 0;
 
-    // The console's code page: its number and the bytes it has beyond ASCII, by ANSI character.
+    // The console's code page: its number and the bytes it has beyond ASCII, by character;
+    // and the short names of paths, by path.
     unsigned consoleCodePage = 437;
-    std::map<char, char> consoleBytes;
+    std::map<char32_t, std::string> consoleBytes;
+    std::map<std::string, std::string> shortNames;
     bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
@@ -118,8 +120,11 @@ public:
         return found != registry.end();
     }
     unsigned ConsoleCodePage() override { return consoleCodePage; }
-    std::optional<char> ConsoleByte(char ansi) override {
-        return consoleBytes.contains(ansi) ? std::optional(consoleBytes.at(ansi)) : std::nullopt;
+    std::optional<std::string> ConsoleBytes(char32_t character) override {
+        return consoleBytes.contains(character) ? std::optional(consoleBytes.at(character)) : std::nullopt;
+    }
+    std::string ShortName(const std::string& path) override {
+        return shortNames.contains(path) ? shortNames.at(path) : std::string();
     }
     bool StartProgram(const std::string& path) override {
         if (startablePrograms.count(path) == 0) return false;

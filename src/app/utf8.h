@@ -1,0 +1,49 @@
+#pragma once
+// Texts inside the program are UTF-8: every character of every system's names fits, and the
+// program's own French texts are written as they read. Positions in an edit box count UTF-16
+// units, as the system's edit boxes do.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace lorvane {
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// The character starting at `at`, and `at` moved past it. A byte that starts no valid
+// sequence reads as U+FFFD and moves one byte, so that any bytes can be walked.
+char32_t NextCharacter(std::string_view text, std::size_t& at);
+
+void AppendCharacter(std::string& text, char32_t character);
+inline std::string CharacterText(char32_t character) {
+    std::string text;
+    AppendCharacter(text, character);
+    return text;
+}
+
+// How many UTF-16 units the text takes; and the byte where the unit at `units` starts,
+// moved back to the start of its character and kept inside the text.
+int Utf16Length(std::string_view text);
+std::size_t ByteOffsetOfUtf16(std::string_view text, int units);
+
+// Line breaks, tabs and the other control characters of C0, DEL and C1.
+constexpr bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+// The text as a message may quote it: each control character, and each byte that starts no
+// character, written as its code between angle brackets ("<00>", "<0D>"), so that nothing is
+// hidden and nothing cuts the message short; a text longer than `longest` characters ends
+// with "…" there.
+std::string Visible(std::string_view text, std::size_t longest = 80);
+
+// UTF-16 units (little or big endian) as UTF-8; a lone surrogate reads as U+FFFD.
+std::string Utf16BytesAsUtf8(std::string_view bytes, bool bigEndian);
+
+// The same letter of the other case counts as one in file names: the capital, for the
+// alphabets file names are most often written in (Latin, Greek, Cyrillic).
+char32_t FoldCase(char32_t c);
+
+// The text with each character folded: names compared or sorted without regard to case.
+std::string Folded(std::string_view text);
+
+}  // namespace lorvane
