@@ -349,7 +349,7 @@ void RunForm(Reader& in) {
             case 5:
             case 6: {
                 const std::string path = in.Text(96);
-                form.OpenFolder(action == 5 ? form.Dir1 : form.Dir2, FolderEntry{path, path, 0, in.Pick(4) != 0});
+                form.OpenFolder(action == 5 ? form.Dir1 : form.Dir2, FolderEntry{path, path, 0});
                 break;
             }
             case 7:

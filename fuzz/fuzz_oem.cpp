@@ -1,69 +1,26 @@
-// The ANSI <-> OEM conversion of batch texts, against the pairs written out apart from the
-// program's table: each direction changes exactly the characters of its own column, one for
-// one, and a text of table characters survives the round trip both ways.
+// Batch texts in the console's code page: any line, in any page a console may use, is read
+// back by the console as that very line, or refused; never another line. The pages are the C
+// library's (iconv), apart from the program; the input's first byte picks the page.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "batch/oem_convert.h"
 #include "fuzz_support.h"
-#include "support/oem_pairs.h"
-
-using lorvane::OEMConvert;
-
-namespace {
-
-using lorvane::testing::kOemPairs;
-using Pair = lorvane::testing::OemPair;
-
-// The expected conversion of one character: its partner when it is in the column the
-// direction reads from, else itself. The columns overlap (ö and ÷ in 0xF6, § and º in
-// 0xA7), which is why each direction must look at its own column only.
-unsigned char Expected(unsigned char c, bool toOem) {
-    for (const Pair& pair : kOemPairs) {
-        if (toOem && c == pair.ansi) return pair.oem;
-        if (!toOem && c == pair.oem) return pair.ansi;
-    }
-    return c;
-}
-
-void CheckDirection(const std::string& text, int mode) {
-    const bool toOem = mode == 0;
-    const std::string converted = OEMConvert(text, mode);
-    FUZZ_CHECK(converted.size() == text.size(), "the conversion changed the length");
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        FUZZ_CHECK(static_cast<unsigned char>(converted[i]) == Expected(c, toOem),
-                   toOem ? "a character was not converted to OEM as the table says"
-                         : "a character was not converted to ANSI as the table says");
-    }
-}
-
-}  // namespace
+#include "support/console_page.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    CheckDirection(text, 0);
-    CheckDirection(text, 1);
-    // Any mode but 0 reads OEM: a mode taken from the input must behave as 1.
+    static constexpr unsigned kPages[] = {437, 850, 852, 866, 1251, 932};
     lorvane::fuzz::Reader reader(data, size);
-    std::uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i) bits = bits << 8 | reader.Byte();
-    const int mode = static_cast<int>(bits);  // negative ones included
-    if (mode != 0) {
-        FUZZ_CHECK(OEMConvert(text, mode) == OEMConvert(text, 1), "a non-zero mode is not OEM to ANSI");
+    lorvane::testing::ConsolePagePlatform platform(kPages[reader.Pick(std::size(kPages))]);
+    // The rest as characters: two bytes each, spread over the planes people write in.
+    std::string line = "XCOPY ";
+    while (!reader.Empty()) {
+        const char32_t c = static_cast<char32_t>(reader.Byte()) << 8 | reader.Byte();
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        lorvane::AppendCharacter(line, lorvane::IsControlCharacter(c) ? c + 0x20 : c);
     }
-
-    // Texts made only of table characters, picked by the input's bytes.
-    std::string ansi, oem;
-    for (std::size_t i = 0; i < size; ++i) {
-        const Pair& pair = kOemPairs[data[i] % kOemPairs.size()];
-        ansi += static_cast<char>(pair.ansi);
-        oem += static_cast<char>(pair.oem);
-    }
-    FUZZ_CHECK(OEMConvert(OEMConvert(ansi, 0), 1) == ansi, "an ANSI text does not come back from OEM");
-    FUZZ_CHECK(OEMConvert(ansi, 0) == oem, "an ANSI text is not its OEM partner");
-    FUZZ_CHECK(OEMConvert(OEMConvert(oem, 1), 0) == oem, "an OEM text does not come back from ANSI");
+    const std::string fault = lorvane::testing::RoundTripFault(platform, line);
+    FUZZ_CHECK(fault.empty(), fault.c_str());
     return 0;
 }
