@@ -24,12 +24,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         for (const LayoutEntry& entry : layout) {
             const ClassAndStyle cls = ClassFor(entry);
             const RECT rect = scale.Rect(PlaceInWindow(entry, layout));
-            HWND control = CreateWindowExA(cls.exStyle, cls.className, "", WS_CHILD | WS_VISIBLE | cls.style, rect.left,
-                                           rect.top, rect.right - rect.left, rect.bottom - rect.top, window,
+            HWND control = CreateWindowExW(cls.exStyle, cls.className, L"", WS_CHILD | WS_VISIBLE | cls.style,
+                                           rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, window,
                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
             if (control == nullptr) return false;
             if (HFONT font = gdi.Font(entry.font)) {
-                SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             }
         }
         return true;

@@ -15,26 +15,26 @@ inline LRESULT CALLBACK BareWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
             return 0;
         }
         case WM_DESTROY: PostQuitMessage(0); return 0;
-        default: return DefWindowProcA(hwnd, message, wParam, lParam);
+        default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
 template <typename Populate>
 int RunBareWindow(HINSTANCE instance, int showCommand, Populate populate) {
-    WNDCLASSA windowClass{};
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = BareWindowProc;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = "BareWindow";
-    if (RegisterClassA(&windowClass) == 0) return 1;
-    HWND hwnd = CreateWindowExA(0, "BareWindow", "Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 695, 519,
+    windowClass.lpszClassName = L"BareWindow";
+    if (RegisterClassW(&windowClass) == 0) return 1;
+    HWND hwnd = CreateWindowExW(0, L"BareWindow", L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 695, 519,
                                 nullptr, nullptr, instance, nullptr);
     if (hwnd == nullptr || !populate(hwnd)) return 1;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

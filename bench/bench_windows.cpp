@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <psapi.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <atomic>
@@ -16,12 +17,15 @@
 
 #include "app/frm_xcopy.h"
 #include "win32/main_window.h"
+#include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
 namespace {
 
 using lorvane::FrmXcopy;
 using lorvane::win32::MainWindow;
+using lorvane::win32::ToUtf16;
+using lorvane::win32::ToUtf8;
 using lorvane::win32::Win32Platform;
 
 constexpr int kRuns = 7;
@@ -42,12 +46,12 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-std::string TempFolder(const char* name) {
-    char temp[MAX_PATH];
-    const DWORD length = GetTempPathA(sizeof temp, temp);
-    std::string folder = length > 0 ? std::string(temp, length) : "C:\\";
-    if (folder.back() != '\\') folder += '\\';
-    return folder + name + "-" + std::to_string(GetCurrentProcessId());
+std::wstring TempFolder(const wchar_t* name) {
+    wchar_t temp[MAX_PATH];
+    const DWORD length = GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = length > 0 && length < MAX_PATH ? std::wstring(temp, length) : L"C:\\";
+    if (folder.back() != L'\\') folder += L'\\';
+    return folder + name + L"-" + std::to_wstring(GetCurrentProcessId());
 }
 
 // --- Start-up and memory: a fresh process each run, until it waits for input. ---
@@ -58,13 +62,13 @@ struct StartFigures {
     bool ok;
 };
 
-StartFigures StartOnce(const std::string& exe, const std::string& folder, bool expectCommandLine) {
-    STARTUPINFOA startup{};
+StartFigures StartOnce(const std::wstring& exe, const std::wstring& folder, bool expectCommandLine) {
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "\"" + exe + "\"";
+    std::wstring command = L"\"" + exe + L"\"";
     const double begin = NowMs();
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process)) {
         return {0, 0, false};
     }
@@ -73,30 +77,30 @@ StartFigures StartOnce(const std::string& exe, const std::string& folder, bool e
     const double elapsed = NowMs() - begin;
     bool ok = idle;
     HWND window = nullptr;
-    for (HWND found = nullptr; (found = FindWindowExA(nullptr, found, nullptr, nullptr));) {
+    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, nullptr, nullptr));) {
         DWORD owner = 0;
         GetWindowThreadProcessId(found, &owner);
         if (owner == process.dwProcessId && IsWindowVisible(found)) window = found;
     }
     if (expectCommandLine) {
-        char line[512] = {};
-        SendMessageTimeoutA(GetDlgItem(window, 603), WM_GETTEXT, sizeof line, reinterpret_cast<LPARAM>(line),
-                            SMTO_NORMAL, 5000, nullptr);
-        ok = ok && std::string(line).rfind("XCOPY ", 0) == 0;
+        wchar_t line[512] = {};
+        SendMessageTimeoutW(GetDlgItem(window, 603), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(line), SMTO_NORMAL, 5000,
+                            nullptr);
+        ok = ok && std::wstring(line).rfind(L"XCOPY ", 0) == 0;
     }
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-    if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {elapsed, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0), ok && window != nullptr};
 }
 
-void StartUp(const std::string& lorvane, const std::string& bare, const std::string& bareControls) {
-    const std::string folder = TempFolder("lorvane-bench-start");
-    CreateDirectoryA(folder.c_str(), nullptr);
+void StartUp(const std::wstring& lorvane, const std::wstring& bare, const std::wstring& bareControls) {
+    const std::wstring folder = TempFolder(L"lorvane-bench-start");
+    CreateDirectoryW(folder.c_str(), nullptr);
     std::vector<double> lorvaneMs, bareMs, controlsMs, lorvaneMiB, bareMiB;
     bool ok = true;
     StartOnce(bare, folder, false);  // the first start of any program pays for loading Wine
@@ -111,7 +115,7 @@ void StartUp(const std::string& lorvane, const std::string& bare, const std::str
         bareMiB.push_back(b.peakMiB);
         lorvaneMiB.push_back(l.peakMiB);
     }
-    RemoveDirectoryA(folder.c_str());  // the programs started there leave it empty
+    RemoveDirectoryW(folder.c_str());  // the programs started there leave it empty
     std::printf("start-up to first paint (ms)   lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.30)%s\n",
                 Median(lorvaneMs), Median(bareMs), Median(lorvaneMs) / Median(bareMs), ok ? "" : "  [a run failed]");
     std::printf("%-30s the same controls on a bare window %.1f ms: ratio %.2f to the bare window, lorvane %.2f to it\n",
@@ -142,7 +146,7 @@ private:
         while (!self->stop_) {
             const double begin = NowMs();
             DWORD_PTR result = 0;
-            SendMessageTimeoutA(self->window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+            SendMessageTimeoutW(self->window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
             self->worst_ = std::max(self->worst_.load(), NowMs() - begin);
             Sleep(5);
         }
@@ -158,10 +162,10 @@ void Pump(MainWindow& window, const std::function<bool()>& done) {
     const double deadline = NowMs() + 120000;
     MSG message;
     while (!done() && NowMs() < deadline) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (window.PreTranslate(message)) continue;
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
         if (done()) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
@@ -169,49 +173,50 @@ void Pump(MainWindow& window, const std::function<bool()>& done) {
 }
 
 // The whole loop, and in `firstMs` the time its first entry took: the least any program
-// waits before it can show anything of the folder.
-double FindLoopMs(const std::string& folder, bool folders, double& firstMs) {
+// waits before it can show anything of the folder. The wide functions, as a program that
+// shows every name as it is must use.
+double FindLoopMs(const std::wstring& folder, bool folders, double& firstMs) {
     const double begin = NowMs();
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAW data;
     int count = 0;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
     firstMs = NowMs() - begin;
     if (find != INVALID_HANDLE_VALUE) {
         do {
             if (((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) ++count;
-        } while (FindNextFileA(find, &data));
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
     return count > 0 ? NowMs() - begin : 0;
 }
 
-int CountEntries(const std::string& folder, bool folders) {
+int CountEntries(const std::wstring& folder, bool folders) {
     int count = 0;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return 0;
     do {
-        const std::string name = data.cFileName;
+        const std::wstring name = data.cFileName;
         const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (name != "." && name != ".." && isFolder == folders) ++count;
-    } while (FindNextFileA(find, &data));
+        if (name != L"." && name != L".." && isFolder == folders) ++count;
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     return count;
 }
 
-void HugeFolder(const char* what, const std::string& big, bool folders) {
+void HugeFolder(const char* what, const std::wstring& big, bool folders) {
     const int entries = CountEntries(big, folders);
-    const std::string parent = big.substr(0, big.find_last_of('\\'));
+    const std::wstring parent = big.substr(0, big.find_last_of(L'\\'));
     if (entries == 0) {
-        std::printf("%-30s no such folder: %s\n", what, big.c_str());
+        std::printf("%-30s no such folder: %s\n", what, ToUtf8(big).c_str());
         return;
     }
-    SetCurrentDirectoryA(parent.c_str());
+    SetCurrentDirectoryW(parent.c_str());
 
     Win32Platform platform;
     FrmXcopy form(platform);
     MainWindow window(form, platform);
-    if (!window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return;
+    if (!window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL)) return;
     const lorvane::win32::FolderListView& view = *window.ListView(folders ? static_cast<lorvane::Control&>(form.Dir1)
                                                                           : static_cast<lorvane::Control&>(form.File1));
     auto loaded = [&] { return !window.ListView(form.Dir1)->Loading() && !window.ListView(form.File1)->Loading(); };
@@ -225,7 +230,7 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
         LatencyProbe probe(window.Handle());
         const double begin = NowMs();
         double firstAt = 0;
-        form.OpenFolder(form.Dir1, {"", big, 0});
+        form.OpenFolder(form.Dir1, {"", ToUtf8(big), 0});
         Pump(window, [&] {
             if (firstAt == 0 && view.Listed() > 0) firstAt = NowMs() - begin;
             return !view.Loading() && view.Listed() == entries;
@@ -233,7 +238,7 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
         complete.push_back(NowMs() - begin);
         first.push_back(firstAt);
         worst.push_back(probe.WorstMs());
-        form.OpenFolder(form.Dir1, {"", parent, 0});
+        form.OpenFolder(form.Dir1, {"", ToUtf8(parent), 0});
         Pump(window, loaded);
     }
     std::printf("%-30s lorvane %8.1f   FindFirstFile loop %8.1f   ratio %.2f  (target <= 1.50)\n", what,
@@ -242,7 +247,7 @@ void HugeFolder(const char* what, const std::string& big, bool folders) {
                 Median(first), Median(referenceFirst));
     std::printf("%-30s longest wait for the window to answer %6.1f ms (target <= 100)\n", "",
                 *std::max_element(worst.begin(), worst.end()));
-    SetCurrentDirectoryA("C:\\");
+    SetCurrentDirectoryW(L"C:\\");
 }
 
 // --- Typing one character in a part box, in the real window. ---
@@ -251,7 +256,7 @@ void Typing() {
     Win32Platform platform;
     FrmXcopy form(platform);
     MainWindow window(form, platform);
-    if (!window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return;
+    if (!window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL)) return;
     HWND source = window.ControlHandle(form.TxtCmd[0]);
     SetFocus(source);
     std::vector<double> times;
@@ -259,7 +264,7 @@ void Typing() {
         const WPARAM key = i % 2 == 0 ? 'x' : VK_BACK;
         const std::string before = form.TxtCmd[3].Text();
         const double begin = NowMs();
-        SendMessageA(source, WM_CHAR, key, 1);
+        SendMessageW(source, WM_CHAR, key, 1);
         times.push_back(NowMs() - begin);
         if (form.TxtCmd[3].Text() == before) std::printf("typing: the full line did not follow\n");
     }
@@ -270,25 +275,26 @@ void Typing() {
     auto twin = [&](HWND original, int top) {
         RECT rect{};
         GetClientRect(original, &rect);
-        AdjustWindowRectEx(&rect, 0, FALSE, static_cast<DWORD>(GetWindowLongPtrA(original, GWL_EXSTYLE)));
+        AdjustWindowRectEx(&rect, 0, FALSE, static_cast<DWORD>(GetWindowLongPtrW(original, GWL_EXSTYLE)));
         const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL;
-        HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, 0, top, rect.right - rect.left,
+        HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, top, rect.right - rect.left,
                                    rect.bottom - rect.top, window.Handle(), nullptr, nullptr, nullptr);
-        SendMessageA(box, WM_SETFONT, static_cast<WPARAM>(SendMessageA(original, WM_GETFONT, 0, 0)), FALSE);
+        SendMessageW(box, WM_SETFONT, static_cast<WPARAM>(SendMessageW(original, WM_GETFONT, 0, 0)), FALSE);
         return box;
     };
     HWND typed = twin(source, 0);
     HWND shown = twin(full, 200);
-    SetWindowTextA(typed, form.TxtCmd[0].Text().c_str());
-    SendMessageA(typed, EM_SETSEL, 0x7FFF, 0x7FFF);
+    SetWindowTextW(typed, ToUtf16(form.TxtCmd[0].Text()).c_str());
+    SendMessageW(typed, EM_SETSEL, 0x7FFF, 0x7FFF);
     SetFocus(typed);
-    const std::string line = form.TxtCmd[3].Text();
-    const std::string lineTyped = line + "x";
+    // The program converts its UTF-8 texts at every change: the yardstick is given them ready.
+    const std::wstring line = ToUtf16(form.TxtCmd[3].Text());
+    const std::wstring lineTyped = line + L"x";
     std::vector<double> floor;
     for (int i = 0; i < 400; ++i) {
         const double begin = NowMs();
-        SendMessageA(typed, WM_CHAR, i % 2 == 0 ? 'x' : VK_BACK, 1);
-        SetWindowTextA(shown, (i % 2 == 0 ? lineTyped : line).c_str());
+        SendMessageW(typed, WM_CHAR, i % 2 == 0 ? 'x' : VK_BACK, 1);
+        SetWindowTextW(shown, (i % 2 == 0 ? lineTyped : line).c_str());
         floor.push_back(NowMs() - begin);
     }
     std::printf(
@@ -298,8 +304,12 @@ void Typing() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 6) {
+int main() {
+    // The paths as the system has them, whatever its code page.
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argv == nullptr || argc < 6) {
+        LocalFree(argv);
         std::printf(
             "usage: bench_windows <lorvane.exe> <bare_window.exe> <bare_controls.exe> <folder of files> "
             "<folder of folders>\n");
@@ -311,5 +321,6 @@ int main(int argc, char** argv) {
     HugeFolder("files, list complete (ms)", argv[4], false);
     HugeFolder("folders, list complete (ms)", argv[5], true);
     Typing();
+    LocalFree(argv);
     return 0;
 }

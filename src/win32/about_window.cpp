@@ -1,11 +1,13 @@
 #include "win32/about_window.h"
 
+#include "win32/wide_text.h"
+
 namespace lorvane::win32 {
 
 namespace {
 
-constexpr const char* kAboutClass = "LorvaneFrmAbout";
-constexpr const char* kOwnerClass = "LorvaneAboutOwner";
+constexpr const wchar_t* kAboutClass = L"LorvaneFrmAbout";
+constexpr const wchar_t* kOwnerClass = L"LorvaneAboutOwner";
 constexpr Twips kAboutClient = {0, 0, 5730, 3780};
 constexpr Twips kPicture = {240, 240, 960, 960};
 constexpr FontSpec kBold = {"Verdana", 825, true, false};
@@ -17,15 +19,15 @@ constexpr Color kHighlight = kSystemColor | 13u;  // COLOR_HIGHLIGHT
 constexpr Color kText = kSystemColor | 18u;       // COLOR_BTNTEXT
 enum : int { kIdTitle = 100, kIdVersion, kIdDescription, kIdLink, kIdDisclaimer, kIdSysInfo };
 
-bool RegisterClassOnce(HINSTANCE instance, const char* name, WNDPROC procedure) {
-    WNDCLASSEXA windowClass{};
+bool RegisterClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 }  // namespace
@@ -41,38 +43,38 @@ AboutWindow::~AboutWindow() {
 
 bool AboutWindow::Create(HINSTANCE instance) {
     if (!RegisterClassOnce(instance, kAboutClass, WindowProc) ||
-        !RegisterClassOnce(instance, kOwnerClass, DefWindowProcA)) {
+        !RegisterClassOnce(instance, kOwnerClass, DefWindowProcW)) {
         return false;
     }
-    owner_ = CreateWindowExA(0, kOwnerClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    owner_ = CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (owner_ == nullptr) return false;
 
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
     RECT frame = scale_.Rect(kAboutClient);
     if (!AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME)) return false;
-    hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kAboutClass, about_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_, nullptr,
-                            instance, this);
+    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, ToUtf16(about_.Caption.Caption()).c_str(), style,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_,
+                            nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
 
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblTitle, {1050, 240, 3885, 480}, kIdTitle, kBold, kDarkBlue);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblVersion, {1050, 780, 3885, 225}, kIdVersion, kBold,
+    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblTitle, {1050, 240, 3885, 480}, kIdTitle, kBold, kDarkBlue);
+    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblVersion, {1050, 780, 3885, 225}, kIdVersion, kBold,
                kDarkBlue);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDescription, {1050, 1125, 3885, 690}, kIdDescription, kBold,
+    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDescription, {1050, 1125, 3885, 690}, kIdDescription, kBold,
                kDarkBlue);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, about_.urlhttp, {120, 1920, 2775, 255},
+    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, about_.urlhttp, {120, 1920, 2775, 255},
                kIdLink, kLink, kHighlight);
-    AddControl("STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDisclaimer, {135, 2505, 4110, 1185}, kIdDisclaimer, kBold,
+    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDisclaimer, {135, 2505, 4110, 1185}, kIdDisclaimer, kBold,
                kRed);
-    AddControl("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, about_.cmdOK, {4245, 2625, 1260, 345}, IDOK,
+    AddControl(L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, about_.cmdOK, {4245, 2625, 1260, 345}, IDOK,
                kButtons, kText);
-    AddControl("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, about_.cmdSysInfo, {4260, 3075, 1245, 345}, kIdSysInfo, kButtons,
+    AddControl(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, about_.cmdSysInfo, {4260, 3075, 1245, 345}, kIdSysInfo, kButtons,
                kText);
     if (bound_.size() != 7) return false;
 
     picture_ = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, scale_.Pixels(960), scale_.Pixels(960), 0));
-    about_.Unload = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, scale_.Pixels(960), scale_.Pixels(960), 0));
+    about_.Unload = [this] { PostMessageW(hwnd_, WM_CLOSE, 0, 0); };
     about_.BringToFront = [this] {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
         SetForegroundWindow(hwnd_);
@@ -84,14 +86,14 @@ bool AboutWindow::Create(HINSTANCE instance) {
     return true;
 }
 
-HWND AboutWindow::AddControl(const char* className, DWORD style, Label& control, const Twips& place, int id,
+HWND AboutWindow::AddControl(const wchar_t* className, DWORD style, Label& control, const Twips& place, int id,
                              const FontSpec& font, Color foreColor) {
     const RECT rect = scale_.Rect(place);
-    HWND hwnd = CreateWindowExA(0, className, control.Caption().c_str(), WS_CHILD | WS_VISIBLE | style, rect.left,
-                                rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
+    HWND hwnd = CreateWindowExW(0, className, ToUtf16(control.Caption()).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (hwnd == nullptr) return nullptr;
-    if (HFONT made = gdi_.Font(font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
+    if (HFONT made = gdi_.Font(font)) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
     bound_.push_back({&control, hwnd, id, foreColor});
     return hwnd;
 }
@@ -103,7 +105,7 @@ HWND AboutWindow::ControlHandle(const Control& control) const {
     return nullptr;
 }
 
-bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageA(hwnd_, &message) != 0; }
+bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message) != 0; }
 
 void AboutWindow::Paint() {
     PAINTSTRUCT paint;
@@ -134,12 +136,12 @@ void AboutWindow::Paint() {
 
 LRESULT CALLBACK AboutWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);
 }
 
@@ -170,7 +172,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             // The link shows the hand, as links do.
             if (reinterpret_cast<HWND>(wParam) == ControlHandle(about_.urlhttp)) {
-                SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
                 return TRUE;
             }
             break;
@@ -186,7 +188,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         default: break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace lorvane::win32

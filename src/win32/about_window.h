@@ -36,7 +36,7 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND AddControl(const char* className, DWORD style, Label& control, const Twips& place, int id,
+    HWND AddControl(const wchar_t* className, DWORD style, Label& control, const Twips& place, int id,
                     const FontSpec& font, Color foreColor);
     void Paint();
 

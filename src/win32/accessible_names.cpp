@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win32/system_library.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
@@ -26,7 +27,7 @@ AccessibleNames::~AccessibleNames() {
 bool AccessibleNames::Name(HWND control, const char* name) {
     if (!tried_) {
         tried_ = true;
-        auto* create = LoadSystemFunction<decltype(CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+        auto* create = LoadSystemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
         void* created = nullptr;
         if (create != nullptr &&
             SUCCEEDED(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &created))) {
@@ -34,10 +35,7 @@ bool AccessibleNames::Name(HWND control, const char* name) {
         }
     }
     if (services_ == nullptr) return false;
-    const int length = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
-    if (length <= 0) return false;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    if (MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), length) != length) return false;
+    const std::wstring wide = ToUtf16(name);
     return SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
                                                static_cast<DWORD>(CHILDID_SELF), kPropName, wide.c_str()));
 }

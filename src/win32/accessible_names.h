@@ -15,6 +15,7 @@ public:
     AccessibleNames(const AccessibleNames&) = delete;
     AccessibleNames& operator=(const AccessibleNames&) = delete;
 
+    // The name is UTF-8, as every text of the program.
     bool Name(HWND control, const char* name);
 
 private:

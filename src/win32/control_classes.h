@@ -8,7 +8,7 @@ namespace lorvane::win32 {
 // The Win32 control that shows each kind of model control, with its own styles (the
 // visibility, tab stop and group flags come from the layout).
 struct ClassAndStyle {
-    const char* className;
+    const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };

@@ -20,7 +20,7 @@ void CentreOnScreen(HWND hwnd) {
     RECT window{};
     RECT work{};
     if (!GetWindowRect(hwnd, &window)) return;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
     const int left = work.left + ((work.right - work.left) - width) / 2;

@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "win32/ansi_names.h"
 #include "win32/system_library.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
-bool ReadDrop(HDROP drop, std::vector<FrmXcopy::DroppedItem>& items, POINT& at) {
-    auto* queryFile = LoadSystemFunction<decltype(DragQueryFileW)>("shell32.dll", "DragQueryFileW");
-    auto* queryPoint = LoadSystemFunction<decltype(DragQueryPoint)>("shell32.dll", "DragQueryPoint");
-    auto* finish = LoadSystemFunction<decltype(DragFinish)>("shell32.dll", "DragFinish");
+bool ReadDrop(HDROP drop, std::vector<std::string>& paths, POINT& at) {
+    auto* queryFile = LoadSystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+    auto* queryPoint = LoadSystemFunction<decltype(DragQueryPoint)>(L"shell32.dll", "DragQueryPoint");
+    auto* finish = LoadSystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
     if (queryFile == nullptr || queryPoint == nullptr || finish == nullptr) return false;
     if (!queryPoint(drop, &at)) at = {-1, -1};
     const UINT count = queryFile(drop, 0xFFFFFFFF, nullptr, 0);
@@ -20,11 +20,7 @@ bool ReadDrop(HDROP drop, std::vector<FrmXcopy::DroppedItem>& items, POINT& at) 
         std::wstring path(queryFile(drop, i, nullptr, 0) + 1, L'\0');
         const UINT length = queryFile(drop, i, path.data(), static_cast<UINT>(path.size()));
         if (length == 0) continue;
-        path.resize(length);
-        FrmXcopy::DroppedItem item;
-        item.path = ExactAnsiPath(path);
-        ToAnsi(path, item.shown);
-        items.push_back(std::move(item));
+        paths.push_back(ToUtf8(path.data(), static_cast<int>(length)));
     }
     finish(drop);
     return true;

@@ -4,15 +4,13 @@
 
 #include <shellapi.h>
 
+#include <string>
 #include <vector>
-
-#include "app/frm_xcopy.h"
 
 namespace lorvane::win32 {
 
-// The items of a drop, each as the code page holds its path exactly, and where it was
-// dropped in the window's client area. Releases the drop. False when the shell's functions
-// cannot be had.
-bool ReadDrop(HDROP drop, std::vector<FrmXcopy::DroppedItem>& items, POINT& at);
+// The full paths of a drop, and where it was dropped in the window's client area. Releases
+// the drop. False when the shell's functions cannot be had.
+bool ReadDrop(HDROP drop, std::vector<std::string>& paths, POINT& at);
 
 }  // namespace lorvane::win32

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win32/system_library.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
@@ -12,32 +13,35 @@ namespace {
 
 // "description|pattern|..." as the dialog wants it: each part ended by a zero, and one
 // more zero at the end.
-std::string DialogFilter(const std::string& filter) {
-    std::string out = filter;
-    for (char& c : out) {
-        if (c == '|') c = '\0';
+std::wstring DialogFilter(const std::string& filter) {
+    std::wstring out = ToUtf16(filter);
+    for (wchar_t& c : out) {
+        if (c == L'|') c = L'\0';
     }
-    out += '\0';
+    out += L'\0';
     return out;
 }
 
 }  // namespace
 
 bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
-    std::vector<char> name(32768, '\0');  // counted in characters, as nMaxFile wants
-    request.fileName.copy(name.data(), name.size() - 1);
-    const std::string filter = DialogFilter(request.filter);
+    std::vector<wchar_t> name(32768, L'\0');  // counted in characters, as nMaxFile wants
+    ToUtf16(request.fileName).copy(name.data(), name.size() - 1);
+    const std::wstring filter = DialogFilter(request.filter);
+    const std::wstring initialDir = ToUtf16(request.initialDir);
+    const std::wstring title = ToUtf16(request.title);
+    const std::wstring defaultExt = ToUtf16(request.defaultExt);
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = DialogOwner();
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrInitialDir = request.initialDir.c_str();
-    dialog.lpstrTitle = request.title.c_str();
-    dialog.lpstrDefExt = request.defaultExt.c_str();
+    dialog.lpstrInitialDir = initialDir.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = defaultExt.c_str();
     // The program's current folder stays where the user started it.
     dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
     if (request.save) {
@@ -45,11 +49,11 @@ bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
     } else {
         dialog.Flags |= OFN_FILEMUSTEXIST;
     }
-    auto* show = LoadSystemFunction<decltype(GetSaveFileNameA)>("comdlg32.dll",
-                                                                request.save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    auto* show = LoadSystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll",
+                                                                request.save ? "GetSaveFileNameW" : "GetOpenFileNameW");
     // Cancelled, or the dialog could not be shown: nothing chosen either way.
     if (show == nullptr || !show(&dialog)) return false;
-    request.fileName = name.data();
+    request.fileName = ToUtf8(name.data());
     return true;
 }
 

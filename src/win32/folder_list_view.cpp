@@ -1,6 +1,6 @@
 #include "win32/folder_list_view.h"
 
-#include "win32/ansi_names.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
@@ -8,54 +8,33 @@ namespace {
 
 constexpr int kIndentPixels = 10;
 
-// The ancestors of a folder opened by its short path show their long names. Only a path
-// with a '~' can hold short names: no other costs a look at the disk.
-std::vector<ListedEntry> Ancestors(const std::string& folder) {
-    std::vector<ListedEntry> entries;
-    for (FolderEntry& entry : AncestorEntries(folder)) entries.push_back({std::move(entry), {}});
-    if (folder.find('~') == std::string::npos) return entries;
-    const std::wstring path = ToWide(folder);
-    std::wstring longPath(MAX_PATH, L'\0');
-    const DWORD length = GetLongPathNameW(path.c_str(), longPath.data(), MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return entries;
-    longPath.resize(length);
-    std::size_t start = 0;
-    for (ListedEntry& entry : entries) {
-        const std::size_t end = longPath.find(L'\\', start);
-        const std::wstring part = longPath.substr(start, entry.depth == 0 ? end + 1 - start : end - start);
-        std::string ansi;
-        if (!ToAnsi(part, ansi) || ansi != entry.text) entry.shown = part;
-        if (end == std::wstring::npos) break;
-        start = end + 1;
-    }
-    return entries;
-}
-
 }  // namespace
 
 void FolderListView::ShowFolder(const std::string& folder) {
     folder_ = folder;
-    entries_.clear();
-    if (kind_ == ListingKind::Folders) entries_ = Ancestors(folder);
-    fixedEntries_ = entries_.size();
+    ancestors_.clear();
+    if (kind_ == ListingKind::Folders) ancestors_ = AncestorEntries(folder);
+    listing_ = std::make_shared<const Listing>();
     SetCount();
     loading_ = true;
     hub_.Request(folder, *this);
 }
 
-void FolderListView::Loaded(const Listing& listing) {
-    const std::vector<ListedEntry>& listed = kind_ == ListingKind::Folders ? listing.folders : listing.files;
-    loading_ = !listing.complete;
-    entries_.resize(fixedEntries_);
-    entries_.insert(entries_.end(), listed.begin(), listed.end());
+void FolderListView::Loaded(std::shared_ptr<const Listing> listing) {
+    loading_ = !listing->complete;
+    listing_ = std::move(listing);
     SetCount();
 }
 
+const std::vector<FolderListView::Entry>& FolderListView::ListedEntries() const {
+    return kind_ == ListingKind::Folders ? listing_->folders : listing_->files;
+}
+
 void FolderListView::SetCount() {
-    SendMessageA(listBox_, LB_SETCOUNT, entries_.size(), 0);
+    SendMessageW(listBox_, LB_SETCOUNT, static_cast<WPARAM>(Count()), 0);
     // The open folder stands highlighted in a folder list, as the toolkit always did.
-    if (kind_ == ListingKind::Folders && fixedEntries_ > 0) {
-        SendMessageA(listBox_, LB_SETCURSEL, fixedEntries_ - 1, 0);
+    if (kind_ == ListingKind::Folders && !ancestors_.empty()) {
+        SendMessageW(listBox_, LB_SETCURSEL, ancestors_.size() - 1, 0);
     } else if (kind_ == ListingKind::Files) {
         SelectName(wantedName_);
     }
@@ -65,22 +44,21 @@ void FolderListView::SetCount() {
 void FolderListView::SelectName(const std::string& name) {
     wantedName_ = name;
     int index = -1;
-    if (!name.empty()) {
-        for (std::size_t i = 0; i < entries_.size(); ++i) {
-            if (entries_[i].text == name) {
-                index = static_cast<int>(i);
-                break;
-            }
+    for (int i = 0; !name.empty() && i < Count(); ++i) {
+        if (EntryAt(i)->text == name) {
+            index = i;
+            break;
         }
     }
-    SendMessageA(listBox_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(listBox_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-int FolderListView::SelectedIndex() const { return static_cast<int>(SendMessageA(listBox_, LB_GETCURSEL, 0, 0)); }
+int FolderListView::SelectedIndex() const { return static_cast<int>(SendMessageW(listBox_, LB_GETCURSEL, 0, 0)); }
 
 const FolderListView::Entry* FolderListView::EntryAt(int index) const {
     if (index < 0 || index >= Count()) return nullptr;
-    return &entries_[static_cast<std::size_t>(index)];
+    const auto at = static_cast<std::size_t>(index);
+    return at < ancestors_.size() ? &ancestors_[at] : &ListedEntries()[at - ancestors_.size()];
 }
 
 void FolderListView::Draw(const DRAWITEMSTRUCT& item) const {
@@ -95,8 +73,8 @@ void FolderListView::Draw(const DRAWITEMSTRUCT& item) const {
                                                       : COLOR_WINDOWTEXT));
         RECT text = item.rcItem;
         text.left += 2 + entry->depth * kIndentPixels;
-        // The name as the system has it; an exact one is the same in either form.
-        const std::wstring shown = entry->shown.empty() ? ToWide(entry->text) : entry->shown;
+        // Converted as drawn: only the few entries on the screen ever are.
+        const std::wstring shown = ToUtf16(entry->text);
         DrawTextW(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &text,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }

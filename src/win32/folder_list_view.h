@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,35 +17,36 @@ namespace lorvane::win32 {
 class FolderListView {
 public:
     // The folder list shows the open folder's ancestors, then its subfolders, indented.
-    using Entry = ListedEntry;
+    using Entry = FolderEntry;
 
     FolderListView(HWND listBox, ListingHub& hub, ListingKind kind) : listBox_(listBox), hub_(hub), kind_(kind) {}
 
     // Shows the folder: entries known at once appear now, the rest when the listing arrives.
     void ShowFolder(const std::string& folder);
     // Takes the listing of the folder shown, or its first part.
-    void Loaded(const Listing& listing);
+    void Loaded(std::shared_ptr<const Listing> listing);
     // Selects the file of that name (no selection for an empty name or an absent file).
     void SelectName(const std::string& name);
 
     int SelectedIndex() const;
     const Entry* EntryAt(int index) const;
-    int Count() const { return static_cast<int>(entries_.size()); }
+    int Count() const { return static_cast<int>(ancestors_.size()) + Listed(); }
     bool Loading() const { return loading_; }
     // Entries read from the folder so far (the ancestors of a folder list not counted).
-    int Listed() const { return Count() - static_cast<int>(fixedEntries_); }
+    int Listed() const { return static_cast<int>(ListedEntries().size()); }
     void Draw(const DRAWITEMSTRUCT& item) const;
     const std::string& Folder() const { return folder_; }
 
 private:
     void SetCount();
+    const std::vector<Entry>& ListedEntries() const;
 
     HWND listBox_;
     ListingHub& hub_;
     ListingKind kind_;
     std::string folder_;
-    std::vector<Entry> entries_;
-    std::size_t fixedEntries_ = 0;  // the ancestors, before the listing
+    std::vector<Entry> ancestors_;                                                // known at once, before the listing
+    std::shared_ptr<const Listing> listing_ = std::make_shared<const Listing>();  // never null
     std::string wantedName_;
     bool loading_ = false;
 };

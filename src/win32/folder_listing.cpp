@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/folder_entries.h"
-#include "win32/ansi_names.h"
 #include "win32/folder_list_view.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
@@ -25,59 +25,45 @@ struct ListingJob {
     std::string folder;
 };
 
-// A name as read, with the system's own form kept only when the code page cannot hold it.
-struct ReadEntry {
-    SystemName name;
-    std::wstring wide;
-};
+const std::string& NameOf(const FolderEntry& entry) { return entry.text; }
 
-struct ReadNames {
-    std::vector<ReadEntry> folders;
-    std::vector<ReadEntry> files;
-};
-
-std::vector<ListedEntry> Entries(std::vector<ReadEntry> read, const std::string& folder, int depth) {
-    SortWithoutCase(read, [](const ReadEntry& entry) { return entry.name.ansi; });
-    std::vector<ListedEntry> entries;
-    entries.reserve(read.size());
-    for (ReadEntry& entry : read) entries.push_back({ListEntry(entry.name, folder, depth), std::move(entry.wide)});
-    return entries;
-}
-
-void Post(const ListingJob& job, ReadNames read, bool complete) {
-    auto listing = std::make_unique<Listing>();
+void Post(const ListingJob& job, Listing read, bool complete) {
+    auto listing = std::make_unique<Listing>(std::move(read));
     listing->complete = complete;
-    listing->folders =
-        Entries(std::move(read.folders), job.folder, static_cast<int>(AncestorEntries(job.folder).size()));
-    listing->files = Entries(std::move(read.files), {}, 0);
-    if (PostMessageA(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
+    SortWithoutCase(listing->folders, NameOf);
+    SortWithoutCase(listing->files, NameOf);
+    // A subfolder opens its own path, one step deeper than the open folder.
+    const std::string parent = WithSeparator(job.folder);
+    const int depth = static_cast<int>(AncestorEntries(job.folder).size());
+    for (FolderEntry& entry : listing->folders) {
+        entry.path = parent + entry.text;
+        entry.depth = depth;
+    }
+    if (PostMessageW(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
         listing.release();  // the receiver owns it now
     }
 }
 
 void ReadFolder(const ListingJob& job) {
-    // The wide functions: the ANSI ones put look-alikes in place of what the code page lacks.
-    ReadNames read;
+    // The wide functions give every name as it is; each is converted once, here, off the
+    // window's thread.
+    Listing read;
     const ULONGLONG start = GetTickCount64();
     bool firstPartSent = false;
-    const std::wstring folder = ToWide(WithSeparator(job.folder));
+    const std::wstring pattern = ToUtf16(WithSeparator(job.folder)) + L"*";
     WIN32_FIND_DATAW data;
-    HANDLE find = folder.empty() ? INVALID_HANDLE_VALUE
-                                 : FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &data,
-                                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    HANDLE find = job.folder.empty() ? INVALID_HANDLE_VALUE
+                                     : FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                                        nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::vector<ReadEntry>* list = nullptr;
+            std::vector<FolderEntry>* list = nullptr;
             if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
                 if (!IsDotEntry(data.cFileName)) list = &read.folders;
             } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
                 list = &read.files;
             }
-            if (list != nullptr) {
-                ReadEntry entry{ReadName(folder, data.cFileName), {}};
-                if (!entry.name.exact) entry.wide = data.cFileName;
-                list->push_back(std::move(entry));
-            }
+            if (list != nullptr) list->push_back({ToUtf8(data.cFileName), {}, 0});
             const std::size_t count = read.folders.size() + read.files.size();
             if (!firstPartSent &&
                 (count >= kFirstPartEntries || (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
@@ -121,14 +107,16 @@ void ListingHub::Request(const std::string& folder, FolderListView& view) {
 }
 
 void ListingHub::Deliver(WPARAM id, LPARAM lParam) {
-    std::unique_ptr<Listing> listing(reinterpret_cast<Listing*>(lParam));
+    std::unique_ptr<Listing> owned(reinterpret_cast<Listing*>(lParam));
     const auto found = jobs_.find(id);
     if (found == jobs_.end()) return;
     const Job job = found->second;
-    if (listing->complete) jobs_.erase(found);
+    if (owned->complete) jobs_.erase(found);
+    // The lists showing the folder share one listing: a hundred thousand names are never copied.
+    const std::shared_ptr<const Listing> listing(std::move(owned));
     for (FolderListView* view : job.views) {
         // A list that moved on to another folder meanwhile waits for that one instead.
-        if (view->Folder() == job.folder) view->Loaded(*listing);
+        if (view->Folder() == job.folder) view->Loaded(listing);
     }
 }
 

@@ -9,20 +9,14 @@
 
 namespace lorvane::win32 {
 
-// A list entry with, when the code page cannot hold its name, the name as the system has it,
-// for the list to show.
-struct ListedEntry : FolderEntry {
-    std::wstring shown;
-};
-
 // The folders and files of one folder, read on a worker thread in one pass, so that a
 // folder of a hundred thousand entries never holds up the window. A first part comes as
 // soon as a screenful is read; the whole listing follows, each sorted without regard to case.
-// The entries come ready to show, so that the window does no more per entry than copy it.
+// The entries come ready to show, so that the window does nothing per entry.
 struct Listing {
     bool complete = false;
-    std::vector<ListedEntry> folders;
-    std::vector<ListedEntry> files;  // hidden and system files left out, as the list always did
+    std::vector<FolderEntry> folders;
+    std::vector<FolderEntry> files;  // hidden and system files left out, as the list always did
 };
 
 class FolderListView;

@@ -1,5 +1,7 @@
 #include "win32/gdi_cache.h"
 
+#include "win32/wide_text.h"
+
 namespace lorvane::win32 {
 
 COLORREF ToColorRef(Color color) {
@@ -16,9 +18,9 @@ HFONT GdiCache::Font(const FontSpec& wanted) {
     const std::string key = std::string(wanted.face) + "/" + std::to_string(wanted.centiPoints) +
                             (wanted.bold ? "b" : "") + (wanted.underline ? "u" : "");
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-    HFONT font = CreateFontA(scale_.FontHeight(wanted.centiPoints), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    HFONT font = CreateFontW(scale_.FontHeight(wanted.centiPoints), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              wanted.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ToUtf16(wanted.face).c_str());
     if (font == nullptr) return nullptr;
     fonts_.emplace(key, font);
     return font;

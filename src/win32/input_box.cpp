@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "win32/wide_text.h"
 #include "win32/win32_texts.h"
 
 namespace lorvane::win32 {
@@ -20,7 +21,7 @@ public:
         Add(0), Add(0), Add(static_cast<WORD>(cx)), Add(static_cast<WORD>(cy));
         Add(0);  // no menu
         Add(0);  // standard dialog class
-        Add(0);  // title set at WM_INITDIALOG, in the ANSI code page like the rest
+        Add(0);  // title set at WM_INITDIALOG, with the other texts
         Add(points);
         AddText(font);
     }
@@ -65,27 +66,22 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_INITDIALOG: {
             auto* state = reinterpret_cast<InputBoxState*>(lParam);
-            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-            SetWindowTextA(dialog, state->title->c_str());
-            SetDlgItemTextA(dialog, kInputBoxPromptId, state->prompt->c_str());
-            SetDlgItemTextA(dialog, kInputBoxEditId, state->proposed->c_str());
-            SetDlgItemTextA(dialog, IDOK, kInputBoxOk);
-            SetDlgItemTextA(dialog, IDCANCEL, kInputBoxCancel);
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+            SetWindowTextW(dialog, ToUtf16(*state->title).c_str());
+            SetDlgItemTextW(dialog, kInputBoxPromptId, ToUtf16(*state->prompt).c_str());
+            SetDlgItemTextW(dialog, kInputBoxEditId, ToUtf16(*state->proposed).c_str());
+            SetDlgItemTextW(dialog, IDOK, ToUtf16(kInputBoxOk).c_str());
+            SetDlgItemTextW(dialog, IDCANCEL, ToUtf16(kInputBoxCancel).c_str());
             HWND edit = GetDlgItem(dialog, kInputBoxEditId);
-            SendMessageA(edit, EM_SETSEL, 0, -1);
+            SendMessageW(edit, EM_SETSEL, 0, -1);
             SetFocus(edit);
             return FALSE;  // the focus is set
         }
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id == IDOK) {
-                auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-                HWND edit = GetDlgItem(dialog, kInputBoxEditId);
-                const int length = GetWindowTextLengthA(edit);
-                std::string text(static_cast<std::size_t>(length) + 1, '\0');
-                const int read = GetWindowTextA(edit, text.data(), length + 1);
-                text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-                state->answer = std::move(text);
+                auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+                state->answer = WindowText(GetDlgItem(dialog, kInputBoxEditId));
                 EndDialog(dialog, IDOK);
                 return TRUE;
             }
@@ -111,7 +107,7 @@ std::string ShowInputBox(HWND owner, const std::string& prompt, const std::strin
     tmpl.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 7, 72, 236, 13, kInputBoxEditId, kEditAtom);
 
     InputBoxState state{&prompt, &title, &proposed, {}};
-    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl.Get(), owner, InputBoxProc,
+    const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), tmpl.Get(), owner, InputBoxProc,
                                                    reinterpret_cast<LPARAM>(&state));
     if (result != IDOK) return {};  // cancelled, or the box could not be shown
     return state.answer;

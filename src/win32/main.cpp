@@ -6,6 +6,7 @@
 #include "win32/main_window.h"
 #include "win32/program_arguments.h"
 #include "win32/win32_platform.h"
+#include "win32/wide_text.h"
 #include "win32/win32_texts.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -18,19 +19,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     lorvane::FrmXcopy form(platform);
     lorvane::win32::MainWindow window(form, platform);
     if (!window.Create(instance, showCommand)) {
-        MessageBoxA(nullptr, lorvane::win32::kWindowNotCreated, lorvane::win32::kApplicationTitle,
-                    MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, lorvane::win32::ToUtf16(lorvane::win32::kWindowNotCreated).c_str(),
+                    lorvane::win32::ToUtf16(lorvane::win32::kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
     if (const auto profile = lorvane::win32::FirstArgument()) form.OpenProfileAtStart(*profile);
 
     MSG message;
     BOOL got;
-    while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
         if (got == -1) return 1;
         if (window.PreTranslate(message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }

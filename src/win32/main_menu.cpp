@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win32/wide_text.h"
+
 namespace lorvane::win32 {
 
 MainMenu::~MainMenu() {
@@ -28,8 +30,8 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
         if (row.command == MenuCommand::None) {
             HMENU submenu = CreatePopupMenu();
             if (submenu == nullptr) return false;
-            if (!AppendMenuA(parents.back(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu),
-                             caption.c_str())) {
+            if (!AppendMenuW(parents.back(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu),
+                             ToUtf16(caption).c_str())) {
                 DestroyMenu(submenu);
                 return false;
             }
@@ -37,7 +39,7 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
             continue;
         }
         const auto id = static_cast<UINT>(row.command);
-        if (!AppendMenuA(parents.back(), MF_STRING, id, caption.c_str())) return false;
+        if (!AppendMenuW(parents.back(), MF_STRING, id, ToUtf16(caption).c_str())) return false;
         if (row.shortcut.ctrlKey != 0) {
             keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(row.shortcut.ctrlKey), static_cast<WORD>(id)});
         }
@@ -48,7 +50,7 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
         Sync(*leaf);
     }
     if (!SetMenu(window_, menu_)) return false;
-    accelerators_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+    accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
     return accelerators_ != nullptr;
 }
 

@@ -3,29 +3,16 @@
 #include <commctrl.h>
 
 #include "app/folder_entries.h"
-#include "win32/ansi_names.h"
 #include "win32/control_classes.h"
 #include "win32/dropped_files.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
 namespace {
 
-constexpr const char* kWindowClass = "LorvaneFrmXcopy";
+constexpr const wchar_t* kWindowClass = L"LorvaneFrmXcopy";
 constexpr UINT kListingLoaded = WM_APP + 1;
-
-std::string WindowText(HWND hwnd) {
-    // One call for the usual short text, two for a long one.
-    char shortText[1024];
-    const int got = GetWindowTextA(hwnd, shortText, sizeof shortText);
-    if (got >= 0 && got < static_cast<int>(sizeof shortText) - 1)
-        return std::string(shortText, static_cast<std::size_t>(got));
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int read = GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    return text;
-}
 
 int CheckState(int value) {
     switch (value) {
@@ -52,23 +39,23 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(HINSTANCE instance, int showCommand) {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    if (windowClass.hIcon == nullptr) windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (windowClass.hIcon == nullptr) windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
-    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     // Folders and files dropped from the shell set a side as if the user had gone there.
-    hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, kWindowClass, form_.Caption.Caption().c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
+    hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, ToUtf16(form_.Caption.Caption()).c_str(), style,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
     if (!menu_.Create(hwnd_, form_)) return false;
     // The client area has the layout's size whatever the menu bar and frame take.
@@ -80,7 +67,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
 
     platform_.SetOwner(hwnd_);
     listings_.SetReceiver(hwnd_);
-    form_.Caption.SyncView = [this] { SetWindowTextA(hwnd_, form_.Caption.Caption().c_str()); };
+    form_.Caption.SyncView = [this] { SetWindowTextW(hwnd_, ToUtf16(form_.Caption.Caption()).c_str()); };
     if (!CreateControls(layout)) return false;
 
     // The load handler fills the window before anyone sees it; the controls then show the
@@ -115,10 +102,10 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (about_ && about_->IsOpen() && about_->PreTranslate(message)) return true;
     if (!IsWindow(hwnd_)) return false;
     if (message.message == WM_MOUSEMOVE && helpTips_ == nullptr) ShowHelpOnFirstHover(message);
-    if (menu_.Accelerators() != nullptr && TranslateAcceleratorA(hwnd_, menu_.Accelerators(), &message)) {
+    if (menu_.Accelerators() != nullptr && TranslateAcceleratorW(hwnd_, menu_.Accelerators(), &message)) {
         return true;
     }
-    return IsDialogMessageA(hwnd_, &message) != 0;
+    return IsDialogMessageW(hwnd_, &message) != 0;
 }
 
 bool MainWindow::CreateControls(const std::vector<LayoutEntry>& layout) {
@@ -140,11 +127,11 @@ HWND MainWindow::CreateControl(const LayoutEntry& entry) {
     if (entry.groupStart) style |= WS_GROUP;
     RECT rect = scale_.Rect(entry.place);
     if (entry.kind == ControlKind::DriveList) rect.bottom += scale_.Pixels(3000);  // dropped list
-    HWND hwnd = CreateWindowExA(cls.exStyle, cls.className, "", style, rect.left, rect.top, rect.right - rect.left,
+    HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, L"", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)), nullptr);
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
     if (hwnd == nullptr) return nullptr;
-    if (HFONT font = gdi_.Font(entry.font)) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (HFONT font = gdi_.Font(entry.font)) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return hwnd;
 }
 
@@ -159,9 +146,9 @@ void MainWindow::Bind(Bound& bound) {
     if (kind == ControlKind::TextBox) {
         // Plain subclassing: the edit boxes' mouse releases drive the Edit menu. (The common
         // controls' subclassing costs a property lookup on every message, felt when typing.)
-        SetWindowLongPtrA(bound.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&bound));
+        SetWindowLongPtrW(bound.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&bound));
         bound.editProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(bound.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
+            SetWindowLongPtrW(bound.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
     }
     Bound* self = &bound;
     bound.entry.control->SyncView = [this, self] { SyncControl(*self); };
@@ -173,12 +160,10 @@ void MainWindow::FillDrives(Bound& bound) {
     const DWORD length = GetLogicalDriveStringsW(511, roots);
     if (length == 0 || length >= 511) return;  // an empty list: the lists still work
     for (const wchar_t* wide = roots; *wide != 0; wide += lstrlenW(wide) + 1) {
-        std::string root;
-        if (!ToAnsi(wide, lstrlenW(wide), root) || root.size() < 2) continue;
-        const std::string caption = DriveCaption(root);
-        if (SendMessageA(bound.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) {
-            continue;
-        }
+        const std::string root = ToUtf8(wide);
+        if (root.size() < 2) continue;
+        const std::wstring caption = ToUtf16(DriveCaption(root));
+        if (SendMessageW(bound.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) continue;
         bound.drives.push_back(root.substr(0, 2));
     }
 }
@@ -192,25 +177,25 @@ void MainWindow::SyncControl(Bound& bound) {
         case ControlKind::Frame:
         case ControlKind::Label:
         case ControlKind::RightLabel:
-        case ControlKind::Button: SetWindowTextA(hwnd, static_cast<Label&>(control).Caption().c_str()); break;
+        case ControlKind::Button: SetWindowTextW(hwnd, ToUtf16(static_cast<Label&>(control).Caption()).c_str()); break;
         case ControlKind::CheckBox:
-            SendMessageA(hwnd, BM_SETCHECK, CheckState(static_cast<CheckBox&>(control).Value()), 0);
+            SendMessageW(hwnd, BM_SETCHECK, CheckState(static_cast<CheckBox&>(control).Value()), 0);
             break;
         case ControlKind::OptionButton:
-            SendMessageA(hwnd, BM_SETCHECK, static_cast<OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED,
+            SendMessageW(hwnd, BM_SETCHECK, static_cast<OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED,
                          0);
             InvalidateRect(hwnd, nullptr, TRUE);
             break;
         case ControlKind::TextBox: {
             const auto& box = static_cast<TextBox&>(control);
             if (bound.shownText != box.Text()) {
-                SetWindowTextA(hwnd, box.Text().c_str());  // which puts the caret at the start
+                SetWindowTextW(hwnd, ToUtf16(box.Text()).c_str());  // which puts the caret at the start
                 bound.shownText = box.Text();
                 bound.shownSelStart = 0;
                 bound.shownSelLength = 0;
             }
             if (bound.shownSelStart != box.SelStart() || bound.shownSelLength != box.SelLength()) {
-                SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(box.SelStart()),
+                SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(box.SelStart()),
                              static_cast<LPARAM>(box.SelStart() + box.SelLength()));
                 bound.shownSelStart = box.SelStart();
                 bound.shownSelLength = box.SelLength();
@@ -223,7 +208,7 @@ void MainWindow::SyncControl(Bound& bound) {
             for (std::size_t i = 0; i < bound.drives.size(); ++i) {
                 if (bound.drives[i] == drive) index = static_cast<int>(i);
             }
-            SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
             break;
         }
         case ControlKind::DirList: {
@@ -265,8 +250,9 @@ void MainWindow::CaptureFocusState() {
 
 void MainWindow::ReadTextBox(Bound& bound) {
     // What the user typed or selected reaches the model, which raises Change if the text moved.
+    // Both ends count UTF-16 units, as the model's selection does.
     DWORD start = 0, end = 0;
-    SendMessageA(bound.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(bound.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     bound.shownText = WindowText(bound.hwnd);
     bound.shownSelStart = static_cast<int>(start);
     bound.shownSelLength = static_cast<int>(end - start);
@@ -297,7 +283,7 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
             break;
         case ControlKind::DriveList:
             if (code == CBN_SELCHANGE) {
-                const auto index = static_cast<std::size_t>(SendMessageA(bound.hwnd, CB_GETCURSEL, 0, 0));
+                const auto index = static_cast<std::size_t>(SendMessageW(bound.hwnd, CB_GETCURSEL, 0, 0));
                 if (index < bound.drives.size()) static_cast<DriveList&>(control).SetDrive(bound.drives[index]);
             }
             break;
@@ -315,10 +301,7 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
             if (code == LBN_SELCHANGE) {
                 auto& list = static_cast<FileList&>(control);
                 const FolderListView::Entry* entry = bound.listView->EntryAt(bound.listView->SelectedIndex());
-                // A refused name leaves the selection on the file the model still holds.
-                if (!form_.PickFile(list, entry != nullptr ? static_cast<const FolderEntry&>(*entry) : FolderEntry{})) {
-                    bound.listView->SelectName(list.FileName());
-                }
+                if (entry != nullptr) form_.PickFile(list, *entry);
             }
             break;
         default: break;
@@ -341,8 +324,8 @@ void MainWindow::OnTextBoxMouseUp(HWND hwnd) {
 }
 
 LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* bound = reinterpret_cast<Bound*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (bound == nullptr || bound->editProc == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    auto* bound = reinterpret_cast<Bound*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (bound == nullptr || bound->editProc == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_GETDLGCODE:
             // A multi-line box would take Tab, Enter and Escape for itself and, asked in
@@ -358,10 +341,10 @@ LRESULT CALLBACK MainWindow::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam,
             break;
         default: break;
     }
-    const LRESULT result = CallWindowProcA(bound->editProc, hwnd, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(bound->editProc, hwnd, message, wParam, lParam);
     // After the edit box has ended its own selection.
     if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-        if (auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(GetParent(hwnd), GWLP_USERDATA))) {
+        if (auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA))) {
             self->OnTextBoxMouseUp(hwnd);
         }
     }
@@ -381,7 +364,7 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
             return reinterpret_cast<LRESULT>(gdi_.Brush(back));
         }
     }
-    return DefWindowProcA(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
 void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
@@ -389,36 +372,39 @@ void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
     // start-up does not pay for a window most sessions never show.
     const Bound* hovered = FindByHandle(message.hwnd);
     if (hovered == nullptr || hovered->entry.help == nullptr) return;
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     helpTips_ =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     if (helpTips_ == nullptr) return;
-    SendMessageA(helpTips_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(4500));  // long texts wrap
+    SendMessageW(helpTips_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(4500));  // long texts wrap
+    helpTexts_.clear();
+    helpTexts_.reserve(bound_.size());  // the tools point into it: never moved
     for (const Bound& bound : bound_) {
         if (bound.entry.help == nullptr) continue;
-        TTTOOLINFOA tool{};
+        helpTexts_.push_back(ToUtf16(bound.entry.help));
+        TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = hwnd_;
         tool.uId = reinterpret_cast<UINT_PTR>(bound.hwnd);
-        tool.lpszText = const_cast<char*>(bound.entry.help);
-        SendMessageA(helpTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));  // a tool refused shows no tip
+        tool.lpszText = helpTexts_.back().data();
+        SendMessageW(helpTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));  // a tool refused shows no tip
     }
-    SendMessageA(helpTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+    SendMessageW(helpTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
-    std::vector<FrmXcopy::DroppedItem> items;
+    std::vector<std::string> paths;
     POINT at{};
-    if (!ReadDrop(drop, items, at)) return;
+    if (!ReadDrop(drop, paths, at)) return;
     for (const Bound& bound : bound_) {
         const int side = form_.DropSideOf(bound.entry.control);
         RECT place{};
         if (side < 0 || !GetWindowRect(bound.hwnd, &place)) continue;
         MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&place), 2);
         if (PtInRect(&place, at)) {
-            form_.DropOnSide(side == 1, items);
+            form_.DropOnSide(side == 1, paths);
             return;
         }
     }
@@ -434,7 +420,7 @@ void MainWindow::Unload(int& cancel) {
 void MainWindow::OnAboutOpened(FrmAbout& about) {
     about_ = std::make_unique<AboutWindow>(about, scale_, [this] { OnAboutDestroyed(); });
     // Without it the About window would show nothing: the model is dropped again.
-    if (!about_->Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)))) {
+    if (!about_->Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)))) {
         about_.reset();
         form_.AboutClosed();
     }
@@ -448,13 +434,13 @@ void MainWindow::OnAboutDestroyed() {
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<MainWindow*>(create->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);
 }
 
@@ -528,13 +514,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     }
                 }
             }
-            return DefWindowProcA(hwnd_, message, wParam, lParam);
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_DESTROY:
             // An open About window keeps the program running until it is closed.
             if (!about_ || !about_->IsOpen()) PostQuitMessage(0);
             return 0;
-        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default: return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
 

@@ -99,7 +99,8 @@ private:
     AccessibleNames names_;
     bool namesGiven_ = false;
     int accessibleNames_ = 0;
-    HWND helpTips_ = nullptr;  // the switches' and levels' help, made at the first hover
+    HWND helpTips_ = nullptr;              // the switches' and levels' help, made at the first hover
+    std::vector<std::wstring> helpTexts_;  // the tips' texts, for as long as the tips live
     bool unloaded_ = false;
     bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored
 };

@@ -8,8 +8,7 @@
 namespace lorvane::win32 {
 
 // The first argument after the program's name (a profile from "Open with" or a file
-// association), as the code page holds it exactly, else as it is best shown: the profile's
-// own checks then say it cannot be read. None when there is no argument.
+// association). None when there is no argument.
 std::optional<std::string> FirstArgument();
 
 }  // namespace lorvane::win32

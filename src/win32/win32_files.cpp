@@ -1,4 +1,4 @@
-#include "win32/ansi_names.h"
+#include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32 {
@@ -42,13 +42,12 @@ std::string Win32Platform::ProgramFolder() {
     const std::size_t separator = path.find_last_of(L"\\/");
     if (separator == std::wstring::npos) return {};
     path.resize(separator > 2 ? separator : separator + 1);  // a separator at a drive root only
-    // Empty when the folder is unknown or has no exact name: the run and the export then
-    // refuse rather than write in another folder, or where a look-alike would point.
-    return ExactAnsiPath(path);
+    return ToUtf8(path);
 }
 
 std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32FileWriter>(file);
 }
@@ -56,7 +55,9 @@ std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& p
 bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
     // A read-only file is one the user protected: never replaced, whatever the system
     // would allow (Wine lets a move replace it).
-    const DWORD existing = GetFileAttributesA(to.c_str());
+    const std::wstring source = ToUtf16(from);
+    const std::wstring target = ToUtf16(to);
+    const DWORD existing = GetFileAttributesW(target.c_str());
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
@@ -65,17 +66,17 @@ bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
     constexpr DWORD kKept =
         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & kKept & ~FILE_ATTRIBUTE_ARCHIVE) != 0 &&
-        !SetFileAttributesA(from.c_str(), existing & kKept)) {
+        !SetFileAttributesW(source.c_str(), existing & kKept)) {
         return false;
     }
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-bool Win32Platform::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+bool Win32Platform::RemoveFile(const std::string& path) { return DeleteFileW(ToUtf16(path).c_str()) != FALSE; }
 
 bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bytes.assign(maxBytes, '\0');
     DWORD read = 0;

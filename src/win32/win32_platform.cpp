@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "win32/ansi_names.h"
 #include "win32/input_box.h"
 #include "win32/system_library.h"
+#include "win32/wide_text.h"
 #include "win32/win32_texts.h"
 
 namespace lorvane::win32 {
@@ -28,7 +28,7 @@ UINT IconFlag(MsgIcon icon) {
 
 Win32Platform::~Win32Platform() {
     if (!comInitialized_) return;
-    if (auto* uninitialize = LoadSystemFunction<decltype(CoUninitialize)>("ole32.dll", "CoUninitialize")) {
+    if (auto* uninitialize = LoadSystemFunction<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize")) {
         uninitialize();
     }
 }
@@ -45,7 +45,7 @@ void Win32Platform::EnsureComApartment() {
     // apartment on the calling thread.
     if (comTried_) return;
     comTried_ = true;
-    if (auto* initialize = LoadSystemFunction<decltype(CoInitializeEx)>("ole32.dll", "CoInitializeEx")) {
+    if (auto* initialize = LoadSystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx")) {
         // S_FALSE (already there) is balanced by an uninitialise too; another mode is kept.
         comInitialized_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }
@@ -54,8 +54,8 @@ void Win32Platform::EnsureComApartment() {
 MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
     const UINT flags =
         (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon) | MB_DEFBUTTON1 | MB_APPLMODAL;
-    const int answer =
-        MessageBoxA(DialogOwner(), text.c_str(), title.empty() ? kApplicationTitle : title.c_str(), flags);
+    const int answer = MessageBoxW(DialogOwner(), ToUtf16(text).c_str(),
+                                   ToUtf16(title.empty() ? kApplicationTitle : title).c_str(), flags);
     switch (answer) {
         case IDYES: return MsgResult::Yes;
         case IDOK: return MsgResult::Ok;
@@ -74,15 +74,14 @@ void Win32Platform::Beep() { MessageBeep(MB_OK); }
 void Win32Platform::ShellOpen(const std::string& file, const std::string& directory) {
     // The shell reports its own failures, if any; the program says nothing of its own.
     EnsureComApartment();
-    if (auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA")) {
-        shellExecute(DialogOwner(), "Open", file.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+    if (auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW")) {
+        shellExecute(DialogOwner(), L"Open", ToUtf16(file).c_str(), L"", ToUtf16(directory).c_str(), SW_SHOWNORMAL);
     }
 }
 
 std::string Win32Platform::ReadableFolder(const std::string& path) {
-    // A bare drive ("D:") names that drive's current folder for this process, whose name
-    // may be one the code page cannot hold: the wide functions, then an exact form of it.
-    const std::wstring wide = ToWide(path);
+    // A bare drive ("D:") names that drive's current folder for this process.
+    const std::wstring wide = ToUtf16(path);
     const DWORD needed = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (needed == 0) return {};
     std::wstring folder(needed, L'\0');
@@ -102,30 +101,28 @@ std::string Win32Platform::ReadableFolder(const std::string& path) {
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return {};
     CloseHandle(handle);
-    // Without an exact name the folder cannot be named in a command: as good as unreadable.
-    return ExactAnsiPath(folder);
+    return ToUtf8(folder);
 }
 
 std::string Win32Platform::CurrentDirectory() {
-    // A start folder without an exact name starts the lists at the root instead.
+    // A start folder the system cannot tell starts the lists at the root instead.
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     if (needed == 0) return "C:\\";
     std::wstring path(needed, L'\0');
     const DWORD length = GetCurrentDirectoryW(needed, path.data());
     if (length == 0 || length >= needed) return "C:\\";
     path.resize(length);
-    const std::string exact = ExactAnsiPath(path);
-    return exact.empty() ? "C:\\" : exact;
+    return ToUtf8(path);
 }
 
 DateOrder Win32Platform::ShortDateOrder() {
-    char order[4] = {};
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, sizeof order) == 0) {
+    wchar_t order[4] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4) == 0) {
         return DateOrder::DayMonthYear;
     }
     switch (order[0]) {
-        case '0': return DateOrder::MonthDayYear;
-        case '2': return DateOrder::YearMonthDay;
+        case L'0': return DateOrder::MonthDayYear;
+        case L'2': return DateOrder::YearMonthDay;
         default: return DateOrder::DayMonthYear;
     }
 }

@@ -39,7 +39,8 @@ public:
     std::string GetClipboardText() override;
     bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override;
     unsigned ConsoleCodePage() override;
-    std::optional<char> ConsoleByte(char ansi) override;
+    std::optional<std::string> ConsoleBytes(char32_t character) override;
+    std::string ShortName(const std::string& path) override;
     bool StartProgram(const std::string& path) override;
     void EndProgram() override;
     bool XcopyTakesWildcardDestinationAsFolder() override;

@@ -7,8 +7,6 @@ namespace lorvane::win32 {
 inline constexpr const char* kApplicationTitle = "Lorvane";
 inline constexpr const char* kInputBoxOk = "OK";
 inline constexpr const char* kInputBoxCancel = "Annuler";
-inline constexpr const char* kWindowNotCreated =
-    "La fen\xEAtre principale n'a pas pu \xEAtre cr\xE9\xE9"
-    "e.";
+inline constexpr const char* kWindowNotCreated = "La fenêtre principale n'a pas pu être créée.";
 
 }  // namespace lorvane::win32

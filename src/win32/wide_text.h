@@ -1,0 +1,25 @@
+#pragma once
+// The system speaks UTF-16 and the program UTF-8: texts cross between the two here, and
+// only here, exactly. No code page takes part, so a name shows and runs the same whatever
+// the system's language.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace lorvane::win32 {
+
+// Any bytes convert: a byte that starts no character becomes U+FFFD, one unit for each, as
+// the program counts an edit box's units (app/utf8.h), so that positions agree both sides.
+std::wstring ToUtf16(std::string_view utf8);
+
+// A surrogate without its other half becomes U+FFFD.
+std::string ToUtf8(std::wstring_view utf16);
+inline std::string ToUtf8(const wchar_t* text, int length) {
+    return ToUtf8(std::wstring_view(text, length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
+// A window's or a control's text; empty when it cannot be read.
+std::string WindowText(HWND hwnd);
+
+}  // namespace lorvane::win32
