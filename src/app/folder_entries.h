@@ -35,18 +35,16 @@ void SortWithoutCase(std::vector<std::string>& names);
 template <typename Item, typename NameOf>
 void SortWithoutCase(std::vector<Item>& items, NameOf nameOf);
 
-// A hundred thousand names: each folded once, then compared as plain bytes (UTF-8 keeps the
-// order of the characters' numbers).
+// A hundred thousand names: folded as they are compared, so that no name is copied.
 template <typename Item, typename NameOf>
 void SortWithoutCase(std::vector<Item>& items, NameOf nameOf) {
-    std::vector<std::pair<std::string, std::size_t>> keys(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        keys[i] = {Folded(nameOf(items[i])), i};
-    }
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::size_t> order(items.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return FoldedLess(nameOf(items[a]), nameOf(items[b])); });
     std::vector<Item> sorted;
     sorted.reserve(items.size());
-    for (const auto& key : keys) sorted.push_back(std::move(items[key.second]));
+    for (const std::size_t i : order) sorted.push_back(std::move(items[i]));
     items = std::move(sorted);
 }
 
