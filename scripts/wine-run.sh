@@ -2,8 +2,9 @@
 # Runs a Windows program under Wine, in a prefix of the project's own:
 #   wine-run.sh [--prefix DIR] [--locale NAME] [--end-session] program.exe [arguments...]
 # With --locale, Wine starts in that Unix locale, which sets the system's code pages and
-# language: C.UTF-8 gives ANSI 1252 and OEM 437, fr_FR.UTF-8 gives 1252 and 850 in French,
-# as on French Windows. (Wine 8 ignores the code pages written in the prefix's registry.)
+# language: C.UTF-8 gives ANSI 1252 and OEM 437, fr_FR.UTF-8 1252 and 850 as on French
+# Windows, pl_PL.UTF-8 1250 and 852, ru_RU.UTF-8 1251 and 866. (Wine 8 ignores the code
+# pages written in the prefix's registry.)
 # A locale other than C is compiled once beside the prefix from the system's locale
 # sources (package "locales"), so that the machine's own list of locales is left alone.
 # With --end-session, every Wine process of the prefix is ended once the program has
@@ -55,12 +56,19 @@ mkdir -p "$(dirname "$prefix")"
   fi
   if [[ -n $locale && $locale != C && $locale != C.* && ! -d "$prefix.locales/$locale" ]]; then
     mkdir -p "$prefix.locales"
-    # fr_FR.UTF-8: the sources fr_FR and the character map UTF-8.
-    localedef -i "${locale%%.*}" -f "${locale#*.}" "$prefix.locales/$locale" || {
-      echo "wine-run: cannot compile the locale $locale" >&2
-      rm -rf "${prefix:?}.locales/$locale"
+    # pl_PL.UTF-8: the sources pl_PL and the character map UTF-8. Compiled aside, then moved
+    # in whole, so that a run stopped half-way leaves no locale that looks made. Status 1 is
+    # warnings only, with the locale written.
+    partial="$prefix.locales/.partial-$$"
+    rm -rf "$partial"
+    status=0
+    localedef -i "${locale%%.*}" -f "${locale#*.}" "$partial" || status=$?
+    if [[ $status -gt 1 || ! -f "$partial/LC_CTYPE" ]]; then
+      echo "wine-run: cannot compile the locale $locale (package \"locales\": scripts/setup.sh)" >&2
+      rm -rf "$partial"
       exit 1
-    }
+    fi
+    mv "$partial" "$prefix.locales/$locale"
   fi
 ) 9>"$prefix.lock"
 

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "support/scripted_dialogs.h"
+#include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32::testing {
@@ -54,18 +55,18 @@ public:
 
 inline std::string TextOf(HWND hwnd) {
     // WM_GETTEXT, not GetWindowText, so that another process's edit boxes answer too.
-    char text[2048] = {};
-    SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
+    std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    const LRESULT length = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return ToUtf8(text.substr(0, static_cast<std::size_t>(length)));
 }
 
 // All texts of the static controls of a dialog, joined by line feeds.
 inline std::string DialogText(HWND dialog) {
     std::string all;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char cls[32] = {};
-        GetClassNameA(child, cls, sizeof cls);
-        const std::string text = lstrcmpiA(cls, "Static") == 0 ? TextOf(child) : "";
+        wchar_t cls[32] = {};
+        GetClassNameW(child, cls, 32);
+        const std::string text = lstrcmpiW(cls, L"Static") == 0 ? TextOf(child) : "";
         if (!text.empty()) all += (all.empty() ? "" : "\n") + text;
     }
     return all;
@@ -81,7 +82,7 @@ public:
         thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
     }
     DialogAnswerer(std::string title, int button)
-        : DialogAnswerer(std::move(title), [button](HWND box) { PostMessageA(box, WM_COMMAND, button, 0); }) {}
+        : DialogAnswerer(std::move(title), [button](HWND box) { PostMessageW(box, WM_COMMAND, button, 0); }) {}
     ~DialogAnswerer() {
         stop_ = true;
         if (thread_ == nullptr) return;
@@ -97,7 +98,7 @@ private:
         auto* self = static_cast<DialogAnswerer*>(parameter);
         const ULONGLONG deadline = GetTickCount64() + 10000;
         while (!self->stop_ && GetTickCount64() < deadline) {
-            HWND dialog = FindWindowA("#32770", self->title_.c_str());
+            HWND dialog = FindWindowW(L"#32770", ToUtf16(self->title_).c_str());
             if (dialog != nullptr && IsWindowVisible(dialog)) {
                 self->seenText_ = DialogText(dialog);
                 self->answered_ = true;  // before the answer ends the modal loop the test's thread waits in
@@ -106,13 +107,13 @@ private:
             }
             Sleep(20);  // another thread's window: nothing to wait on
         }
-        for (HWND dialog = nullptr; (dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr));) {
+        for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));) {
             DWORD process = 0;
             GetWindowThreadProcessId(dialog, &process);
             if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
             std::fprintf(stderr, "unanswered dialog \"%s\"\n", TextOf(dialog).c_str());
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            PostMessageA(dialog, WM_CLOSE, 0, 0);
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
         }
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 #include "app/whole_file.h"
-#include "batch/oem_convert.h"
+#include "batch/batch_texts.h"
+#include "profile/profile_texts.h"
 
 namespace lorvane::win32::testing {
 namespace {
@@ -13,21 +14,21 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     ASSERT_TRUE(WriteWholeFile(platform, target, "deux\r\n"));
     EXPECT_EQ(FileContent(target), "deux\r\n");
 
-    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(ToUtf16(target).c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(WriteWholeFile(platform, target, "trois\r\n"));
     EXPECT_EQ(FileContent(target), "deux\r\n");
-    EXPECT_EQ(FilesUnder(folder.Root()), std::vector<std::wstring>{L"batch.bat"});  // no leftover
+    EXPECT_EQ(FilesUnder(folder.Root()), std::vector<std::string>{"batch.bat"});  // no leftover
     EXPECT_FALSE(WriteWholeFile(platform, folder.Path("absent\\x.bat"), "x"));
-    EXPECT_EQ(GetFileAttributesA(folder.Path("absent").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(Exists(folder.Path("absent")));
 
     // A hidden target stays hidden; a target near the longest path the system takes (a
     // folder of 248 characters, the most it creates) still has room for the temporary file.
-    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(SetFileAttributesW(ToUtf16(target).c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(WriteWholeFile(platform, target, "deux\r\n"));
-    EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_NE(GetFileAttributesW(ToUtf16(target).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
     const std::string deep = folder.Path(std::string(247 - folder.Root().size(), 'd'));
     ASSERT_EQ(deep.size(), 248u);
-    ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(ToUtf16(deep).c_str(), nullptr));
     EXPECT_TRUE(WriteWholeFile(platform, deep + "\\x.bat", "x"));
     EXPECT_EQ(FileContent(deep + "\\x.bat"), "x");
 
@@ -44,11 +45,11 @@ protected:
 
     // Picks the item and types the name into its dialog's name box (cmb13, a combo box in the
     // explorer-style dialog); `then` runs on the dialog afterwards.
-    static bool Choose(const char* title, const std::string& path, MenuItem& item,
+    static bool Choose(const std::string& title, const std::string& path, MenuItem& item,
                        const std::function<void(HWND)>& then = nullptr) {
         DialogAnswerer answer(title, [&](HWND dialog) {
-            SetDlgItemTextA(dialog, 0x47C, path.c_str());
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            SetDlgItemTextW(dialog, 0x47C, ToUtf16(path).c_str());
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
             if (then) then(dialog);
         });
         item.Click();
@@ -56,43 +57,41 @@ protected:
     }
 };
 
-constexpr const char* kExportTitle = "Enregistrer la commande complète (Batch) sous";
-
 TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAndLoadedBack) {
     form.TxtCmd[1].SetText("\"D:\\Été\\\" ");
-    ASSERT_TRUE(Choose(kExportTitle, tree.Path("export"), form.Mnu_S_Batch));
-    EXPECT_EQ(FileContent(tree.Path("export.bat")), OEMConvert(form.TxtCmd[3].Text(), 0) + "\r\n");
+    ASSERT_TRUE(Choose(texts::kBatchDialogTitle, tree.Path("export"), form.Mnu_S_Batch));
+    EXPECT_EQ(FileContent(tree.Path("export.bat")), InConsolePage(form.TxtCmd[3].Text()).value_or("?") + "\r\n");
     EXPECT_NE(FileContent(tree.Path("export.bat")).find("\x90t\x82"), std::string::npos);
-    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS) - " + tree.Path("export.bat"));
+    EXPECT_EQ(TextOf(window.Handle()), texts::kSavedCaption + tree.Path("export.bat"));
 
     // The same name again: the dialog asks before replacing; No, then a cancel, keeps it.
     form.TxtCmd[2].SetText("/Q ");
     std::string question;
-    ASSERT_TRUE(Choose(kExportTitle, tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
+    ASSERT_TRUE(Choose(texts::kBatchDialogTitle, tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
         HWND box = nullptr;  // the question the dialog asks over itself
         auto asked = [&] {
-            for (box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;)
+            for (box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;)
                 if (IsWindowVisible(box) && GetWindow(box, GW_OWNER) == dialog) return true;
             return false;
         };
         if (testing::PumpUntil(asked, 5000)) {
             question = DialogText(box);
-            SendMessageA(box, WM_COMMAND, IDNO, 0);
+            SendMessageW(box, WM_COMMAND, IDNO, 0);
         }
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
     EXPECT_FALSE(question.empty());  // the system asked before replacing
     EXPECT_EQ(FileContent(tree.Path("export.bat")).find("/Q"), std::string::npos);
 
     Click(form.Check1[kSwitchA]);
     platform.messageAnswers = {MsgResult::Yes};
-    ASSERT_TRUE(Choose("Enregistrer le profil sous", tree.Path("mon profil"), form.Mnu_S_Lvp));
+    ASSERT_TRUE(Choose(texts::kProfileSaveTitle, tree.Path("mon profil"), form.Mnu_S_Lvp));
     const std::string saved = FileContent(tree.Path("mon profil.lvp"));
     EXPECT_EQ(std::tuple(saved.size(), saved.substr(0, 5)), std::tuple(100u, " 1 \r\n"));
 
     Click(form.Check1[kSwitchA]);
     Click(form.Check1[kSwitchN]);
-    ASSERT_TRUE(Choose("Ouvril un profil (arguments)", tree.Path("mon profil.lvp"), form.Mnu_L_Lvp));
+    ASSERT_TRUE(Choose(texts::kProfileOpenTitle, tree.Path("mon profil.lvp"), form.Mnu_L_Lvp));
     EXPECT_EQ(std::tuple(Ticked(form.Check1[kSwitchA]), Ticked(form.Check1[kSwitchN]), Shown(form.TxtCmd[2])),
               std::tuple(true, false, "/A /S /E /C /H /Y "));
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "win32/main_window.h"
+#include "win32/wide_text.h"
 
 namespace lorvane::win32::testing {
 
@@ -19,14 +20,14 @@ inline int& QuitMessagesSeen() {
 // Through the window's keyboard handling when the window is given.
 inline void PumpPending(MainWindow* window) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             ++QuitMessagesSeen();
             continue;
         }
         if (window != nullptr && window->Handle() != nullptr && window->PreTranslate(message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -43,8 +44,8 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000
 
 // `down` WM_LBUTTONDBLCLK makes it the second click of a double click.
 inline void ClickAt(HWND hwnd, int x, int y, UINT down = WM_LBUTTONDOWN) {
-    SendMessageA(hwnd, down, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    SendMessageW(hwnd, down, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 // The control's rectangle in the window's client area.
@@ -57,9 +58,9 @@ inline RECT PlaceIn(HWND window, HWND control) {
 
 // Brought into view and clicked; `twice` makes it a double click.
 inline void ClickListItem(HWND list, int index, bool twice = false) {
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     RECT item{};
-    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
     ClickAt(list, x, y);
     if (twice) ClickAt(list, x, y, WM_LBUTTONDBLCLK);
@@ -68,19 +69,19 @@ inline void ClickListItem(HWND list, int index, bool twice = false) {
 // Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
 inline void DragSelect(HWND edit, int from, int to) {
     SetFocus(edit);
-    const LRESULT start = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(from), 0);
-    const LRESULT end = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(to), 0);
+    const LRESULT start = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(from), 0);
+    const LRESULT end = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(to), 0);
     const int y = HIWORD(start) + 4;
-    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(LOWORD(start), y));
-    SendMessageA(edit, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(end), y));
-    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
+    SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(LOWORD(start), y));
+    SendMessageW(edit, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(LOWORD(end), y));
+    SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
 }
 
 // Paths dropped from the shell on a control, as the shell hands them over: a DROPFILES
 // header and the wide paths, posted to the window at the control's centre.
-inline void DropOn(HWND window, HWND control, const std::vector<std::wstring>& paths) {
+inline void DropOn(HWND window, HWND control, const std::vector<std::string>& paths) {
     std::wstring names;
-    for (const std::wstring& path : paths) names += path + L'\0';
+    for (const std::string& path : paths) names += ToUtf16(path) + L'\0';
     names += L'\0';
     HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
     auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
@@ -88,7 +89,7 @@ inline void DropOn(HWND window, HWND control, const std::vector<std::wstring>& p
     *header = {sizeof(DROPFILES), {(place.left + place.right) / 2, (place.top + place.bottom) / 2}, FALSE, TRUE};
     names.copy(reinterpret_cast<wchar_t*>(header + 1), names.size());
     GlobalUnlock(drop);
-    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
 
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };
@@ -103,19 +104,49 @@ inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
     keys[VK_SHIFT] = (modifiers & kShift) != 0 ? 0x80 : 0;
     SetKeyboardState(keys);
     HWND target = GetFocus() != nullptr ? GetFocus() : window.Handle();
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(target, WM_KEYDOWN, key, scan | 1);
-    PostMessageA(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(target, WM_KEYDOWN, key, scan | 1);
+    PostMessageW(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
     PumpPending(&window);
     keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
 }
 
-// Typed over the whole text of the box, as by a user who selected it all first.
-inline void TypeOver(HWND edit, const std::string& text) {
+// Typed over the whole text of the box, as by a user who selected it all first: each
+// UTF-16 unit a WM_CHAR through the window's loop, as an input method gives any character.
+inline void TypeOver(MainWindow& window, HWND edit, const std::string& text) {
     SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (wchar_t unit : ToUtf16(text)) PostMessageW(edit, WM_CHAR, unit, 1);
+    PumpPending(&window);
+}
+
+// The real clipboard's Unicode text ("(fermé)" when it cannot be opened), and text put there
+// as another program puts it.
+inline std::string Clipboard() {
+    if (!OpenClipboard(nullptr)) return "(fermé)";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* units = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    const std::string text = units != nullptr ? ToUtf8(units) : "";
+    if (units != nullptr) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+inline void PutOnClipboard(const std::string& text) {
+    const std::wstring units = ToUtf16(text);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (units.size() + 1) * sizeof(wchar_t));
+    std::copy_n(units.c_str(), units.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    if (OpenClipboard(nullptr) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, data) != nullptr) data = nullptr;
+    CloseClipboard();
+    if (data != nullptr) GlobalFree(data);
+}
+
+// Pasted over the whole text of the box with the keys a user presses.
+inline void PasteOver(MainWindow& window, HWND edit, const std::string& text) {
+    PutOnClipboard(text);
+    SetFocus(edit);
+    for (UINT key : {'A', 'V'}) PressKey(window, key, kCtrl);
 }
 
 }  // namespace lorvane::win32::testing

@@ -4,8 +4,14 @@
 
 #include <cstdlib>
 
+#include "app/window_layout.h"
+#include "batch/batch_texts.h"
 #include "batch/run_batch.h"
+#include "command/command_texts.h"
+#include "profile/activity_texts.h"
+#include "rules/rules_texts.h"
 #include "win32/input_box.h"
+#include "win32/win32_texts.h"
 
 namespace lorvane::win32::testing {
 namespace {
@@ -17,15 +23,6 @@ protected:
               tree.Add({"a b\\", "a b\\dedans.txt", "R&D\\", "Été\\", "x.txt", "y z.txt"});
           }) {}
 
-    std::string Clipboard() {
-        if (!OpenClipboard(nullptr)) return "(fermé)";
-        HANDLE data = GetClipboardData(CF_TEXT);
-        const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-        const std::string text = bytes != nullptr ? bytes : "";
-        if (bytes != nullptr) GlobalUnlock(data);
-        CloseClipboard();
-        return text;
-    }
     // The level buttons ticked on the screen: "100" for the drive level alone.
     std::string Levels(const OptionGroup& group) const {
         std::string ticked;
@@ -36,14 +33,11 @@ protected:
 
 // The start, where the twips put the controls, and the end of the session.
 TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnload) {
-    EXPECT_EQ(TextOf(window.Handle()), "Lorvane (MS-DOS)");
     const std::string part = Root() + ". ";
     const std::string parts[] = {part, part, "/S /E /C /H /Y ", "XCOPY " + part + " " + part + " /S /E /C /H /Y "};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(Shown(form.TxtCmd[i]), parts[i]);
-    for (std::size_t i = 0; i < form.Check1.size(); ++i) {
+    for (std::size_t i = 0; i < form.Check1.size(); ++i)
         EXPECT_EQ(Ticked(form.Check1[i]), kSwitchTable[i].tickedAtStart) << i;
-        EXPECT_EQ(Shown(form.Label3[i]), kSwitchTable[i].description);
-    }
     EXPECT_EQ(Levels(form.Option1) + Levels(form.Option2), "100100");
     EXPECT_EQ(std::pair(MenuEnabled(form.MnuColler), MenuChecked(form.mnu_s_activite)), std::pair(true, false));
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
@@ -59,7 +53,7 @@ TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnlo
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(scale.Pixels(10425), scale.Pixels(7785)));
     GetWindowRect(window.Handle(), &frame);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
 
@@ -77,9 +71,46 @@ TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnlo
 
     const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
     ASSERT_TRUE(PutFile(cmd, ""));
-    EXPECT_NE(SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
-    SendMessageA(window.Handle(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(GetFileAttributesA(cmd.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
+    SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(Exists(cmd));
+}
+
+// Whatever the system's code pages, every text of the window, its menu and its About window
+// reads back through the wide functions as the model's UTF-8 text. (Tick boxes and level
+// buttons have no text of their own: their labels are the statics beside them.)
+TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
+    std::vector<std::pair<HWND, const Label*>> texts = {{window.Handle(), &form.Caption}};
+    for (const LayoutEntry& entry : MainWindowLayout(form)) {
+        const ControlKind kind = entry.kind;
+        if (kind == ControlKind::Frame || kind == ControlKind::Label || kind == ControlKind::RightLabel ||
+            kind == ControlKind::Button)
+            texts.emplace_back(Hwnd(*entry.control), static_cast<const Label*>(entry.control));
+    }
+    Menu(form.MnuApropos);
+    ASSERT_NE(window.About(), nullptr);
+    const FrmAbout& about = *form.About;
+    texts.emplace_back(GetParent(window.About()->ControlHandle(about.cmdOK)), &about.Caption);
+    const Label* const aboutTexts[] = {&about.lblTitle,      &about.lblVersion, &about.lblDescription, &about.urlhttp,
+                                       &about.lblDisclaimer, &about.cmdOK,      &about.cmdSysInfo};
+    for (const Label* label : aboutTexts) texts.emplace_back(window.About()->ControlHandle(*label), label);
+    ASSERT_EQ(texts.size(), 19u + kSwitchCount);
+    for (const auto& [hwnd, label] : texts) EXPECT_EQ(TextOf(hwnd), label->Caption()) << GetDlgCtrlID(hwnd);
+
+    // The menu depth first, as its table lists the items; a shortcut follows its caption after a tab.
+    std::vector<std::string> items;
+    std::function<void(HMENU)> walk = [&](HMENU menu) {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+            const std::string item = ToUtf8(text);
+            items.push_back(item.substr(0, item.find('\t')));
+            if (HMENU submenu = GetSubMenu(menu, i)) walk(submenu);
+        }
+    };
+    walk(window.Menu().Handle());
+    ASSERT_EQ(items.size(), kMainMenu.size());
+    for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i], (form.*kMainMenu[i].item).Caption()) << i;
 }
 
 // Keys posted to the focused control pass through the window's own message loop, as typed.
@@ -122,7 +153,7 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
     platform.messageAnswers = {MsgResult::No};
     PressKey(window, VK_RETURN);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "\xB0Lorvane\xB0");
+    EXPECT_EQ(platform.messages[0].title, texts::kRunTitle);
 
     // The shortcuts act from inside each of the four boxes, on that box; F1 opens the help page
     // beside the program.
@@ -138,7 +169,7 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
         EXPECT_EQ(MenuChecked(form.mnu_s_activite), box % 2 == 0) << box;
     }
     ASSERT_EQ(platform.messages.size(), 3u);  // recording switched on twice
-    EXPECT_EQ(platform.messages[1].title, "Lorvane : enregistrement de l'activit\xE9");
+    EXPECT_EQ(platform.messages[1].title, texts::kActivityTitle);
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
 }
 
@@ -147,11 +178,11 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
 // lists, level buttons and full line are named when a reader first asks the window.
 TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     EXPECT_EQ(std::tuple(window.HelpTips(), window.AccessibleNamesGiven()), std::tuple(HWND{}, 0));
-    PostMessageA(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageW(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     PumpPending(&window);
     HWND tips = window.HelpTips();
     ASSERT_NE(tips, nullptr);
-    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
     wchar_t text[512] = {};
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -159,9 +190,7 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]));
     tool.lpszText = text;
     SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_STREQ(text,
-                 L"Remplace les fichiers existants de la destination sans demander confirmation. "
-                 L"Le contraire de /-Y : ne cochez pas les deux.");
+    EXPECT_EQ(ToUtf8(text), kSwitchTable[kSwitchY].help);
 
     auto before = [this](const Control& control) { return GetWindow(Hwnd(control), GW_HWNDPREV); };
     const Control* labels[] = {&form.Label1, &form.Label2, &form.Label4, &form.Label5, &form.Label6};
@@ -169,7 +198,7 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
                                  &form.TxtCmd[2]};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(before(*controls[i]), Hwnd(*labels[i])) << i;
     for (int i = 0; i < kSwitchCount; ++i) EXPECT_EQ(before(form.Check1[i]), Hwnd(form.Label3[i])) << i;
-    for (int ask = 0; ask < 2; ++ask) SendMessageA(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    for (int ask = 0; ask < 2; ++ask) SendMessageW(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     // Windows names all thirteen; Wine 8 has no working annotation service and names none.
     const int given = window.AccessibleNamesGiven();
     EXPECT_TRUE(given == 13 || given == 0) << given;
@@ -179,18 +208,18 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
 // Dropped from the shell on a side, a folder opens there and a file is clicked there, as
 // the user would have gone; of several, the first, with a beep; elsewhere, a beep alone.
 TEST_F(MainWindowTest, FoldersAndFilesDroppedOnASide) {
-    DropOn(window.Handle(), Hwnd(form.Dir2), {ToWide(tree.Path("a b"))});
+    DropOn(window.Handle(), Hwnd(form.Dir2), {tree.Path("a b")});
     ASSERT_TRUE(PumpUntil([this] { return form.Dir2.Path() == tree.Path("a b"); }));
     ASSERT_TRUE(ListsLoaded());
     EXPECT_EQ(std::tuple(Levels(form.Option2), Shown(form.TxtCmd[0])), std::tuple("010", Root() + ". "));
 
-    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {ToWide(tree.Path("a b\\dedans.txt")), ToWide(tree.Path("x.txt"))});
+    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {tree.Path("a b\\dedans.txt"), tree.Path("x.txt")});
     ASSERT_TRUE(PumpUntil([this] { return form.File1.FileName() == "dedans.txt"; }));
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[0]), Levels(form.Option1), platform.beeps),
               std::tuple("\"" + tree.Path("a b\\dedans.txt") + "\" ", "001", 1));
 
     const std::string line = Shown(form.TxtCmd[3]);
-    DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {ToWide(tree.Path("x.txt"))});
+    DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {tree.Path("x.txt")});
     ASSERT_TRUE(PumpUntil([this] { return platform.beeps == 2; }));
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.messages.size()), std::tuple(line, 0u));
 }
@@ -240,10 +269,10 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     // The last drive differs from the first, where the temporary tree lies; the first then
     // cannot be read.
     HWND drives = Hwnd(drive);
-    ASSERT_GE(SendMessageA(drives, CB_GETCOUNT, 0, 0), 2);  // Wine gives C: and Z: at least
+    ASSERT_GE(SendMessageW(drives, CB_GETCOUNT, 0, 0), 2);  // Wine gives C: and Z: at least
     const std::string start = drive.Drive();
     SetFocus(drives);
-    SendMessageA(drives, WM_KEYDOWN, VK_END, 0);
+    SendMessageW(drives, WM_KEYDOWN, VK_END, 0);
     ASSERT_TRUE(ListsLoaded());  // pumps the messages first
     const std::string chosen = drive.Drive();
     ASSERT_NE(chosen, start);
@@ -252,7 +281,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     EXPECT_EQ(Side(), onDrive);
 
     platform.unreadable.insert(start);
-    SendMessageA(drives, WM_KEYDOWN, VK_HOME, 0);
+    SendMessageW(drives, WM_KEYDOWN, VK_HOME, 0);
     PumpPending(&window);
     EXPECT_EQ(drive.Drive(), chosen);  // back where the lists are
     EXPECT_EQ(TextOf(drives).substr(0, 2), std::string(1, static_cast<char>(chosen[0] - 'A' + 'a')) + ":");
@@ -265,10 +294,10 @@ INSTANTIATE_TEST_SUITE_P(SourceAndDestination, BothSidesTest, ::testing::Values(
 
 TEST_F(MainWindowTest, AFolderGoneMeanwhileKeepsTheListingAndSaysSo) {
     const std::size_t entries = Entries(form.Dir1).size();
-    ASSERT_TRUE(RemoveDirectoryA(tree.Path("R&D").c_str()));
+    ASSERT_TRUE(RemoveDirectoryW(ToUtf16(tree.Path("R&D")).c_str()));
     DoubleClickEntry(form.Dir1, "R&D");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : dossier inaccessible");
+    EXPECT_EQ(platform.messages[0].title, texts::kUnreadableFolderTitle);
     EXPECT_EQ(std::tuple(form.Dir1.Path(), Entries(form.Dir1).size()), std::tuple(tree.Root(), entries));
 }
 
@@ -296,10 +325,10 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     DragSelect(full, 0, 5);
     ClickAt(full, 2, 4);  // a click leaves no selection
     EXPECT_FALSE(MenuEnabled(form.MnuCouper) || MenuEnabled(form.MnuCopier));
-    SendMessageA(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
+    SendMessageW(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
     PumpPending(&window);
     EXPECT_EQ(std::pair(MenuEnabled(form.MnuCopier), MenuEnabled(form.MnuColler)), std::pair(false, true));
-    TypeOver(Hwnd(form.TxtCmd[1]), "D:\\ ");
+    TypeOver(window, Hwnd(form.TxtCmd[1]), "D:\\ ");
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[0]), Shown(form.TxtCmd[3])),
               std::tuple(Root() + ". ", "XCOPY " + Root() + ".  D:\\  " + twice));
 }
@@ -307,16 +336,15 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheRealInputBox) {
     Menu(form.mnu_s_activite);
     platform.realDialogs = true;
-    DialogAnswerer conflict("Enregistrement d'activité : incompatibilité", IDNO);
+    DialogAnswerer conflict(texts::kConflictTitle, IDNO);
     Click(form.Check1[kSwitchP]);
-    EXPECT_NE(conflict.SeenText().find("( /P  Avertit avant de créer chaque fichier destination. )"),
-              std::string::npos);
+    EXPECT_NE(conflict.SeenText().find("( " + form.Label3[kSwitchP].Caption() + " )"), std::string::npos);
     EXPECT_EQ(std::tuple(Ticked(form.Check1[kSwitchP]), MenuChecked(form.mnu_s_activite), Shown(form.TxtCmd[2])),
               std::tuple(false, true, "/S /E /C /H /Y "));  // No: the switch goes, the recording stays
 
     // Christmas 2003 in the order of the user's regional settings.
-    char order[4] = {};
-    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, sizeof order);
+    wchar_t order[4] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4);
     const char* christmas = order[0] == '0' ? "12/25/2003" : order[0] == '2' ? "2003/12/25" : "25/12/2003";
     // A date typed, then the key that closes the box: Enter accepts, Escape cancels (no date).
     const std::tuple<const char*, WPARAM, const char*> answers[] = {
@@ -324,16 +352,16 @@ TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheReal
     for (const auto& [typed, key, switches] : answers) {
         if (Ticked(form.Check1[kSwitchD])) Click(form.Check1[kSwitchD]);
         std::string buttons;
-        DialogAnswerer answer("Entrez une date", [&](HWND box) {
+        DialogAnswerer answer(texts::kDateTitle, [&](HWND box) {
             buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
             HWND edit = GetDlgItem(box, kInputBoxEditId);
-            SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
-            PostMessageA(edit, WM_KEYDOWN, key, 1);
+            SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf16(typed).c_str()));
+            PostMessageW(edit, WM_KEYDOWN, key, 1);
         });
         Click(form.Check1[kSwitchD]);
-        ASSERT_NE(answer.SeenText().find("Vous avez coché le choix «DATE»"), std::string::npos) << typed;
+        ASSERT_EQ(answer.SeenText(), texts::kDatePrompt) << typed;
         EXPECT_EQ(std::tuple(buttons, Ticked(form.Check1[kSwitchD]), Shown(form.TxtCmd[2])),
-                  std::tuple("OK|Annuler", true, switches));
+                  std::tuple(std::string(kInputBoxOk) + "|" + kInputBoxCancel, true, switches));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/menu_table.h"
+#include "app/window_texts.h"
 #include "input.h"
 #include "temp_files.h"
 
@@ -48,9 +49,9 @@ private:
         std::map<DWORD, DWORD> parents;
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
         if (snapshot == INVALID_HANDLE_VALUE) return parents;
-        PROCESSENTRY32 entry{};
+        PROCESSENTRY32W entry{};
         entry.dwSize = sizeof entry;
-        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
             parents[entry.th32ProcessID] = entry.th32ParentProcessID;
         }
         CloseHandle(snapshot);
@@ -62,18 +63,19 @@ private:
 
 // A file beside lorvane.exe of the same build, found from this test program's own place.
 inline std::string BesideProgram(const char* name) {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string path = self;
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::string path = ToUtf8(self);
     for (int up = 0; up < 3; ++up) path = path.substr(0, path.find_last_of('\\'));
     return path + "\\src\\win32\\" + name;
 }
 
 // A visible top-level window of that caption belonging to the process, or null on time-out.
-inline HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs) {
+inline HWND WaitForWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
     HWND found = nullptr;
+    const std::wstring wide = ToUtf16(caption);
     auto shown = [&] {
-        while ((found = FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
+        while ((found = FindWindowExW(nullptr, found, nullptr, wide.c_str())) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(found, &owner);
             if (owner == processId && IsWindowVisible(found)) return true;
@@ -86,14 +88,14 @@ inline HWND WaitForWindow(DWORD processId, const char* caption, DWORD timeoutMs)
 
 // The program started in a folder, with its main window found; ended at the end if still running.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& folder, const std::wstring& arguments = L"",
-                            const WideName& program = BesideProgram("lorvane.exe")) {
+    explicit RunningProgram(const std::string& folder, const std::string& arguments = "",
+                            const std::string& program = BesideProgram("lorvane.exe")) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::wstring command = L"\"" + program.wide + L"\" " + arguments;
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToWide(folder).c_str(),
+        std::wstring command = ToUtf16("\"" + program + "\" " + arguments);
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToUtf16(folder).c_str(),
                            &startup, &process)) {
-            window = WaitForWindow(process.dwProcessId, "Lorvane (MS-DOS)", 20000);
+            window = WaitForWindow(process.dwProcessId, texts::kCaption, 20000);
         }
     }
     ~RunningProgram() {
@@ -103,7 +105,7 @@ struct RunningProgram {
         CloseHandle(process.hProcess);
     }
     bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
-    void Menu(MenuCommand command) const { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+    void Menu(MenuCommand command) const { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
@@ -111,18 +113,19 @@ struct RunningProgram {
 
 // A text value under HKEY_LOCAL_MACHINE for as long as it lives, its key removed at the end.
 struct MachineValue {
-    MachineValue(std::string keyName, const char* name, const std::string& value) : key(std::move(keyName)) {
+    MachineValue(std::string keyName, const wchar_t* name, const std::string& value) : key(ToUtf16(keyName)) {
         HKEY handle = nullptr;
-        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, key.c_str(), &handle) != ERROR_SUCCESS) return;
-        set = RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                             static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+        if (RegCreateKeyW(HKEY_LOCAL_MACHINE, key.c_str(), &handle) != ERROR_SUCCESS) return;
+        const std::wstring wide = ToUtf16(value);
+        set = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                             static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
         RegCloseKey(handle);
     }
     ~MachineValue() {
-        if (set) RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
+        if (set) RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
     }
 
-    std::string key;
+    std::wstring key;
     bool set = false;
 };
 

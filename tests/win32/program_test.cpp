@@ -1,31 +1,38 @@
 #include "window_fixture.h"
 
+#include "about/about_texts.h"
+#include "batch/batch_texts.h"
+#include "profile/profile_texts.h"
+
 namespace lorvane::win32::testing {
 namespace {
 
-// Run from a folder whose name the code page lacks, the program writes its batch file
-// there, by the folder's short name, and never beside a look-alike. Quit then ends it, the
-// About window too, and removes Cmd.bat, and only that.
+const std::string kAboutCaption = std::string(texts::kAboutCaptionPrefix) + texts::kApplicationTitle;
+
+// Run from a folder whose name the ANSI code page lacks a character of (1252 here), the
+// program writes its batch file there by that very name, never beside a look-alike. Quit
+// then ends it, the About window too, and removes Cmd.bat, and only that.
 TEST(Program, RunsFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
     TempTree start, home;  // the start folder is empty: the command copies nothing
-    const std::wstring folder = home.Path(std::wstring(L"Lorvane \x142"));
-    home.Folder(L"Lorvane \x142");
-    ASSERT_TRUE(CopyFileW(ToWide(BesideProgram("lorvane.exe")).c_str(), (folder + L"\\lorvane.exe").c_str(), FALSE));
-    ASSERT_TRUE(PutFile(folder + L"\\Cmd.bat", ""));
+    const std::string folder = home.Path("Lorvane ł");
+    home.Folder("Lorvane ł");
+    ASSERT_TRUE(
+        CopyFileW(ToUtf16(BesideProgram("lorvane.exe")).c_str(), ToUtf16(folder + "\\lorvane.exe").c_str(), FALSE));
+    ASSERT_TRUE(PutFile(folder + "\\Cmd.bat", ""));
     const StartedProcesses started;
-    RunningProgram program(start.Root(), L"", folder + L"\\lorvane.exe");
+    RunningProgram program(start.Root(), "", folder + "\\lorvane.exe");
     ASSERT_NE(program.window, nullptr);
-    for (int fileLevel : {204, 304}) SendMessageA(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
-    const DialogAnswerer answer("°Lorvane°", IDYES);
+    for (int fileLevel : {204, 304}) SendMessageW(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
+    const DialogAnswerer answer(texts::kRunTitle, IDYES);
     program.Menu(MenuCommand::Executer);
-    PumpUntil([&] { return !FileContent(folder + L"\\batch.bat").empty(); }, 20000);
-    EXPECT_EQ(FileContent(folder + L"\\batch.bat"),
+    PumpUntil([&] { return !FileContent(folder + "\\batch.bat").empty(); }, 20000);
+    EXPECT_EQ(FileContent(folder + "\\batch.bat"),
               "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
     program.Menu(MenuCommand::APropos);
-    ASSERT_NE(WaitForWindow(program.process.dwProcessId, "À propos de Lorvane", 10000), nullptr);
+    ASSERT_NE(WaitForWindow(program.process.dwProcessId, kAboutCaption, 10000), nullptr);
     program.Menu(MenuCommand::Quitter);
     EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
-    EXPECT_EQ(FilesUnder(folder), (std::vector<std::wstring>{L"batch.bat", L"lorvane.exe"}));
+    EXPECT_EQ(FilesUnder(folder), (std::vector<std::string>{"batch.bat", "lorvane.exe"}));
 }
 
 // "Open with" a profile, or a file association: loaded once the window has started, with
@@ -37,26 +44,26 @@ TEST(Program, LoadsTheProfileNamedOnItsCommandLineAndAnOpenAboutWindowOutlivesTh
     for (int i = 1; i < kSwitchCount; ++i) profile += " 0 \r\n";
     folder.File("mon profil.lvp", profile);
     {
-        RunningProgram program(folder.Root(), L"\"" + ToWide(folder.Path("mon profil.lvp")) + L"\"");
+        RunningProgram program(folder.Root(), "\"" + folder.Path("mon profil.lvp") + "\"");
         ASSERT_NE(program.window, nullptr) << BesideProgram("lorvane.exe");
         EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
             << TextOf(GetDlgItem(program.window, 602));
     }
-    const DialogAnswerer refusal("Lorvane : profil", IDOK);
-    RunningProgram program(folder.Root(), L"absent.lvp");
+    const DialogAnswerer refusal(texts::kProfileErrorTitle, IDOK);
+    RunningProgram program(folder.Root(), "absent.lvp");
     ASSERT_NE(program.window, nullptr);
     EXPECT_TRUE(PumpUntil([&] { return refusal.Answered(); }, 10000));
-    EXPECT_EQ(refusal.SeenText(), "Le profil « absent.lvp » ne peut pas être lu.\nAucun commutateur n'a été modifié.");
+    EXPECT_EQ(refusal.SeenText(), texts::ProfileNotRead("absent.lvp"));
     EXPECT_EQ(TextOf(GetDlgItem(program.window, 602)), "/S /E /C /H /Y ");
     const std::string part = folder.Root().substr(0, 3) + ". ";  // started in its folder
     EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
 
     program.Menu(MenuCommand::APropos);
-    HWND about = WaitForWindow(program.process.dwProcessId, "À propos de Lorvane", 10000);
+    HWND about = WaitForWindow(program.process.dwProcessId, kAboutCaption, 10000);
     ASSERT_NE(about, nullptr);
-    PostMessageA(program.window, WM_CLOSE, 0, 0);
+    PostMessageW(program.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(std::pair(program.Ended(1000), IsWindow(about) != 0), std::pair(false, true));
-    PostMessageA(about, WM_CLOSE, 0, 0);
+    PostMessageW(about, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.Ended(20000));
 }
 

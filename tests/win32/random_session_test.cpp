@@ -15,8 +15,9 @@ void SessionTree(const TempTree& tree) {
 constexpr std::tuple<UINT, unsigned, const char*> kKeys[] = {
     {VK_TAB, 0, "Tab"}, {VK_TAB, kShift, "Shift+Tab"}, {VK_ESCAPE, 0, "Escape"}, {VK_RETURN, 0, "Enter"},
     {'Q', 0, "q"},      {'T', kCtrl, "Ctrl+T"},        {'A', kCtrl, "Ctrl+A"},   {VK_F1, 0, "F1"}};
-// Typed into a box (the first eight), or pressed with Ctrl over a selection there.
-constexpr char kBoxKeys[] = {'a', ' ', '&', '%', '\\', '"', static_cast<char>(0xE9), VK_BACK, 'X', 'V', 'C', 'A'};
+// Typed into a box (the first nine), or pressed with Ctrl over a selection there.
+constexpr wchar_t kBoxKeys[] = {L'a', L' ', L'&', L'%', L'\\', L'"', L'é', L'ł', VK_BACK, 'X', 'V', 'C', 'A'};
+constexpr int kTypedKeys = 9;
 
 // A long run of random user actions on the real window, each followed by the checks that
 // must hold whatever happened: the window answers, no part box changed but by the action,
@@ -58,15 +59,16 @@ protected:
             case 3:
             case 4:
             case 5: {
-                const int key = Pick(12);
-                what = (key < 8 ? "typing" : "Ctrl") + where + ", key " + kBoxKeys[key];
+                const int key = Pick(13);
+                const bool typed = key < kTypedKeys;
+                what = (typed ? "typing" : "Ctrl") + where + ", key " + ToUtf8(std::wstring(1, kBoxKeys[key]));
                 HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
                 SetFocus(edit);
-                const int length = GetWindowTextLengthA(edit), from = Pick(length + 1);
-                SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(from),
-                             static_cast<LPARAM>(key < 8 ? from : from + Pick(length - from + 1)));
-                if (key < 8)
-                    SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(kBoxKeys[key]), 1);
+                const int length = GetWindowTextLengthW(edit), from = Pick(length + 1);
+                SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(from),
+                             static_cast<LPARAM>(typed ? from : from + Pick(length - from + 1)));
+                if (typed)
+                    SendMessageW(edit, WM_CHAR, kBoxKeys[key], 1);
                 else
                     PressKey(window, static_cast<UINT>(kBoxKeys[key]), kCtrl);
                 return 1u << box;
@@ -138,7 +140,7 @@ TEST_F(RandomSessionTest, TenThousandActions) {
         PumpPending(&window);
         SCOPED_TRACE("action " + std::to_string(done) + ": " + what);
         DWORD_PTR answer = 0;  // the window still answers
-        ASSERT_NE(SendMessageTimeoutA(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
+        ASSERT_NE(SendMessageTimeoutW(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
         for (std::size_t i = 0; i < 3; ++i)  // a box the action may change is only compared with itself
             EXPECT_EQ(Part(i), (mayChange & (1u << i)) != 0 ? Part(i) : before[i]) << "box " << i;
         const bool partsChanged = Part(0) != before[0] || Part(1) != before[1] || Part(2) != before[2];

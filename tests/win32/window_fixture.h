@@ -14,17 +14,17 @@ class WindowTest : public ::testing::Test {
 protected:
     using Fill = std::function<void(const TempTree&)>;
     explicit WindowTest(const Fill& fill = [](const TempTree&) {}) : entered(Enter(fill)) {}
-    ~WindowTest() override { SetCurrentDirectoryA(previousFolder); }
+    ~WindowTest() override { SetCurrentDirectoryW(previousFolder); }
     // The tree is the process's current folder while the test lasts, from before the form reads it.
     bool Enter(const Fill& fill) {
         fill(tree);
-        GetCurrentDirectoryA(sizeof previousFolder, previousFolder);
-        return SetCurrentDirectoryA(tree.Root().c_str()) != 0;
+        GetCurrentDirectoryW(MAX_PATH, previousFolder);
+        return SetCurrentDirectoryW(ToUtf16(tree.Root()).c_str()) != 0;
     }
 
     void SetUp() override {
         ASSERT_TRUE(entered);
-        ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
+        ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
         ASSERT_TRUE(ListsLoaded()) << "still loading:" << StillLoading();
     }
 
@@ -45,9 +45,9 @@ protected:
     }
     HWND Hwnd(const Control& control) const { return window.ControlHandle(control); }
     std::string Shown(const Control& control) const { return TextOf(Hwnd(control)); }
-    bool Ticked(const Control& control) const { return SendMessageA(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    bool Ticked(const Control& control) const { return SendMessageW(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(const Control& control) {
-        SendMessageA(Hwnd(control), BM_CLICK, 0, 0);
+        SendMessageW(Hwnd(control), BM_CLICK, 0, 0);
         PumpPending(&window);
     }
     std::vector<std::string> Entries(const Control& list) const {
@@ -56,15 +56,12 @@ protected:
         for (int i = 0; i < view->Count(); ++i) texts.push_back(view->EntryAt(i)->text);
         return texts;
     }
-    int IndexOf(const Control& list, const WideName& name) const {
-        const FolderListView* view = window.ListView(list);
-        for (int i = 0; i < view->Count(); ++i) {
-            const FolderListView::Entry& entry = *view->EntryAt(i);
-            if ((entry.shown.empty() ? ToWide(entry.text) : entry.shown) == name.wide) return i;
-        }
-        return -1;
+    int IndexOf(const Control& list, const std::string& name) const {
+        const std::vector<std::string> texts = Entries(list);
+        const auto found = std::find(texts.begin(), texts.end(), name);
+        return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
     }
-    void DoubleClickEntry(const Control& list, const WideName& name) {
+    void DoubleClickEntry(const Control& list, const std::string& name) {
         ClickListItem(Hwnd(list), IndexOf(list, name), true);
     }
     // The main menu's items as the real menu shows them.
@@ -81,14 +78,14 @@ protected:
     bool MenuChecked(const MenuItem& item) const { return (MenuState(item) & MF_CHECKED) != 0; }
     bool MenuEnabled(const MenuItem& item) const { return (MenuState(item) & (MF_GRAYED | MF_DISABLED)) == 0; }
     void Menu(const MenuItem& item) {
-        SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(item)), 0);
+        SendMessageW(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(item)), 0);
         PumpPending(&window);
     }
     // "C:" as the drive root, so that the expected lines read as the user sees them.
     std::string Root() const { return tree.Root().substr(0, 3); }
 
     TempTree tree;
-    char previousFolder[MAX_PATH] = {};
+    wchar_t previousFolder[MAX_PATH] = {};
     const bool entered;
     StartedProcesses started;  // ended before the tree they may work in is removed
     UiPlatform platform;

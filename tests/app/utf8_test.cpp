@@ -1,0 +1,45 @@
+#include "app/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace lorvane {
+namespace {
+
+TEST(Utf8, CharactersUnitsAndBadBytes) {
+    // text, characters read (U+FFFD for each byte that starts none), UTF-16 units
+    const std::tuple<std::string, std::u32string, int> rows[] = {
+        {"aé€", U"aé€", 3},
+        {"\U0000FFFF\U00010000\U0010FFFF", U"\U0000FFFF\U00010000\U0010FFFF", 5},
+        {"\xC0\x80", U"\uFFFD\uFFFD", 2},               // overlong
+        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", 3},     // a surrogate
+        {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // past U+10FFFF
+        {"\xE2\x82", U"\uFFFD\uFFFD", 2},               // cut short
+        {"\xE2(", U"\uFFFD(", 2},
+    };
+    for (const auto& [text, characters, units] : rows) {
+        std::u32string read;
+        for (std::size_t at = 0; at < text.size();) read += NextCharacter(text, at);
+        std::string written;
+        for (const char32_t c : characters) AppendCharacter(written, c);
+        EXPECT_EQ(std::tuple(read, Utf16Length(text)), std::tuple(characters, units)) << text;
+        if (characters.find(kReplacementCharacter) == std::u32string::npos) EXPECT_EQ(written, text);
+    }
+    EXPECT_EQ(std::tuple(ByteOffsetOfUtf16("a\U00010000b", 2), ByteOffsetOfUtf16("a\U00010000b", 3)),
+              std::tuple(1u, 5u));
+    EXPECT_EQ(CharacterText(0xD800), "\uFFFD");
+}
+
+TEST(Utf8, CaseFoldsInTheScriptsOfNames) {
+    const std::u32string lower = U"azàþÿāķĺňŋžαωςаяѐџ", upper = U"AZÀÞŸĀĶĹŇŊŽΑΩΣАЯЀЏ";
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        EXPECT_EQ(std::tuple(FoldCase(lower[i]), FoldCase(upper[i])), std::tuple(upper[i], upper[i])) << i;
+    }
+    for (const char32_t kept : U"÷ĸŉſıİ×ß@[`{") EXPECT_EQ(FoldCase(kept), kept) << static_cast<unsigned>(kept);
+    EXPECT_EQ(std::tuple(FoldedLess("ÉTÉ", "été2"), FoldedLess("été2", "ÉTÉ"), FoldedLess("b", "Ä")),
+              std::tuple(true, false, true));
+}
+
+}  // namespace
+}  // namespace lorvane
