@@ -103,9 +103,12 @@ void TextBox::SetSelLength(int length) {
 
 void TextBox::SetSelText(const std::string& replacement) {
     const std::size_t from = ByteOffsetOfUtf16(text_, selStart_);
+    const int room = maxLength_ - (Utf16Length(text_) - selLength_);
+    const std::string_view fitting =
+        maxLength_ > 0 ? std::string_view(replacement).substr(0, ByteOffsetOfUtf16(replacement, room)) : replacement;
     std::string text = text_;
-    text.replace(from, ByteOffsetOfUtf16(text_, selStart_ + selLength_) - from, replacement);
-    selStart_ += Utf16Length(replacement);
+    text.replace(from, ByteOffsetOfUtf16(text_, selStart_ + selLength_) - from, fitting);
+    selStart_ += Utf16Length(fitting);
     selLength_ = 0;
     if (text == text_) {
         NotifyView();

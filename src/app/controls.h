@@ -132,8 +132,13 @@ public:
     void SetSelStart(int start);    // clears the selection, caret at start
     void SetSelLength(int length);  // clamped to the end of the text
     // Replaces the selection (or inserts at the caret) and leaves the caret after the
-    // new text; raises Change when the text changed.
+    // new text; raises Change when the text changed. The replacement is cut where the text
+    // would pass MaxLength, as the edit box cuts what is typed or pasted in it.
     void SetSelText(const std::string& replacement);
+    // The longest text the user can put in the box, in UTF-16 units; 0 for no limit. Text set
+    // by code is not cut.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = length; }
     // The user's edit as the real control reports it: the new text and its selection.
     void ApplyEdit(std::string text, int selStart, int selLength);
 
@@ -145,6 +150,7 @@ private:
     std::string text_;
     int selStart_ = 0;
     int selLength_ = 0;
+    int maxLength_ = 0;
 };
 
 class DriveList : public Control {

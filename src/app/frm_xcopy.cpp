@@ -27,6 +27,8 @@ void FrmXcopy::SetInitialData() {
     Label6.SetCaption(texts::kLabelSwitchesPart);
     Command1.SetCaption(texts::kGo);
     for (const MenuRow& row : kMainMenu) (this->*row.item).SetCaption(row.caption);
+    // A longer text could never run, and wrapping one endless word takes an edit box seconds.
+    for (TextBox& box : TxtCmd) box.SetMaxLength(static_cast<int>(kLongestConsoleLine));
 
     // Both sides start on the process's current folder; no event runs before the load.
     const std::string folder = platform_.CurrentDirectory();

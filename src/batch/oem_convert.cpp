@@ -62,8 +62,9 @@ std::string OEMConvert(const std::string& Texte, int ConvertMode) {
     out.reserve(Texte.size());
     if (ConvertMode != 0) {
         for (const char byte : Texte) {
-            const auto* pair = std::find_if(kPairs.begin(), kPairs.end(),
-                                            [byte](const OemPair& p) { return p.oem == static_cast<unsigned char>(byte); });
+            const auto* pair = std::find_if(kPairs.begin(), kPairs.end(), [byte](const OemPair& p) {
+                return p.oem == static_cast<unsigned char>(byte);
+            });
             if (pair != kPairs.end()) {
                 AppendCharacter(out, pair->character);
             } else {

@@ -25,8 +25,8 @@ void FrmXcopy::Command1_Click() {
         return;
     }
     platform_.Beep();
-    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown,
-                                              texts::kRunTitle, MsgButtons::YesNo, MsgIcon::None);
+    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown, texts::kRunTitle,
+                                              MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
     if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), *batch)) return;
     platform_.ShellOpen(kRunBatchName, folder);

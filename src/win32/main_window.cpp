@@ -149,6 +149,8 @@ void MainWindow::Bind(Bound& bound) {
         SetWindowLongPtrW(bound.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&bound));
         bound.editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(bound.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
+        SendMessageW(bound.hwnd, EM_SETLIMITTEXT,
+                     static_cast<WPARAM>(static_cast<TextBox&>(*bound.entry.control).MaxLength()), 0);
     }
     Bound* self = &bound;
     bound.entry.control->SyncView = [this, self] { SyncControl(*self); };

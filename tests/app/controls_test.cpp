@@ -91,7 +91,7 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
         {"abc", 0, 3, "abc", "abc", "abc", 3},  // same text: no change event
         // Positions count UTF-16 units, as the edit boxes do: one for é, two for 𝄞.
         {"é𝄞ł", 1, 3, "ż", "𝄞ł", "éż", 2},
-        {"𝄞a", 1, 1, "", "", "𝄞a", 0},   // inside a pair: from the pair's start
+        {"𝄞a", 1, 1, "", "", "𝄞a", 0},  // inside a pair: from the pair's start
         {"Łódź", 0, 65535, "łódź", "Łódź", "łódź", 4},
     };
     for (const auto& [text, start, length, replacement, selected, after, caretAfter] : rows) {
@@ -106,6 +106,16 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
         EXPECT_EQ(std::tuple(box.Text(), box.SelStart(), box.SelLength()), std::tuple(after, caretAfter, 0)) << text;
         EXPECT_EQ(changes, std::string(text) == after ? 0 : 1) << text;
     }
+    // A paste is cut where the box is full, never inside a character.
+    TextBox box;
+    box.SetMaxLength(5);
+    box.SetText("abc");
+    box.SetSelStart(1);
+    box.SetSelLength(1);
+    box.SetSelText("XY𝄞Z");
+    EXPECT_EQ(std::tuple(box.Text(), box.SelStart()), std::tuple("aXYc", 3));
+    box.SetSelText("0123456789");
+    EXPECT_EQ(box.Text(), "aXY0c");
 }
 
 TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {

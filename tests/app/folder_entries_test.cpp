@@ -20,7 +20,8 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
     // Letters of either case together, accented ones after the plain ones, in every script.
     std::vector<std::string> names = {"été", "b", "Łódź", "A", "Été 2", "C", "łza", "я", "Б", "ё", "ÿ", "Ÿz"};
     SortWithoutCase(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"A", "b", "C", "été", "Été 2", "łza", "Łódź", "ÿ", "Ÿz", "ё", "Б", "я"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"A", "b", "C", "été", "Été 2", "łza", "Łódź", "ÿ", "Ÿz", "ё", "Б", "я"}));
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
     const std::tuple<std::string, std::u32string, int> rows[] = {
         {"aé€", U"aé€", 3},
         {"\U0000FFFF\U00010000\U0010FFFF", U"\U0000FFFF\U00010000\U0010FFFF", 5},
-        {"\xC0\x80", U"\uFFFD\uFFFD", 2},               // overlong
-        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", 3},     // a surrogate
+        {"\xC0\x80", U"\uFFFD\uFFFD", 2},                      // overlong
+        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", 3},            // a surrogate
         {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // past U+10FFFF
-        {"\xE2\x82", U"\uFFFD\uFFFD", 2},               // cut short
+        {"\xE2\x82", U"\uFFFD\uFFFD", 2},                      // cut short
         {"\xE2(", U"\uFFFD(", 2},
     };
     for (const auto& [text, characters, units] : rows) {
@@ -24,7 +24,9 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
         std::string written;
         for (const char32_t c : characters) AppendCharacter(written, c);
         EXPECT_EQ(std::tuple(read, Utf16Length(text)), std::tuple(characters, units)) << text;
-        if (characters.find(kReplacementCharacter) == std::u32string::npos) EXPECT_EQ(written, text);
+        if (characters.find(kReplacementCharacter) == std::u32string::npos) {
+            EXPECT_EQ(written, text);
+        }
     }
     EXPECT_EQ(std::tuple(ByteOffsetOfUtf16("a\U00010000b", 2), ByteOffsetOfUtf16("a\U00010000b", 3)),
               std::tuple(1u, 5u));

@@ -29,8 +29,8 @@ TEST(ConsoleText, EveryCharacterOfThePlaneIsReadBackOrRefused) {
 TEST(ConsoleText, RandomLinesAreReadBackOrRefused) {
     std::mt19937 random(20261207);
     // Mostly ASCII, with Latin, Polish, Cyrillic, Greek, Japanese and some beyond the plane.
-    const char32_t ranges[][2] = {{0x20, 0x7E}, {0xA0, 0xFF}, {0x100, 0x17F}, {0x400, 0x45F}, {0x391, 0x3C9},
-                                  {0xFF61, 0xFF9F}, {0x3041, 0x30FF}, {0x1F600, 0x1F64F}};
+    const char32_t ranges[][2] = {{0x20, 0x7E},   {0xA0, 0xFF},     {0x100, 0x17F},   {0x400, 0x45F},
+                                  {0x391, 0x3C9}, {0xFF61, 0xFF9F}, {0x3041, 0x30FF}, {0x1F600, 0x1F64F}};
     for (const unsigned page : kPages) {
         testing::ConsolePagePlatform platform(page);
         for (int n = 0; n < 300; ++n) {

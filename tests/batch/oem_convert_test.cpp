@@ -21,7 +21,7 @@ TEST(OEMConvert, EveryPairBothWaysAndNothingElse) {
     // Characters without a pair, and bytes of neither column, are kept as they are.
     EXPECT_EQ(OEMConvert("XCOPY ÈÀ Łódź \"C:\\é\"\r\n", 0), "XCOPY ÈÀ Łódź \"C:\\\x82\"\r\n");
     EXPECT_EQ(OEMConvert("º¶§Ø", 0), "\xA7¶§Ø");  // 437 has no ¶, § or Ø, only look-alikes
-    EXPECT_EQ(OEMConvert("\x82", 0), "\x82");    // a byte that is no character stays
+    EXPECT_EQ(OEMConvert("\x82", 0), "\x82");     // a byte that is no character stays
     EXPECT_EQ(OEMConvert("a\xC8", 1), "a\xC8");
 }
 

@@ -45,15 +45,22 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
     const std::tuple<unsigned, std::map<char32_t, std::string>, const char*, const char*, const char*> rows[] = {
         // page, its bytes beyond ASCII, command, first line written (none: refused), refused character
         {437, {{U'é', "\x41"}}, "XCOPY é Ç", "XCOPY \x82 \x80", nullptr},  // the table made for 437
-        {437, {}, "XCOPY Ø", nullptr, "Ø"},  // 437 only has the look-alike φ
-        {850, {{U'é', "\x82"}, {U'Ø', "\x9D"}, {U'¢', "\xBD"}, {U'¶', "\xF4"}, {U'À', "\xB7"}},
-         "XCOPY é Ø ¢ ¶ À", "XCOPY \x82 \x9D \xBD \xF4 \xB7", nullptr},
-        {852, {{U'Ł', "\x9D"}, {U'ó', "\xA2"}, {U'ź', "\xAB"}}, "XCOPY C:\\Docs\\Łódź\\*.*", "XCOPY C:\\Docs\\\x9D\xA2\x64\xAB\\*.*", nullptr},
+        {437, {}, "XCOPY Ø", nullptr, "Ø"},                                // 437 only has the look-alike φ
+        {850,
+         {{U'é', "\x82"}, {U'Ø', "\x9D"}, {U'¢', "\xBD"}, {U'¶', "\xF4"}, {U'À', "\xB7"}},
+         "XCOPY é Ø ¢ ¶ À",
+         "XCOPY \x82 \x9D \xBD \xF4 \xB7",
+         nullptr},
+        {852,
+         {{U'Ł', "\x9D"}, {U'ó', "\xA2"}, {U'ź', "\xAB"}},
+         "XCOPY C:\\Docs\\Łódź\\*.*",
+         "XCOPY C:\\Docs\\\x9D\xA2\x64\xAB\\*.*",
+         nullptr},
         {932, {{U'ｱ', "\xB1"}, {U'日', "\x93\xFA"}}, "XCOPY ｱ日", "XCOPY \xB1\x93\xFA", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\*.*\" D:\\", "XCOPY \"C:\\Docs\\ODZ~1\\*.*\" D:\\", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
-        {437, {}, "XCOPY Łódź\\x", nullptr, "Ł"},              // relative: no name to look up
-        {437, {}, "XCOPY C:\\Docs\\Łódź2", nullptr, "Ł"},     // no short name
+        {437, {}, "XCOPY Łódź\\x", nullptr, "Ł"},               // relative: no name to look up
+        {437, {}, "XCOPY C:\\Docs\\Łódź2", nullptr, "Ł"},       // no short name
         {437, {}, "XCOPY C:\\Docs\\lódz＂.txt", nullptr, "ó"},  // never the look-alike "
         {1252, {}, "XCOPY 𝄞", nullptr, "𝄞"},
     };
@@ -99,8 +106,9 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
             platform.fileDialogAnswers = {"D:\\export.bat"};
             form.TxtCmd[3].SetText(command);
             (form.*item).Click();
-            EXPECT_EQ(platform.messages, (std::vector<MessageRequest>{{refusal, texts::kCommandRefusedTitle,
-                                                                       MsgButtons::Ok, MsgIcon::Error}}));
+            EXPECT_EQ(
+                platform.messages,
+                (std::vector<MessageRequest>{{refusal, texts::kCommandRefusedTitle, MsgButtons::Ok, MsgIcon::Error}}));
             EXPECT_EQ(std::tuple(platform.files.size(), platform.fileDialogs.size(), platform.beeps),
                       std::tuple(0u, 0u, 0));
         }
@@ -119,8 +127,8 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTh
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
     EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{{"Voulez-vous exécuter la commande DOS \nXCOPY a b\n pause",
-                                            "°Lorvane°", MsgButtons::YesNo, MsgIcon::None}}));
+              (std::vector<MessageRequest>{{"Voulez-vous exécuter la commande DOS \nXCOPY a b\n pause", "°Lorvane°",
+                                            MsgButtons::YesNo, MsgIcon::None}}));
     EXPECT_EQ(platform.beeps, 1);  // before the question
     EXPECT_EQ(std::tuple(platform.files.size(), platform.shellOpens.size(), form.Caption.Caption()),
               std::tuple(0u, 0u, "Lorvane (MS-DOS)"));
@@ -155,8 +163,7 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
         RunWith("C:\\Lorvane", recording, command);
         EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), refused ? 0u : 1u) << command;
         ASSERT_EQ(platform.messages.size(), 1u) << command;
-        EXPECT_EQ(platform.messages[0].title, refused ? "Lorvane : destination à préciser" : "°Lorvane°")
-            << command;
+        EXPECT_EQ(platform.messages[0].title, refused ? "Lorvane : destination à préciser" : "°Lorvane°") << command;
     }
     EXPECT_EQ(platform.messages[0].text,
               "La commande n'est pas exécutée : XCOPY demanderait si la destination « D:\\dst\\*.* » "
@@ -169,13 +176,14 @@ TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLFOrNothingWithACharacterThe
     EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ConsoleText{}));
     EXPECT_EQ(platform.files["C:\\\\double\\\\x.bat"], "\r\n");
     EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - C:\\\\double\\\\x.bat");  // as passed
-    EXPECT_EQ(form.ConsoleForm("XCOPY éÀÑ", "XCOPY éÀÑ"), std::nullopt);  // é has its pair; À comes first
-    EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{
-                  {"Le caractère « À » ne peut pas être écrit dans un fichier de commandes : la "
-                   "console (page de codes 437) ne le connaît pas.\nRien n'a été enregistré.",
-                   "Lorvane : caractère impossible à écrire", MsgButtons::Ok, MsgIcon::Error}}));
-    EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()), std::tuple(0, "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ"));
+    EXPECT_EQ(form.ConsoleForm("XCOPY éÀÑ", "XCOPY éÀÑ"), std::nullopt);            // é has its pair; À comes first
+    EXPECT_EQ(
+        platform.messages,
+        (std::vector<MessageRequest>{{"Le caractère « À » ne peut pas être écrit dans un fichier de commandes : la "
+                                      "console (page de codes 437) ne le connaît pas.\nRien n'a été enregistré.",
+                                      "Lorvane : caractère impossible à écrire", MsgButtons::Ok, MsgIcon::Error}}));
+    EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()),
+              std::tuple(0, "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ"));
 }
 
 TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
@@ -187,8 +195,9 @@ TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     form.Mnu_S_Batch.Click();
     int cancel = 0;
     form.Form_Unload(cancel);
-    const MessageRequest refusal = {"Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.",
-                                    "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error};
+    const MessageRequest refusal = {
+        "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.",
+        "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error};
     EXPECT_EQ(platform.messages, std::vector(2, refusal));
     EXPECT_EQ(platform.files.size(), 1u);
     EXPECT_TRUE(platform.fileDialogs.empty() && platform.shellOpens.empty());

@@ -56,11 +56,10 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     platform.unreadableFolders.insert("C:\\Docs\\Parti");
     form.OpenFolder(form.Dir1, {"Parti", "C:\\Docs\\Parti", 2});
     EXPECT_EQ(std::tuple(form.Dir1.Path(), form.File1.Path()), std::tuple("C:\\Docs", "C:\\Docs"));
-    EXPECT_EQ(
-        platform.messages,
-        (std::vector<MessageRequest>{{"Le dossier « C:\\Docs\\Parti » n'existe plus ou ne peut pas être lu.\n"
-                                      "La liste reste sur le dossier précédent.",
-                                      "Lorvane : dossier inaccessible", MsgButtons::Ok, MsgIcon::Error}}));
+    EXPECT_EQ(platform.messages,
+              (std::vector<MessageRequest>{{"Le dossier « C:\\Docs\\Parti » n'existe plus ou ne peut pas être lu.\n"
+                                            "La liste reste sur le dossier précédent.",
+                                            "Lorvane : dossier inaccessible", MsgButtons::Ok, MsgIcon::Error}}));
 
     // The open folder vanishes under the lists: a click there reports it too.
     platform.unreadableFolders.insert("C:\\Docs");
