@@ -15,6 +15,10 @@ std::string WithSeparator(const std::string& folder) {
     return folder + "\\";
 }
 
+std::string FolderToOpen(const std::string& openFolder, const FolderEntry& entry) {
+    return entry.path.empty() ? WithSeparator(openFolder) + entry.text : entry.path;
+}
+
 std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
     std::vector<FolderEntry> entries;
     std::size_t end = folder.find('\\');

@@ -14,7 +14,8 @@ namespace lorvane {
 // One line of a folder or file list.
 struct FolderEntry {
     std::string text;  // the name, as the system gives it
-    std::string path;  // the folder it opens; empty in a file list
+    std::string path;  // the folder it opens; empty in a file list, and for a subfolder of the
+                       // open folder (see FolderToOpen)
     int depth;         // indentation steps
 };
 
@@ -24,6 +25,10 @@ std::string DriveCaption(const std::string& root);
 
 // "C:\" stays; "C:\Docs" gets its separator: ready to append a name.
 std::string WithSeparator(const std::string& folder);
+
+// The folder an entry of the folder list showing `openFolder` opens: its own path, or for a
+// subfolder, which a listing of ten thousand gives no path of its own, openFolder\name.
+std::string FolderToOpen(const std::string& openFolder, const FolderEntry& entry);
 
 // The folder list's first lines: "C:\Docs\a b" gives C:\, Docs and a b, each deeper than
 // the one before and each opening its own path.

@@ -60,7 +60,8 @@ void FrmXcopy::SideDir_Change(Side& side) {
 }
 
 void FrmXcopy::OpenFolder(DirList& list, const FolderEntry& entry) {
-    if (!list.SetPath(entry.path)) ReportUnreadableFolder(entry.path);
+    const std::string folder = FolderToOpen(list.Path(), entry);
+    if (!list.SetPath(folder)) ReportUnreadableFolder(folder);
 }
 
 void FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {

@@ -32,13 +32,9 @@ void Post(const ListingJob& job, Listing read, bool complete) {
     listing->complete = complete;
     SortWithoutCase(listing->folders, NameOf);
     SortWithoutCase(listing->files, NameOf);
-    // A subfolder opens its own path, one step deeper than the open folder.
-    const std::string parent = WithSeparator(job.folder);
+    // One step deeper than the open folder; each opens its path only when it is opened.
     const int depth = static_cast<int>(AncestorEntries(job.folder).size());
-    for (FolderEntry& entry : listing->folders) {
-        entry.path = parent + entry.text;
-        entry.depth = depth;
-    }
+    for (FolderEntry& entry : listing->folders) entry.depth = depth;
     if (PostMessageW(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
         listing.release();  // the receiver owns it now
     }

@@ -84,7 +84,7 @@ protected:
                 const int index = Pick(view.Count());
                 what = "folder list" + where + ", entry " + view.EntryAt(index)->text;
                 // Opened inside the tree only, where the session's files are.
-                const bool inside = view.EntryAt(index)->path.rfind(tree.Root(), 0) == 0;
+                const bool inside = FolderToOpen(view.Folder(), *view.EntryAt(index)).rfind(tree.Root(), 0) == 0;
                 ClickListItem(Hwnd(*folders[side]), index, inside && Pick(2) == 0);
                 EXPECT_TRUE(ListsLoaded());
                 return 1u << side;
