@@ -109,6 +109,9 @@ public:
     // as Windows' does. Wine's asks whether it names a file or a folder and, told a folder,
     // copies into a folder named "*.*"; a final separator says "folder" to both.
     virtual bool XcopyTakesWildcardDestinationAsFolder() = 0;
+    // Whether the system's XCOPY reads the date of /D month first, with dashes, as Wine's
+    // does: it refuses the day-first form Windows' reads, and then copies every file.
+    virtual bool XcopyReadsDatesMonthFirst() = 0;
 };
 
 }  // namespace lorvane

@@ -36,6 +36,11 @@ std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
     return text;
 }
 
+std::string XcopyDate(const std::string& colonForm, bool monthFirst) {
+    if (!monthFirst || colonForm.size() != 11) return colonForm;
+    return ":" + colonForm.substr(4, 2) + "-" + colonForm.substr(1, 2) + "-" + colonForm.substr(7, 4);
+}
+
 std::string FullCommandLine(const std::string& source, const std::string& destination, const std::string& switches) {
     return "XCOPY " + source + " " + destination + " " + switches;
 }

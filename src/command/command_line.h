@@ -28,6 +28,10 @@ std::string LocationPart(const LocationChoice& choice);
 std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
                          const std::array<std::string, kSwitchCount>& tokens, const std::string& dateArgument);
 
+// The date argument as the system's XCOPY reads it: the window's ":DD/MM/YYYY", or
+// ":MM-DD-YYYY" for an XCOPY that reads dates month first.
+std::string XcopyDate(const std::string& colonForm, bool monthFirst);
+
 // "XCOPY " and the three parts joined by one blank, nothing trimmed.
 std::string FullCommandLine(const std::string& source, const std::string& destination, const std::string& switches);
 

@@ -34,7 +34,8 @@ std::string FrmXcopy::BuildLocationPart(const Side& side) const {
 std::string FrmXcopy::BuildSwitchesPart() const {
     std::array<int, kSwitchCount> ticks{};
     for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = Check1[i].Value();
-    return SwitchesPart(ticks, Argument, DateCopie);
+    // The window keeps the date day first; the command writes it as its XCOPY reads it.
+    return SwitchesPart(ticks, Argument, XcopyDate(DateCopie, platform_.XcopyReadsDatesMonthFirst()));
 }
 
 }  // namespace lorvane

@@ -44,6 +44,7 @@ public:
     bool StartProgram(const std::string& path) override;
     void EndProgram() override;
     bool XcopyTakesWildcardDestinationAsFolder() override;
+    bool XcopyReadsDatesMonthFirst() override;
 
 protected:
     // The window that dialogs, message boxes and the shell's own windows belong to.
@@ -55,6 +56,8 @@ public:
     void EnsureComApartment();
 
 private:
+    // Wine's XCOPY is the one that differs.
+    bool UnderWine();
     HWND owner_ = nullptr;
     bool comTried_ = false;
     bool comInitialized_ = false;

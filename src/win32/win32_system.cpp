@@ -168,14 +168,17 @@ bool Win32Platform::StartProgram(const std::string& path) {
 
 void Win32Platform::EndProgram() { PostQuitMessage(0); }
 
-bool Win32Platform::XcopyTakesWildcardDestinationAsFolder() {
-    // Wine is known by an export of its ntdll.dll that Windows' has not; its XCOPY is the
-    // one that asks.
+bool Win32Platform::UnderWine() {
+    // Wine is known by an export of its ntdll.dll that Windows' has not.
     if (underWine_ < 0) {
         HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
         underWine_ = ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? 1 : 0;
     }
-    return underWine_ == 0;
+    return underWine_ == 1;
 }
+
+bool Win32Platform::XcopyTakesWildcardDestinationAsFolder() { return !UnderWine(); }
+
+bool Win32Platform::XcopyReadsDatesMonthFirst() { return UnderWine(); }
 
 }  // namespace lorvane::win32

@@ -54,6 +54,11 @@ TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndCleari
         form.Check1[kSwitchD].SetValue(cleared);
         EXPECT_EQ(form.DateCopie, "");
     }
+    // An XCOPY that reads dates month first (Wine's) is given the date so; the window keeps it day first.
+    platform.datesMonthFirst = true;
+    platform.inputAnswers = {"25/12/2003"};
+    form.Check1[kSwitchD].SetValue(1);
+    EXPECT_EQ(std::tuple(form.DateCopie, Switches()), std::tuple(":25/12/2003", "/D:12-25-2003  /S /E /C /H /Y "));
 }
 
 TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitchNoClearsItByANestedClickYesTurnsRecordingOff) {

@@ -46,6 +46,7 @@ public:
     std::map<char32_t, std::string> consoleBytes;
     std::map<std::string, std::string> shortNames;
     bool wildcardDestinationIsFolder = true;  // Windows' XCOPY; false for Wine's
+    bool datesMonthFirst = false;             // Windows' XCOPY; true for Wine's
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
         return Message(text, title, buttons, icon);
@@ -133,6 +134,7 @@ public:
     }
     void EndProgram() override { ++endProgramCalls; }
     bool XcopyTakesWildcardDestinationAsFolder() override { return wildcardDestinationIsFolder; }
+    bool XcopyReadsDatesMonthFirst() override { return datesMonthFirst; }
 };
 
 }  // namespace lorvane::testing
