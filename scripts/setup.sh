@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev
+  cmake ninja-build g++ clang lld libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-apps x11-utils imagemagick
   # The sources scripts/wine-run.sh compiles fr_FR, pl_PL and ru_RU (UTF-8) from, for the

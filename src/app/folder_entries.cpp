@@ -1,5 +1,7 @@
 #include "app/folder_entries.h"
 
+#include "app/text_utils.h"
+
 namespace lorvane {
 
 std::string DriveCaption(const std::string& root) {
@@ -21,9 +23,11 @@ std::string FolderToOpen(const std::string& openFolder, const FolderEntry& entry
 
 std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
     std::vector<FolderEntry> entries;
-    std::size_t end = folder.find('\\');
-    if (end == std::string::npos) return {{folder, folder, 0}};
-    entries.push_back({folder.substr(0, end + 1), folder.substr(0, end + 1), 0});
+    // A drive's root, or a share's: "\\server\share\" is one entry, not three.
+    const std::string root = RootOf(folder);
+    std::size_t end = root.size() - 1;
+    if (root.empty() || (root.back() != '\\' && root.back() != '/')) return {{folder, folder, 0}};
+    entries.push_back({root, root, 0});
     while (end + 1 < folder.size()) {
         const std::size_t start = end + 1;
         end = folder.find('\\', start);
@@ -31,6 +35,20 @@ std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
         entries.push_back({folder.substr(start, end - start), folder.substr(0, end), static_cast<int>(entries.size())});
     }
     return entries;
+}
+
+std::string ParentFolder(const std::string& folder) {
+    const std::string root = RootOf(folder);
+    std::string path = folder;
+    while (path.size() > root.size() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+    if (path.size() <= root.size()) return folder;
+    const std::size_t last = path.find_last_of("\\/");
+    return last + 1 <= root.size() ? root : path.substr(0, last);
+}
+
+bool StartsWithFolded(std::string_view name, char32_t folded) {
+    std::size_t at = 0;
+    return !name.empty() && FoldCase(NextCharacter(name, at)) == folded;
 }
 
 void SortWithoutCase(std::vector<std::string>& names) {

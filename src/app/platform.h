@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lorvane {
 
@@ -62,6 +63,8 @@ public:
     // The folder a folder list shows for a path: a bare drive ("D:") gives that drive's
     // current folder. Empty when the folder does not exist or cannot be read.
     virtual std::string ReadableFolder(const std::string& path) = 0;
+    // The drives the system has now, as their roots ("C:\") or names ("C:").
+    virtual std::vector<std::string> LogicalDrives() = 0;
     virtual DateOrder ShortDateOrder() = 0;
 
     // Modal file dialog; false when the user cancels (or it cannot be shown).
@@ -78,6 +81,9 @@ public:
     virtual bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
     // A name for a temporary file in the same folder as the target, unique to this process.
     virtual std::string TempPathBeside(const std::string& target) = 0;
+    // Whether a new file can be made in the folder: false where the user may not write (a
+    // program installed under Program Files, a read-only share).
+    virtual bool FolderAcceptsNewFiles(const std::string& folder) = 0;
     // An ordinary file (not a folder) of exactly that name exists.
     virtual bool FileExists(const std::string& path) = 0;
 

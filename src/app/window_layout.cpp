@@ -31,6 +31,17 @@ enum : int {
 // the first character of each switch's label.
 constexpr int kBoxWidth = 240;
 constexpr int kSwitchRowHeight = 240;
+// A switch's label reaches as near the frame's border as it can without covering it: at
+// 120 and 144 dots per inch the font grows by more than the twips do, and a label that
+// wrapped would be cut.
+constexpr int kSwitchLabelWidth = 4170;
+// The current folder's labels take two lines, which the font's rounding at 120 dots per
+// inch makes a pixel taller than 375 twips.
+constexpr int kCurrentLabelHeight = 420;
+// The part labels end together near their boxes, wide enough for "Commutateurs :" on one
+// line at every resolution.
+constexpr int kPartLabelLeft = 30;
+constexpr int kPartLabelWidth = 1245;
 constexpr int kSwitchRowTop(int index) { return 240 * (index + 1); }
 
 // Room below a frame's last row, and beside the window's edge.
@@ -95,23 +106,26 @@ std::vector<LayoutEntry> MainWindowLayout(FrmXcopy& f) {
     const SideControls destination{f.ChkDestination, f.Label2, f.Option2, f.Drive2,
                                    f.Dir2,           f.File2,  f.Frame2,  kIdDestinationSide};
     for (const SideControls* side : {&source, &destination}) {
-        l.push_back({ControlKind::Label, &side->label, &side->frame, {360, 240, 2415, 375}, side->id + 1});
+        l.push_back(
+            {ControlKind::Label, &side->label, &side->frame, {360, 240, 2415, kCurrentLabelHeight}, side->id + 1});
     }
     for (int i = 0; i < kSwitchCount; ++i) {
-        const int width = i == kSwitchD ? 4005 : 4000;
         l.push_back({ControlKind::Label,
                      &f.Label3[static_cast<std::size_t>(i)],
                      &f.Frame3,
-                     {360, kSwitchRowTop(i), width, kSwitchRowHeight},
+                     {360, kSwitchRowTop(i), kSwitchLabelWidth, kSwitchRowHeight},
                      kIdLabel3 + i});
         l.back().help = kSwitchTable[static_cast<std::size_t>(i)].help;
     }
-    l.push_back(
-        {ControlKind::RightLabel, &f.Label4, &f.Frame4, {120, 240, 1095, 375}, kIdCommandLabels, kPartLabelFont});
-    l.push_back(
-        {ControlKind::RightLabel, &f.Label5, &f.Frame4, {120, 720, 1095, 375}, kIdCommandLabels + 1, kPartLabelFont});
-    l.push_back(
-        {ControlKind::RightLabel, &f.Label6, &f.Frame4, {120, 1200, 1065, 375}, kIdCommandLabels + 2, kPartLabelFont});
+    Label* const partLabels[] = {&f.Label4, &f.Label5, &f.Label6};
+    for (int i = 0; i < 3; ++i) {
+        l.push_back({ControlKind::RightLabel,
+                     partLabels[i],
+                     &f.Frame4,
+                     {kPartLabelLeft, 240 + 480 * i, kPartLabelWidth, 375},
+                     kIdCommandLabels + i,
+                     kPartLabelFont});
+    }
 
     // From here on, the Tab order: the source side top down, the destination side bottom
     // up, the two level groups, the switches, the part boxes and the button.

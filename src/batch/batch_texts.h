@@ -60,5 +60,19 @@ inline constexpr const char* kDestinationTitle = "Lorvane : destination à préc
 inline constexpr const char* kProgramFolderUnknown =
     "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.";
 inline constexpr const char* kProgramFolderTitle = "Lorvane : dossier du programme";
+// The run's batch file goes beside the program, in a folder the user may not write in.
+inline std::string ProgramFolderReadOnly(const std::string& folder) {
+    return "Lorvane ne peut pas écrire dans son dossier (« " + folder +
+           " ») : il y écrit le fichier de commandes qu'il exécute.\nPlacez le dossier de Lorvane là où vous "
+           "pouvez écrire (vos documents, une clé USB...), pas dans « Program Files ». Rien n'a été exécuté.";
+}
+// The command interpreter cannot work in a network folder: it would start in Windows' own.
+inline std::string ProgramFolderOnNetwork(const std::string& folder) {
+    return "Lorvane est dans un dossier réseau (« " + folder +
+           " ») : l'interpréteur de commandes ne peut pas s'y placer, il partirait du dossier de Windows et "
+           "la commande ne s'exécuterait pas là où vous l'attendez.\nCopiez Lorvane sur un disque de cet "
+           "ordinateur, ou associez une lettre de lecteur au partage (« Connecter un lecteur réseau ») et "
+           "lancez Lorvane depuis ce lecteur. Rien n'a été exécuté.";
+}
 
 }  // namespace lorvane::texts

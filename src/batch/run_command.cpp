@@ -1,4 +1,5 @@
 #include "app/frm_xcopy.h"
+#include "app/text_utils.h"
 #include "batch/batch_texts.h"
 #include "batch/destination_question.h"
 #include "batch/run_batch.h"
@@ -8,6 +9,11 @@ namespace lorvane {
 void FrmXcopy::Command1_Click() {
     const std::string folder = platform_.ProgramFolder();
     if (!ProgramFolderKnown(folder)) return;
+    if (IsNetworkPath(folder)) {
+        platform_.MsgBox(texts::ProgramFolderOnNetwork(folder), texts::kProgramFolderTitle, MsgButtons::Ok,
+                         MsgIcon::Error);
+        return;
+    }
     // The question shows what will run, short names included: nothing is asked that cannot be.
     const bool recording = mnu_s_activite.Checked();
     const std::optional<ConsoleText> batch =
@@ -28,7 +34,14 @@ void FrmXcopy::Command1_Click() {
     const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown, texts::kRunTitle,
                                               MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
-    if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), *batch)) return;
+    if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), *batch)) {
+        // The caption says that nothing was written; where the folder refuses any file, why.
+        if (!platform_.FolderAcceptsNewFiles(folder)) {
+            platform_.MsgBox(texts::ProgramFolderReadOnly(folder), texts::kProgramFolderTitle, MsgButtons::Ok,
+                             MsgIcon::Error);
+        }
+        return;
+    }
     platform_.ShellOpen(kRunBatchName, folder);
 }
 

@@ -1,5 +1,6 @@
 #include "command/command_line.h"
 
+#include "app/text_utils.h"
 #include "command/quoting.h"
 
 namespace lorvane {
@@ -12,7 +13,7 @@ std::string LocationPart(const LocationChoice& choice) {
         // Paths come from the lists, never from typing: a % in a folder name must reach
         // XCOPY as it is, not be expanded by the batch file that runs the command.
         switch (choice.level) {
-            case 0: text = DoublePercents(choice.dirPath.substr(0, 3)) + ". "; break;
+            case 0: text = Quote(DoublePercents(RootOf(choice.dirPath)) + ".") + " "; break;
             case 1:
                 text = Quote(DoublePercents(choice.dirPath) + (choice.folderBySeparator ? "\\" : "\\*.*")) + " ";
                 break;
@@ -20,8 +21,12 @@ std::string LocationPart(const LocationChoice& choice) {
             default: break;
         }
     }
-    // Removes the doubled separator of a drive root ("D:\" + "\*.*").
-    return DbleSlash(text);
+    // Removes the doubled separator of a drive root ("D:\" + "\*.*"); the two that open a
+    // network path stay, or it would name a folder of the current drive.
+    const std::size_t network = IsNetworkPath(std::string_view(text).substr(text.starts_with('"') ? 1 : 0))
+                                    ? (text.starts_with('"') ? 3 : 2)
+                                    : 0;
+    return text.substr(0, network) + DbleSlash(text.substr(network));
 }
 
 std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,

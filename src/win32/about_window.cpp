@@ -33,7 +33,7 @@ bool RegisterClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedur
 }  // namespace
 
 AboutWindow::AboutWindow(FrmAbout& about, const PixelScale& scale, std::function<void()> destroyed)
-    : about_(about), scale_(scale), destroyed_(std::move(destroyed)), gdi_(scale) {}
+    : about_(about), scale_(scale), destroyed_(std::move(destroyed)), gdi_(scale_) {}
 
 AboutWindow::~AboutWindow() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);

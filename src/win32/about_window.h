@@ -41,7 +41,8 @@ private:
     void Paint();
 
     FrmAbout& about_;
-    const PixelScale& scale_;
+    // Its own copy: the main window's scale follows the main window's monitor.
+    const PixelScale scale_;
     std::function<void()> destroyed_;
     GdiCache gdi_;
     HWND owner_ = nullptr;

@@ -13,7 +13,9 @@ ClassAndStyle ClassFor(const LayoutEntry& entry) {
         case ControlKind::DriveList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
         case ControlKind::DirList:
         case ControlKind::FileList:
-            return {L"LISTBOX", LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
+            return {L"LISTBOX",
+                    LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT |
+                        WS_VSCROLL,
                     WS_EX_CLIENTEDGE};
         case ControlKind::TextBox: return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON, 0};

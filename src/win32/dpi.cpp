@@ -1,5 +1,7 @@
 #include "win32/dpi.h"
 
+#include "win32/system_library.h"
+
 namespace lorvane::win32 {
 
 RECT PixelScale::Rect(const Twips& place) const {
@@ -14,6 +16,28 @@ int ScreenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+int WindowDpi(HWND window) {
+    // Loaded by name: the program also runs where user32 lacks it.
+    using GetDpiForWindowFn = UINT WINAPI(HWND);
+    if (auto* getDpi = LoadSystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow")) {
+        const UINT dpi = getDpi(window);
+        if (dpi > 0) return static_cast<int>(dpi);
+    }
+    return ScreenDpi();
+}
+
+bool FrameAround(RECT& client, DWORD style, bool menu, DWORD exStyle, int dpi) {
+    using AdjustForDpiFn = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+    if (auto* adjust = LoadSystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi")) {
+        RECT frame = client;
+        if (adjust(&frame, style, menu, exStyle, static_cast<UINT>(dpi))) {
+            client = frame;
+            return true;
+        }
+    }
+    return AdjustWindowRectEx(&client, style, menu, exStyle) != 0;
 }
 
 void CentreOnScreen(HWND hwnd) {

@@ -23,6 +23,14 @@ private:
 // The resolution the window is shown at; the manifest declares the program DPI-aware.
 int ScreenDpi();
 
+// The resolution of the monitor the window stands on, where the system knows it per
+// monitor (Windows 10 1607 and later); the screen's otherwise.
+int WindowDpi(HWND window);
+
+// The window rectangle around a client rectangle at a resolution: the frame and the menu
+// bar grow with the monitor's resolution, where the system can say by how much.
+bool FrameAround(RECT& client, DWORD style, bool menu, DWORD exStyle, int dpi);
+
 // Puts the window in the middle of the screen's work area.
 void CentreOnScreen(HWND window);
 

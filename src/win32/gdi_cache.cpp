@@ -26,6 +26,13 @@ HFONT GdiCache::Font(const FontSpec& wanted) {
     return font;
 }
 
+std::vector<HFONT> GdiCache::TakeFonts() {
+    std::vector<HFONT> taken;
+    for (auto& [key, font] : fonts_) taken.push_back(font);
+    fonts_.clear();
+    return taken;
+}
+
 HBRUSH GdiCache::Brush(Color color) {
     if (auto found = brushes_.find(color); found != brushes_.end()) return found->second;
     HBRUSH brush = CreateSolidBrush(ToColorRef(color));

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/window_layout.h"
 #include "win32/dpi.h"
@@ -20,6 +21,9 @@ public:
     // Null when the font cannot be made: the control then keeps the system font.
     HFONT Font(const FontSpec& wanted);
     HBRUSH Brush(Color color);
+    // Hands over the fonts made so far, for the caller to free once no control uses them:
+    // the fonts made next follow the scale as it is then.
+    std::vector<HFONT> TakeFonts();
 
 private:
     const PixelScale& scale_;

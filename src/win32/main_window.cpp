@@ -1,10 +1,13 @@
 #include "win32/main_window.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 
 #include "app/folder_entries.h"
 #include "win32/control_classes.h"
 #include "win32/dropped_files.h"
+#include "win32/message_filter.h"
+#include "win32/list_keys.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -57,11 +60,15 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, ToUtf16(form_.Caption.Caption()).c_str(), style,
                             CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
+    // Refused, only drops from a shell with fewer rights than the program are lost.
+    AllowShellDrops(hwnd_);
     if (!menu_.Create(hwnd_, form_)) return false;
+    // The monitor the window was made on, which need not be the main one.
+    scale_ = PixelScale(WindowDpi(hwnd_));
     // The client area has the layout's size whatever the menu bar and frame take.
     const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
     RECT frame = scale_.Rect(MainClientArea(layout));
-    if (!AdjustWindowRectEx(&frame, style, TRUE, 0)) return false;
+    if (!FrameAround(frame, style, true, WS_EX_ACCEPTFILES, scale_.Dpi())) return false;
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -125,8 +132,7 @@ HWND MainWindow::CreateControl(const LayoutEntry& entry) {
     DWORD style = WS_CHILD | WS_VISIBLE | cls.style;
     if (entry.tabStop) style |= WS_TABSTOP;
     if (entry.groupStart) style |= WS_GROUP;
-    RECT rect = scale_.Rect(entry.place);
-    if (entry.kind == ControlKind::DriveList) rect.bottom += scale_.Pixels(3000);  // dropped list
+    const RECT rect = ControlRect(entry);
     HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, L"", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
@@ -141,6 +147,8 @@ void MainWindow::Bind(Bound& bound) {
         listViews_.push_back(std::make_unique<FolderListView>(
             bound.hwnd, listings_, kind == ControlKind::DirList ? ListingKind::Folders : ListingKind::Files));
         bound.listView = listViews_.back().get();
+        // Refused, Enter does nothing in that list; a double click still opens.
+        if (kind == ControlKind::DirList) LetFolderListTakeEnter(bound.hwnd);
     }
     if (kind == ControlKind::DriveList) FillDrives(bound);
     if (kind == ControlKind::TextBox) {
@@ -157,18 +165,7 @@ void MainWindow::Bind(Bound& bound) {
     SyncControl(bound);
 }
 
-void MainWindow::FillDrives(Bound& bound) {
-    wchar_t roots[512] = {};
-    const DWORD length = GetLogicalDriveStringsW(511, roots);
-    if (length == 0 || length >= 511) return;  // an empty list: the lists still work
-    for (const wchar_t* wide = roots; *wide != 0; wide += lstrlenW(wide) + 1) {
-        const std::string root = ToUtf8(wide);
-        if (root.size() < 2) continue;
-        const std::wstring caption = ToUtf16(DriveCaption(root));
-        if (SendMessageW(bound.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) continue;
-        bound.drives.push_back(root.substr(0, 2));
-    }
-}
+// FillDrives and RefreshDrives: drive_list.cpp.
 
 void MainWindow::SyncControl(Bound& bound) {
     syncing_ = true;
@@ -272,7 +269,9 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
             }
             break;
         case ControlKind::OptionButton:
-            if (code == BN_CLICKED) static_cast<OptionButton&>(control).SetValue(true);
+            // Windows reports a level button given the focus unticked as clicked: the focus
+            // given back on activation must not choose a level the user has since left.
+            if (code == BN_CLICKED && !givingFocusBack_) static_cast<OptionButton&>(control).SetValue(true);
             break;
         case ControlKind::Button:
             if (code == BN_CLICKED) {
@@ -284,6 +283,8 @@ void MainWindow::OnControlCommand(Bound& bound, int code) {
             if (code == EN_CHANGE) ReadTextBox(bound);
             break;
         case ControlKind::DriveList:
+            // A drive that came or went since the last look shows as the list opens.
+            if (code == CBN_DROPDOWN) FillDrives(bound);
             if (code == CBN_SELCHANGE) {
                 const auto index = static_cast<std::size_t>(SendMessageW(bound.hwnd, CB_GETCURSEL, 0, 0));
                 if (index < bound.drives.size()) static_cast<DriveList&>(control).SetDrive(bound.drives[index]);
@@ -379,7 +380,7 @@ void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     if (helpTips_ == nullptr) return;
-    SendMessageW(helpTips_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(4500));  // long texts wrap
+    SendMessageW(helpTips_, TTM_SETMAXTIPWIDTH, 0, HelpTipWidth());
     helpTexts_.clear();
     helpTexts_.reserve(bound_.size());  // the tools point into it: never moved
     for (const Bound& bound : bound_) {
@@ -460,7 +461,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            measure->itemHeight = static_cast<UINT>(scale_.Pixels(195));
+            measure->itemHeight = static_cast<UINT>(ItemHeight());
             return TRUE;
         }
         case WM_DRAWITEM: {
@@ -481,9 +482,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
             } else if (focusBeforeDeactivation_ != nullptr) {
+                givingFocusBack_ = true;
                 SetFocus(focusBeforeDeactivation_);
+                givingFocusBack_ = false;
             }
             return 0;
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+            if (Bound* list = FindByHandle(reinterpret_cast<HWND>(lParam)); list != nullptr && list->listView) {
+                auto* folders =
+                    list->entry.kind == ControlKind::DirList ? static_cast<DirList*>(list->entry.control) : nullptr;
+                return ListKey(form_, folders, *list->listView, message, wParam);
+            }
+            return -1;
         case DM_GETDEFID: {
             // Enter presses the GO button when it has the focus, as Space does.
             const HWND go = ControlHandle(form_.Command1);
@@ -518,6 +529,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_DEVICECHANGE:
+            if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) RefreshDrives();
+            return TRUE;  // nothing refused
         case WM_DESTROY:
             // An open About window keeps the program running until it is closed.
             if (!about_ || !about_->IsOpen()) PostQuitMessage(0);

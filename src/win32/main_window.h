@@ -68,7 +68,8 @@ private:
     bool CreateControls(const std::vector<LayoutEntry>& layout);
     HWND CreateControl(const LayoutEntry& entry);
     void Bind(Bound& bound);
-    void FillDrives(Bound& bound);
+    void FillDrives(Bound& bound);  // again whenever the system's drives may have changed
+    void RefreshDrives();
     void SyncControl(Bound& bound);
     void ReadTextBox(Bound& bound);
     void OnControlCommand(Bound& bound, int code);
@@ -83,6 +84,12 @@ private:
     // The unload handler, once, whatever ends the window.
     void Unload(int& cancel);
     void OnDropFiles(HDROP drop);
+    // main_window_dpi.cpp: a control's place at the current resolution, and the relayout
+    // when the window meets a monitor of another resolution.
+    RECT ControlRect(const LayoutEntry& placed) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    int ItemHeight() const { return scale_.Pixels(195); }
+    int HelpTipWidth() const { return scale_.Pixels(4500); }  // long texts wrap
     void ShowHelpOnFirstHover(const MSG& message);
 
     FrmXcopy& form_;
@@ -96,6 +103,7 @@ private:
     GdiCache gdi_;
     std::unique_ptr<AboutWindow> about_;
     HWND focusBeforeDeactivation_ = nullptr;
+    bool givingFocusBack_ = false;  // while the focus returns to where it was on activation
     AccessibleNames names_;
     bool namesGiven_ = false;
     int accessibleNames_ = 0;

@@ -28,6 +28,11 @@ private:
     HANDLE file_;
 };
 
+// A name in the folder, for TempPathBeside to put its own beside.
+std::string InFolder(const std::string& folder) {
+    return folder.empty() || folder.back() == '\\' ? folder + "x" : folder + "\\x";
+}
+
 }  // namespace
 
 std::string Win32Platform::ProgramFolder() {
@@ -84,6 +89,16 @@ bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes,
     CloseHandle(file);
     bytes.resize(ok ? read : 0);
     return ok;
+}
+
+bool Win32Platform::FolderAcceptsNewFiles(const std::string& folder) {
+    // A file made and gone at once: the only sure answer, whatever the rights and the volume say.
+    const std::wstring probe = ToUtf16(TempPathBeside(InFolder(folder)));
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError() != ERROR_ACCESS_DENIED;
+    CloseHandle(file);
+    return true;
 }
 
 std::string Win32Platform::TempPathBeside(const std::string& target) {

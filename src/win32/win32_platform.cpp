@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "win32/folder_wait.h"
 #include "win32/input_box.h"
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
@@ -80,28 +81,9 @@ void Win32Platform::ShellOpen(const std::string& file, const std::string& direct
 }
 
 std::string Win32Platform::ReadableFolder(const std::string& path) {
-    // A bare drive ("D:") names that drive's current folder for this process.
-    const std::wstring wide = ToUtf16(path);
-    const DWORD needed = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return {};
-    std::wstring folder(needed, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), needed, folder.data(), nullptr);
-    if (length == 0 || length >= needed) return {};
-    folder.resize(length);
-    if (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
-
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        return {};
-    }
-    // Opening it for listing proves it can be read, without reading it: a folder of a
-    // hundred thousand entries costs no more to check than an empty one.
-    HANDLE handle =
-        CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return {};
-    CloseHandle(handle);
-    return ToUtf8(folder);
+    // A drive whose server is gone holds the check for tens of seconds: never on the
+    // window's thread.
+    return CheckFolderWithoutBlocking(path, folderWait_, owner_);
 }
 
 std::string Win32Platform::CurrentDirectory() {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/platform.h"
+#include "win32/folder_wait.h"
 
 namespace lorvane::win32 {
 
@@ -21,6 +22,7 @@ public:
     void ShellOpen(const std::string& file, const std::string& directory) override;
     std::string CurrentDirectory() override;
     std::string ReadableFolder(const std::string& path) override;
+    std::vector<std::string> LogicalDrives() override;  // drive_list.cpp
     DateOrder ShortDateOrder() override;
     bool ShowFileDialog(FileDialogRequest& request) override;
 
@@ -34,6 +36,7 @@ public:
 
     // The rest of the system (win32_system.cpp).
     bool FileExists(const std::string& path) override;
+    bool FolderAcceptsNewFiles(const std::string& folder) override;
     bool ClearClipboard() override;
     bool SetClipboardText(const std::string& text) override;
     std::string GetClipboardText() override;
@@ -49,6 +52,7 @@ public:
 protected:
     // The window that dialogs, message boxes and the shell's own windows belong to.
     HWND DialogOwner() const;
+    FolderWaitSettings folderWait_;  // how folders are checked without holding up the window
 
 public:
     // Some of the shell's handlers and the accessibility services are COM objects, which

@@ -201,6 +201,31 @@ TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     EXPECT_EQ(platform.messages, std::vector(2, refusal));
     EXPECT_EQ(platform.files.size(), 1u);
     EXPECT_TRUE(platform.fileDialogs.empty() && platform.shellOpens.empty());
+
+    // On a network share the command interpreter would start in Windows' folder: no run there.
+    Forget();
+    EXPECT_EQ(RunWith("\\\\serveur\\outils", false, "XCOPY . D:\\"), "(none)");
+    EXPECT_EQ(platform.messages,
+              (std::vector<MessageRequest>{
+                  {"Lorvane est dans un dossier réseau (« \\\\serveur\\outils ») : l'interpréteur de commandes ne "
+                   "peut pas s'y placer, il partirait du dossier de Windows et la commande ne s'exécuterait pas là où "
+                   "vous l'attendez.\nCopiez Lorvane sur un disque de cet ordinateur, ou associez une lettre de "
+                   "lecteur au partage (« Connecter un lecteur réseau ») et lancez Lorvane depuis ce lecteur. Rien "
+                   "n'a été exécuté.",
+                   "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error}}));
+    EXPECT_TRUE(platform.shellOpens.empty());
+
+    // A folder the user may not write in (Program Files): the caption, the beep, and why.
+    Forget();
+    platform.failAt = testing::FileStep::Create;
+    platform.readOnlyFolders = {"C:\\Program Files\\Lorvane"};
+    EXPECT_EQ(RunWith("C:\\Program Files\\Lorvane", false, "XCOPY a b"), "(none)");
+    EXPECT_EQ(std::tuple(form.Caption.Caption(), platform.beeps, platform.messages.size()),
+              std::tuple("Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ", 2, 2u));  // the question's beep too
+    EXPECT_EQ(platform.messages[1].text,
+              "Lorvane ne peut pas écrire dans son dossier (« C:\\Program Files\\Lorvane ») : il y écrit le fichier "
+              "de commandes qu'il exécute.\nPlacez le dossier de Lorvane là où vous pouvez écrire (vos documents, "
+              "une clé USB...), pas dans « Program Files ». Rien n'a été exécuté.");
 }
 
 TEST_F(RunCommandTest, SavesTheFullLineAloneThroughTheDialog) {

@@ -39,6 +39,11 @@ TEST(LocationPart, BuildsEachLevelOfAPick) {
         {"folder by separator", {0, 1, "C:\\a b", "", "", true}, "\"C:\\a b\\\" "},
         {"folder by separator, drive root", {0, 1, "D:\\", "", "", true}, "D:\\ "},
         {"file level by separator unchanged", {0, 2, "", "D:\\x", "a.txt", true}, "D:\\x\\a.txt "},
+        // A network share keeps the two separators that open it; its root is the share.
+        {"share, drive level", {0, 0, "\\\\nas\\sauvegardes\\2024", "", ""}, "\\\\nas\\sauvegardes\\. "},
+        {"share, folder level", {0, 1, "\\\\nas\\sauvegardes", "", ""}, "\\\\nas\\sauvegardes\\*.* "},
+        {"share with a blank, file", {0, 2, "", "\\\\nas\\mes photos", "a.jpg"}, "\"\\\\nas\\mes photos\\a.jpg\" "},
+        {"share, folder by separator", {0, 1, "\\\\nas\\s\\", "", "", true}, "\\\\nas\\s\\ "},
     };
     for (const auto& [what, choice, part] : rows) EXPECT_EQ(LocationPart(choice), part) << what;
 }

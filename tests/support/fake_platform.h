@@ -64,6 +64,8 @@ public:
         if (driveFolders.contains(path)) folder = driveFolders.at(path);
         return unreadableFolders.count(folder) != 0 || files.count(folder) != 0 ? std::string() : folder;
     }
+    std::vector<std::string> drives = {"C:\\", "D:\\"};
+    std::vector<std::string> LogicalDrives() override { return drives; }
     DateOrder ShortDateOrder() override { return dateOrder; }
 
     bool ShowFileDialog(FileDialogRequest& request) override {
@@ -106,6 +108,8 @@ public:
     }
     std::string TempPathBeside(const std::string& target) override { return target + ".~tmp"; }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::set<std::string> readOnlyFolders;
+    bool FolderAcceptsNewFiles(const std::string& folder) override { return readOnlyFolders.count(folder) == 0; }
 
     bool ClearClipboard() override { return SetClipboardText(""); }
     bool SetClipboardText(const std::string& text) override {

@@ -46,6 +46,15 @@ public:
         return !request.fileName.empty();
     }
     void EndProgram() override {}  // the test, not the window, ends the program
+    // Checks of that folder take `delayMs` on the worker, as on a slow server; any check is
+    // given up after `timeoutMs`.
+    void SlowFolderChecks(const std::string& slow, DWORD delayMs, DWORD timeoutMs) {
+        folderWait_.check = [slow, delayMs](const std::string& path) {
+            if (path == slow) Sleep(delayMs);
+            return CheckFolderNow(path);
+        };
+        folderWait_.timeoutMs = timeoutMs;
+    }
     std::string ReadableFolder(const std::string& path) override {
         if (unreadable.count(path) != 0) return {};
         std::string folder = Win32Platform::ReadableFolder(path);

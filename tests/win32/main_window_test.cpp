@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnlo
     const RECT lastSwitch = placeOf(form.Check1[kSwitchN]), dateLabel = placeOf(form.Label3[kSwitchD]);
     const RECT go = placeOf(form.Command1);
     EXPECT_EQ(std::tuple(lastSwitch.left, lastSwitch.top), std::tuple(scale.Pixels(5760 + 120), scale.Pixels(4800)));
-    EXPECT_EQ(dateLabel.right - dateLabel.left, scale.Pixels(4005) - scale.Pixels(0));
+    EXPECT_EQ(dateLabel.right - dateLabel.left, scale.Pixels(4170) - scale.Pixels(0));
     EXPECT_EQ(std::tuple(go.left, go.top), std::tuple(scale.Pixels(9240), scale.Pixels(5160 + 1680)));
 
     SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
@@ -347,8 +347,11 @@ TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheReal
     GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4);
     const char* christmas = order[0] == '0' ? "12/25/2003" : order[0] == '2' ? "2003/12/25" : "25/12/2003";
     // A date typed, then the key that closes the box: Enter accepts, Escape cancels (no date).
-    const std::tuple<const char*, WPARAM, const char*> answers[] = {
-        {christmas, VK_RETURN, "/D:25/12/2003  /S /E /C /H /Y "}, {"1/1/2001", VK_ESCAPE, "/D  /S /E /C /H /Y "}};
+    // Written as the system's XCOPY reads it (Wine's: month first, with dashes).
+    const char* dated =
+        platform.XcopyReadsDatesMonthFirst() ? "/D:12-25-2003  /S /E /C /H /Y " : "/D:25/12/2003  /S /E /C /H /Y ";
+    const std::tuple<const char*, WPARAM, const char*> answers[] = {{christmas, VK_RETURN, dated},
+                                                                    {"1/1/2001", VK_ESCAPE, "/D  /S /E /C /H /Y "}};
     for (const auto& [typed, key, switches] : answers) {
         if (Ticked(form.Check1[kSwitchD])) Click(form.Check1[kSwitchD]);
         std::string buttons;

@@ -94,6 +94,10 @@ protected:
                 what = std::string("key") + where + ", " + name;
                 unsigned mayChange = 0;
                 for (std::size_t i = 0; i < 4; ++i) mayChange |= GetFocus() == Hwnd(form.TxtCmd[i]) ? 1u << i : 0u;
+                // In a side's list, Enter opens a folder and a letter goes to a name.
+                for (unsigned s = 0; s < 2; ++s)
+                    for (const Control* list : {folders[s], files[s]})
+                        mayChange |= GetFocus() == Hwnd(*list) ? 1u << s : 0u;
                 PressKey(window, key, modifiers);
                 return mayChange;
             }

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <map>
 #include <optional>
 
 #include "app/whole_file.h"
@@ -120,6 +121,27 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     // The shell was called from a thread in a COM apartment, as its handlers need.
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
     CoUninitialize();
+}
+
+// A date given to /D is written as the system's XCOPY reads it (Wine's: month first, with
+// dashes): only what changed since arrives.
+TEST_F(RunTest, TheDateOfSlashDCopiesOnlyWhatChangedSince) {
+    const FILETIME old = {0x598C4000, 0x01C1CBB4};  // 15 March 2002
+    HANDLE file = CreateFileW(ToUtf16(tree.Path("src\\a.txt")).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &old));
+    CloseHandle(file);
+    const std::map<DateOrder, const char*> answers = {{DateOrder::DayMonthYear, "25/12/2003"},
+                                                      {DateOrder::MonthDayYear, "12/25/2003"},
+                                                      {DateOrder::YearMonthDay, "2003/12/25"}};
+    platform.inputAnswers = {answers.at(platform.ShortDateOrder())};
+    Click(form.Check1[kSwitchD]);
+    const char* written = platform.XcopyReadsDatesMonthFirst() ? "/D:12-25-2003 " : "/D:25/12/2003 ";
+    ASSERT_NE(Shown(form.TxtCmd[3]).find(written), std::string::npos) << Shown(form.TxtCmd[3]);
+    Go();
+    ASSERT_TRUE(WaitForFile(tree.Path("dst\\sous\\b.txt"), "second"));
+    EXPECT_FALSE(Exists(tree.Path("dst\\a.txt")));
 }
 
 // The console reads the batch file in its own code page: a name in the system's language goes

@@ -1,0 +1,191 @@
+#include "win32/folder_wait.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "win32/wide_text.h"
+#include "win32/win32_texts.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+// Shared by the window's thread and the worker: whichever lets go last frees it, so that a
+// worker still stuck on a dead server after the wait has ended touches nothing freed.
+struct CheckJob {
+    CheckJob(std::string p, std::function<std::string(const std::string&)> c)
+        : path(std::move(p)), check(std::move(c)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~CheckJob() {
+        if (done != nullptr) CloseHandle(done);
+    }
+    CheckJob(const CheckJob&) = delete;
+    CheckJob& operator=(const CheckJob&) = delete;
+
+    const std::string path;
+    const std::function<std::string(const std::string&)> check;
+    std::string result;  // read by the window's thread only once `done` is set
+    HANDLE done;
+};
+
+DWORD WINAPI RunCheck(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<CheckJob>> job(static_cast<std::shared_ptr<CheckJob>*>(parameter));
+    (*job)->result = (*job)->check((*job)->path);
+    SetEvent((*job)->done);
+    return 0;
+}
+
+bool IsInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT ||
+           message == WM_MOUSEHOVER || message == WM_MOUSELEAVE || message == WM_NCMOUSEHOVER ||
+           message == WM_NCMOUSELEAVE;
+}
+
+// While the window waits, painting, timers and other threads' calls go on; anything else
+// posted (a drop, a close, a listing that came in) waits its turn, so that nothing re-enters
+// the handler that is waiting. What the user does in the first moments waits in the queue,
+// as it always did for a check that takes no time; once the window says it waits, it is
+// dropped: the window cannot act on it, and acting on it later would surprise.
+class WaitingLoop {
+public:
+    explicit WaitingLoop(HWND window) : window_(window) {}
+    WaitingLoop(const WaitingLoop&) = delete;
+    WaitingLoop& operator=(const WaitingLoop&) = delete;
+    ~WaitingLoop() {
+        if (noticeShown_) {
+            SetWindowTextW(window_, ToUtf16(caption_).c_str());
+            if (waitCursor_ != nullptr) SetCursor(cursorBefore_);
+        }
+        for (const MSG& message : held_) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+            } else if (message.hwnd == nullptr) {
+                PostThreadMessageW(GetCurrentThreadId(), message.message, message.wParam, message.lParam);
+            } else {
+                // A window gone meanwhile takes nothing.
+                PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
+            }
+        }
+    }
+
+    bool Announced() const { return announced_; }
+    void ShowNotice(const std::string& path) {
+        if (announced_) return;
+        announced_ = true;
+        if (window_ == nullptr || !IsWindow(window_)) return;
+        noticeShown_ = true;
+        caption_ = WindowText(window_);
+        SetWindowTextW(window_, ToUtf16(WaitingForFolder(caption_, path)).c_str());
+        waitCursor_ = LoadCursorW(nullptr, IDC_WAIT);
+        if (waitCursor_ != nullptr) cursorBefore_ = SetCursor(waitCursor_);  // without one, the caption alone says it
+    }
+
+    void Pump() {
+        MSG message;
+        while (Next(message)) {
+            if (IsInput(message.message)) {
+                // Moving the pointer has the window set its own cursor again.
+                if (waitCursor_ != nullptr) SetCursor(waitCursor_);
+                continue;
+            }
+            if (message.message == WM_PAINT || message.message == WM_TIMER || message.message == WM_NULL) {
+                DispatchMessageW(&message);
+            } else {
+                held_.push_back(message);
+            }
+        }
+    }
+
+private:
+    // Every message once the wait is announced; before, all but the user's.
+    bool Next(MSG& message) {
+        if (announced_) return PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0;
+        static constexpr std::pair<UINT, UINT> kAllButInput[] = {
+            {0, WM_NCMOUSEMOVE - 1},
+            {WM_NCXBUTTONDBLCLK + 1, WM_INPUT - 1},
+            {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
+            {WM_MOUSELAST + 1, WM_NCMOUSEHOVER - 1},
+            {WM_MOUSELEAVE + 1, 0xFFFFFFFF},
+        };
+        for (const auto& [first, last] : kAllButInput) {
+            if (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) return true;
+        }
+        return false;
+    }
+
+    HWND window_;
+    bool announced_ = false;
+    bool noticeShown_ = false;
+    std::string caption_;
+    HCURSOR waitCursor_ = nullptr;
+    HCURSOR cursorBefore_ = nullptr;
+    std::vector<MSG> held_;
+};
+
+}  // namespace
+
+std::string CheckFolderNow(const std::string& path) {
+    // A bare drive ("D:") names that drive's current folder for this process.
+    const std::wstring wide = ToUtf16(path);
+    const DWORD needed = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return {};
+    std::wstring folder(needed, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), needed, folder.data(), nullptr);
+    if (length == 0 || length >= needed) return {};
+    folder.resize(length);
+    if (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return {};
+    }
+    // Opening it for listing proves it can be read, without reading it: a folder of a
+    // hundred thousand entries costs no more to check than an empty one.
+    HANDLE handle =
+        CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return {};
+    CloseHandle(handle);
+    return ToUtf8(folder);
+}
+
+std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWaitSettings& settings, HWND window) {
+    if (!settings.check) return {};
+    auto job = std::make_shared<CheckJob>(path, settings.check);
+    if (job->done == nullptr) return settings.check(path);  // nothing to wait on: checked here, as before
+    auto workerShare = std::make_unique<std::shared_ptr<CheckJob>>(job);
+    // A thread of the system's own: detached std::threads were seen never to start under Wine.
+    HANDLE thread = CreateThread(nullptr, 0, RunCheck, workerShare.get(), 0, nullptr);
+    if (thread == nullptr) return settings.check(path);
+    workerShare.release();  // the worker owns its share now
+    CloseHandle(thread);
+
+    WaitingLoop loop(window);
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        const ULONGLONG waited = GetTickCount64() - start;
+        if (waited >= settings.timeoutMs) return {};
+        if (waited >= settings.noticeMs) loop.ShowNotice(path);
+        const ULONGLONG until = waited < settings.noticeMs ? std::min<ULONGLONG>(settings.noticeMs, settings.timeoutMs)
+                                                           : settings.timeoutMs;
+        // Before the notice, the user's input left in the queue must not wake the wait again.
+        const DWORD outcome = loop.Announced()
+                                  ? MsgWaitForMultipleObjectsEx(1, &job->done, static_cast<DWORD>(until - waited),
+                                                                QS_ALLINPUT, MWMO_INPUTAVAILABLE)
+                                  : MsgWaitForMultipleObjectsEx(1, &job->done, static_cast<DWORD>(until - waited),
+                                                                QS_ALLINPUT & ~QS_INPUT, 0);
+        if (outcome == WAIT_OBJECT_0) return job->result;
+        if (outcome == WAIT_FAILED) {
+            // The messages cannot be waited on: the worker alone, still within the time-out.
+            const ULONGLONG left = settings.timeoutMs - (GetTickCount64() - start);
+            const bool ended = GetTickCount64() - start < settings.timeoutMs &&
+                               WaitForSingleObject(job->done, static_cast<DWORD>(left)) == WAIT_OBJECT_0;
+            return ended ? job->result : std::string();
+        }
+        loop.Pump();
+    }
+}
+
+}  // namespace lorvane::win32

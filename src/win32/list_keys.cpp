@@ -1,0 +1,56 @@
+#include "win32/list_keys.h"
+
+#include <commctrl.h>
+
+#include "app/folder_entries.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+constexpr UINT_PTR kEnterSubclass = 1;
+
+LRESULT CALLBACK FolderListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_GETDLGCODE) {
+        const LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+        // Asked with the message about to be handled, or with none when the system only
+        // wants to know the control's kind.
+        const auto* asked = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN;
+        return enter ? code | DLGC_WANTALLKEYS : code;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, FolderListProc, kEnterSubclass);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, UINT message, WPARAM wParam) {
+    if (message == WM_CHARTOITEM) {
+        // From the highlighted entry rather than the caret the message carries: that one is
+        // cut to 16 bits, and a list may hold a hundred thousand names. Half a surrogate pair
+        // starts no name: it goes nowhere.
+        const int to = EntryStartingWith(view.Count(), view.SelectedIndex(), static_cast<char32_t>(LOWORD(wParam)),
+                                         [&](int i) -> const std::string& { return view.EntryAt(i)->text; });
+        return to >= 0 ? to : -2;
+    }
+    if (folders == nullptr) return -1;
+    switch (LOWORD(wParam)) {
+        case VK_RETURN:
+            if (const FolderListView::Entry* entry = view.EntryAt(view.SelectedIndex()))
+                form.OpenFolder(*folders, *entry);
+            return -2;
+        case VK_BACK: {
+            const std::string parent = ParentFolder(folders->Path());
+            form.OpenFolder(*folders, FolderEntry{parent, parent, 0});  // at a root, where it already is
+            return -2;
+        }
+        default: return -1;
+    }
+}
+
+bool LetFolderListTakeEnter(HWND listBox) {
+    return SetWindowSubclass(listBox, FolderListProc, kEnterSubclass, 0) != FALSE;
+}
+
+}  // namespace lorvane::win32
