@@ -23,7 +23,13 @@ void FrmXcopy::DropOnSide(bool onDestination, const std::vector<std::string>& pa
     // folder (a double click), onto the file (a click).
     Side& side = onDestination ? destination_ : source_;
     side.current.SetValue(0);
-    side.drive.SetDrive(DriveOf(folder));
+    // A network share has no drive letter: the drive list shows none, and moves nowhere.
+    const std::string drive = DriveOf(folder);
+    if (drive.empty()) {
+        side.drive.ShowDrive(drive);
+    } else {
+        side.drive.SetDrive(drive);
+    }
     const bool alreadyOpen = side.dir.Path() == folder;
     OpenFolder(side.dir, FolderEntry{folder, folder, 0});
     if (!file.empty()) {

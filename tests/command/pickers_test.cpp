@@ -86,6 +86,8 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     form.DropOnSide(false, {"D:\\Photos\\a b.jpg", "D:\\Photos"});
     EXPECT_EQ(std::tuple(Source(), platform.beeps, platform.messages.size()),
               std::tuple("\"D:\\Photos\\a b.jpg\" ", 1, 0u));
+    form.DropOnSide(true, {"\\\\nas\\sauvegardes"});  // a share: its two separators stay
+    EXPECT_EQ(std::tuple(form.Drive2.Drive(), Destination(), platform.beeps), std::tuple("", "\\\\nas\\sauvegardes\\*.* ", 1));
     form.DropOnSide(false, {"D:\\parti"});
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Lorvane : dossier inaccessible");
