@@ -81,9 +81,18 @@ void Win32Platform::ShellOpen(const std::string& file, const std::string& direct
 }
 
 std::string Win32Platform::ReadableFolder(const std::string& path) {
+    // A folder list and its file list move to the same folder one after the other: the
+    // answer of a moment ago serves the second, rather than a second worker.
+    const ULONGLONG now = GetTickCount64();
+    if (!lastCheck_.result.empty() && now - lastCheck_.at < kCheckStillFreshMs &&
+        (path == lastCheck_.path || path == lastCheck_.result)) {
+        return lastCheck_.result;
+    }
     // A drive whose server is gone holds the check for tens of seconds: never on the
     // window's thread.
-    return CheckFolderWithoutBlocking(path, folderWait_, owner_);
+    std::string result = CheckFolderWithoutBlocking(path, folderWait_, owner_);
+    lastCheck_ = {path, result, GetTickCount64()};
+    return result;
 }
 
 std::string Win32Platform::CurrentDirectory() {

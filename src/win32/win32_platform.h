@@ -52,7 +52,14 @@ public:
 protected:
     // The window that dialogs, message boxes and the shell's own windows belong to.
     HWND DialogOwner() const;
-    FolderWaitSettings folderWait_;  // how folders are checked without holding up the window
+    FolderWaitSettings folderWait_;
+    // The last folder checked, and when: a check is trusted this long.
+    static constexpr ULONGLONG kCheckStillFreshMs = 250;
+    struct FolderCheck {
+        std::string path;
+        std::string result;
+        ULONGLONG at = 0;
+    } lastCheck_;  // how folders are checked without holding up the window
 
 public:
     // Some of the shell's handlers and the accessibility services are COM objects, which

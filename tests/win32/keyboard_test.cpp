@@ -39,7 +39,7 @@ protected:
     void Type(const std::string& letters) {
         for (char letter : letters) {
             const bool capital = letter >= 'A' && letter <= 'Z';
-            PressKey(window, static_cast<UINT>(capital ? letter : letter - 'a' + 'A'), capital ? kShift : 0);
+            PressKey(window, static_cast<UINT>(capital ? letter : letter - 'a' + 'A'), capital ? unsigned{kShift} : 0u);
         }
     }
     void Keys(std::initializer_list<UINT> keys) {
