@@ -23,10 +23,9 @@ std::string LocationPart(const LocationChoice& choice) {
     }
     // Removes the doubled separator of a drive root ("D:\" + "\*.*"); the two that open a
     // network path stay, or it would name a folder of the current drive.
-    const std::size_t network = IsNetworkPath(std::string_view(text).substr(text.starts_with('"') ? 1 : 0))
-                                    ? (text.starts_with('"') ? 3 : 2)
-                                    : 0;
-    return text.substr(0, network) + DbleSlash(text.substr(network));
+    const std::size_t quote = text.starts_with('"') ? 1 : 0;
+    const std::size_t kept = IsNetworkPath(std::string_view(text).substr(quote)) ? quote + 2 : 0;
+    return text.substr(0, kept) + DbleSlash(text.substr(kept));
 }
 
 std::string SwitchesPart(const std::array<int, kSwitchCount>& ticks,
