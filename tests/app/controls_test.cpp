@@ -116,6 +116,8 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
     EXPECT_EQ(std::tuple(box.Text(), box.SelStart()), std::tuple("aXYc", 3));
     box.SetSelText("0123456789");
     EXPECT_EQ(box.Text(), "aXY0c");
+    box.SetText("new");  // the caret goes to the start, as the edit box puts it
+    EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(0, 0));
 }
 
 TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {

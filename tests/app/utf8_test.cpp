@@ -31,6 +31,11 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
     EXPECT_EQ(std::tuple(ByteOffsetOfUtf16("a\U00010000b", 2), ByteOffsetOfUtf16("a\U00010000b", 3)),
               std::tuple(1u, 5u));
     EXPECT_EQ(CharacterText(0xD800), "\uFFFD");
+    // UTF-16 bytes: a pair is one character; a half alone, or cut short, is U+FFFD.
+    using namespace std::literals;
+    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF" "a\0"sv, false), Utf16BytesAsUtf8("\xD8\x3D"sv, true),
+                         Utf16BytesAsUtf8("\xD8\x3D\0" "a"sv, true)),
+              std::tuple("\U0001F7FFa", "\uFFFD", "\uFFFDa"));
 }
 
 TEST(Utf8, CaseFoldsInTheScriptsOfNames) {

@@ -16,6 +16,8 @@ TEST_F(FaireCmdTest, StartUpRunsTheBuilderTenTimesAndShowsTheFirstLine) {
         EXPECT_EQ(form.Check1[i].Value(), kSwitchTable[i].tickedAtStart ? 1 : 0) << i;
     EXPECT_EQ(std::tuple(form.Argument[2], form.Argument[18]), std::tuple("/D", "/-Y"));
     EXPECT_EQ(std::tuple(form.DateCopie, platform.inputs.size(), platform.messages.size()), std::tuple("", 0u, 0u));
+    form.Check1[kSwitchA].SetValue(1);  // every box, the first one too, runs its rules and the builder
+    EXPECT_EQ(Switches(), "/A /S /E /C /H /Y ");
 }
 
 TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
