@@ -80,6 +80,13 @@ void Win32Platform::ShellOpen(const std::string& file, const std::string& direct
     }
 }
 
+std::string Win32Platform::OffTheWindowsThread(const std::string& path,
+                                               std::function<std::string(const std::string&)> check) {
+    FolderWaitSettings settings = folderWait_;
+    settings.check = std::move(check);
+    return CheckFolderWithoutBlocking(path, settings, owner_);
+}
+
 std::string Win32Platform::ReadableFolder(const std::string& path) {
     // A folder list and its file list move to the same folder one after the other: the
     // answer of a moment ago serves the second, rather than a second worker.

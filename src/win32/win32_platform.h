@@ -53,6 +53,10 @@ protected:
     // The window that dialogs, message boxes and the shell's own windows belong to.
     HWND DialogOwner() const;
     FolderWaitSettings folderWait_;
+    // `check` of the path as a folder is checked: on a worker, the window answering meanwhile;
+    // empty when it did not answer in time. `check` must hold no reference to this object.
+    std::string OffTheWindowsThread(const std::string& path, std::function<std::string(const std::string&)> check);
+    static std::string ShortNameNow(const std::string& path);
     // The last folder checked, and when: a check is trusted this long.
     static constexpr ULONGLONG kCheckStillFreshMs = 250;
     struct FolderCheck {

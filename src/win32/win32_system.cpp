@@ -39,8 +39,14 @@ bool TakesConversionFlags(UINT codePage) {
 }  // namespace
 
 bool Win32Platform::FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(ToUtf16(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    // A file on a drive whose server is gone is waited for as a folder is: off the window's
+    // thread, and taken as absent when it does not answer.
+    return !OffTheWindowsThread(path, [](const std::string& file) {
+                const DWORD attributes = GetFileAttributesW(ToUtf16(file).c_str());
+                const bool exists =
+                    attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+                return exists ? file : std::string();
+            }).empty();
 }
 
 bool Win32Platform::ClearClipboard() {
@@ -138,6 +144,11 @@ std::optional<std::string> Win32Platform::ConsoleBytes(char32_t character) {
 }
 
 std::string Win32Platform::ShortName(const std::string& path) {
+    // Asked of the volume, which a server gone can hold for tens of seconds.
+    return OffTheWindowsThread(path, ShortNameNow);
+}
+
+std::string Win32Platform::ShortNameNow(const std::string& path) {
     std::wstring wide = ToUtf16(path);
     while (wide.size() > 3 && (wide.back() == L'\\' || wide.back() == L'/')) wide.pop_back();
     const std::wstring shortPath = SystemPath(GetShortPathNameW, wide);
