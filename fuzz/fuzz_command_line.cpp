@@ -14,7 +14,7 @@
 #include "app/frm_xcopy.h"
 #include "app/switch_table.h"
 #include "command/command_line.h"
-#include "command/quoting.h"
+#include "app/quoting.h"
 #include "fuzz_support.h"
 #include "rules/date_answer.h"
 #include "support/fake_platform.h"

@@ -12,7 +12,7 @@ if [[ -z "${DISPLAY:-}" ]]; then
 fi
 
 cmake --preset host >/dev/null
-cmake --build --preset host
+cmake --build --preset host --target all all_verify_interface_header_sets
 ctest --preset host
 
 # The program alone with the second compiler, clang for the mingw-w64 target: it must build

@@ -1,4 +1,5 @@
 #include "about/about_texts.h"
+#include "about/frm_about.h"
 #include "app/frm_xcopy.h"
 
 namespace lorvane {
@@ -10,11 +11,13 @@ void FrmXcopy::MnuApropos_Click() {
         if (About->BringToFront) About->BringToFront();
         return;
     }
-    About = std::make_unique<FrmAbout>(platform_);
+    About.reset(new FrmAbout(platform_));
     About->Form_Load();
     if (AboutOpened) AboutOpened(*About);
 }
 
 void FrmXcopy::AboutClosed() { About.reset(); }
+
+void CloseAbout::operator()(FrmAbout* about) const { delete about; }
 
 }  // namespace lorvane

@@ -1,4 +1,5 @@
 #include "app/frm_xcopy.h"
+#include "app/quoting.h"
 
 #include "app/menu_table.h"
 #include "app/text_utils.h"

@@ -10,15 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "about/frm_about.h"
 #include "app/common_dialog.h"
 #include "app/controls.h"
 #include "app/folder_entries.h"
 #include "app/platform.h"
 #include "app/switch_table.h"
-#include "batch/console_text.h"
 
 namespace lorvane {
+
+// The About window and the console's form of a batch text belong to their own subsystems,
+// which build on this window; it only holds or passes them.
+class FrmAbout;
+struct ConsoleText;
+struct CloseAbout {
+    void operator()(FrmAbout* about) const;  // defined with the About window
+};
 
 class FrmXcopy {
 public:
@@ -134,7 +140,7 @@ public:
 
     // The About window while it is open (one at most). The screen binding shows a window
     // for it when it opens, and reports its closing.
-    std::unique_ptr<FrmAbout> About;
+    std::unique_ptr<FrmAbout, CloseAbout> About;
     std::function<void(FrmAbout&)> AboutOpened;
     void AboutClosed();
 

@@ -4,6 +4,8 @@
 namespace lorvane::texts {
 
 inline constexpr const char* kCaption = "Lorvane (MS-DOS)";
+// The title of the window's questions (running the command, replacing the switches).
+inline constexpr const char* kQuestionTitle = "°Lorvane°";
 
 inline constexpr const char* kFrameSource = "Source";
 inline constexpr const char* kFrameDestination = "Destination";

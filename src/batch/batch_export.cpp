@@ -1,6 +1,7 @@
 #include "app/frm_xcopy.h"
 #include "app/text_utils.h"
 #include "batch/batch_texts.h"
+#include "batch/console_text.h"
 #include "batch/run_batch.h"
 
 namespace lorvane {

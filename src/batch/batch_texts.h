@@ -4,12 +4,14 @@
 #include <cstddef>
 #include <string>
 
+#include "app/window_texts.h"
+
 namespace lorvane::texts {
 
 inline constexpr const char* kRunQuestion = "Voulez-vous exécuter la commande DOS ";
-inline constexpr const char* kRunTitle = "°Lorvane°";
-inline constexpr const char* kSavedCaption = "Lorvane (MS-DOS) - ";
-inline constexpr const char* kNotSavedCaption = "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ";
+// After a batch file is written, the caption names it, or says that it was not.
+inline std::string SavedCaption(const std::string& outcome) { return std::string(kCaption) + " - " + outcome; }
+inline constexpr const char* kNotSaved = "ERREUR - NON SAUVEGARDÉ";
 
 // A character the console's code page lacks, in a name without a short name of its own (or
 // outside any name), named before anything is written or asked.

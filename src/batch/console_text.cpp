@@ -4,7 +4,7 @@
 
 #include "app/utf8.h"
 #include "batch/oem_convert.h"
-#include "command/quoting.h"
+#include "app/quoting.h"
 
 namespace lorvane {
 

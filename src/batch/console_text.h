@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/platform.h"
+#include "app/quoting.h"
 
 namespace lorvane {
 
@@ -26,8 +27,6 @@ struct ConsoleText {
 // a folder, takes that part's short name.
 ConsoleText ToConsoleText(Platform& platform, const std::string& text);
 
-// The command interpreter reads at most this many characters of a line.
-inline constexpr std::size_t kLongestConsoleLine = 8191;
 // The longest line of the text, in characters as the console counts them (UTF-16 units).
 std::size_t LongestLine(std::string_view text);
 

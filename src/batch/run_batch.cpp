@@ -1,6 +1,6 @@
 #include "batch/run_batch.h"
 
-#include "command/quoting.h"
+#include "app/quoting.h"
 
 namespace lorvane {
 

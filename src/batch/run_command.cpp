@@ -1,6 +1,7 @@
 #include "app/frm_xcopy.h"
 #include "app/text_utils.h"
 #include "batch/batch_texts.h"
+#include "batch/console_text.h"
 #include "batch/destination_question.h"
 #include "batch/run_batch.h"
 
@@ -31,8 +32,8 @@ void FrmXcopy::Command1_Click() {
         return;
     }
     platform_.Beep();
-    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown, texts::kRunTitle,
-                                              MsgButtons::YesNo, MsgIcon::None);
+    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown,
+                                              texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
     if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), *batch)) {
         // The caption says that nothing was written; where the folder refuses any file, why.

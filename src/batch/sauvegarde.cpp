@@ -3,6 +3,7 @@
 #include "app/frm_xcopy.h"
 #include "app/whole_file.h"
 #include "batch/batch_texts.h"
+#include "batch/console_text.h"
 
 namespace lorvane {
 
@@ -39,18 +40,18 @@ std::optional<ConsoleText> FrmXcopy::ConsoleForm(const std::string& command, con
     }
     if (refusal.empty() && !text.refused) return text;
     // Nothing is written. The error box sounds the system's alert itself, so no beep is added.
-    Caption.SetCaption(texts::kNotSavedCaption);
+    Caption.SetCaption(texts::SavedCaption(texts::kNotSaved));
     return std::nullopt;
 }
 
 bool FrmXcopy::Sauvegarde(const std::string& NomFichier, const ConsoleText& Batch) {
     // Whole or not at all: a failed write leaves any previous file as it was.
     if (!WriteWholeFile(platform_, NomFichier, Batch.bytes + "\r\n")) {
-        Caption.SetCaption(texts::kNotSavedCaption);
+        Caption.SetCaption(texts::SavedCaption(texts::kNotSaved));
         platform_.Beep();
         return false;
     }
-    Caption.SetCaption(texts::kSavedCaption + NomFichier);
+    Caption.SetCaption(texts::SavedCaption(NomFichier));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "command/command_line.h"
 
 #include "app/text_utils.h"
-#include "command/quoting.h"
+#include "app/quoting.h"
 
 namespace lorvane {
 

@@ -1,5 +1,5 @@
 #include "app/frm_xcopy.h"
-#include "batch/run_batch.h"
+#include "app/program_files.h"
 #include "profile/activity_texts.h"
 
 namespace lorvane {

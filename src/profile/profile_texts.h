@@ -9,7 +9,6 @@ namespace lorvane::texts {
 
 inline constexpr const char* kProfileQuestion = "Enregistrer le profil (arguments) ";
 inline constexpr const char* kProfileNameLater = "[Nom choisi plus loin ...]";
-inline constexpr const char* kProfileQuestionTitle = "°Lorvane°";
 inline constexpr const char* kProfileDefaultExt = "lvp";
 inline constexpr const char* kProfileFilter = "PROFILS Lorvane|*.lvp";
 inline constexpr const char* kProfileSaveTitle = "Enregistrer le profil sous";

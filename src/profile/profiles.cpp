@@ -1,5 +1,6 @@
 #include "app/frm_xcopy.h"
 #include "app/whole_file.h"
+#include "app/window_texts.h"
 #include "profile/profile_file.h"
 #include "profile/profile_texts.h"
 
@@ -20,8 +21,7 @@ void FrmXcopy::Mnu_S_Lvp_Click() {
     // The question shows the switches as the box holds them; the file gets the tick states.
     const std::string question =
         std::string(texts::kProfileQuestion) + "\n" + texts::kProfileNameLater + "\n" + TxtCmd[2].Text() + " ?";
-    if (platform_.MsgBox(question, texts::kProfileQuestionTitle, MsgButtons::YesNo, MsgIcon::Question) !=
-        MsgResult::Yes) {
+    if (platform_.MsgBox(question, texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) {
         return;
     }
     SetUpProfileDialog(CommonDialog1, platform_.ProgramFolder(), texts::kProfileSaveTitle);

@@ -1,3 +1,4 @@
+#include "about/frm_about.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {

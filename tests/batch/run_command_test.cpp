@@ -1,4 +1,5 @@
 #include "batch/batch_texts.h"
+#include "batch/console_text.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -76,7 +77,8 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
         EXPECT_EQ(platform.messages,
                   (std::vector<MessageRequest>{{texts::UnwritableCharacter(refused, page), texts::kUnwritableTitle,
                                                 MsgButtons::Ok, MsgIcon::Error}}));
-        EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()), std::tuple(0, texts::kNotSavedCaption));
+        EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()),
+                  std::tuple(0, texts::SavedCaption(texts::kNotSaved)));
     }
     // The question shows what runs: the short names.
     EXPECT_EQ(platform.messages.size(), 1u);

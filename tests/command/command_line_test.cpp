@@ -5,7 +5,7 @@
 #include <tuple>
 #include <utility>
 
-#include "command/quoting.h"
+#include "app/quoting.h"
 
 namespace lorvane {
 namespace {

@@ -62,7 +62,7 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAnd
     ASSERT_TRUE(Choose(texts::kBatchDialogTitle, tree.Path("export"), form.Mnu_S_Batch));
     EXPECT_EQ(FileContent(tree.Path("export.bat")), InConsolePage(form.TxtCmd[3].Text()).value_or("?") + "\r\n");
     EXPECT_NE(FileContent(tree.Path("export.bat")).find("\x90t\x82"), std::string::npos);
-    EXPECT_EQ(TextOf(window.Handle()), texts::kSavedCaption + tree.Path("export.bat"));
+    EXPECT_EQ(TextOf(window.Handle()), texts::SavedCaption(tree.Path("export.bat")));
 
     // The same name again: the dialog asks before replacing; No, then a cancel, keeps it.
     form.TxtCmd[2].SetText("/Q ");

@@ -160,7 +160,7 @@ TEST_F(KeyboardTest, ACopyMadeWithTheKeyboardAlone) {
               "XCOPY " + tree.Path("src") + "\\*.*  " + tree.Path("dst") + "\\  /S /E /C /H /Y ");
 
     platform.realDialogs = platform.realShell = true;
-    DialogAnswerer answer(texts::kRunTitle, IDYES);
+    DialogAnswerer answer(texts::kQuestionTitle, IDYES);
     PressKey(window, 'E', kCtrl);
     EXPECT_EQ(answer.SeenText().substr(0, std::string(texts::kRunQuestion).size()), texts::kRunQuestion);
     EXPECT_TRUE(PumpUntil([&] { return FileContent(tree.Path("dst\\a.txt")) == "premier"; }, 30000));

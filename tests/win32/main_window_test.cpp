@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
     platform.messageAnswers = {MsgResult::No};
     PressKey(window, VK_RETURN);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, texts::kRunTitle);
+    EXPECT_EQ(platform.messages[0].title, texts::kQuestionTitle);
 
     // The shortcuts act from inside each of the four boxes, on that box; F1 opens the help page
     // beside the program.

@@ -23,7 +23,7 @@ TEST(Program, RunsFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
     RunningProgram program(start.Root(), "", folder + "\\lorvane.exe");
     ASSERT_NE(program.window, nullptr);
     for (int fileLevel : {204, 304}) SendMessageW(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
-    const DialogAnswerer answer(texts::kRunTitle, IDYES);
+    const DialogAnswerer answer(texts::kQuestionTitle, IDYES);
     program.Menu(MenuCommand::Executer);
     PumpUntil([&] { return !FileContent(folder + "\\batch.bat").empty(); }, 20000);
     EXPECT_EQ(FileContent(folder + "\\batch.bat"),

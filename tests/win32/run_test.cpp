@@ -60,7 +60,7 @@ protected:
     void Go() {
         started.EndAll();  // the last run's console, paused, holds the batch file open
         platform.realDialogs = platform.realShell = true;
-        DialogAnswerer answer(texts::kRunTitle, IDYES);
+        DialogAnswerer answer(texts::kQuestionTitle, IDYES);
         Click(form.Command1);
         const std::string question = std::string(texts::kRunQuestion) + "\n";
         ASSERT_EQ(answer.SeenText().substr(0, question.size()), question);
@@ -76,7 +76,7 @@ protected:
         DialogAnswerer refusal(title, IDOK);
         Click(form.Command1);
         EXPECT_EQ(platform.messages.size(), messagesBefore + 1);
-        EXPECT_EQ(TextOf(window.Handle()), texts::kNotSavedCaption);
+        EXPECT_EQ(TextOf(window.Handle()), texts::SavedCaption(texts::kNotSaved));
         EXPECT_EQ(std::tuple(FilesUnder(folder), FileContent(Beside(kRunBatchName)), platform.shellOpens.size()),
                   std::tuple(filesBefore, batchBefore, 0u));
         return refusal.SeenText();
@@ -114,7 +114,7 @@ protected:
 
 TEST_F(RunTest, GoCopiesTheTreeThroughTheShell) {
     Go();
-    EXPECT_EQ(TextOf(window.Handle()), texts::kSavedCaption + Beside(kRunBatchName));
+    EXPECT_EQ(TextOf(window.Handle()), texts::SavedCaption(Beside(kRunBatchName)));
     EXPECT_EQ(FileContent(Beside(kRunBatchName)), form.TxtCmd[3].Text() + "\n pause\r\n");
     ASSERT_TRUE(WaitForFile(tree.Path("dst\\sous\\b.txt"), "second"));
     EXPECT_EQ(FileContent(tree.Path("dst\\a.txt")), "premier");

@@ -1,9 +1,14 @@
 #pragma once
-// Preparing paths for the XCOPY command line. Pure functions of their text.
+// Preparing paths for the XCOPY command line and the batch files that run it. Pure
+// functions of their text.
 
+#include <cstddef>
 #include <string>
 
 namespace lorvane {
+
+// The command interpreter reads at most this many characters of a line.
+inline constexpr std::size_t kLongestConsoleLine = 8191;
 
 // Wraps the text in double quotation marks when it holds a blank, or a character that the
 // command interpreter would take as an operator or an argument separator

@@ -1,4 +1,4 @@
-#include "command/quoting.h"
+#include "app/quoting.h"
 
 #include <string_view>
 
