@@ -9,22 +9,23 @@
 
 namespace lorvane {
 
-// The command of each leaf item, also its stable command ID for automation.
+// The command of each leaf item. Its number is also the item's command ID, which automation
+// and accessibility tools read from the menu: numbers are written out and never reused.
 enum class MenuCommand : int {
     None = 0,  // a submenu
     Executer = 701,
-    SauverActivite,
-    SauverBatch,
-    SauverProfil,
-    OuvrirActivite,
-    OuvrirProfil,
-    Quitter,
-    SelectionnerTout,
-    Couper,
-    Copier,
-    Coller,
-    Aide,
-    APropos,
+    SauverActivite = 702,
+    SauverBatch = 703,
+    SauverProfil = 704,
+    OuvrirActivite = 705,
+    OuvrirProfil = 706,
+    Quitter = 707,
+    SelectionnerTout = 708,
+    Couper = 709,
+    Copier = 710,
+    Coller = 711,
+    Aide = 712,
+    APropos = 713,
 };
 
 struct MenuShortcut {
@@ -83,12 +84,30 @@ inline constexpr std::array<MenuRow, 18> kMainMenu = {{
     {&FrmXcopy::MnuApropos, 1, "À &propos", MenuCommand::APropos, {}, &FrmXcopy::MnuApropos_Click},
 }};
 
+// Ctrl + these letters belong to the command boxes while one has the focus: undo, and the
+// control characters an edit box reads (backspace, tab, line feed, return). Ctrl + A, C, V
+// and X may only be the Edit menu's commands, which act on the box as its own keys would.
+constexpr bool ShortcutLeavesTheBoxesTheirKeys(const MenuRow& row) {
+    const char key = row.shortcut.ctrlKey;
+    for (const char boxKey : {'Z', 'H', 'I', 'J', 'M'})
+        if (key == boxKey) return false;
+    switch (key) {
+        case 'A': return row.command == MenuCommand::SelectionnerTout;
+        case 'C': return row.command == MenuCommand::Copier;
+        case 'V': return row.command == MenuCommand::Coller;
+        case 'X': return row.command == MenuCommand::Couper;
+        default: return true;
+    }
+}
+
 // A row opens a submenu exactly when the next row lies deeper; only leaves have a command,
-// every command has one leaf, and no two leaves share a shortcut.
+// every command has one leaf, no two leaves share a shortcut, and no shortcut takes a key
+// the command boxes need.
 constexpr bool MenuTableIsWellFormed() {
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
         const bool opens = i + 1 < kMainMenu.size() && kMainMenu[i + 1].level > row.level;
+        if (!ShortcutLeavesTheBoxesTheirKeys(row)) return false;
         if (i + 1 < kMainMenu.size() && kMainMenu[i + 1].level > row.level + 1) return false;
         if (opens != (row.command == MenuCommand::None)) return false;
         for (std::size_t j = i + 1; j < kMainMenu.size(); ++j) {
@@ -100,7 +119,8 @@ constexpr bool MenuTableIsWellFormed() {
     }
     return kMainMenu[0].level == 0;
 }
-static_assert(MenuTableIsWellFormed(), "the menu table must describe a tree of uniquely named commands");
+static_assert(MenuTableIsWellFormed(),
+              "the menu table must describe a tree of uniquely named commands leaving the boxes their keys");
 
 // The row of a command, or null.
 inline const MenuRow* RowOf(MenuCommand command) {

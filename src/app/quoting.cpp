@@ -38,4 +38,14 @@ std::string DoublePercents(const std::string& path) {
     return out;
 }
 
+std::string SinglePercents(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        out += text[at];
+        if (text.substr(at, 2) == "%%") ++at;
+    }
+    return out;
+}
+
 }  // namespace lorvane

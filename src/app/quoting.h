@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace lorvane {
 
@@ -22,5 +23,7 @@ std::string DbleSlash(const std::string& Cha);
 
 // Writes each % as %%: a batch file would otherwise expand %name% in a path.
 std::string DoublePercents(const std::string& path);
+// Reads each %% back as one %: the name a doubled path stands for.
+std::string SinglePercents(std::string_view text);
 
 }  // namespace lorvane

@@ -12,7 +12,8 @@ void FrmXcopy::Form_Unload(int& /*Cancel*/) {
 void FrmXcopy::MnuQuitter_Click() {
     int cancel = 0;
     Form_Unload(cancel);
-    platform_.EndProgram();
+    // As when the window is closed, an unload that cancels keeps the program running.
+    if (cancel == 0) platform_.EndProgram();
 }
 
 }  // namespace lorvane

@@ -44,13 +44,10 @@ std::optional<char32_t> PartBytes(Platform& platform, std::string_view part, std
 // The path an argument names up to `end`: its quotation marks dropped and each %% the lists
 // wrote for a % on disk read back as one.
 std::string PathOnDisk(std::string_view argument) {
-    std::string path;
-    for (std::size_t at = 0; at < argument.size(); ++at) {
-        if (argument[at] == '"') continue;
-        path += argument[at];
-        if (argument[at] == '%' && at + 1 < argument.size() && argument[at + 1] == '%') ++at;
-    }
-    return path;
+    std::string unquoted;
+    for (const char c : argument)
+        if (c != '"') unquoted += c;
+    return SinglePercents(unquoted);
 }
 
 bool IsAbsolute(std::string_view path) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "app/quoting.h"
+
 namespace lorvane {
 
 namespace {
@@ -36,12 +38,7 @@ std::string DestinationArgument(const std::string& commandLine) {
     for (std::size_t i = 1; i < arguments.size(); ++i) {  // after the command word
         if (!arguments[i].empty() && arguments[i][0] == '/') continue;
         if (++locations < 2) continue;
-        std::string destination;
-        for (std::size_t at = 0; at < arguments[i].size(); ++at) {
-            destination += arguments[i][at];
-            if (arguments[i][at] == '%' && at + 1 < arguments[i].size() && arguments[i][at + 1] == '%') ++at;
-        }
-        return destination;
+        return SinglePercents(arguments[i]);
     }
     return {};
 }

@@ -20,7 +20,7 @@ TEST(DriveEntries, TheSystemsDrivesAndTheSelectedOne) {
         // The selected drive gone: still offered while the folder lists show it.
         {{"C:\\", "Z:\\"}, "Q:", {"C:", "Q:", "Z:"}},
         // Names as they may come: bare, lower case, twice; and nothing that is not a drive.
-        {{"d:", "D:\\", "c:/", "z:", "\\\\", "", "CD:\\", "1:\\"}, "", {"C:", "D:", "Z:"}},
+        {{"d:", "D:\\", "c:/", "z:", "A:", "\\\\", "", "CD:\\", "1:\\", "E:x", "F:\\x"}, "", {"A:", "C:", "D:", "Z:"}},
         {{}, "c:", {"C:"}},
         {{}, "\\\\srv\\partage", {}},
     };

@@ -15,6 +15,7 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
         {"\xC0\x80", U"\uFFFD\uFFFD", 2},                      // overlong
         {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", 3},            // a surrogate
         {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // past U+10FFFF
+        {"\xF5\x80\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // no lead byte
         {"\xE2\x82", U"\uFFFD\uFFFD", 2},                      // cut short
         {"\xE2(", U"\uFFFD(", 2},
     };
@@ -46,6 +47,9 @@ TEST(Utf8, CaseFoldsInTheScriptsOfNames) {
     for (const char32_t kept : U"÷ĸŉſıİ×ß@[`{") EXPECT_EQ(FoldCase(kept), kept) << static_cast<unsigned>(kept);
     EXPECT_EQ(std::tuple(FoldedLess("ÉTÉ", "été2"), FoldedLess("été2", "ÉTÉ"), FoldedLess("b", "Ä")),
               std::tuple(true, false, true));
+    // A prefix sorts first, even as the start of a longer text; a stray byte folds to U+FFFD.
+    EXPECT_EQ(std::tuple(FoldedLess(std::string_view("ab", 1), std::string_view("abc", 2)), Folded("é\x80z")),
+              std::tuple(true, "É\uFFFDZ"));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "app/window_layout.h"
 #include "support/form_fixture.h"
 
+#include <map>
+
 namespace lorvane {
 namespace {
 
@@ -57,37 +59,97 @@ TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
 using WindowTablesTest = testing::FormTest;
 
 TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
-    const std::tuple<const char*, int, char, MenuCommand> expected[] = {
-        // caption, level, Ctrl+key, command
-        {"&Fichier", 0, 0, MenuCommand::None},
-        {"&Exécuter ! (GO)", 1, 'E', MenuCommand::Executer},
-        {"&Sauvegarder", 1, 0, MenuCommand::None},
-        {"&Activité (*.txt)", 2, 'T', MenuCommand::SauverActivite},
-        {"Commande Complète Exécutable (*.&Bat)...", 2, 'S', MenuCommand::SauverBatch},
-        {"Commutateurs / &profil (*.lvp)...", 2, 0, MenuCommand::SauverProfil},
-        {"&Ouvrir", 1, 0, MenuCommand::None},
-        {"Dernière &activité enregistrée", 2, 0, MenuCommand::OuvrirActivite},
-        {"Commutateurs / &profil (*.lvp)...", 2, 0, MenuCommand::OuvrirProfil},
-        {"&Quitter", 1, 'Q', MenuCommand::Quitter},
-        {"&Edition", 0, 0, MenuCommand::None},
-        {"Sélectionner tout", 1, 'A', MenuCommand::SelectionnerTout},
-        {"Couper", 1, 'X', MenuCommand::Couper},
-        {"Copier", 1, 'C', MenuCommand::Copier},
-        {"Coller", 1, 'V', MenuCommand::Coller},
-        {"&?", 0, 0, MenuCommand::None},
-        {"&Aide", 1, 0, MenuCommand::Aide},
-        {"À &propos", 1, 0, MenuCommand::APropos},
+    const std::tuple<const char*, int, char, int> expected[] = {
+        // caption, level, Ctrl+key, command number (pinned: automation reads it)
+        {"&Fichier", 0, 0, 0},
+        {"&Exécuter ! (GO)", 1, 'E', 701},
+        {"&Sauvegarder", 1, 0, 0},
+        {"&Activité (*.txt)", 2, 'T', 702},
+        {"Commande Complète Exécutable (*.&Bat)...", 2, 'S', 703},
+        {"Commutateurs / &profil (*.lvp)...", 2, 0, 704},
+        {"&Ouvrir", 1, 0, 0},
+        {"Dernière &activité enregistrée", 2, 0, 705},
+        {"Commutateurs / &profil (*.lvp)...", 2, 0, 706},
+        {"&Quitter", 1, 'Q', 707},
+        {"&Edition", 0, 0, 0},
+        {"Sélectionner tout", 1, 'A', 708},
+        {"Couper", 1, 'X', 709},
+        {"Copier", 1, 'C', 710},
+        {"Coller", 1, 'V', 711},
+        {"&?", 0, 0, 0},
+        {"&Aide", 1, 0, 712},
+        {"À &propos", 1, 0, 713},
     };
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
         const MenuItem& item = form.*row.item;
-        EXPECT_EQ(
-            std::tuple(item.Caption(), row.level, row.shortcut.ctrlKey, row.command, static_cast<bool>(item.Click)),
-            std::tuple_cat(expected[i], std::tuple(row.handler != nullptr)));
+        EXPECT_EQ(std::tuple(item.Caption(), row.level, row.shortcut.ctrlKey, static_cast<int>(row.command),
+                             static_cast<bool>(item.Click)),
+                  std::tuple_cat(expected[i], std::tuple(row.handler != nullptr)));
     }
     EXPECT_TRUE(RowOf(MenuCommand::Aide)->shortcut.f1);
     EXPECT_EQ(RowOf(MenuCommand::APropos)->item, &FrmXcopy::MnuApropos);
+}
+
+// How a person meets the window: the Tab order and its groups, each label just before what
+// it names (a screen reader names a box by it), the controls that look apart, the stable IDs.
+TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
+    const std::vector<LayoutEntry> layout = MainWindowLayout(form);
+    std::vector<const Control*> tabs = {&form.ChkSource,  &form.Drive1,    &form.Dir1,   &form.File1,
+                                        &form.File2,      &form.Dir2,      &form.Drive2, &form.ChkDestination,
+                                        &form.Option1[0], &form.Option2[0]};
+    std::map<const Control*, std::pair<const Control*, int>> named = {{&form.Label1, {&form.ChkSource, 201}},
+                                                                      {&form.Label2, {&form.ChkDestination, 301}}};
+    std::map<const Control*, int> ids = {{&form.Frame1, 101},  {&form.Frame2, 102},    {&form.Frame3, 103},
+                                         {&form.Frame4, 104},  {&form.ChkSource, 200}, {&form.ChkDestination, 300},
+                                         {&form.Command1, 620}};
+    for (int i = 0; i < kSwitchCount; ++i) {
+        tabs.push_back(&form.Check1[static_cast<std::size_t>(i)]);
+        ids[&form.Check1[static_cast<std::size_t>(i)]] = 400 + i;
+        named[&form.Label3[static_cast<std::size_t>(i)]] = {&form.Check1[static_cast<std::size_t>(i)], 500 + i};
+    }
+    const Label* parts[] = {&form.Label4, &form.Label5, &form.Label6};
+    for (int i = 0; i < 4; ++i) {
+        if (i < 3) tabs.push_back(&form.TxtCmd[static_cast<std::size_t>(i)]);
+        if (i < 3) named[parts[i]] = {&form.TxtCmd[static_cast<std::size_t>(i)], 610 + i};
+        ids[&form.TxtCmd[static_cast<std::size_t>(i)]] = 600 + i;
+    }
+    tabs.push_back(&form.Command1);
+    for (const auto& [side, base] : {std::pair(&form.Option1, 200), std::pair(&form.Option2, 300)}) {
+        const Control* lists[] = {base == 200 ? &form.Drive1 : &form.Drive2, base == 200 ? &form.Dir1 : &form.Dir2,
+                                  base == 200 ? static_cast<const Control*>(&form.File1) : &form.File2};
+        for (int i = 0; i < 3; ++i) ids[&(*side)[i]] = base + 2 + i, ids[lists[i]] = base + 5 + i;
+    }
+    for (const auto& [label, box] : named) ids[label] = box.second;
+
+    std::vector<const Control*> tabOrder, groups;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const LayoutEntry& e = layout[i];
+        if (e.tabStop) tabOrder.push_back(e.control);
+        if (e.groupStart) groups.push_back(e.control);
+        EXPECT_EQ(e.id, ids.at(e.control));
+        if (named.count(e.control) != 0) {
+            ASSERT_LT(i + 1, layout.size());
+            EXPECT_EQ(layout[i + 1].control, named[e.control].first) << e.id;
+        }
+        // Look: face, size, bold, underline, text and background colours.
+        const bool command = e.kind == ControlKind::TextBox, full = e.control == &form.TxtCmd[3];
+        const bool boldFrame = e.kind == ControlKind::Frame && e.control != &form.Frame4;
+        const FontSpec font = e.control == &form.Command1         ? FontSpec{"MS Sans Serif", 975, true, true}
+                              : command                           ? FontSpec{"Courier New", 975, false, false}
+                              : e.kind == ControlKind::RightLabel ? FontSpec{"MS Serif", 825, false, false}
+                                                                  : FontSpec{"MS Sans Serif", 825, boldFrame, false};
+        EXPECT_EQ(std::tuple(std::string(e.font.face), e.font.centiPoints, e.font.bold, e.font.underline, e.foreColor,
+                             e.backColor),
+                  std::tuple(std::string(font.face), font.centiPoints, font.bold, font.underline,
+                             full ? Rgb(255, 255, 255) : kSystemColor | 8u, full ? Rgb(0, 0, 0) : kToolkitColor))
+            << e.id;
+    }
+    EXPECT_EQ(tabOrder, tabs);
+    tabs.push_back(&form.TxtCmd[3]);  // reached by the mouse only, alone in its group
+    EXPECT_EQ(groups, tabs);          // the arrow keys move only between the level buttons of a side
+    EXPECT_EQ(ids.size(), layout.size());
 }
 
 // A control covering a pixel of its neighbour hides part of it (a tick box cut the first

@@ -42,7 +42,8 @@ TEST_F(RunCommandTest, BatchFileBytes) {
 // Each character as the console's page reads it: the table's pairs where the page is 437, the
 // page's own bytes elsewhere, a short name for a name the page lacks a character of, or nothing.
 TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
-    platform.shortNames = {{"C:\\Docs\\Łódź", "ODZ~1"}, {"C:\\Docs\\Łódź\\żółw 100%.txt", "___W~1.TXT"}};
+    platform.shortNames = {
+        {"C:\\Docs\\Łódź", "ODZ~1"}, {"Do\\Łódź", "ODZ~2"}, {"C:\\Docs\\Łódź\\żółw 100%.txt", "___W~1.TXT"}};
     const std::tuple<unsigned, std::map<char32_t, std::string>, const char*, const char*, const char*> rows[] = {
         // page, its bytes beyond ASCII, command, first line written (none: refused), refused character
         {437, {{U'é', "\x41"}}, "XCOPY é Ç", "XCOPY \x82 \x80", nullptr},  // the table made for 437
@@ -60,7 +61,7 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
         {932, {{U'ｱ', "\xB1"}, {U'日', "\x93\xFA"}}, "XCOPY ｱ日", "XCOPY \xB1\x93\xFA", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\*.*\" D:\\", "XCOPY \"C:\\Docs\\ODZ~1\\*.*\" D:\\", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
-        {437, {}, "XCOPY Łódź\\x", nullptr, "Ł"},               // relative: no name to look up
+        {437, {}, "XCOPY Do\\Łódź", nullptr, "Ł"},              // relative: the batch runs elsewhere, never looked up
         {437, {}, "XCOPY C:\\Docs\\Łódź2", nullptr, "Ł"},       // no short name
         {437, {}, "XCOPY C:\\Docs\\lódz＂.txt", nullptr, "ó"},  // never the look-alike "
         {1252, {}, "XCOPY 𝄞", nullptr, "𝄞"},

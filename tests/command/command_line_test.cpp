@@ -118,9 +118,11 @@ TEST(DbleSlash, ReducesEachPairOfSeparatorsToItsSecondCharacter) {
     EXPECT_EQ(DbleSlash(DbleSlash("a\\\\\\b")), "a\\b");
 }
 
-TEST(DoublePercents, WritesEachPercentTwice) {
+TEST(DoublePercents, WritesEachPercentTwiceAndSinglePercentsReadsItBack) {
     EXPECT_EQ(DoublePercents("C:\\100%\\%PATH%"), "C:\\100%%\\%%PATH%%");
-    EXPECT_EQ(DoublePercents("C:\\sans"), "C:\\sans");
+    for (const char* path : {"C:\\100%\\%PATH%", "C:\\sans", "%%%", "%x%y", "%"})
+        EXPECT_EQ(SinglePercents(DoublePercents(path)), path);
+    EXPECT_EQ(SinglePercents("%x%%%"), "%x%%");  // a lone % stays, pairs count from the left
 }
 
 }  // namespace

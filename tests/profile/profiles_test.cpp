@@ -103,14 +103,15 @@ TEST_F(ProfilesTest, NoOrCancelWritesNothing) {
 }
 
 TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesChangeNothing) {
-    platform.files[path] = Expected({{2, '1'}, {4, '1'}, {5, '2'}});  // /D: the date is asked during the loading
+    // /A, the first box; /D, whose date is asked during the loading.
+    platform.files[path] = Expected({{0, '1'}, {2, '1'}, {4, '1'}, {5, '2'}});
     platform.inputAnswers = {"1/2/2003"};
     Choose(form.Mnu_L_Lvp);
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
               "open|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Ouvril un profil (arguments)");
-    // The builder ran for boxes 2, 5, 7, 12 and 17, which changed.
+    // The builder ran for boxes 0, 2, 5, 7, 12 and 17, which changed.
     EXPECT_EQ(std::tuple(platform.inputs.size(), Switches(), form.Check1[kSwitchE].Value(), builderRuns.size()),
-              std::tuple(1u, "/D:01/02/2003  /S ", 2, 5u));
+              std::tuple(1u, "/A /D:01/02/2003  /S ", 2, 6u));
 
     form.TxtCmd[2].SetText("/main ");
     Forget();

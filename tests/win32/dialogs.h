@@ -7,8 +7,9 @@
 #include <functional>
 #include <set>
 
+#include "input.h"
 #include "support/scripted_dialogs.h"
-#include "win32/wide_text.h"
+#include "win32/input_box.h"
 #include "win32/win32_platform.h"
 
 namespace lorvane::win32::testing {
@@ -29,9 +30,7 @@ public:
         return Win32Platform::MsgBox(text, title, buttons, icon);
     }
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override {
-        if (!realDialogs) return Input(prompt, title, proposed);
-        inputs.push_back({prompt, title, proposed});
-        return Win32Platform::InputBox(prompt, title, proposed);
+        return realDialogs ? Win32Platform::InputBox(prompt, title, proposed) : Input(prompt, title, proposed);
     }
     void Beep() override { ++beeps; }
     void ShellOpen(const std::string& file, const std::string& directory) override {
@@ -40,9 +39,7 @@ public:
     }
     bool ShowFileDialog(FileDialogRequest& request) override {
         if (realFileDialogs) return Win32Platform::ShowFileDialog(request);
-        if (fileDialogAnswers.empty()) return false;
-        request.fileName = fileDialogAnswers.front();
-        fileDialogAnswers.pop_front();
+        request.fileName = Next(fileDialogAnswers, std::string());
         return !request.fileName.empty();
     }
     void EndProgram() override {}  // the test, not the window, ends the program
@@ -56,8 +53,7 @@ public:
         folderWait_.timeoutMs = timeoutMs;
     }
     std::string ReadableFolder(const std::string& path) override {
-        if (unreadable.count(path) != 0) return {};
-        std::string folder = Win32Platform::ReadableFolder(path);
+        const std::string folder = unreadable.count(path) != 0 ? "" : Win32Platform::ReadableFolder(path);
         return unreadable.count(folder) != 0 ? std::string() : folder;
     }
 };
@@ -81,40 +77,71 @@ inline std::string DialogText(HWND dialog) {
     return all;
 }
 
-// Waits on another thread for a visible dialog with that title, then runs `answer` on it
-// from that thread. The dialog's own modal loop keeps the test's thread busy meanwhile; a
-// dialog not found in time is closed, so that the test fails instead of waiting forever.
-class DialogAnswerer {
-public:
-    DialogAnswerer(std::string title, std::function<void(HWND dialog)> answer)
-        : title_(std::move(title)), answer_(std::move(answer)) {
-        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+// Dialogs told apart by a control of their own, whatever their titles: a message box's text,
+// the input box's answer, a file dialog's name box.
+enum class Dialog { Message = 0xFFFF, Input = kInputBoxEditId, File = 0x47C };
+
+// A visible dialog of that kind owned by that window, of any process, or null.
+inline HWND ShownDialog(HWND owner, Dialog kind) {
+    for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr;) {
+        if (IsWindowVisible(dialog) && GetWindow(dialog, GW_OWNER) == owner &&
+            GetDlgItem(dialog, static_cast<int>(kind)) != nullptr)
+            return dialog;
     }
-    DialogAnswerer(std::string title, int button)
-        : DialogAnswerer(std::move(title), [button](HWND box) { PostMessageW(box, WM_COMMAND, button, 0); }) {}
-    ~DialogAnswerer() {
-        stop_ = true;
+    return nullptr;
+}
+inline HWND WaitForDialog(HWND owner, Dialog kind, DWORD timeoutMs = 10000) {
+    HWND dialog = nullptr;
+    PumpUntil([&] { return (dialog = ShownDialog(owner, kind)) != nullptr; }, timeoutMs);
+    return dialog;
+}
+
+// Runs `work` on another thread; `stop` asks it to end, and the destructor waits for it.
+class OtherThread {
+public:
+    explicit OtherThread(std::function<void()> work) : work_(std::move(work)) {
+        thread_ = CreateThread(
+            nullptr, 0, [](void* self) -> DWORD { return static_cast<OtherThread*>(self)->work_(), 0; }, this, 0,
+            nullptr);
+    }
+    ~OtherThread() {
+        stop = true;
         if (thread_ == nullptr) return;
         WaitForSingleObject(thread_, INFINITE);
         CloseHandle(thread_);
     }
-    bool Answered() const { return answered_; }
-    // Empty while no dialog has been answered, so that a check of the text also checks the answer.
-    std::string SeenText() const { return answered_ ? seenText_ : std::string(); }
+    bool Ended() const { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }
+    std::atomic<bool> stop{false};
 
 private:
-    static DWORD WINAPI Run(void* parameter) {
-        auto* self = static_cast<DialogAnswerer*>(parameter);
-        const ULONGLONG deadline = GetTickCount64() + 10000;
-        while (!self->stop_ && GetTickCount64() < deadline) {
-            HWND dialog = FindWindowW(L"#32770", ToUtf16(self->title_).c_str());
-            if (dialog != nullptr && IsWindowVisible(dialog)) {
-                self->seenText_ = DialogText(dialog);
-                self->answered_ = true;  // before the answer ends the modal loop the test's thread waits in
-                self->answer_(dialog);
-                return 0;
+    std::function<void()> work_;
+    HANDLE thread_ = nullptr;
+};
+
+// Waits on another thread for the dialog, then runs `answer` on it from that thread: its own
+// modal loop keeps the test's thread busy meanwhile. A dialog not found in time is closed,
+// so that the test fails instead of waiting forever.
+class DialogAnswerer {
+public:
+    DialogAnswerer(HWND owner, Dialog kind, std::function<void(HWND dialog)> answer)
+        : answer_(std::move(answer)), thread_([this, owner, kind] { Run(owner, kind); }) {}
+    DialogAnswerer(HWND owner, Dialog kind, int button)
+        : DialogAnswerer(owner, kind, [button](HWND box) { PostMessageW(box, WM_COMMAND, button, 0); }) {}
+    bool Answered() const { return answered_; }
+    // Empty while none has been answered, so that a check of a text also checks the answer.
+    std::string SeenTitle() const { return answered_ ? title_ : std::string(); }
+    std::string SeenText() const { return answered_ ? text_ : std::string(); }
+
+private:
+    void Run(HWND owner, Dialog kind) {
+        for (const ULONGLONG deadline = GetTickCount64() + 10000; GetTickCount64() < deadline; Sleep(20)) {
+            if (thread_.stop) return;
+            if (HWND dialog = ShownDialog(owner, kind)) {
+                title_ = TextOf(dialog);
+                text_ = DialogText(dialog);
+                answered_ = true;  // before the answer ends the modal loop the test's thread waits in
+                return answer_(dialog);
             }
-            Sleep(20);  // another thread's window: nothing to wait on
         }
         for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));) {
             DWORD process = 0;
@@ -124,13 +151,11 @@ private:
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         }
-        return 0;
     }
-    std::string title_;
     std::function<void(HWND dialog)> answer_;
-    std::atomic<bool> answered_{false}, stop_{false};
-    std::string seenText_;
-    HANDLE thread_ = nullptr;
+    std::atomic<bool> answered_{false};
+    std::string title_, text_;
+    OtherThread thread_;  // last: ended before the members it uses
 };
 
 }  // namespace lorvane::win32::testing

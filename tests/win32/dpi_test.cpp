@@ -10,25 +10,8 @@
 namespace lorvane::win32::testing {
 namespace {
 
-// 100 %, 125 %, 150 % and 200 %.
-constexpr int kDpis[] = {96, 120, 144, 192};
-
 class DpiTest : public WindowTest {
 protected:
-    // What the system sends when the window reaches a monitor of that resolution: the
-    // window's rectangle grown with it, about its top left corner.
-    RECT MoveToDpi(int dpi) {
-        const std::vector<LayoutEntry> layout = MainWindowLayout(form);
-        RECT suggested = PixelScale(dpi).Rect(MainClientArea(layout));
-        EXPECT_TRUE(FrameAround(suggested, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, true, WS_EX_ACCEPTFILES, dpi));
-        RECT now{};
-        GetWindowRect(window.Handle(), &now);
-        OffsetRect(&suggested, now.left - suggested.left, now.top - suggested.top);
-        SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        PumpPending(&window);
-        return suggested;
-    }
-
     // The control's text as its own font draws it, where the control draws it.
     static bool TextFits(const LayoutEntry& entry, HWND control, std::string& why) {
         const int length = GetWindowTextLengthW(control);
@@ -62,45 +45,43 @@ protected:
     }
 };
 
-TEST_F(DpiTest, EveryTextIsWholeAtEachResolution) {
+// At the start, then at 150 %, 200 %, 125 % and 100 % as the system says when the window
+// reaches a monitor of that resolution, with the window's rectangle grown about its corner.
+TEST_F(DpiTest, EachResolutionLaysTheWindowOutAsAStartThereWithEveryTextWhole) {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form);
-    for (int dpi : kDpis) {
-        MoveToDpi(dpi);
-        for (const LayoutEntry& entry : layout) {
-            std::string why;
-            EXPECT_TRUE(TextFits(entry, Hwnd(*entry.control), why)) << dpi << " dpi, " << why;
-        }
-    }
-}
-
-TEST_F(DpiTest, AnotherMonitorsResolutionLaysTheWindowOutAsAStartThere) {
-    const std::vector<LayoutEntry> layout = MainWindowLayout(form);
-    for (int dpi : {144, 192, 120, 96}) {
-        RECT suggested = MoveToDpi(dpi);
-        const PixelScale scale(dpi);
-        // The system keeps a window within the screen's size, which the virtual display's
-        // 1280 by 1024 pixels make smaller than the window at 200 %.
-        suggested.right = std::min<LONG>(suggested.right, suggested.left + GetSystemMetrics(SM_CXMAXTRACK));
-        suggested.bottom = std::min<LONG>(suggested.bottom, suggested.top + GetSystemMetrics(SM_CYMAXTRACK));
-        RECT now{};
+    for (int dpi : {0, 144, 192, 120, 96}) {
+        RECT suggested{}, now{};
         GetWindowRect(window.Handle(), &now);
-        EXPECT_TRUE(EqualRect(&now, &suggested))
-            << dpi << " dpi: " << now.right - now.left << "x" << now.bottom - now.top;
+        if (dpi != 0) {
+            suggested = PixelScale(dpi).Rect(MainClientArea(layout));
+            EXPECT_TRUE(FrameAround(suggested, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, true, WS_EX_ACCEPTFILES, dpi));
+            OffsetRect(&suggested, now.left - suggested.left, now.top - suggested.top);
+            SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+            PumpPending(&window);
+            // The system keeps a window within the screen's size, which the virtual display's
+            // 1280 by 1024 pixels make smaller than the window at 200 %.
+            suggested.right = std::min<LONG>(suggested.right, suggested.left + GetSystemMetrics(SM_CXMAXTRACK));
+            suggested.bottom = std::min<LONG>(suggested.bottom, suggested.top + GetSystemMetrics(SM_CYMAXTRACK));
+            GetWindowRect(window.Handle(), &now);
+            EXPECT_TRUE(EqualRect(&now, &suggested))
+                << dpi << " dpi: " << now.right - now.left << "x" << now.bottom - now.top;
+        }
+        const PixelScale scale(dpi != 0 ? dpi : ScreenDpi());
         for (const LayoutEntry& entry : layout) {
             HWND control = Hwnd(*entry.control);
-            RECT expected = scale.Rect(PlaceInWindow(entry, layout));
-            RECT placed = PlaceIn(window.Handle(), control);
+            RECT expected = scale.Rect(PlaceInWindow(entry, layout)), placed = PlaceIn(window.Handle(), control);
             // A closed drive list is as high as the system makes it for its font (checked below).
             if (entry.kind == ControlKind::DriveList) placed.bottom = expected.bottom;
             EXPECT_TRUE(EqualRect(&placed, &expected))
                 << dpi << " dpi, control " << entry.id << ": " << placed.left << "," << placed.top << ","
-                << placed.right << "," << placed.bottom << " for " << expected.left << "," << expected.top << ","
-                << expected.right << "," << expected.bottom;
+                << placed.right << "," << placed.bottom;
             if (HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0))) {
                 LOGFONTW made{};
                 ASSERT_EQ(GetObjectW(font, sizeof made, &made), static_cast<int>(sizeof made));
                 EXPECT_EQ(made.lfHeight, scale.FontHeight(entry.font.centiPoints)) << dpi << " dpi, " << entry.id;
             }
+            std::string why;
+            EXPECT_TRUE(TextFits(entry, control, why)) << dpi << " dpi, " << why;
         }
     }
 }

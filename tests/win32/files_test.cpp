@@ -43,23 +43,22 @@ class FileDialogTest : public WindowTest {
 protected:
     FileDialogTest() { platform.realFileDialogs = true; }
 
-    // Picks the item and types the name into its dialog's name box (cmb13, a combo box in the
-    // explorer-style dialog); `then` runs on the dialog afterwards.
-    static bool Choose(const std::string& title, const std::string& path, MenuItem& item,
-                       const std::function<void(HWND)>& then = nullptr) {
-        DialogAnswerer answer(title, [&](HWND dialog) {
-            SetDlgItemTextW(dialog, 0x47C, ToUtf16(path).c_str());
+    // Picks the item and types the name into its dialog's name box; `then` runs on the dialog
+    // afterwards. The dialog's title, or nothing when none came.
+    std::string Choose(const std::string& path, MenuItem& item, const std::function<void(HWND)>& then = nullptr) {
+        DialogAnswerer answer(window.Handle(), Dialog::File, [&](HWND dialog) {
+            SetDlgItemTextW(dialog, static_cast<int>(Dialog::File), ToUtf16(path).c_str());
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
             if (then) then(dialog);
         });
         item.Click();
-        return answer.Answered();
+        return answer.SeenTitle();
     }
 };
 
 TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAndLoadedBack) {
     form.TxtCmd[1].SetText("\"D:\\Été\\\" ");
-    ASSERT_TRUE(Choose(texts::kBatchDialogTitle, tree.Path("export"), form.Mnu_S_Batch));
+    ASSERT_EQ(Choose(tree.Path("export"), form.Mnu_S_Batch), texts::kBatchDialogTitle);
     EXPECT_EQ(FileContent(tree.Path("export.bat")), InConsolePage(form.TxtCmd[3].Text()).value_or("?") + "\r\n");
     EXPECT_NE(FileContent(tree.Path("export.bat")).find("\x90t\x82"), std::string::npos);
     EXPECT_EQ(TextOf(window.Handle()), texts::SavedCaption(tree.Path("export.bat")));
@@ -67,31 +66,25 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAnd
     // The same name again: the dialog asks before replacing; No, then a cancel, keeps it.
     form.TxtCmd[2].SetText("/Q ");
     std::string question;
-    ASSERT_TRUE(Choose(texts::kBatchDialogTitle, tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
-        HWND box = nullptr;  // the question the dialog asks over itself
-        auto asked = [&] {
-            for (box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;)
-                if (IsWindowVisible(box) && GetWindow(box, GW_OWNER) == dialog) return true;
-            return false;
-        };
-        if (testing::PumpUntil(asked, 5000)) {
-            question = DialogText(box);
-            SendMessageW(box, WM_COMMAND, IDNO, 0);
-        }
-        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    }));
+    ASSERT_FALSE(Choose(tree.Path("export.bat"), form.Mnu_S_Batch, [&](HWND dialog) {
+                     if (HWND box = WaitForDialog(dialog, Dialog::Message, 5000)) {
+                         question = DialogText(box);
+                         SendMessageW(box, WM_COMMAND, IDNO, 0);
+                     }
+                     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                 }).empty());
     EXPECT_FALSE(question.empty());  // the system asked before replacing
     EXPECT_EQ(FileContent(tree.Path("export.bat")).find("/Q"), std::string::npos);
 
     Click(form.Check1[kSwitchA]);
     platform.messageAnswers = {MsgResult::Yes};
-    ASSERT_TRUE(Choose(texts::kProfileSaveTitle, tree.Path("mon profil"), form.Mnu_S_Lvp));
+    ASSERT_EQ(Choose(tree.Path("mon profil"), form.Mnu_S_Lvp), texts::kProfileSaveTitle);
     const std::string saved = FileContent(tree.Path("mon profil.lvp"));
     EXPECT_EQ(std::tuple(saved.size(), saved.substr(0, 5)), std::tuple(100u, " 1 \r\n"));
 
     Click(form.Check1[kSwitchA]);
     Click(form.Check1[kSwitchN]);
-    ASSERT_TRUE(Choose(texts::kProfileOpenTitle, tree.Path("mon profil.lvp"), form.Mnu_L_Lvp));
+    ASSERT_EQ(Choose(tree.Path("mon profil.lvp"), form.Mnu_L_Lvp), texts::kProfileOpenTitle);
     EXPECT_EQ(std::tuple(Ticked(form.Check1[kSwitchA]), Ticked(form.Check1[kSwitchN]), Shown(form.TxtCmd[2])),
               std::tuple(true, false, "/A /S /E /C /H /Y "));
 }

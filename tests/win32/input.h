@@ -19,15 +19,13 @@ inline int& QuitMessagesSeen() {
 
 // Through the window's keyboard handling when the window is given.
 inline void PumpPending(MainWindow* window) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
         if (message.message == WM_QUIT) {
             ++QuitMessagesSeen();
-            continue;
+        } else if (window == nullptr || window->Handle() == nullptr || !window->PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
         }
-        if (window != nullptr && window->Handle() != nullptr && window->PreTranslate(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
     }
 }
 
@@ -121,8 +119,7 @@ inline void TypeOver(MainWindow& window, HWND edit, const std::string& text) {
     PumpPending(&window);
 }
 
-// The real clipboard's Unicode text ("(fermé)" when it cannot be opened), and text put there
-// as another program puts it.
+// The real clipboard's Unicode text ("(fermé)" when it cannot be opened).
 inline std::string Clipboard() {
     if (!OpenClipboard(nullptr)) return "(fermé)";
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -132,7 +129,10 @@ inline std::string Clipboard() {
     CloseClipboard();
     return text;
 }
-inline void PutOnClipboard(const std::string& text) {
+
+// Put on the clipboard as another program puts it, then pasted over the whole text of the
+// box with the keys a user presses.
+inline void PasteOver(MainWindow& window, HWND edit, const std::string& text) {
     const std::wstring units = ToUtf16(text);
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (units.size() + 1) * sizeof(wchar_t));
     std::copy_n(units.c_str(), units.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
@@ -140,11 +140,6 @@ inline void PutOnClipboard(const std::string& text) {
     if (OpenClipboard(nullptr) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, data) != nullptr) data = nullptr;
     CloseClipboard();
     if (data != nullptr) GlobalFree(data);
-}
-
-// Pasted over the whole text of the box with the keys a user presses.
-inline void PasteOver(MainWindow& window, HWND edit, const std::string& text) {
-    PutOnClipboard(text);
     SetFocus(edit);
     for (UINT key : {'A', 'V'}) PressKey(window, key, kCtrl);
 }

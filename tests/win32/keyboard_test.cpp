@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include "batch/batch_texts.h"
-#include "batch/run_batch.h"
-
 namespace lorvane::win32::testing {
 namespace {
 
@@ -13,27 +10,13 @@ class KeyboardTest : public WindowTest {
 protected:
     KeyboardTest()
         : WindowTest([](const TempTree& tree) {
-              tree.Add({"Bleu\\", "blanc\\", "dst\\", "rouge\\", "src\\", "brut.txt", "Bilan.txt"});
-              tree.File("rouge\\dedans.txt");
-              tree.File("src\\a.txt", "premier");
+              tree.Add({"Bleu\\", "blanc\\", "dst\\", "rouge\\", "src\\", "brut.txt", "Bilan.txt", "rouge\\x.txt"});
           }) {}
-    void TearDown() override {
-        started.EndAll();  // the run's console, paused, holds its batch file open
-        for (const char* name : {kRunBatchName, kActivityFileName}) {
-            DeleteFileW(ToUtf16(InProgramFolder(platform.ProgramFolder(), name)).c_str());
-        }
-    }
 
     std::string Highlighted(const Control& list) const {
         const FolderListView* view = window.ListView(list);
         const FolderEntry* entry = view->EntryAt(view->SelectedIndex());
         return entry != nullptr ? entry->text : "(aucune)";
-    }
-    // The first entry from the top whose name starts with one of `letters`.
-    std::string FirstStartingWith(const Control& list, const std::string& letters) const {
-        for (const std::string& name : Entries(list))
-            if (letters.find(name[0]) != std::string::npos) return name;
-        return "(aucune)";
     }
     // Letters as typed on the keyboard: "B" with Shift held, "b" without.
     void Type(const std::string& letters) {
@@ -44,13 +27,6 @@ protected:
     }
     void Keys(std::initializer_list<UINT> keys) {
         for (UINT key : keys) PressKey(window, key);
-    }
-    // Pressed and released with the mouse at its left end, on the round.
-    void ClickButton(const Control& button) {
-        RECT place{};
-        GetClientRect(Hwnd(button), &place);
-        ClickAt(Hwnd(button), 4, place.bottom / 2);
-        PumpPending(&window);
     }
     bool FocusOn(const Control& control) {
         return PumpUntil([&] { return GetFocus() == Hwnd(control); }, 3000);
@@ -66,45 +42,33 @@ TEST_F(KeyboardTest, LettersEnterAndBackspaceInTheListsWithTheOtherKeysKept) {
     const std::string top = tree.Root().substr(tree.Root().rfind('\\') + 1);
     ASSERT_EQ(Highlighted(form.Dir1), top);
 
-    struct Step {
-        std::string typed;  // letters, or empty for `key`
-        UINT key;
-        const char* highlighted;  // in the source folder list
-        const char* open;         // the folder the list shows, under the tree
-    };
-    const std::string wrapped = FirstStartingWith(form.Dir1, "bB");  // an ancestor may come before "blanc"
-    const Step steps[] = {
-        {"B", 0, "blanc", ""},
-        {"b", 0, "Bleu", ""},
-        {"B", 0, wrapped.c_str(), ""},
-        {"r", 0, "rouge", ""},
-        {"", VK_UP, "dst", ""},
-        {"", VK_ESCAPE, "dst", ""},
-        {"x", 0, "dst", ""},
-        {"r", 0, "rouge", ""},
-        {"", VK_RETURN, "rouge", "rouge"},
-        {"", VK_SPACE, "rouge", "rouge"},
-        {"", VK_BACK, top.c_str(), ""},
-        {"S", 0, "src", ""},
-        {"", VK_RETURN, "src", "src"},
-        {"", VK_BACK, top.c_str(), ""},
-    };
-    for (const Step& step : steps) {
-        const std::string what = step.typed.empty() ? "key " + std::to_string(step.key) : step.typed;
-        step.typed.empty() ? PressKey(window, step.key) : Type(step.typed);
+    std::string wrapped = "(aucune)";  // an ancestor may come before "blanc"
+    for (const std::string& name : Entries(form.Dir1))
+        if (wrapped == "(aucune)" && (name[0] == 'b' || name[0] == 'B')) wrapped = name;
+    // Letters, or a key; then the folder highlighted and the one the list shows, under the tree.
+    const std::tuple<std::string, UINT, const char*, const char*> steps[] = {{"B", 0, "blanc", ""},
+                                                                             {"b", 0, "Bleu", ""},
+                                                                             {"B", 0, wrapped.c_str(), ""},
+                                                                             {"r", 0, "rouge", ""},
+                                                                             {"", VK_UP, "dst", ""},
+                                                                             {"", VK_ESCAPE, "dst", ""},
+                                                                             {"x", 0, "dst", ""},
+                                                                             {"r", 0, "rouge", ""},
+                                                                             {"", VK_RETURN, "rouge", "rouge"},
+                                                                             {"", VK_SPACE, "rouge", "rouge"},
+                                                                             {"", VK_BACK, top.c_str(), ""}};
+    for (const auto& [typed, key, highlighted, open] : steps) {
+        const std::string what = typed.empty() ? "key " + std::to_string(key) : typed;
+        typed.empty() ? PressKey(window, key) : Type(typed);
         ASSERT_TRUE(ListsLoaded()) << what;
-        ASSERT_TRUE(IsWindow(window.Handle())) << what;
-        EXPECT_EQ(std::tuple(Highlighted(form.Dir1), form.Dir1.Path()),
-                  std::tuple(std::string(step.highlighted), tree.Path(step.open)))
+        EXPECT_EQ(std::tuple(Highlighted(form.Dir1), form.Dir1.Path(), GetFocus()),
+                  std::tuple(std::string(highlighted), tree.Path(open), Hwnd(form.Dir1)))
             << what;
-        EXPECT_EQ(GetFocus(), Hwnd(form.Dir1)) << what;
     }
-    EXPECT_TRUE(platform.messages.empty());
 
     // The file list: a letter picks the next file starting with it; Enter, Backspace and
     // Escape do nothing there.
     PressKey(window, VK_TAB);
-    ASSERT_EQ(GetFocus(), Hwnd(form.File1));
     ASSERT_EQ(Entries(form.File1), (std::vector<std::string>{"Bilan.txt", "brut.txt"}));
     for (const char* file : {"Bilan.txt", "brut.txt", "Bilan.txt"}) {
         Type("b");
@@ -114,10 +78,17 @@ TEST_F(KeyboardTest, LettersEnterAndBackspaceInTheListsWithTheOtherKeysKept) {
     EXPECT_EQ(std::tuple(form.Dir1.Path(), form.File1.FileName(), GetFocus()),
               std::tuple(tree.Root(), "Bilan.txt", Hwnd(form.File1)));
 
+    // The destination's folder list, the same way.
+    Keys({VK_TAB, VK_TAB});
+    Type("d");
+    Keys({VK_RETURN});
+    ASSERT_TRUE(ListsLoaded());
+    EXPECT_EQ(std::tuple(form.Dir2.Path(), GetFocus()), std::tuple(tree.Path("dst"), Hwnd(form.Dir2)));
+
     // Up to the drive's root, where Backspace leaves it; Enter there opens where it is.
-    PressKey(window, VK_TAB, kShift);
-    ASSERT_EQ(GetFocus(), Hwnd(form.Dir1));
+    for (int back = 0; back < 3; ++back) PressKey(window, VK_TAB, kShift);
     const std::string root = tree.Root().substr(0, 3);
+    ASSERT_EQ(GetFocus(), Hwnd(form.Dir1));
     for (int level = 0; level < 20 && form.Dir1.Path() != root; ++level) {
         PressKey(window, VK_BACK);
         ASSERT_TRUE(ListsLoaded());
@@ -137,35 +108,6 @@ TEST_F(KeyboardTest, LettersEnterAndBackspaceInTheListsWithTheOtherKeysKept) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-// A copy made with the keyboard alone, from the start: the folders picked by their letters,
-// Enter and Backspace, then Ctrl+E, the real question answered Yes, the real shell running it.
-TEST_F(KeyboardTest, ACopyMadeWithTheKeyboardAlone) {
-    ASSERT_TRUE(FocusOn(form.ChkSource));
-    Keys({VK_TAB, VK_TAB});
-    Type("s");
-    Keys({VK_RETURN});
-    ASSERT_TRUE(ListsLoaded());
-    Keys({VK_TAB, VK_TAB, VK_TAB});
-    ASSERT_EQ(GetFocus(), Hwnd(form.Dir2));
-    Type("r");
-    Keys({VK_RETURN});  // the wrong folder, left again
-    ASSERT_TRUE(ListsLoaded());
-    ASSERT_EQ(form.Dir2.Path(), tree.Path("rouge"));
-    Keys({VK_BACK});
-    ASSERT_TRUE(ListsLoaded());
-    Type("d");
-    Keys({VK_RETURN});
-    ASSERT_TRUE(ListsLoaded());
-    ASSERT_EQ(Shown(form.TxtCmd[3]),
-              "XCOPY " + tree.Path("src") + "\\*.*  " + tree.Path("dst") + "\\  /S /E /C /H /Y ");
-
-    platform.realDialogs = platform.realShell = true;
-    DialogAnswerer answer(texts::kQuestionTitle, IDYES);
-    PressKey(window, 'E', kCtrl);
-    EXPECT_EQ(answer.SeenText().substr(0, std::string(texts::kRunQuestion).size()), texts::kRunQuestion);
-    EXPECT_TRUE(PumpUntil([&] { return FileContent(tree.Path("dst\\a.txt")) == "premier"; }, 30000));
-}
-
 // Windows' own radio buttons report being given the focus unticked as a click (Wine 8's do
 // not): the level buttons made to here, as on Windows. A real click (the button holds the
 // mouse then) reports only its release.
@@ -179,26 +121,25 @@ LRESULT CALLBACK ClickedOnFocus(HWND button, UINT message, WPARAM wParam, LPARAM
 }
 
 TEST_F(KeyboardTest, TheFocusGivenBackOnActivationChoosesNoLevel) {
-    auto levels = [this] {
-        std::string ticked;
-        for (int i = 0; i < OptionGroup::kSize; ++i) ticked += Ticked(form.Option1[i]) ? '1' : '0';
-        return ticked;
-    };
     for (int i = 0; i < OptionGroup::kSize; ++i)
         ASSERT_TRUE(SetWindowSubclass(Hwnd(form.Option1[i]), ClickedOnFocus, 1, 0));
-    ASSERT_EQ(levels(), "100");
-
-    // The user's choices: a click, then the arrow keys between the buttons.
-    ClickButton(form.Option1[1]);
-    EXPECT_EQ(std::tuple(levels(), GetFocus()), std::tuple("010", Hwnd(form.Option1[1])));
+    // The user's choices: a click (at the round, left), then the arrow keys between the buttons.
+    auto clickButton = [this](const Control& button) {
+        RECT place{};
+        GetClientRect(Hwnd(button), &place);
+        ClickAt(Hwnd(button), 4, place.bottom / 2);
+        PumpPending(&window);
+    };
+    clickButton(form.Option1[1]);
+    EXPECT_EQ(std::tuple(Levels(form.Option1), GetFocus()), std::tuple("010", Hwnd(form.Option1[1])));
     PressKey(window, VK_DOWN);
-    EXPECT_EQ(std::tuple(levels(), GetFocus()), std::tuple("001", Hwnd(form.Option1[2])));
+    EXPECT_EQ(std::tuple(Levels(form.Option1), GetFocus()), std::tuple("001", Hwnd(form.Option1[2])));
     PressKey(window, VK_UP);
-    EXPECT_EQ(std::tuple(levels(), GetFocus()), std::tuple("010", Hwnd(form.Option1[1])));
+    EXPECT_EQ(std::tuple(Levels(form.Option1), GetFocus()), std::tuple("010", Hwnd(form.Option1[1])));
 
     // The side goes to the file level without the focus moving: a file dropped on it.
     DropOn(window.Handle(), Hwnd(form.File1), {tree.Path("brut.txt")});
-    ASSERT_TRUE(PumpUntil([&] { return levels() == "001"; }));
+    ASSERT_TRUE(PumpUntil([&] { return Levels(form.Option1) == "001"; }));
     const std::string line = Shown(form.TxtCmd[3]);
 
     // Another window activated, then this one again: the focus comes back to the folder
@@ -212,13 +153,14 @@ TEST_F(KeyboardTest, TheFocusGivenBackOnActivationChoosesNoLevel) {
     EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Hwnd(form.Option1[1]); }, 3000));
     DestroyWindow(other);
     PumpPending(&window);
-    EXPECT_EQ(std::tuple(levels(), form.Option1[2].Value(), Shown(form.TxtCmd[3])), std::tuple("001", true, line));
+    EXPECT_EQ(std::tuple(Levels(form.Option1), form.Option1[2].Value(), Shown(form.TxtCmd[3])),
+              std::tuple("001", true, line));
 
     // And the user still chooses.
     PressKey(window, VK_UP);
-    EXPECT_EQ(levels(), "100");
-    ClickButton(form.Option1[2]);
-    EXPECT_EQ(levels(), "001");
+    EXPECT_EQ(Levels(form.Option1), "100");
+    clickButton(form.Option1[2]);
+    EXPECT_EQ(Levels(form.Option1), "001");
 }
 
 }  // namespace

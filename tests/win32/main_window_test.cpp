@@ -5,12 +5,9 @@
 #include <cstdlib>
 
 #include "app/window_layout.h"
-#include "batch/batch_texts.h"
-#include "batch/run_batch.h"
-#include "command/command_texts.h"
 #include "profile/activity_texts.h"
 #include "rules/rules_texts.h"
-#include "win32/input_box.h"
+#include "win32/message_filter.h"
 #include "win32/win32_texts.h"
 
 namespace lorvane::win32::testing {
@@ -18,56 +15,32 @@ namespace {
 
 class MainWindowTest : public WindowTest {
 protected:
-    MainWindowTest()
-        : WindowTest([](const TempTree& tree) {
-              tree.Add({"a b\\", "a b\\dedans.txt", "R&D\\", "Été\\", "x.txt", "y z.txt"});
-          }) {}
-
-    // The level buttons ticked on the screen: "100" for the drive level alone.
-    std::string Levels(const OptionGroup& group) const {
-        std::string ticked;
-        for (int i = 0; i < OptionGroup::kSize; ++i) ticked += Ticked(group[i]) ? '1' : '0';
-        return ticked;
-    }
+    MainWindowTest() : WindowTest([](const TempTree& tree) { tree.Add({"a b\\", "a b\\dedans.txt", "x.txt"}); }) {}
 };
 
-// The start, where the twips put the controls, and the end of the session.
-TEST_F(MainWindowTest, StartsInItsFolderPlacedByTwipsAndTheSessionEndRunsTheUnload) {
-    const std::string part = Root() + ". ";
-    const std::string parts[] = {part, part, "/S /E /C /H /Y ", "XCOPY " + part + " " + part + " /S /E /C /H /Y "};
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(Shown(form.TxtCmd[i]), parts[i]);
-    for (std::size_t i = 0; i < form.Check1.size(); ++i)
-        EXPECT_EQ(Ticked(form.Check1[i]), kSwitchTable[i].tickedAtStart) << i;
-    EXPECT_EQ(Levels(form.Option1) + Levels(form.Option2), "100100");
-    EXPECT_EQ(std::pair(MenuEnabled(form.MnuColler), MenuChecked(form.mnu_s_activite)), std::pair(true, false));
+// Centred, its controls staying where they are when it grows; the shell's drops (also when
+// run as administrator); the end of the session.
+TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsTheUnload) {
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
-
-    std::vector<std::string> folders = Entries(form.Dir1);
-    ASSERT_GE(folders.size(), 4u);
-    folders.erase(folders.begin() + 1, folders.end() - 3);  // the folders down to the open one
-    EXPECT_EQ(folders, (std::vector<std::string>{Root(), "a b", "R&D", "Été"}));
-    EXPECT_EQ(Entries(form.File2), (std::vector<std::string>{"x.txt", "y z.txt"}));
-
-    const PixelScale scale(ScreenDpi());
-    RECT client{}, frame{}, work{};
-    GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(scale.Pixels(10425), scale.Pixels(7785)));
+    RECT frame{}, work{};
     GetWindowRect(window.Handle(), &frame);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
-
-    auto placeOf = [&](const Control& control) { return PlaceIn(window.Handle(), Hwnd(control)); };
-    const RECT lastSwitch = placeOf(form.Check1[kSwitchN]), dateLabel = placeOf(form.Label3[kSwitchD]);
-    const RECT go = placeOf(form.Command1);
-    EXPECT_EQ(std::tuple(lastSwitch.left, lastSwitch.top), std::tuple(scale.Pixels(5760 + 120), scale.Pixels(4800)));
-    EXPECT_EQ(dateLabel.right - dateLabel.left, scale.Pixels(4170) - scale.Pixels(0));
-    EXPECT_EQ(std::tuple(go.left, go.top), std::tuple(scale.Pixels(9240), scale.Pixels(5160 + 1680)));
-
+    const RECT go = PlaceIn(window.Handle(), Hwnd(form.Command1));
     SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
     PumpPending(&window);
-    const RECT moved = placeOf(form.Check1[kSwitchN]);
-    EXPECT_EQ(std::tuple(moved.left, moved.top), std::tuple(lastSwitch.left, lastSwitch.top));
+    const RECT moved = PlaceIn(window.Handle(), Hwnd(form.Command1));
+    EXPECT_TRUE(EqualRect(&go, &moved));
+
+    // A folder opens on the side it is dropped on; of several files, the first is clicked, with a beep.
+    EXPECT_TRUE(AllowShellDrops(window.Handle()));
+    DropOn(window.Handle(), Hwnd(form.Dir2), {tree.Path("a b")});
+    ASSERT_TRUE(PumpUntil([this] { return form.Dir2.Path() == tree.Path("a b"); }));
+    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {tree.Path("a b\\dedans.txt"), tree.Path("x.txt")});
+    ASSERT_TRUE(PumpUntil([this] { return form.File1.FileName() == "dedans.txt"; }));
+    EXPECT_EQ(std::tuple(Levels(form.Option2), Shown(form.TxtCmd[0]), platform.beeps),
+              std::tuple("010", "\"" + tree.Path("a b\\dedans.txt") + "\" ", 1));
 
     const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
     ASSERT_TRUE(PutFile(cmd, ""));
@@ -91,9 +64,9 @@ TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
     ASSERT_NE(window.About(), nullptr);
     const FrmAbout& about = *form.About;
     texts.emplace_back(GetParent(window.About()->ControlHandle(about.cmdOK)), &about.Caption);
-    const Label* const aboutTexts[] = {&about.lblTitle,      &about.lblVersion, &about.lblDescription, &about.urlhttp,
-                                       &about.lblDisclaimer, &about.cmdOK,      &about.cmdSysInfo};
-    for (const Label* label : aboutTexts) texts.emplace_back(window.About()->ControlHandle(*label), label);
+    for (const Label* label : {&about.lblTitle, &about.lblVersion, &about.lblDescription, &about.urlhttp,
+                               &about.lblDisclaimer, &about.cmdOK, &about.cmdSysInfo})
+        texts.emplace_back(window.About()->ControlHandle(*label), label);
     ASSERT_EQ(texts.size(), 19u + kSwitchCount);
     for (const auto& [hwnd, label] : texts) EXPECT_EQ(TextOf(hwnd), label->Caption()) << GetDlgCtrlID(hwnd);
 
@@ -103,8 +76,7 @@ TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
             wchar_t text[128] = {};
             GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
-            const std::string item = ToUtf8(text);
-            items.push_back(item.substr(0, item.find('\t')));
+            items.push_back(ToUtf8(text).substr(0, ToUtf8(text).find('\t')));
             if (HMENU submenu = GetSubMenu(menu, i)) walk(submenu);
         }
     };
@@ -113,7 +85,6 @@ TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
     for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i], (form.*kMainMenu[i].item).Caption()) << i;
 }
 
-// Keys posted to the focused control pass through the window's own message loop, as typed.
 TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachBox) {
     std::vector<const Control*> order = {&form.ChkSource,  &form.Drive1,    &form.Dir1,   &form.File1,
                                          &form.File2,      &form.Dir2,      &form.Drive2, &form.ChkDestination,
@@ -137,16 +108,13 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
         PressKey(window, VK_TAB, kShift);
         EXPECT_EQ(GetFocus(), Hwnd(*order[i - 1])) << "back to stop " << i - 1;
     }
-    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), form.TxtCmd[3].Text()), std::tuple(line, line));
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.messages.size()), std::tuple(line, 0u));
     EXPECT_FALSE(Ticked(form.ChkSource) || Ticked(form.Check1[kSwitchA]));
 
     // The full line box, reached by the mouse, gives Tab on to the first stop.
     ClickAt(Hwnd(form.TxtCmd[3]), 2, 4);
-    for (UINT key : {VK_ESCAPE, VK_RETURN}) PressKey(window, key);
-    EXPECT_EQ(Shown(form.TxtCmd[3]), line);
-    PressKey(window, VK_TAB);
-    EXPECT_EQ(GetFocus(), Hwnd(form.ChkSource));
+    for (UINT key : {VK_ESCAPE, VK_RETURN, VK_TAB}) PressKey(window, key);
+    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), GetFocus()), std::tuple(line, Hwnd(form.ChkSource)));
 
     // Enter on GO presses it, as Space does: the question comes.
     PressKey(window, VK_TAB, kShift);
@@ -184,10 +152,7 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
     wchar_t text[512] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window.Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]));
+    TTTOOLINFOW tool{sizeof tool, 0, window.Handle(), reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]))};
     tool.lpszText = text;
     SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(ToUtf8(text), kSwitchTable[kSwitchY].help);
@@ -205,26 +170,7 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     EXPECT_TRUE(IsWindowEnabled(window.Handle()));
 }
 
-// Dropped from the shell on a side, a folder opens there and a file is clicked there, as
-// the user would have gone; of several, the first, with a beep; elsewhere, a beep alone.
-TEST_F(MainWindowTest, FoldersAndFilesDroppedOnASide) {
-    DropOn(window.Handle(), Hwnd(form.Dir2), {tree.Path("a b")});
-    ASSERT_TRUE(PumpUntil([this] { return form.Dir2.Path() == tree.Path("a b"); }));
-    ASSERT_TRUE(ListsLoaded());
-    EXPECT_EQ(std::tuple(Levels(form.Option2), Shown(form.TxtCmd[0])), std::tuple("010", Root() + ". "));
-
-    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {tree.Path("a b\\dedans.txt"), tree.Path("x.txt")});
-    ASSERT_TRUE(PumpUntil([this] { return form.File1.FileName() == "dedans.txt"; }));
-    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[0]), Levels(form.Option1), platform.beeps),
-              std::tuple("\"" + tree.Path("a b\\dedans.txt") + "\" ", "001", 1));
-
-    const std::string line = Shown(form.TxtCmd[3]);
-    DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {tree.Path("x.txt")});
-    ASSERT_TRUE(PumpUntil([this] { return platform.beeps == 2; }));
-    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.messages.size()), std::tuple(line, 0u));
-}
-
-// The controls of one side and the part box they feed; both sides run the same test.
+// The controls of one side and the part box they feed, as the mouse and the keyboard use them.
 class BothSidesTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
 protected:
     const bool source = GetParam() == 0;
@@ -234,10 +180,8 @@ protected:
     DirList& dir = source ? form.Dir1 : form.Dir2;
     FileList& file = source ? form.File1 : form.File2;
     TextBox& part = form.TxtCmd[source ? 0 : 1];
-    TextBox& otherPart = form.TxtCmd[source ? 1 : 0];
     // How the folder level ends: Wine's XCOPY asks of "\*.*".
     const std::string folderLevel = source || platform.XcopyTakesWildcardDestinationAsFolder() ? "\\*.*" : "\\";
-    // The open folder, the level buttons ticked and the part, as the screen shows them.
     std::tuple<std::string, std::string, std::string> Side() const { return {dir.Path(), Levels(level), Shown(part)}; }
 };
 
@@ -245,8 +189,6 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     Click(level[1]);
     const auto atRoot = std::tuple(tree.Root(), "010", tree.Root() + folderLevel + " ");
     EXPECT_EQ(Side(), atRoot);
-    EXPECT_EQ(std::tuple(level[1].BackColor(), level[2].BackColor()), std::tuple(kBlue, kButtonFace));
-
     Click(current);
     EXPECT_EQ(Shown(part), ". ");
     for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
@@ -254,22 +196,18 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     EXPECT_TRUE(IsWindowEnabled(Hwnd(dir)));
     EXPECT_EQ(Side(), atRoot);
 
-    // Opening a folder and clicking a file; a single click in the folder list then chooses
-    // the open folder, not the entry clicked.
+    // A single click in the folder list chooses the open folder, not the entry clicked.
     DoubleClickEntry(dir, "a b");
     ASSERT_TRUE(ListsLoaded());
     const auto inFolder = std::tuple(tree.Path("a b"), "010", "\"" + tree.Path("a b") + folderLevel + "\" ");
     EXPECT_EQ(Side(), inFolder);
-    EXPECT_EQ(Entries(file), std::vector<std::string>{"dedans.txt"});
     ClickListItem(Hwnd(file), 0);
     EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "001", "\"" + tree.Path("a b\\dedans.txt") + "\" "));
     ClickListItem(Hwnd(dir), 0);
     EXPECT_EQ(Side(), inFolder);
 
-    // The last drive differs from the first, where the temporary tree lies; the first then
-    // cannot be read.
+    // The last drive differs from the first, where the tree lies; the first then cannot be read.
     HWND drives = Hwnd(drive);
-    ASSERT_GE(SendMessageW(drives, CB_GETCOUNT, 0, 0), 2);  // Wine gives C: and Z: at least
     const std::string start = drive.Drive();
     SetFocus(drives);
     SendMessageW(drives, WM_KEYDOWN, VK_END, 0);
@@ -279,90 +217,69 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     EXPECT_EQ(dir.Path().substr(0, 2), chosen);
     const auto onDrive = std::tuple(dir.Path(), "100", dir.Path().substr(0, 3) + ". ");
     EXPECT_EQ(Side(), onDrive);
-
     platform.unreadable.insert(start);
     SendMessageW(drives, WM_KEYDOWN, VK_HOME, 0);
     PumpPending(&window);
-    EXPECT_EQ(drive.Drive(), chosen);  // back where the lists are
     EXPECT_EQ(TextOf(drives).substr(0, 2), std::string(1, static_cast<char>(chosen[0] - 'A' + 'a')) + ":");
-    EXPECT_EQ(std::tuple(platform.beeps, platform.messages.size()), std::tuple(1, 0u));  // a beep, no message
+    EXPECT_EQ(std::tuple(drive.Drive(), platform.beeps, platform.messages.size()), std::tuple(chosen, 1, 0u));
     EXPECT_EQ(Side(), onDrive);
-    EXPECT_EQ(Shown(otherPart), Root() + ". ");  // the other side untouched throughout
+    EXPECT_EQ(Shown(form.TxtCmd[source ? 1 : 0]), Root() + ". ");  // the other side untouched throughout
 }
 
 INSTANTIATE_TEST_SUITE_P(SourceAndDestination, BothSidesTest, ::testing::Values(0, 1));
 
-TEST_F(MainWindowTest, AFolderGoneMeanwhileKeepsTheListingAndSaysSo) {
-    const std::size_t entries = Entries(form.Dir1).size();
-    ASSERT_TRUE(RemoveDirectoryW(ToUtf16(tree.Path("R&D")).c_str()));
-    DoubleClickEntry(form.Dir1, "R&D");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, texts::kUnreadableFolderTitle);
-    EXPECT_EQ(std::tuple(form.Dir1.Path(), Entries(form.Dir1).size()), std::tuple(tree.Root(), entries));
-}
-
-// Selections by the mouse and by the keyboard, and the edit menu's keys through the real clipboard.
+// A selection by the mouse, by the keyboard, and the edit menu's keys through the real clipboard.
 TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     HWND full = Hwnd(form.TxtCmd[3]);
     DragSelect(full, 0, 5);
     PumpPending(&window);
-    EXPECT_EQ(std::tuple(form.TxtCmd[3].SelText(), MenuEnabled(form.MnuCouper), MenuEnabled(form.MnuCopier)),
-              std::tuple("XCOPY", true, true));
+    EXPECT_EQ(std::tuple(MenuEnabled(form.MnuCouper), MenuEnabled(form.MnuCopier)), std::tuple(true, true));
     PressKey(window, 'C', kCtrl);
     EXPECT_EQ(Clipboard(), "XCOPY");
 
     SetFocus(Hwnd(form.TxtCmd[2]));
     for (UINT key : {'A', 'X'}) PressKey(window, key, kCtrl);
     const std::string sides = "XCOPY " + Root() + ".  " + Root() + ".  ", twice = "/S /E /C /H /Y /S /E /C /H /Y ";
-    EXPECT_EQ(std::tuple(Clipboard(), Shown(form.TxtCmd[2]), Shown(form.TxtCmd[3])),
-              std::tuple("/S /E /C /H /Y ", "", sides));
+    EXPECT_EQ(std::tuple(Clipboard(), Shown(form.TxtCmd[3])), std::tuple("/S /E /C /H /Y ", sides));
     for (int paste = 0; paste < 2; ++paste) PressKey(window, 'V', kCtrl);  // the second at the caret, after the first
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[2]), Shown(form.TxtCmd[3])), std::tuple(twice, sides + twice));
+
     SetFocus(Hwnd(form.Check1[kSwitchA]));  // no selection there: copy empties the clipboard
     PressKey(window, 'C', kCtrl);
     EXPECT_EQ(Clipboard(), "");
-
     DragSelect(full, 0, 5);
-    ClickAt(full, 2, 4);  // a click leaves no selection
-    EXPECT_FALSE(MenuEnabled(form.MnuCouper) || MenuEnabled(form.MnuCopier));
+    ClickAt(full, 2, 4);                  // a click leaves no selection
     SendMessageW(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
     PumpPending(&window);
-    EXPECT_EQ(std::pair(MenuEnabled(form.MnuCopier), MenuEnabled(form.MnuColler)), std::pair(false, true));
+    EXPECT_EQ(std::tuple(MenuEnabled(form.MnuCopier), MenuEnabled(form.MnuColler)), std::tuple(false, true));
     TypeOver(window, Hwnd(form.TxtCmd[1]), "D:\\ ");
-    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[0]), Shown(form.TxtCmd[3])),
-              std::tuple(Root() + ". ", "XCOPY " + Root() + ".  D:\\  " + twice));
+    EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  D:\\  " + twice);
 }
 
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheRealInputBox) {
     Menu(form.mnu_s_activite);
     platform.realDialogs = true;
-    DialogAnswerer conflict(texts::kConflictTitle, IDNO);
+    DialogAnswerer conflict(window.Handle(), Dialog::Message, IDNO);
     Click(form.Check1[kSwitchP]);
-    EXPECT_NE(conflict.SeenText().find("( " + form.Label3[kSwitchP].Caption() + " )"), std::string::npos);
+    EXPECT_EQ(conflict.SeenTitle(), texts::kConflictTitle);
     EXPECT_EQ(std::tuple(Ticked(form.Check1[kSwitchP]), MenuChecked(form.mnu_s_activite), Shown(form.TxtCmd[2])),
               std::tuple(false, true, "/S /E /C /H /Y "));  // No: the switch goes, the recording stays
 
-    // Christmas 2003 in the order of the user's regional settings.
-    wchar_t order[4] = {};
-    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4);
-    const char* christmas = order[0] == '0' ? "12/25/2003" : order[0] == '2' ? "2003/12/25" : "25/12/2003";
     // A date typed, then the key that closes the box: Enter accepts, Escape cancels (no date).
-    // Written as the system's XCOPY reads it (Wine's: month first, with dashes).
-    const char* dated =
-        platform.XcopyReadsDatesMonthFirst() ? "/D:12-25-2003  /S /E /C /H /Y " : "/D:25/12/2003  /S /E /C /H /Y ";
-    const std::tuple<const char*, WPARAM, const char*> answers[] = {{christmas, VK_RETURN, dated},
+    const std::string dated = ChristmasAsXcopyReadsIt() + " /S /E /C /H /Y ";
+    const std::tuple<std::string, WPARAM, std::string> answers[] = {{ChristmasAsTheUserWritesIt(), VK_RETURN, dated},
                                                                     {"1/1/2001", VK_ESCAPE, "/D  /S /E /C /H /Y "}};
     for (const auto& [typed, key, switches] : answers) {
         if (Ticked(form.Check1[kSwitchD])) Click(form.Check1[kSwitchD]);
         std::string buttons;
-        DialogAnswerer answer(texts::kDateTitle, [&](HWND box) {
+        DialogAnswerer answer(window.Handle(), Dialog::Input, [&](HWND box) {
             buttons = TextOf(GetDlgItem(box, IDOK)) + "|" + TextOf(GetDlgItem(box, IDCANCEL));
             HWND edit = GetDlgItem(box, kInputBoxEditId);
             SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf16(typed).c_str()));
             PostMessageW(edit, WM_KEYDOWN, key, 1);
         });
         Click(form.Check1[kSwitchD]);
-        ASSERT_EQ(answer.SeenText(), texts::kDatePrompt) << typed;
+        ASSERT_EQ(std::tuple(answer.SeenTitle(), answer.SeenText()), std::tuple(texts::kDateTitle, texts::kDatePrompt));
         EXPECT_EQ(std::tuple(buttons, Ticked(form.Check1[kSwitchD]), Shown(form.TxtCmd[2])),
                   std::tuple(std::string(kInputBoxOk) + "|" + kInputBoxCancel, true, switches));
     }

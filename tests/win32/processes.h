@@ -8,15 +8,14 @@
 #include <set>
 
 #include "app/menu_table.h"
-#include "app/window_texts.h"
 #include "input.h"
 #include "temp_files.h"
 
 namespace lorvane::win32::testing {
 
-// The processes a test starts (the command interpreter of a run, the viewer of the
-// activity file, a tool), orphans included: ends those still running. Processes started
-// meanwhile by those that were already there (the system's services) are left alone.
+// The processes a test starts (the command interpreter of a run, the viewer of the activity
+// file, a tool), orphans included: ends those still running. Processes started meanwhile by
+// those that were already there (the system's services) are left alone.
 class StartedProcesses {
 public:
     StartedProcesses() {
@@ -27,11 +26,10 @@ public:
     void EndAll() {
         // A process ended here may have started another just before: each round waits for
         // the ended ones to be gone, then looks again, until a round finds no one new.
-        const DWORD self = GetCurrentProcessId();
         for (bool foundNew = true; foundNew;) {
             foundNew = false;
             for (const auto& [id, parent] : Running()) {
-                const bool startedByTheSystem = parent != self && before_.count(parent) != 0;
+                const bool startedByTheSystem = parent != GetCurrentProcessId() && before_.count(parent) != 0;
                 if (before_.count(id) != 0 || startedByTheSystem || !ended_.insert(id).second) continue;
                 foundNew = true;
                 if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
@@ -48,13 +46,11 @@ private:
     static std::map<DWORD, DWORD> Running() {
         std::map<DWORD, DWORD> parents;
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        if (snapshot == INVALID_HANDLE_VALUE) return parents;
         PROCESSENTRY32W entry{};
         entry.dwSize = sizeof entry;
-        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
             parents[entry.th32ProcessID] = entry.th32ParentProcessID;
-        }
-        CloseHandle(snapshot);
+        if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
         return parents;
     }
 
@@ -65,24 +61,27 @@ private:
 inline std::string BesideProgram(const char* name) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::string path = ToUtf8(self);
-    for (int up = 0; up < 3; ++up) path = path.substr(0, path.find_last_of('\\'));
-    return path + "\\src\\win32\\" + name;
+    return ToUtf8(std::filesystem::path(self).parent_path().parent_path().parent_path().wstring()) + "\\src\\win32\\" +
+           name;
 }
 
-// A visible top-level window of that caption belonging to the process, or null on time-out.
-inline HWND WaitForWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+// A visible top-level window of the process, other than `other` and than its dialogs, or
+// null on time-out.
+inline HWND WaitForWindow(DWORD processId, HWND other, DWORD timeoutMs = 10000) {
     HWND found = nullptr;
-    const std::wstring wide = ToUtf16(caption);
-    auto shown = [&] {
-        while ((found = FindWindowExW(nullptr, found, nullptr, wide.c_str())) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == processId && IsWindowVisible(found)) return true;
-        }
-        return false;
-    };
-    PumpUntil(shown, timeoutMs);
+    PumpUntil(
+        [&] {
+            while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr) {
+                DWORD owner = 0;
+                wchar_t cls[8] = {};
+                GetWindowThreadProcessId(found, &owner);
+                GetClassNameW(found, cls, 8);
+                if (owner == processId && found != other && IsWindowVisible(found) && lstrcmpW(cls, L"#32770") != 0)
+                    return true;
+            }
+            return false;
+        },
+        timeoutMs);
     return found;
 }
 
@@ -94,13 +93,12 @@ struct RunningProgram {
         startup.cb = sizeof startup;
         std::wstring command = ToUtf16("\"" + program + "\" " + arguments);
         if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToUtf16(folder).c_str(),
-                           &startup, &process)) {
-            window = WaitForWindow(process.dwProcessId, texts::kCaption, 20000);
-        }
+                           &startup, &process))
+            window = WaitForWindow(process.dwProcessId, nullptr, 20000);
     }
     ~RunningProgram() {
         if (process.hProcess == nullptr) return;
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+        if (!Ended(0)) TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
@@ -113,7 +111,7 @@ struct RunningProgram {
 
 // A text value under HKEY_LOCAL_MACHINE for as long as it lives, its key removed at the end.
 struct MachineValue {
-    MachineValue(std::string keyName, const wchar_t* name, const std::string& value) : key(ToUtf16(keyName)) {
+    MachineValue(const std::string& keyName, const wchar_t* name, const std::string& value) : key(ToUtf16(keyName)) {
         HKEY handle = nullptr;
         if (RegCreateKeyW(HKEY_LOCAL_MACHINE, key.c_str(), &handle) != ERROR_SUCCESS) return;
         const std::wstring wide = ToUtf16(value);

@@ -1,13 +1,10 @@
 #include "window_fixture.h"
 
-#include "about/about_texts.h"
 #include "batch/batch_texts.h"
 #include "profile/profile_texts.h"
 
 namespace lorvane::win32::testing {
 namespace {
-
-const std::string kAboutCaption = std::string(texts::kAboutCaptionPrefix) + texts::kApplicationTitle;
 
 // Run from a folder whose name the ANSI code page lacks a character of (1252 here), the
 // program writes its batch file there by that very name, never beside a look-alike. Quit
@@ -23,13 +20,13 @@ TEST(Program, RunsFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
     RunningProgram program(start.Root(), "", folder + "\\lorvane.exe");
     ASSERT_NE(program.window, nullptr);
     for (int fileLevel : {204, 304}) SendMessageW(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
-    const DialogAnswerer answer(texts::kQuestionTitle, IDYES);
     program.Menu(MenuCommand::Executer);
+    PostMessageW(WaitForDialog(program.window, Dialog::Message), WM_COMMAND, IDYES, 0);
     PumpUntil([&] { return !FileContent(folder + "\\batch.bat").empty(); }, 20000);
     EXPECT_EQ(FileContent(folder + "\\batch.bat"),
               "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
     program.Menu(MenuCommand::APropos);
-    ASSERT_NE(WaitForWindow(program.process.dwProcessId, kAboutCaption, 10000), nullptr);
+    ASSERT_NE(WaitForWindow(program.process.dwProcessId, program.window), nullptr);
     program.Menu(MenuCommand::Quitter);
     EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
     EXPECT_EQ(FilesUnder(folder), (std::vector<std::string>{"batch.bat", "lorvane.exe"}));
@@ -49,17 +46,18 @@ TEST(Program, LoadsTheProfileNamedOnItsCommandLineAndAnOpenAboutWindowOutlivesTh
         EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
             << TextOf(GetDlgItem(program.window, 602));
     }
-    const DialogAnswerer refusal(texts::kProfileErrorTitle, IDOK);
     RunningProgram program(folder.Root(), "absent.lvp");
     ASSERT_NE(program.window, nullptr);
-    EXPECT_TRUE(PumpUntil([&] { return refusal.Answered(); }, 10000));
-    EXPECT_EQ(refusal.SeenText(), texts::ProfileNotRead("absent.lvp"));
+    HWND refusal = WaitForDialog(program.window, Dialog::Message);
+    EXPECT_EQ(std::tuple(TextOf(refusal), DialogText(refusal)),
+              std::tuple(texts::kProfileErrorTitle, texts::ProfileNotRead("absent.lvp")));
+    PostMessageW(refusal, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(TextOf(GetDlgItem(program.window, 602)), "/S /E /C /H /Y ");
     const std::string part = folder.Root().substr(0, 3) + ". ";  // started in its folder
     EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
 
     program.Menu(MenuCommand::APropos);
-    HWND about = WaitForWindow(program.process.dwProcessId, kAboutCaption, 10000);
+    HWND about = WaitForWindow(program.process.dwProcessId, program.window);
     ASSERT_NE(about, nullptr);
     PostMessageW(program.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(std::pair(program.Ended(1000), IsWindow(about) != 0), std::pair(false, true));

@@ -5,45 +5,24 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "win32/wide_text.h"
 
 namespace lorvane::win32::testing {
 
-// Calls `visit` with the name and attributes of each entry of the folder but "." and "..".
-template <typename Visit>
-void ForEachEntry(const std::string& folder, Visit visit) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(ToUtf16(folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::string name = ToUtf8(data.cFileName);
-        if (name != "." && name != "..") visit(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-}
-
-inline void RemoveTree(const std::string& folder) {
-    ForEachEntry(folder, [&](const std::string& name, bool isFolder) {
-        const std::wstring path = ToUtf16(folder + "\\" + name);
-        if (isFolder) return RemoveTree(folder + "\\" + name);
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-    });
-    RemoveDirectoryW(ToUtf16(folder).c_str());
-}
+inline std::filesystem::path PathOf(const std::string& path) { return ToUtf16(path); }
 
 // The files below a folder, subfolders included, as sorted relative paths.
 inline std::vector<std::string> FilesUnder(const std::string& folder) {
     std::vector<std::string> names;
-    ForEachEntry(folder, [&](const std::string& name, bool isFolder) {
-        if (!isFolder) return names.push_back(name);
-        for (const std::string& inner : FilesUnder(folder + "\\" + name)) names.push_back(name + "\\" + inner);
-    });
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(PathOf(folder), error))
+        if (!entry.is_directory()) names.push_back(ToUtf8(entry.path().lexically_relative(PathOf(folder)).wstring()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -53,26 +32,16 @@ inline bool Exists(const std::string& path) {
 }
 
 inline bool PutFile(const std::string& path, const std::string& content) {
-    HANDLE file =
-        CreateFileW(ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool done = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
-    return done && written == content.size();
+    std::ofstream file(PathOf(path), std::ios::binary);
+    file << content;
+    file.close();
+    return !file.fail();
 }
 
+// Read while another program may still be writing it.
 inline std::string FileContent(const std::string& path) {
-    HANDLE file =
-        CreateFileW(ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string content;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
-    CloseHandle(file);
-    return content;
+    std::ifstream file(PathOf(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 // The text as the system writes it in the console's code page; none when the page lacks a
@@ -94,9 +63,9 @@ inline std::string ConsoleName(const std::string& path) {
     std::string named;
     for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
         end = path.find('\\', start);
-        const std::string part = path.substr(start, end - start), upTo = path.substr(0, end);
+        const std::string part = path.substr(start, end - start);
         wchar_t shortPath[MAX_PATH] = {};
-        GetShortPathNameW(ToUtf16(upTo).c_str(), shortPath, MAX_PATH);
+        GetShortPathNameW(ToUtf16(path.substr(0, end)).c_str(), shortPath, MAX_PATH);
         const std::string shortForm = ToUtf8(shortPath);
         named += InConsolePage(part) ? part : shortForm.substr(shortForm.find_last_of('\\') + 1);
         if (end != std::string::npos) named += '\\';
@@ -108,15 +77,14 @@ inline std::string ConsoleName(const std::string& path) {
 class TempTree {
 public:
     TempTree() {
-        wchar_t temp[MAX_PATH] = {};
-        const DWORD length = GetTempPathW(MAX_PATH, temp);
-        root_ = length > 0 && length < MAX_PATH ? ToUtf8(temp) : "C:\\";
         static int counter = 0;
-        root_ += "lorvane-ui-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-        RemoveTree(root_);  // left by a run that was stopped before it could clean up
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        root_ = ToUtf8(temp) + "lorvane-ui-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+        std::filesystem::remove_all(PathOf(root_), error_);  // left by a run stopped before it could clean up
         Folder("");
     }
-    ~TempTree() { RemoveTree(root_); }
+    ~TempTree() { std::filesystem::remove_all(PathOf(root_), error_); }
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
 
@@ -131,6 +99,7 @@ public:
 
 private:
     std::string root_;
+    std::error_code error_;
 };
 
 }  // namespace lorvane::win32::testing

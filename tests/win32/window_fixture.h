@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs.h"
-#include "input.h"
 #include "processes.h"
 
 namespace lorvane::win32::testing {
@@ -14,31 +13,28 @@ class WindowTest : public ::testing::Test {
 protected:
     using Fill = std::function<void(const TempTree&)>;
     explicit WindowTest(const Fill& fill = [](const TempTree&) {}) : entered(Enter(fill)) {}
-    ~WindowTest() override { SetCurrentDirectoryW(previousFolder); }
+    ~WindowTest() override { SetCurrentDirectoryW(previousFolder.c_str()); }
     // The tree is the process's current folder while the test lasts, from before the form reads it.
     bool Enter(const Fill& fill) {
         fill(tree);
-        GetCurrentDirectoryW(MAX_PATH, previousFolder);
+        previousFolder = std::filesystem::current_path().wstring();
         return SetCurrentDirectoryW(ToUtf16(tree.Root()).c_str()) != 0;
     }
 
     void SetUp() override {
         ASSERT_TRUE(entered);
         ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
-        ASSERT_TRUE(ListsLoaded()) << "still loading:" << StillLoading();
+        ASSERT_TRUE(ListsLoaded());
     }
 
-    std::string StillLoading() const {
-        std::string names;
-        const std::pair<const Control*, const char*> lists[] = {
-            {&form.Dir1, " Dir1"}, {&form.File1, " File1"}, {&form.Dir2, " Dir2"}, {&form.File2, " File2"}};
-        for (const auto& [list, name] : lists) names += window.ListView(*list)->Loading() ? name : "";
-        return names;
-    }
     bool ListsLoaded() {
-        return PumpUntil([this] { return StillLoading().empty(); });
+        return PumpUntil([this] {
+            for (const Control* list :
+                 std::initializer_list<const Control*>{&form.Dir1, &form.File1, &form.Dir2, &form.File2})
+                if (window.ListView(*list)->Loading()) return false;
+            return true;
+        });
     }
-
     // The window's keyboard handling sees the keys while it waits.
     bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
         return testing::PumpUntil(done, timeoutMs, &window);
@@ -46,6 +42,12 @@ protected:
     HWND Hwnd(const Control& control) const { return window.ControlHandle(control); }
     std::string Shown(const Control& control) const { return TextOf(Hwnd(control)); }
     bool Ticked(const Control& control) const { return SendMessageW(Hwnd(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    // The level buttons ticked on the screen: "100" for the drive level alone.
+    std::string Levels(const OptionGroup& group) const {
+        std::string ticked;
+        for (int i = 0; i < OptionGroup::kSize; ++i) ticked += Ticked(group[i]) ? '1' : '0';
+        return ticked;
+    }
     void Click(const Control& control) {
         SendMessageW(Hwnd(control), BM_CLICK, 0, 0);
         PumpPending(&window);
@@ -81,11 +83,21 @@ protected:
         SendMessageW(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(item)), 0);
         PumpPending(&window);
     }
+    // Christmas 2003 in the order of the user's regional settings, and as the system's XCOPY
+    // reads it (Wine's: month first, with dashes).
+    static std::string ChristmasAsTheUserWritesIt() {
+        wchar_t order[4] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4);
+        return order[0] == '0' ? "12/25/2003" : order[0] == '2' ? "2003/12/25" : "25/12/2003";
+    }
+    std::string ChristmasAsXcopyReadsIt() {
+        return platform.XcopyReadsDatesMonthFirst() ? "/D:12-25-2003 " : "/D:25/12/2003 ";
+    }
     // "C:" as the drive root, so that the expected lines read as the user sees them.
     std::string Root() const { return tree.Root().substr(0, 3); }
 
     TempTree tree;
-    wchar_t previousFolder[MAX_PATH] = {};
+    std::wstring previousFolder;
     const bool entered;
     StartedProcesses started;  // ended before the tree they may work in is removed
     UiPlatform platform;
