@@ -38,8 +38,8 @@ char32_t NextCharacter(std::string_view text, std::size_t& at) {
         value = (value << 6) | (byte & 0x3Fu);
     }
     // Overlong forms, surrogates and values past U+10FFFF are no characters.
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (value < kSmallest[length] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
+    static constexpr char32_t kSmallestOfLength[] = {0x80, 0x800, 0x10000};  // 2, 3 and 4 bytes
+    if (value < kSmallestOfLength[length - 2] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
         ++at;
         return kReplacementCharacter;
     }

@@ -11,6 +11,7 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
     // text, characters read (U+FFFD for each byte that starts none), UTF-16 units
     const std::tuple<std::string, std::u32string, int> rows[] = {
         {"aé€", U"aé€", 3},
+        {"\u0800\u0905", U"\u0800\u0905", 2},  // the smallest of three bytes
         {"\U0000FFFF\U00010000\U0010FFFF", U"\U0000FFFF\U00010000\U0010FFFF", 5},
         {"\xC0\x80", U"\uFFFD\uFFFD", 2},                      // overlong
         {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", 3},            // a surrogate
