@@ -1,3 +1,4 @@
+#include "about/about_texts.h"
 #include "about/frm_about.h"
 #include "support/form_fixture.h"
 
@@ -21,13 +22,12 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     const FrmAbout& about = *form.About;
     EXPECT_EQ(std::tuple(about.Caption.Caption(), about.lblVersion.Caption(), about.lblTitle.Caption(),
                          about.cmdSysInfo.Caption()),
-              std::tuple("À propos de Lorvane", "Version 1.1.2", "Lorvane", "&Infos système..."));
-    EXPECT_EQ(about.lblDescription.Caption(),
-              "Interface graphique sous Windows 98, 2000, XP entre la commande MS-DOS Xcopy et l'utilisateur");
+              std::tuple(std::string(texts::kAboutCaptionPrefix) + texts::kApplicationTitle,
+                         std::string(texts::kVersionPrefix) + "1.1.2", texts::kApplicationTitle, texts::kSysInfo));
+    EXPECT_EQ(about.lblDescription.Caption(), texts::kDescription);
 
     form.About->urlhttp_Click();
-    EXPECT_EQ(platform.shellOpens.back().first,
-              "https://learn.microsoft.com/fr-fr/windows-server/administration/windows-commands/xcopy");
+    EXPECT_EQ(platform.shellOpens.back().first, texts::kMakerAddress);
     form.AboutClosed();
     form.MnuApropos.Click();  // loaded afresh
     EXPECT_EQ(opened, 2);
@@ -46,8 +46,8 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
         {"the folder, without the tool", kFolderKey, 1, "C:\\Vide", "", ""},
         {"a path of another type", kPathKey, 3, "C:\\x.exe", "", ""},
     };
-    const MessageRequest unavailable = {"Les informations système ne sont pas disponibles actuellement", "",
-                                        MsgButtons::Ok, MsgIcon::None};  // the title: the application's own
+    const MessageRequest unavailable = {texts::kSysInfoUnavailable, "", MsgButtons::Ok,
+                                        MsgIcon::None};  // the title: the application's own
     for (const auto& [what, key, type, bytes, file, started] : rows) {
         testing::FakePlatform fake;
         fake.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};

@@ -3,7 +3,9 @@
 #include "app/window_layout.h"
 #include "support/form_fixture.h"
 
+#include <cstring>
 #include <map>
+#include <set>
 
 namespace lorvane {
 namespace {
@@ -11,42 +13,24 @@ namespace {
 // The window's texts are UTF-8 inside, whatever the compiler's own character set.
 TEST(Charset, NarrowLiteralsAreUtf8) { EXPECT_EQ(std::string("éÀ«°"), "\xC3\xA9\xC3\x80\xC2\xAB\xC2\xB0"); }
 
-// Token, description and start tick, written out again here, so a slip in the table shows.
-const std::tuple<const char*, const char*, bool> kExpected[kSwitchCount] = {
-    {"/A", "/A  Avec l'attribut Archive, ne modifie pas l'attribut", false},
-    {"/M", "/M  Idem mais Modifie l'attribut", false},
-    {"/D", "/D [:date] à partir de -, sans date > à heure destination", false},
-    {"/P", "/P  Avertit avant de créer chaque fichier destination.", false},
-    {"/S", "/S  Copie les répertoires et sous-répertoires non vides.", true},
-    {"/E", "/E  Idem mais même les vides. Utilisé pour modifier /T", true},
-    {"/W", "/W  Demande d'appuyer sur une touche avant la copie", false},
-    {"/C", "/C  Continue la copie même en cas d'erreurs", true},
-    {"/I", "/I  Si une destination n'existe pas, alors répertoire", false},
-    {"/Q", "/Q  N'affiche pas le nom des fichiers lors de la copie", false},
-    {"/F", "/F  Affiche les noms complets source et destination", false},
-    {"/L", "/L  Affiche les fichiers qui seraient copiés (simulation)", false},
-    {"/H", "/H  Copie aussi les fichiers système et cachés", true},
-    {"/R", "/R  Écrase les fichiers en lecture seule", false},
-    {"/T", "/T  Crée arborescence, pas répertoires vides (voir /E)", false},
-    {"/U", "/U  Met à jour les fichiers dans destination", false},
-    {"/K", "/K  Copie les attributs. Sinon efface lecture seule", false},
-    {"/Y", "/Y  Écrase les fichiers sans avertir", true},
-    {"/-Y", "/-Y  Avertit avant l'écrasement des fichiers", false},
-    {"/N", "/N  Copie avec les noms courts générés", false},
-};
-
-TEST(SwitchTable, TextsTokensAndStartTicks) {
+// The token opens the label and names one switch; each row explains itself on its own.
+TEST(SwitchTable, EachRowItsTokenItsHelpAndItsKind) {
+    std::set<std::string> tokens, helps;
+    std::string ticked, asking;
     for (int i = 0; i < kSwitchCount; ++i) {
         const SwitchRow& row = kSwitchTable[static_cast<std::size_t>(i)];
-        // Only /D takes the date; /P, /W, /I and /-Y wait for the user.
-        const bool asks = i == kSwitchP || i == kSwitchW || i == kSwitchI || i == kSwitchMinusY;
-        EXPECT_EQ(std::tuple(TokenFromLabel(row.description), row.description, row.tickedAtStart, row.takesDate,
-                             row.asksUser),
-                  std::tuple_cat(kExpected[i], std::tuple(i == kSwitchD, asks)));
+        const std::string token = TokenFromLabel(row.description);
+        EXPECT_TRUE(token.size() >= 2 && token[0] == '/' && row.description.substr(0, token.size()) == token) << i;
+        EXPECT_TRUE(tokens.insert(token).second && helps.insert(row.help).second && std::strlen(row.help) > 20) << i;
+        EXPECT_EQ(row.takesDate, i == kSwitchD) << i;
+        if (row.tickedAtStart) ticked += token;
+        if (row.asksUser) asking += token;
     }
-    const std::pair<int, const char*> named[] = {
-        {kSwitchMinusY, "/-Y"}, {kSwitchN, "/N"}, {kSwitchY, "/Y"}, {kSwitchH, "/H"}};
-    for (const auto& [i, token] : named) EXPECT_STREQ(std::get<0>(kExpected[i]), token);
+    // Ticked at start: a whole tree with its hidden files, overwriting without a question.
+    EXPECT_EQ(std::tuple(ticked, asking), std::tuple("/S/E/C/H/Y", "/P/W/I/-Y"));
+    const std::pair<int, const char*> named[] = {{kSwitchMinusY, "/-Y"}, {kSwitchN, "/N"}, {kSwitchH, "/H"}};
+    for (const auto& [i, token] : named)
+        EXPECT_EQ(TokenFromLabel(kSwitchTable[static_cast<std::size_t>(i)].description), token);
 }
 
 TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
@@ -55,38 +39,23 @@ TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
     for (const auto& [label, token] : rows) EXPECT_EQ(TokenFromLabel(label), token) << label;  // only blanks go
 }
 
-// The menu as the user reads it, accents as bytes, in display order.
+// The menu's tree, shortcuts and command numbers (its captions are read with the other texts).
 using WindowTablesTest = testing::FormTest;
 
 TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
-    const std::tuple<const char*, int, char, int> expected[] = {
-        // caption, level, Ctrl+key, command number (pinned: automation reads it)
-        {"&Fichier", 0, 0, 0},
-        {"&Exécuter ! (GO)", 1, 'E', 701},
-        {"&Sauvegarder", 1, 0, 0},
-        {"&Activité (*.txt)", 2, 'T', 702},
-        {"Commande Complète Exécutable (*.&Bat)...", 2, 'S', 703},
-        {"Commutateurs / &profil (*.lvp)...", 2, 0, 704},
-        {"&Ouvrir", 1, 0, 0},
-        {"Dernière &activité enregistrée", 2, 0, 705},
-        {"Commutateurs / &profil (*.lvp)...", 2, 0, 706},
-        {"&Quitter", 1, 'Q', 707},
-        {"&Edition", 0, 0, 0},
-        {"Sélectionner tout", 1, 'A', 708},
-        {"Couper", 1, 'X', 709},
-        {"Copier", 1, 'C', 710},
-        {"Coller", 1, 'V', 711},
-        {"&?", 0, 0, 0},
-        {"&Aide", 1, 0, 712},
-        {"À &propos", 1, 0, 713},
+    const std::tuple<int, char, int> expected[] = {
+        // level, Ctrl+key, command number (pinned: automation reads it), in display order
+        {0, 0, 0},     {1, 'E', 701}, {1, 0, 0},     {2, 'T', 702}, {2, 'S', 703}, {2, 0, 704},
+        {1, 0, 0},     {2, 0, 705},   {2, 0, 706},   {1, 'Q', 707}, {0, 0, 0},     {1, 'A', 708},
+        {1, 'X', 709}, {1, 'C', 710}, {1, 'V', 711}, {0, 0, 0},     {1, 0, 712},   {1, 0, 713},
     };
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
         const MenuItem& item = form.*row.item;
-        EXPECT_EQ(std::tuple(item.Caption(), row.level, row.shortcut.ctrlKey, static_cast<int>(row.command),
-                             static_cast<bool>(item.Click)),
-                  std::tuple_cat(expected[i], std::tuple(row.handler != nullptr)));
+        EXPECT_EQ(std::tuple(item.Caption() == row.caption, row.level, row.shortcut.ctrlKey,
+                             static_cast<int>(row.command), static_cast<bool>(item.Click)),
+                  std::tuple_cat(std::tuple(true), expected[i], std::tuple(row.handler != nullptr)));
     }
     EXPECT_TRUE(RowOf(MenuCommand::Aide)->shortcut.f1);
     EXPECT_EQ(RowOf(MenuCommand::APropos)->item, &FrmXcopy::MnuApropos);

@@ -1,3 +1,5 @@
+#include "batch/batch_texts.h"
+#include "profile/profile_texts.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -37,7 +39,7 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 platform.readOnlyFiles.clear();
                 if (readOnly) platform.readOnlyFiles.insert(target);
                 Forget();
-                form.Caption.SetCaption("Lorvane (MS-DOS)");
+                form.Caption.SetCaption(texts::kCaption);
                 form.TxtCmd[3].SetText(unwritable ? "XCOPY À" : "XCOPY a");
 
                 platform.fileDialogAnswers = {target};       // the run asks for no name
@@ -48,12 +50,12 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 EXPECT_EQ(platform.files, before);
                 EXPECT_TRUE(platform.shellOpens.empty());
                 if (toldByCaption) {
-                    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ");
+                    EXPECT_EQ(form.Caption.Caption(), texts::SavedCaption(texts::kNotSaved));
                     // The run beeps before its question; a refused command is asked nothing.
                     EXPECT_EQ(platform.beeps, (writer == std::string("run") && !unwritable) + !unwritable);
                 } else {
                     ASSERT_FALSE(platform.messages.empty());
-                    EXPECT_EQ(platform.messages.back().title, "Lorvane : profil");
+                    EXPECT_EQ(platform.messages.back().title, texts::kProfileErrorTitle);
                 }
             }
         }

@@ -34,7 +34,7 @@ TEST_F(RunCommandTest, BatchFileBytes) {
     };
     for (const auto& [folder, recording, command, bytes] : rows) {
         EXPECT_EQ(RunWith(folder, recording, command), bytes) << folder;
-        EXPECT_EQ(form.Caption.Caption(), std::string("Lorvane (MS-DOS) - ") + folder + "\\batch.bat");
+        EXPECT_EQ(form.Caption.Caption(), texts::SavedCaption(std::string(folder) + "\\batch.bat"));
         EXPECT_EQ(platform.shellOpens.back(), (std::pair<std::string, std::string>{"batch.bat", folder}));
     }
 }
@@ -117,24 +117,17 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
         }
     }
     EXPECT_EQ(RunWith("C:\\Lorvane", false, longest), longest + "\n pause\r\n");  // the longest line that is read
-    EXPECT_EQ(texts::ControlCharacterRefused(texts::kCarriageReturn),
-              "La ligne de commande contient un retour chariot, que l'interpréteur de commandes prendrait pour "
-              "une fin de ligne ou un séparateur.\nRetirez-le de la commande (il a pu être collé avec le texte). "
-              "Rien n'a été enregistré.");
-    EXPECT_EQ(texts::LineTooLong(9000, 8191),
-              "La ligne de commande compte 9000 caractères : l'interpréteur de commandes n'en lit que 8191 par "
-              "ligne.\nRaccourcissez-la. Rien n'a été enregistré.");
 }
 
 TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTheShell) {
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
     EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{{"Voulez-vous exécuter la commande DOS \nXCOPY a b\n pause", "°Lorvane°",
-                                            MsgButtons::YesNo, MsgIcon::None}}));
+              (std::vector<MessageRequest>{{std::string(texts::kRunQuestion) + "\nXCOPY a b\n pause",
+                                            texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::None}}));
     EXPECT_EQ(platform.beeps, 1);  // before the question
     EXPECT_EQ(std::tuple(platform.files.size(), platform.shellOpens.size(), form.Caption.Caption()),
-              std::tuple(0u, 0u, "Lorvane (MS-DOS)"));
+              std::tuple(0u, 0u, texts::kCaption));
 
     form.Mnu_O_activite.Click();  // the last activity: opened by the shell, nothing asked
     EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lv.txt", "C:\\Lorvane"}}));
@@ -166,27 +159,20 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
         RunWith("C:\\Lorvane", recording, command);
         EXPECT_EQ(platform.files.count("C:\\Lorvane\\batch.bat"), refused ? 0u : 1u) << command;
         ASSERT_EQ(platform.messages.size(), 1u) << command;
-        EXPECT_EQ(platform.messages[0].title, refused ? "Lorvane : destination à préciser" : "°Lorvane°") << command;
+        EXPECT_EQ(platform.messages[0].title, refused ? texts::kDestinationTitle : texts::kQuestionTitle) << command;
     }
-    EXPECT_EQ(platform.messages[0].text,
-              "La commande n'est pas exécutée : XCOPY demanderait si la destination « D:\\dst\\*.* » "
-              "est un fichier ou un dossier, et avec l'enregistrement de l'activité, sa question se "
-              "répéterait sans fin dans lv.txt.\nTerminez la destination par « \\ » pour désigner un "
-              "dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.");
+    EXPECT_EQ(platform.messages[0].text, texts::DestinationRefused("D:\\dst\\*.*"));
 }
 
 TEST_F(RunCommandTest, SauvegardeWritesTheTextThenCRLFOrNothingWithACharacterTheConsoleLacks) {
     EXPECT_TRUE(form.Sauvegarde("C:\\\\double\\\\x.bat", ConsoleText{}));
     EXPECT_EQ(platform.files["C:\\\\double\\\\x.bat"], "\r\n");
-    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - C:\\\\double\\\\x.bat");  // as passed
-    EXPECT_EQ(form.ConsoleForm("XCOPY éÀÑ", "XCOPY éÀÑ"), std::nullopt);            // é has its pair; À comes first
-    EXPECT_EQ(
-        platform.messages,
-        (std::vector<MessageRequest>{{"Le caractère « À » ne peut pas être écrit dans un fichier de commandes : la "
-                                      "console (page de codes 437) ne le connaît pas.\nRien n'a été enregistré.",
-                                      "Lorvane : caractère impossible à écrire", MsgButtons::Ok, MsgIcon::Error}}));
-    EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()),
-              std::tuple(0, "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ"));
+    EXPECT_EQ(form.Caption.Caption(), texts::SavedCaption("C:\\\\double\\\\x.bat"));  // as passed
+    EXPECT_EQ(form.ConsoleForm("XCOPY éÀÑ", "XCOPY éÀÑ"), std::nullopt);              // é has its pair; À comes first
+    EXPECT_EQ(platform.messages,
+              (std::vector<MessageRequest>{
+                  {texts::UnwritableCharacter("À", 437), texts::kUnwritableTitle, MsgButtons::Ok, MsgIcon::Error}}));
+    EXPECT_EQ(std::tuple(platform.beeps, form.Caption.Caption()), std::tuple(0, texts::SavedCaption(texts::kNotSaved)));
 }
 
 TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
@@ -198,9 +184,8 @@ TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     form.Mnu_S_Batch.Click();
     int cancel = 0;
     form.Form_Unload(cancel);
-    const MessageRequest refusal = {
-        "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.",
-        "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error};
+    const MessageRequest refusal = {texts::kProgramFolderUnknown, texts::kProgramFolderTitle, MsgButtons::Ok,
+                                    MsgIcon::Error};
     EXPECT_EQ(platform.messages, std::vector(2, refusal));
     EXPECT_EQ(platform.files.size(), 1u);
     EXPECT_TRUE(platform.fileDialogs.empty() && platform.shellOpens.empty());
@@ -209,13 +194,8 @@ TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     Forget();
     EXPECT_EQ(RunWith("\\\\serveur\\outils", false, "XCOPY . D:\\"), "(none)");
     EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{
-                  {"Lorvane est dans un dossier réseau (« \\\\serveur\\outils ») : l'interpréteur de commandes ne "
-                   "peut pas s'y placer, il partirait du dossier de Windows et la commande ne s'exécuterait pas là où "
-                   "vous l'attendez.\nCopiez Lorvane sur un disque de cet ordinateur, ou associez une lettre de "
-                   "lecteur au partage (« Connecter un lecteur réseau ») et lancez Lorvane depuis ce lecteur. Rien "
-                   "n'a été exécuté.",
-                   "Lorvane : dossier du programme", MsgButtons::Ok, MsgIcon::Error}}));
+              (std::vector<MessageRequest>{{texts::ProgramFolderOnNetwork("\\\\serveur\\outils"),
+                                            texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error}}));
     EXPECT_TRUE(platform.shellOpens.empty());
 
     // A folder the user may not write in (Program Files): the caption, the beep, and why.
@@ -224,11 +204,8 @@ TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     platform.readOnlyFolders = {"C:\\Program Files\\Lorvane"};
     EXPECT_EQ(RunWith("C:\\Program Files\\Lorvane", false, "XCOPY a b"), "(none)");
     EXPECT_EQ(std::tuple(form.Caption.Caption(), platform.beeps, platform.messages.size()),
-              std::tuple("Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ", 2, 2u));  // the question's beep too
-    EXPECT_EQ(platform.messages[1].text,
-              "Lorvane ne peut pas écrire dans son dossier (« C:\\Program Files\\Lorvane ») : il y écrit le fichier "
-              "de commandes qu'il exécute.\nPlacez le dossier de Lorvane là où vous pouvez écrire (vos documents, "
-              "une clé USB...), pas dans « Program Files ». Rien n'a été exécuté.");
+              std::tuple(texts::SavedCaption(texts::kNotSaved), 2, 2u));  // the question's beep too
+    EXPECT_EQ(platform.messages[1].text, texts::ProgramFolderReadOnly("C:\\Program Files\\Lorvane"));
 }
 
 TEST_F(RunCommandTest, SavesTheFullLineAloneThroughTheDialog) {
@@ -238,9 +215,9 @@ TEST_F(RunCommandTest, SavesTheFullLineAloneThroughTheDialog) {
     form.Mnu_S_Batch.Click();
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
     EXPECT_EQ(Described(platform.fileDialogs[0]),
-              "save|bat|Fichiers BATCH (DOS)|*.bat|C:\\Lorvane|Enregistrer la commande complète (Batch) sous");
+              std::string("save|bat|") + texts::kBatchFilter + "|C:\\Lorvane|" + texts::kBatchDialogTitle);
     EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
-    EXPECT_EQ(form.Caption.Caption(), "Lorvane (MS-DOS) - D:\\export.bat");
+    EXPECT_EQ(form.Caption.Caption(), texts::SavedCaption("D:\\export.bat"));
 
     // The name stays for the next use; a cancel writes nothing and lets the name go.
     form.TxtCmd[3].SetText("XCOPY autre");
@@ -263,10 +240,8 @@ TEST_F(RunCommandTest, ANameTheProgramDeletesAtExitIsKeptOnlyOnYes) {
     EXPECT_EQ(platform.files["C:\\garde.bat"], "XCOPY a\r\n");
     form.Mnu_S_Batch.Click();  // Yes: kept under that name, knowing it goes at exit
     EXPECT_EQ(platform.files["C:\\Cmd.bat"], "XCOPY a\r\n");
-    const MessageRequest question = {
-        "Un fichier « Cmd.bat » placé dans le dossier de Lorvane est effacé à la fermeture du "
-        "programme.\nL'enregistrer quand même sous ce nom ?\n(Non : choisir un autre nom)",
-        "Lorvane : enregistrement de la commande", MsgButtons::YesNo, MsgIcon::Question};
+    const MessageRequest question = {texts::kExportDeletedAtExit, texts::kExportTitle, MsgButtons::YesNo,
+                                     MsgIcon::Question};
     EXPECT_EQ(platform.messages, std::vector(2, question));
 }
 

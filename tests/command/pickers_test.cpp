@@ -1,3 +1,4 @@
+#include "command/command_texts.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -57,9 +58,8 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     form.OpenFolder(form.Dir1, {"Parti", "C:\\Docs\\Parti", 2});
     EXPECT_EQ(std::tuple(form.Dir1.Path(), form.File1.Path()), std::tuple("C:\\Docs", "C:\\Docs"));
     EXPECT_EQ(platform.messages,
-              (std::vector<MessageRequest>{{"Le dossier « C:\\Docs\\Parti » n'existe plus ou ne peut pas être lu.\n"
-                                            "La liste reste sur le dossier précédent.",
-                                            "Lorvane : dossier inaccessible", MsgButtons::Ok, MsgIcon::Error}}));
+              (std::vector<MessageRequest>{{texts::UnreadableFolder("C:\\Docs\\Parti"), texts::kUnreadableFolderTitle,
+                                            MsgButtons::Ok, MsgIcon::Error}}));
 
     // The open folder vanishes under the lists: a click there reports it too.
     platform.unreadableFolders.insert("C:\\Docs");
@@ -87,10 +87,11 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     EXPECT_EQ(std::tuple(Source(), platform.beeps, platform.messages.size()),
               std::tuple("\"D:\\Photos\\a b.jpg\" ", 1, 0u));
     form.DropOnSide(true, {"\\\\nas\\sauvegardes"});  // a share: its two separators stay
-    EXPECT_EQ(std::tuple(form.Drive2.Drive(), Destination(), platform.beeps), std::tuple("", "\\\\nas\\sauvegardes\\*.* ", 1));
+    EXPECT_EQ(std::tuple(form.Drive2.Drive(), Destination(), platform.beeps),
+              std::tuple("", "\\\\nas\\sauvegardes\\*.* ", 1));
     form.DropOnSide(false, {"D:\\parti"});
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Lorvane : dossier inaccessible");
+    EXPECT_EQ(platform.messages[0].title, texts::kUnreadableFolderTitle);
     EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
     EXPECT_EQ(std::tuple(form.DropSideOf(&form.TxtCmd[1]), form.DropSideOf(&form.Check1[kSwitchA])), std::tuple(1, -1));
 }

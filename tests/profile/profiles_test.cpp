@@ -1,4 +1,6 @@
+#include "app/window_texts.h"
 #include "profile/profile_file.h"
+#include "profile/profile_texts.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -72,21 +74,20 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     for (int index : {kSwitchE, kSwitchC, kSwitchH, kSwitchY}) form.Check1[static_cast<std::size_t>(index)].SetValue(0);
     form.TxtCmd[2].SetText("/tapé");  // a hand edit shows in the question only
     Choose(form.Mnu_S_Lvp);
-    const MessageRequest question = {"Enregistrer le profil (arguments) \n[Nom choisi plus loin ...]\n/tapé ?",
-                                     "°Lorvane°", MsgButtons::YesNo, MsgIcon::Question};
+    const MessageRequest question = {
+        std::string(texts::kProfileQuestion) + "\n" + texts::kProfileNameLater + "\n/tapé ?", texts::kQuestionTitle,
+        MsgButtons::YesNo, MsgIcon::Question};
     EXPECT_EQ(platform.messages, std::vector{question});
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
-              "save|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Enregistrer le profil sous");
+              std::string("save|lvp|") + texts::kProfileFilter + "|C:\\Lorvane|" + texts::kProfileSaveTitle);
     EXPECT_EQ(platform.files, (std::map<std::string, std::string>{{path, Expected({{4, '1'}, {8, '1'}})}}));
 
     Forget();
     const auto before = platform.files;
     platform.failAt = testing::FileStep::Move;
     Choose(form.Mnu_S_Lvp);
-    const MessageRequest failed = {
-        "Le profil « C:\\Profils\\essai.lvp » n'a pas pu être "
-        "enregistré.\nLe fichier qui portait ce nom, s'il existait, est intact.",
-        "Lorvane : profil", MsgButtons::Ok, MsgIcon::Error};
+    const MessageRequest failed = {texts::ProfileNotWritten(path), texts::kProfileErrorTitle, MsgButtons::Ok,
+                                   MsgIcon::Error};
     EXPECT_EQ(platform.messages, (std::vector{question, failed}));
     EXPECT_EQ(platform.files, before);
 }
@@ -108,7 +109,7 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesC
     platform.inputAnswers = {"1/2/2003"};
     Choose(form.Mnu_L_Lvp);
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
-              "open|lvp|PROFILS Lorvane|*.lvp|C:\\Lorvane|Ouvril un profil (arguments)");
+              std::string("open|lvp|") + texts::kProfileFilter + "|C:\\Lorvane|" + texts::kProfileOpenTitle);
     // The builder ran for boxes 0, 2, 5, 7, 12 and 17, which changed.
     EXPECT_EQ(std::tuple(platform.inputs.size(), Switches(), form.Check1[kSwitchE].Value(), builderRuns.size()),
               std::tuple(1u, "/A /D:01/02/2003  /S ", 2, 6u));
@@ -131,15 +132,14 @@ TEST_F(ProfilesTest, AConflictDuringLoadingIsAskedOnce) {
 
 TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
     const std::tuple<std::string, bool, std::string> rows[] = {
-        // content, unreadable, the message between the profile's name and the end
-        {"1\r\n1\r\n1\r\n", false, "est incomplet : il s'arrête à la ligne 4 avant la vingtième valeur."},
-        {"1\r\n1\r\nx\r\n1\r\n", false, "est incorrect à la ligne 3 : « x » n'est pas 0, 1 ou 2."},
-        {Expected({}), true, "ne peut pas être lu."},
+        // content, unreadable, the message
+        {"1\r\n1\r\n1\r\n", false, texts::ProfileTooShort(path, 4)},
+        {"1\r\n1\r\nx\r\n1\r\n", false, texts::ProfileBadValue(path, 3, "x")},
+        {Expected({}), true, texts::ProfileNotRead(path)},
         // What cannot be seen is shown by its code, and a NUL cuts nothing short.
         {std::string("1\r\n\0\x01\xFFok\t\x7F", 10) + "\r\n", false,
-         "est incorrect à la ligne 2 : « <00><01><FF>ok<09><7F> » n'est pas 0, 1 ou 2."},
-        {std::string(200, 'x'), false,
-         "est incorrect à la ligne 1 : « " + std::string(80, 'x') + "… » n'est pas 0, 1 ou 2."},
+         texts::ProfileBadValue(path, 2, "<00><01><FF>ok<09><7F>")},
+        {std::string(200, 'x'), false, texts::ProfileBadValue(path, 1, std::string(80, 'x') + "…")},
     };
     for (const auto& [content, unreadable, message] : rows) {
         platform.files[path] = content;
@@ -147,9 +147,8 @@ TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
         if (unreadable) platform.unreadableFiles.insert(path);
         Forget();
         Choose(form.Mnu_L_Lvp);
-        EXPECT_EQ(platform.messages, (std::vector{MessageRequest{"Le profil « " + path + " » " + message +
-                                                                     "\nAucun commutateur n'a été modifié.",
-                                                                 "Lorvane : profil", MsgButtons::Ok, MsgIcon::Error}}));
+        EXPECT_EQ(platform.messages,
+                  (std::vector{MessageRequest{message, texts::kProfileErrorTitle, MsgButtons::Ok, MsgIcon::Error}}));
         EXPECT_EQ(std::tuple(builderRuns.size(), Switches()), std::tuple(0u, "/S /E /C /H /Y "));
     }
 }

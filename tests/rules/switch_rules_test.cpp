@@ -1,4 +1,6 @@
+#include "profile/activity_texts.h"
 #include "rules/date_answer.h"
+#include "rules/rules_texts.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -31,11 +33,7 @@ protected:
 };
 
 TEST_F(SwitchRulesTest, TickingTheDateSwitchAsksForADateUnlessOneIsHeldAndClearingItForgetsIt) {
-    const testing::InputRequest question = {
-        "Vous avez coché le choix «DATE» qui copie les fichiers modifiés >= à la date que vous "
-        "donnerez.  Sans date, ne seront copiés que les fichiers dont la date et heure sont supérieurs à la "
-        "destination.",
-        "Entrez une date", ""};
+    const testing::InputRequest question = {texts::kDatePrompt, texts::kDateTitle, ""};
     // The date held, the answer (none: not asked), the date then, and the value that clears the box (grey too).
     const std::tuple<const char*, const char*, const char*, int> rows[] = {
         {"", "5/3/2003", ":05/03/2003", 0},
@@ -73,12 +71,10 @@ TEST_F(SwitchRulesTest, ConflictQuestionNamesTheSwitchNoClearsItByANestedClickYe
     Forget();
     form.Check1[kSwitchP].SetValue(1);
     EXPECT_EQ(platform.messages,
-              (std::vector<testing::MessageRequest>{
-                  {"vous avez choisi un argument incompatible avec l'enregistrement de l'activité.\n"
-                   "( /P  Avertit avant de créer chaque fichier destination. )\n"
-                   "Si vous répondez OUI, l'enregistrement de l'activité sera désactivé\r"
-                   "Si vous répondez NON, l'argument choisi ne sera pas activé.",
-                   "Enregistrement d'activité : incompatibilité", MsgButtons::YesNo, MsgIcon::Error}}));
+              (std::vector<testing::MessageRequest>{{std::string(texts::kConflictIntro) + "\n( " +
+                                                         std::string(kSwitchTable[kSwitchP].description) + " )\n" +
+                                                         texts::kConflictYes + "\r" + texts::kConflictNo,
+                                                     texts::kConflictTitle, MsgButtons::YesNo, MsgIcon::Error}}));
     EXPECT_EQ(std::tuple(form.mnu_s_activite.Checked(), form.Check1[kSwitchP].Value(), Switches()),
               std::tuple(false, 1, "/P /S /E /C /H /Y "));  // Yes: recording off, the switch stays
 }
@@ -105,10 +101,8 @@ TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
         form.mnu_s_activite.Click();
         form.mnu_s_activite.Click();
     }
-    const testing::MessageRequest notice = {
-        "Cette fonction sera automatiquement désactivée si vous avez "
-        "choisi un argument demandant votre intervention",
-        "Lorvane : enregistrement de l'activité", MsgButtons::Ok, MsgIcon::Information};
+    const testing::MessageRequest notice = {texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok,
+                                            MsgIcon::Information};
     EXPECT_EQ(platform.messages, std::vector(2, notice));
     EXPECT_FALSE(form.mnu_s_activite.Checked());
     EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);  // nothing examined when switching on
