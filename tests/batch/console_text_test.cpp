@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "batch/oem_convert.h"
 #include "support/console_page.h"
 
 namespace lorvane {
@@ -24,6 +25,23 @@ TEST(ConsoleText, EveryCharacterOfThePlaneIsReadBackOrRefused) {
         }
         EXPECT_GT(written, 120) << page;  // each page writes its own characters
     }
+}
+
+// The program's own table: 35 characters, each as code page 437 reads its byte, both ways.
+TEST(OEMConvert, EachPairIsWhatCodePage437ReadsBothWays) {
+    int pairs = 0;
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        const std::string text = CharacterText(c), oem = OEMConvert(text, 0);
+        if (oem == text || (c >= 0xD800 && c <= 0xDFFF)) continue;
+        ++pairs;
+        EXPECT_EQ(std::tuple(oem.size(), testing::Iconv("UTF-8", "CP437", oem), OEMConvert(oem, 1)),
+                  std::tuple(1u, std::optional(text), text));
+    }
+    EXPECT_EQ(pairs, 35);
+    // Characters without a pair, and bytes of neither column, are kept as they are.
+    EXPECT_EQ(OEMConvert("XCOPY ÈÀ Łódź ¶ \"C:\\é\"\r\n", 0), "XCOPY ÈÀ Łódź ¶ \"C:\\\x82\"\r\n");
+    EXPECT_EQ(std::tuple(OEMConvert("\x82", 0), OEMConvert("a\xC8", 1), OEMConvert("\x82\x82", -7)),
+              std::tuple("\x82", "a\xC8", "éé"));  // any mode but 0 goes back
 }
 
 TEST(ConsoleText, RandomLinesAreReadBackOrRefused) {

@@ -10,7 +10,6 @@
 #include "app/utf8.h"
 #include "batch/console_text.h"
 #include "support/fake_platform.h"
-#include "support/oem_pairs.h"
 
 namespace lorvane::testing {
 
@@ -41,31 +40,10 @@ public:
         if (!bytes || Iconv("UTF-8", Name(), *bytes) != text) return std::nullopt;
         return bytes;
     }
-    // What the console reads from the bytes: under 437, the table's bytes are its characters.
-    std::optional<std::string> ReadBack(const std::string& bytes) {
-        if (consoleCodePage != 437) return Iconv("UTF-8", Name(), bytes);
-        std::string text;
-        for (const char byte : bytes) {
-            const PairLookup pair = PairOfByte(static_cast<unsigned char>(byte));
-            if (pair != nullptr) {
-                text += pair;
-                continue;
-            }
-            const std::optional<std::string> read = Iconv("UTF-8", Name(), std::string(1, byte));
-            if (!read) return std::nullopt;
-            text += *read;
-        }
-        return text;
-    }
+    // What the console reads from the bytes.
+    std::optional<std::string> ReadBack(const std::string& bytes) { return Iconv("UTF-8", Name(), bytes); }
 
 private:
-    using PairLookup = const char*;
-    static PairLookup PairOfByte(unsigned char byte) {
-        for (const auto& [character, oem] : kOemPairs) {
-            if (oem == byte) return character;
-        }
-        return nullptr;
-    }
     std::string Name() const { return "CP" + std::to_string(consoleCodePage); }
 };
 
