@@ -1,6 +1,8 @@
 #include "about/frm_about.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "about/about_texts.h"
 
@@ -18,11 +20,10 @@ std::string RegistryText(const std::string& bytes) {
     return bytes;
 }
 
+// The registry stores a double word little-endian, as the machines Windows runs on are.
 std::string DoubleWordText(const std::string& bytes) {
     std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4 && i < bytes.size(); ++i) {
-        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
-    }
+    std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof value));
     return std::to_string(value);
 }
 

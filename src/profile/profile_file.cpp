@@ -1,5 +1,7 @@
 #include "profile/profile_file.h"
 
+#include <algorithm>
+
 #include "app/utf8.h"
 
 namespace lorvane {
@@ -63,7 +65,7 @@ ProfileReading ReadProfile(std::string_view bytes) {
             continue;
         }
         const std::size_t start = pos;
-        while (pos < text.size() && text[pos] != ',' && !IsLineEnd(text[pos])) ++pos;
+        pos = std::min(text.find_first_of(",\r\n", start), text.size());  // the field ends the line or at a comma
         std::string_view value = text.substr(start, pos - start);
         const int fieldLine = line;
         if (pos < text.size()) {
