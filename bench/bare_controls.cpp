@@ -7,7 +7,7 @@
 
 #include "app/frm_xcopy.h"
 #include "bare_program.h"
-#include "win32/control_classes.h"
+#include "win32/binder.h"
 #include "win32/dpi.h"
 #include "win32/gdi_cache.h"
 #include "win32/win32_platform.h"
@@ -22,7 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     return bench::RunBareWindow(instance, showCommand, [&](HWND window) {
         const std::vector<LayoutEntry> layout = MainWindowLayout(form);
         for (const LayoutEntry& entry : layout) {
-            const ClassAndStyle cls = ClassFor(entry);
+            const KindBinding& cls = BindingOf(entry.kind);
             const RECT rect = scale.Rect(PlaceInWindow(entry, layout));
             HWND control = CreateWindowExW(cls.exStyle, cls.className, L"", WS_CHILD | WS_VISIBLE | cls.style,
                                            rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, window,

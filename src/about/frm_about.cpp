@@ -39,6 +39,7 @@ FrmAbout::FrmAbout(Platform& platform) : platform_(platform) {
     cmdSysInfo.SetCaption(texts::kSysInfo);
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
+    urlhttp.Click = [this] { urlhttp_Click(); };
 }
 
 void FrmAbout::Form_Load() {

@@ -16,7 +16,8 @@ public:
     FrmAbout& operator=(const FrmAbout&) = delete;
 
     Label Caption;
-    Label lblTitle, lblVersion, lblDescription, urlhttp, lblDisclaimer;
+    Label lblTitle, lblVersion, lblDescription, lblDisclaimer;
+    Hyperlink urlhttp;
     CommandButton cmdOK, cmdSysInfo;
 
     // Close and unload the window, and bring it to the front; set by the screen binding.

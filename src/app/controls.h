@@ -68,6 +68,12 @@ public:
     std::function<void()> Click;
 };
 
+// A text that opens its address when clicked.
+class Hyperlink : public Label {
+public:
+    std::function<void()> Click;
+};
+
 // Tick box: 0 cleared, 1 ticked, 2 grey. Only 1 counts as chosen.
 class CheckBox : public Control {
 public:

@@ -1,6 +1,6 @@
 #pragma once
-// Where the main window's controls stand and how they look, as the toolkit needs it to
-// create them. Entries come in creation order, which is also the Tab order.
+// Where a window's controls stand and how they look, as the toolkit needs it to create
+// them. Entries come in creation order, which is also the Tab order.
 
 #include <vector>
 
@@ -12,8 +12,10 @@ class FrmXcopy;
 
 enum class ControlKind {
     Frame,
-    Label,
+    Label,  // takes the pointer, so that its help shows over it
     RightLabel,
+    PlainLabel,  // the pointer passes through it
+    Link,        // opens its address when clicked
     CheckBox,
     OptionButton,
     DriveList,
@@ -21,6 +23,7 @@ enum class ControlKind {
     FileList,
     TextBox,
     Button,
+    DefaultButton,  // the one Enter presses wherever the focus is
 };
 
 // Twips: 1/1440 inch, 15 to a pixel at 96 dots per inch.
@@ -38,6 +41,8 @@ struct FontSpec {
 
 // Leaves the colour to the toolkit's own drawing.
 inline constexpr Color kToolkitColor = 0xFFFFFFFFu;
+// The window's own face shows through around the text.
+inline constexpr Color kSeeThroughColor = 0xFFFFFFFEu;
 
 inline constexpr FontSpec kDefaultFont = {"MS Sans Serif", 825, false, false};
 

@@ -1,5 +1,6 @@
 #include "win32/about_window.h"
 
+#include "about/about_layout.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -8,16 +9,6 @@ namespace {
 
 constexpr const wchar_t* kAboutClass = L"LorvaneFrmAbout";
 constexpr const wchar_t* kOwnerClass = L"LorvaneAboutOwner";
-constexpr Twips kAboutClient = {0, 0, 5730, 3780};
-constexpr Twips kPicture = {240, 240, 960, 960};
-constexpr FontSpec kBold = {"Verdana", 825, true, false};
-constexpr FontSpec kLink = {"Verdana", 825, false, true};
-constexpr FontSpec kButtons = kDefaultFont;
-constexpr Color kDarkBlue = Rgb(0, 0, 192);
-constexpr Color kRed = Rgb(255, 0, 0);
-constexpr Color kHighlight = kSystemColor | 13u;  // COLOR_HIGHLIGHT
-constexpr Color kText = kSystemColor | 18u;       // COLOR_BTNTEXT
-enum : int { kIdTitle = 100, kIdVersion, kIdDescription, kIdLink, kIdDisclaimer, kIdSysInfo };
 
 bool RegisterClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -33,7 +24,7 @@ bool RegisterClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedur
 }  // namespace
 
 AboutWindow::AboutWindow(FrmAbout& about, const PixelScale& scale, std::function<void()> destroyed)
-    : about_(about), scale_(scale), destroyed_(std::move(destroyed)), gdi_(scale_) {}
+    : about_(about), scale_(scale), destroyed_(std::move(destroyed)), gdi_(scale_), controls_(scale_, gdi_) {}
 
 AboutWindow::~AboutWindow() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -50,30 +41,19 @@ bool AboutWindow::Create(HINSTANCE instance) {
     if (owner_ == nullptr) return false;
 
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
-    RECT frame = scale_.Rect(kAboutClient);
+    RECT frame = scale_.Rect(kAboutClientArea);
     if (!AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME)) return false;
     hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, ToUtf16(about_.Caption.Caption()).c_str(), style,
                             CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_,
                             nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
 
-    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblTitle, {1050, 240, 3885, 480}, kIdTitle, kBold, kDarkBlue);
-    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblVersion, {1050, 780, 3885, 225}, kIdVersion, kBold,
-               kDarkBlue);
-    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDescription, {1050, 1125, 3885, 690}, kIdDescription, kBold,
-               kDarkBlue);
-    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, about_.urlhttp, {120, 1920, 2775, 255},
-               kIdLink, kLink, kHighlight);
-    AddControl(L"STATIC", SS_LEFT | SS_NOPREFIX, about_.lblDisclaimer, {135, 2505, 4110, 1185}, kIdDisclaimer, kBold,
-               kRed);
-    AddControl(L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, about_.cmdOK, {4245, 2625, 1260, 345}, IDOK,
-               kButtons, kText);
-    AddControl(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, about_.cmdSysInfo, {4260, 3075, 1245, 345}, kIdSysInfo, kButtons,
-               kText);
-    if (bound_.size() != 7) return false;
+    if (!controls_.Create(hwnd_, AboutWindowLayout(about_))) return false;
+    controls_.Follow();
 
-    picture_ = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, scale_.Pixels(960), scale_.Pixels(960), 0));
+    picture_ =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, scale_.Pixels(kAboutPicture.width),
+                                      scale_.Pixels(kAboutPicture.height), 0));
     about_.Unload = [this] { PostMessageW(hwnd_, WM_CLOSE, 0, 0); };
     about_.BringToFront = [this] {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -86,24 +66,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
     return true;
 }
 
-HWND AboutWindow::AddControl(const wchar_t* className, DWORD style, Label& control, const Twips& place, int id,
-                             const FontSpec& font, Color foreColor) {
-    const RECT rect = scale_.Rect(place);
-    HWND hwnd = CreateWindowExW(0, className, ToUtf16(control.Caption()).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    if (hwnd == nullptr) return nullptr;
-    if (HFONT made = gdi_.Font(font)) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
-    bound_.push_back({&control, hwnd, id, foreColor});
-    return hwnd;
-}
-
-HWND AboutWindow::ControlHandle(const Control& control) const {
-    for (const Bound& bound : bound_) {
-        if (bound.control == &control) return bound.hwnd;
-    }
-    return nullptr;
-}
+HWND AboutWindow::ControlHandle(const Control& control) const { return controls_.Handle(control); }
 
 bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message) != 0; }
 
@@ -112,7 +75,7 @@ void AboutWindow::Paint() {
     HDC dc = BeginPaint(hwnd_, &paint);
     if (dc == nullptr) return;
     if (picture_ != nullptr) {
-        const RECT place = scale_.Rect(kPicture);
+        const RECT place = scale_.Rect(kAboutPicture);
         DrawIconEx(dc, place.left, place.top, picture_, place.right - place.left, place.bottom - place.top, 0, nullptr,
                    DI_NORMAL);
     }
@@ -148,40 +111,30 @@ LRESULT CALLBACK AboutWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = hwnd_;
     switch (message) {
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDOK:
-                case IDCANCEL:  // Esc: "OK" is also the cancel button
-                    about_.cmdOK.Click();
-                    return 0;
-                case kIdSysInfo: about_.cmdSysInfo.Click(); return 0;
-                case kIdLink:
-                    if (HIWORD(wParam) == STN_CLICKED) about_.urlhttp_Click();
-                    return 0;
-                default: return 0;
+        case WM_COMMAND: {
+            // Esc presses "OK", which is also the cancel button.
+            const bool cancel = LOWORD(wParam) == IDCANCEL;
+            if (Binder* bound = controls_.ById(cancel ? IDOK : LOWORD(wParam))) {
+                bound->Notify(cancel ? BN_CLICKED : HIWORD(wParam));
             }
+            return 0;
+        }
         case WM_CTLCOLORSTATIC:
-            for (const Bound& bound : bound_) {
-                if (bound.hwnd != reinterpret_cast<HWND>(lParam)) continue;
-                HDC dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, ToColorRef(bound.foreColor));
-                SetBkMode(dc, TRANSPARENT);
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            if (auto brush = controls_.Colors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+                return *brush;
             }
             break;
         case WM_SETCURSOR:
-            // The link shows the hand, as links do.
-            if (reinterpret_cast<HWND>(wParam) == ControlHandle(about_.urlhttp)) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
+            if (controls_.SetCursorOver(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
         case WM_PAINT: Paint(); return 0;
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_NCDESTROY: {
             // The model goes with the window; this object stays until its owner drops it.
             hwnd_ = nullptr;
-            bound_.clear();
+            controls_.Clear();  // while the model still lives
             std::function<void()> destroyed = destroyed_;
             if (destroyed) destroyed();
             return 0;

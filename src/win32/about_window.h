@@ -2,10 +2,9 @@
 #include <windows.h>
 
 #include <functional>
-#include <vector>
 
 #include "about/frm_about.h"
-#include "app/window_layout.h"
+#include "win32/bound_controls.h"
 #include "win32/dpi.h"
 #include "win32/gdi_cache.h"
 
@@ -27,17 +26,8 @@ public:
     bool PreTranslate(MSG& message);
 
 private:
-    struct Bound {
-        Label* control;
-        HWND hwnd;
-        int id;
-        Color foreColor;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND AddControl(const wchar_t* className, DWORD style, Label& control, const Twips& place, int id,
-                    const FontSpec& font, Color foreColor);
     void Paint();
 
     FrmAbout& about_;
@@ -45,10 +35,10 @@ private:
     const PixelScale scale_;
     std::function<void()> destroyed_;
     GdiCache gdi_;
+    BoundControls controls_;
     HWND owner_ = nullptr;
     HWND hwnd_ = nullptr;
     HICON picture_ = nullptr;
-    std::vector<Bound> bound_;
 };
 
 }  // namespace lorvane::win32

@@ -3,7 +3,6 @@
 
 #include <shellapi.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "win32/dpi.h"
 #include "win32/about_window.h"
 #include "win32/accessible_names.h"
+#include "win32/bound_controls.h"
 #include "win32/folder_list_view.h"
 #include "win32/gdi_cache.h"
 #include "win32/main_menu.h"
@@ -49,44 +49,16 @@ public:
     const AboutWindow* About() const { return about_.get(); }
 
 private:
-    struct Bound {
-        LayoutEntry entry;
-        HWND hwnd;
-        FolderListView* listView = nullptr;  // folder and file lists
-        std::vector<std::string> drives;     // drive lists: the drive of each item
-        // Edit boxes: what the real control holds, so that a change of the model touches it
-        // only where it differs (each call into an edit box costs, under Wine above all).
-        std::string shownText;
-        int shownSelStart = 0;
-        int shownSelLength = 0;
-        WNDPROC editProc = nullptr;  // the edit box's own procedure, under ours
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool CreateControls(const std::vector<LayoutEntry>& layout);
-    HWND CreateControl(const LayoutEntry& entry);
-    void Bind(Bound& bound);
-    void FillDrives(Bound& bound);  // again whenever the system's drives may have changed
-    void RefreshDrives();
-    void SyncControl(Bound& bound);
-    void ReadTextBox(Bound& bound);
-    void OnControlCommand(Bound& bound, int code);
     void OnMenuCommand(int id);
-    void OnTextBoxMouseUp(HWND hwnd);
     void CaptureFocusState();
-    LRESULT OnControlColor(HDC dc, HWND control, UINT message);
-    Bound* FindById(int id);
-    Bound* FindByHandle(HWND hwnd);
     void OnAboutOpened(FrmAbout& about);
     void OnAboutDestroyed();
     // The unload handler, once, whatever ends the window.
     void Unload(int& cancel);
     void OnDropFiles(HDROP drop);
-    // main_window_dpi.cpp: a control's place at the current resolution, and the relayout
-    // when the window meets a monitor of another resolution.
-    RECT ControlRect(const LayoutEntry& placed) const;
+    // main_window_dpi.cpp: the relayout when the window meets a monitor of another resolution.
     void OnDpiChanged(int dpi, const RECT& suggested);
     int ItemHeight() const { return scale_.Pixels(195); }
     int HelpTipWidth() const { return scale_.Pixels(4500); }  // long texts wrap
@@ -97,20 +69,17 @@ private:
     HWND hwnd_ = nullptr;
     PixelScale scale_;
     MainMenu menu_;
-    std::vector<Bound> bound_;
     ListingHub listings_;
-    std::vector<std::unique_ptr<FolderListView>> listViews_;
     GdiCache gdi_;
+    BoundControls controls_;
     std::unique_ptr<AboutWindow> about_;
     HWND focusBeforeDeactivation_ = nullptr;
-    bool givingFocusBack_ = false;  // while the focus returns to where it was on activation
     AccessibleNames names_;
     bool namesGiven_ = false;
     int accessibleNames_ = 0;
     HWND helpTips_ = nullptr;              // the switches' and levels' help, made at the first hover
     std::vector<std::wstring> helpTexts_;  // the tips' texts, for as long as the tips live
     bool unloaded_ = false;
-    bool syncing_ = false;  // while the model is being mirrored, controls' echoes are ignored
 };
 
 }  // namespace lorvane::win32

@@ -6,12 +6,6 @@
 
 namespace lorvane::win32 {
 
-RECT MainWindow::ControlRect(const LayoutEntry& placed) const {
-    RECT rect = scale_.Rect(placed.place);
-    if (placed.kind == ControlKind::DriveList) rect.bottom += scale_.Pixels(3000);  // dropped list
-    return rect;
-}
-
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0) return;
     scale_ = PixelScale(dpi);
@@ -19,21 +13,21 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     const std::vector<HFONT> oldFonts = gdi_.TakeFonts();
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const Bound& bound : bound_) {
-        const RECT rect = ControlRect(bound.entry);
-        SetWindowPos(bound.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+    for (const auto& bound : controls_.All()) {
+        const RECT rect = controls_.Rect(bound->Entry());
+        SetWindowPos(bound->Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (HFONT font = gdi_.Font(bound.entry.font)) {
-            SendMessageW(bound.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (HFONT font = gdi_.Font(bound->Entry().font)) {
+            SendMessageW(bound->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         }
-        if (bound.listView != nullptr) SendMessageW(bound.hwnd, LB_SETITEMHEIGHT, 0, ItemHeight());
+        if (bound->ListView() != nullptr) SendMessageW(bound->Handle(), LB_SETITEMHEIGHT, 0, ItemHeight());
     }
     if (helpTips_ != nullptr) SendMessageW(helpTips_, TTM_SETMAXTIPWIDTH, 0, HelpTipWidth());
     for (HFONT font : oldFonts) {
         // A control whose new font the system refused keeps its old one: that one lives on.
         bool stillUsed = false;
-        for (const Bound& bound : bound_) {
-            if (reinterpret_cast<HFONT>(SendMessageW(bound.hwnd, WM_GETFONT, 0, 0)) == font) stillUsed = true;
+        for (const auto& bound : controls_.All()) {
+            if (reinterpret_cast<HFONT>(SendMessageW(bound->Handle(), WM_GETFONT, 0, 0)) == font) stillUsed = true;
         }
         if (!stillUsed) DeleteObject(font);
     }

@@ -1,3 +1,7 @@
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
@@ -111,6 +115,16 @@ std::string Win32Platform::TempPathBeside(const std::string& target) {
     for (unsigned n = ++tempCounter_; n != 0; n /= 36) name += kDigits[n % 36];
     const std::size_t separator = target.find_last_of("\\/");
     return separator == std::string::npos ? name : target.substr(0, separator + 1) + name;
+}
+
+std::vector<std::string> Win32Platform::LogicalDrives() {
+    std::vector<std::string> drives;
+    // Twenty-six roots of four characters, and the final null.
+    wchar_t roots[26 * 4 + 1] = {};
+    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
+    if (length == 0 || length >= std::size(roots)) return drives;  // none offered: the lists still work
+    for (const wchar_t* root = roots; *root != 0; root += lstrlenW(root) + 1) drives.push_back(ToUtf8(root));
+    return drives;
 }
 
 }  // namespace lorvane::win32

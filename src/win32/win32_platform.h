@@ -22,7 +22,7 @@ public:
     void ShellOpen(const std::string& file, const std::string& directory) override;
     std::string CurrentDirectory() override;
     std::string ReadableFolder(const std::string& path) override;
-    std::vector<std::string> LogicalDrives() override;  // drive_list.cpp
+    std::vector<std::string> LogicalDrives() override;  // win32_files.cpp
     DateOrder ShortDateOrder() override;
     bool ShowFileDialog(FileDialogRequest& request) override;
 

@@ -1,0 +1,64 @@
+// The drive lists follow the system's drives: a drive that comes or goes while the program
+// runs (a key plugged in, a share mapped) is offered or no longer.
+#include <string>
+#include <vector>
+
+#include "app/drive_entries.h"
+#include "app/folder_entries.h"
+#include "app/platform.h"
+#include "win32/binders.h"
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+class DriveListBinder : public BinderOf<DriveList> {
+public:
+    using BinderOf::BinderOf;
+    static bool Lent(const BinderContext& context) { return context.platform != nullptr; }
+    void DrivesChanged() override { Fill(); }
+
+private:
+    void Attach() override { Fill(); }
+
+    void Show() override {
+        int index = -1;
+        for (std::size_t i = 0; i < drives_.size(); ++i) {
+            if (drives_[i] == model_.Drive()) index = static_cast<int>(i);
+        }
+        SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+
+    void Notified(int code) override {
+        // A drive that came or went since the last look shows as the list opens.
+        if (code == CBN_DROPDOWN) Fill();
+        if (code == CBN_SELCHANGE) {
+            const auto index = static_cast<std::size_t>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+            if (index < drives_.size()) model_.SetDrive(drives_[index]);
+        }
+    }
+
+    void Fill() {
+        const std::vector<std::string> drives = DrivesToOffer(Context().platform->LogicalDrives(), model_.Drive());
+        if (drives == drives_) return;  // an open list is left as it is
+        SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+        drives_.clear();
+        for (const std::string& drive : drives) {
+            const std::wstring caption = ToUtf16(DriveCaption(drive + "\\"));
+            if (SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) continue;
+            drives_.push_back(drive);
+        }
+        Sync();  // the selected drive, at its new place
+    }
+
+    std::vector<std::string> drives_;  // the drive of each item
+};
+
+}  // namespace
+
+std::unique_ptr<Binder> BindDriveList(const LayoutEntry& placed, HWND hwnd, BinderContext& context) {
+    return Bind<DriveListBinder>(placed, hwnd, context);
+}
+
+}  // namespace lorvane::win32

@@ -1,0 +1,100 @@
+// The part boxes and the full line: edit boxes whose text and selection follow the model,
+// and whose mouse releases drive the Edit menu.
+#include "win32/binders.h"
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+class TextBoxBinder : public BinderOf<TextBox> {
+public:
+    using BinderOf::BinderOf;
+
+    void ReadBack() override {
+        // Both ends count UTF-16 units, as the model's selection does; the model raises
+        // Change if the text moved.
+        DWORD start = 0, end = 0;
+        SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        shownText_ = WindowText(Handle());
+        shownSelStart_ = static_cast<int>(start);
+        shownSelLength_ = static_cast<int>(end - start);
+        model_.ApplyEdit(shownText_, shownSelStart_, shownSelLength_);
+    }
+
+private:
+    void Attach() override {
+        // Plain subclassing, for the keys below and the mouse releases that drive the Edit
+        // menu (the common controls' kind costs a property lookup on every message, felt when
+        // typing). Refused, the box keeps its own procedure: Tab, Enter and Escape then act
+        // as in any multi-line box, and the Edit menu hears of no mouse release.
+        SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        editProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
+        SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(model_.MaxLength()), 0);
+    }
+
+    void Show() override {
+        // Only what differs is touched: each call into an edit box costs, under Wine above all.
+        if (shownText_ != model_.Text()) {
+            // Refused, the box keeps what it showed, and the next change tries again.
+            if (!SetWindowTextW(Handle(), ToUtf16(model_.Text()).c_str())) return;
+            shownText_ = model_.Text();  // the caret now at the start
+            shownSelStart_ = 0;
+            shownSelLength_ = 0;
+        }
+        if (shownSelStart_ != model_.SelStart() || shownSelLength_ != model_.SelLength()) {
+            SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(model_.SelStart()),
+                         static_cast<LPARAM>(model_.SelStart() + model_.SelLength()));
+            shownSelStart_ = model_.SelStart();
+            shownSelLength_ = model_.SelLength();
+        }
+    }
+
+    void Notified(int code) override {
+        if (code == EN_CHANGE) ReadBack();
+    }
+
+    void MouseUp() {
+        if (Context().captureFocus) Context().captureFocus();
+        if (model_.MouseUp) model_.MouseUp();
+    }
+
+    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<TextBoxBinder*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self == nullptr || self->editProc_ == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+        switch (message) {
+            case WM_GETDLGCODE:
+                // A multi-line box would take Tab, Enter and Escape for itself and, asked in
+                // dialog mode, post WM_CLOSE to the window on Escape. Each box holds one part
+                // of one command line: Tab moves on, Enter and Escape do nothing, as in a
+                // one-line box. The edit box's own answer is never asked, so it never enters
+                // that mode.
+                return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+            case WM_CHAR:
+                // Line breaks and tabs typed in any other way (Ctrl+Enter, a character posted
+                // directly) stay out of the command line as well.
+                if (wParam == '\r' || wParam == '\n' || wParam == '\t' || wParam == VK_ESCAPE) return 0;
+                break;
+            default: break;
+        }
+        const LRESULT result = CallWindowProcW(self->editProc_, hwnd, message, wParam, lParam);
+        // After the edit box has ended its own selection.
+        if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) self->MouseUp();
+        return result;
+    }
+
+    // What the real control holds, as last shown or read.
+    std::string shownText_;
+    int shownSelStart_ = 0;
+    int shownSelLength_ = 0;
+    WNDPROC editProc_ = nullptr;  // the edit box's own procedure, under ours
+};
+
+}  // namespace
+
+std::unique_ptr<Binder> BindTextBox(const LayoutEntry& placed, HWND hwnd, BinderContext& context) {
+    return Bind<TextBoxBinder>(placed, hwnd, context);
+}
+
+}  // namespace lorvane::win32
