@@ -1,3 +1,4 @@
+#include "about/about_layout.h"
 #include "about/about_texts.h"
 #include "about/frm_about.h"
 #include "support/form_fixture.h"
@@ -31,6 +32,38 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     form.AboutClosed();
     form.MnuApropos.Click();  // loaded afresh
     EXPECT_EQ(opened, 2);
+}
+
+// Dark blue titles, the address as a link, the warning in red; OK answers Enter and Esc by the
+// system's own number; every control within the window, none over another.
+TEST(AboutLayout, LooksAndPlaces) {
+    testing::FakePlatform platform;
+    FrmAbout about(platform);
+    const std::vector<LayoutEntry> layout = AboutWindowLayout(about);
+    std::vector<std::tuple<Color, bool, bool, int>> looks;
+    std::vector<Twips> places;
+    for (const LayoutEntry& e : layout) {
+        looks.emplace_back(e.foreColor, e.font.bold, e.font.underline, e.tabStop ? e.id : 0);
+        for (const Twips& other : places) {
+            EXPECT_TRUE(e.place.left + e.place.width <= other.left || other.left + other.width <= e.place.left ||
+                        e.place.top + e.place.height <= other.top || other.top + other.height <= e.place.top)
+                << e.id;
+        }
+        EXPECT_TRUE(e.place.left + e.place.width <= kAboutClientArea.width &&
+                    e.place.top + e.place.height <= kAboutClientArea.height)
+            << e.id;
+        places.push_back(e.place);
+    }
+    const Color blue = Rgb(0, 0, 192), kept = kSystemColor | 8u;
+    EXPECT_EQ(looks, (decltype(looks){{blue, true, false, 0},
+                                      {blue, true, false, 0},
+                                      {blue, true, false, 0},
+                                      {kSystemColor | 13u, false, true, 0},
+                                      {Rgb(255, 0, 0), true, false, 0},
+                                      {kept, false, false, 1},
+                                      {kept, false, false, layout.back().id}}));
+    EXPECT_EQ(std::tuple(layout[5].control, layout[5].kind, layout[3].kind),
+              std::tuple(&about.cmdOK, ControlKind::DefaultButton, ControlKind::Link));
 }
 
 TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {

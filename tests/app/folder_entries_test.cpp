@@ -8,8 +8,9 @@ namespace lorvane {
 namespace {
 
 TEST(FolderEntries, DrivesAncestorsAndOrder) {
-    EXPECT_EQ(std::tuple(DriveCaption("C:\\"), DriveCaption("\\\\"), WithSeparator("C:\\"), WithSeparator("C:\\Docs")),
-              std::tuple("c:", "\\\\", "C:\\", "C:\\Docs\\"));
+    EXPECT_EQ(std::tuple(DriveCaption("A:\\"), DriveCaption("Z:"), DriveCaption("\\\\"), WithSeparator("C:\\"),
+                         WithSeparator("C:\\Docs")),
+              std::tuple("a:", "z:", "\\\\", "C:\\", "C:\\Docs\\"));
 
     std::vector<std::string> ancestors;
     for (const FolderEntry& e : AncestorEntries("C:\\Docs\\a b"))

@@ -38,6 +38,9 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
     EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF" "a\0"sv, false), Utf16BytesAsUtf8("\xD8\x3D"sv, true),
                          Utf16BytesAsUtf8("\xD8\x3D\0" "a"sv, true)),
               std::tuple("\U0001F7FFa", "\uFFFD", "\uFFFDa"));
+    // The smallest low half; a high half whose partner is cut off, however the bytes go on.
+    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\x00\xDC"sv, false), Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"sv.substr(0, 3), false)),
+              std::tuple("\U0001F400", "\uFFFD"));
 }
 
 TEST(Utf8, CaseFoldsInTheScriptsOfNames) {

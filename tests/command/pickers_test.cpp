@@ -93,7 +93,9 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, texts::kUnreadableFolderTitle);
     EXPECT_EQ(Source(), "\"D:\\Photos\\a b.jpg\" ");
-    EXPECT_EQ(std::tuple(form.DropSideOf(&form.TxtCmd[1]), form.DropSideOf(&form.Check1[kSwitchA])), std::tuple(1, -1));
+    EXPECT_EQ(std::tuple(form.DropSideOf(&form.TxtCmd[0]), form.DropSideOf(&form.TxtCmd[1]),
+                         form.DropSideOf(&form.Check1[kSwitchA])),
+              std::tuple(0, 1, -1));
 }
 
 }  // namespace
