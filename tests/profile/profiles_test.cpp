@@ -47,6 +47,7 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         {"short", "1\r\n0\r\n1\r\n", Fault::TooShort, 4, ""},
         {"empty", "", Fault::TooShort, 1, ""},
         {"not a number", "1\r\n0\r\noui\r\n", Fault::NotAState, 3, "oui"},
+        {"a character below the digits", "1,/1", Fault::NotAState, 1, "/1"},
         {"not a state", "0,0,0\r\n3", Fault::NotAState, 2, "3"},
         {"negative", " -1 ", Fault::NotAState, 1, "-1"},
         {"empty field", "1,,0", Fault::NotAState, 1, ""},
