@@ -127,10 +127,10 @@ std::string Utf16BytesAsUtf8(std::string_view bytes, bool bigEndian) {
 }
 
 char32_t FoldCase(char32_t c) {
-    if (c < 0x80) return c >= 'a' && c <= 'z' ? c - 0x20 : c;
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;                          // Latin-1
-    if (c == 0xFF) return 0x178;                                                         // ÿ
-    if (c >= 0x100 && c <= 0x17F) {                                                      // Latin Extended-A
+    if (c <= 'z') return c >= 'a' ? c - 0x20 : c;                // ASCII: only its letters have cases
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;  // Latin-1
+    if (c == 0xFF) return 0x178;                                 // ÿ
+    if (c >= 0x100 && c <= 0x17F) {                              // Latin Extended-A
         const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);  // the pairs that shift
         if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
         if (oddUpper) return (c & 1) == 0 ? c - 1 : c;

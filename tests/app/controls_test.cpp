@@ -118,6 +118,8 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
     EXPECT_EQ(box.Text(), "aXY0c");
     box.SetText("new");  // the caret goes to the start, as the edit box puts it
     EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(0, 0));
+    box.ApplyEdit("typed", 0, 9);  // what the user left in the box, its selection kept within it
+    EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(0, 5));
 }
 
 TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {

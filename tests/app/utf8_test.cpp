@@ -17,6 +17,7 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
         {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", 3},            // a surrogate
         {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // past U+10FFFF
         {"\xF5\x80\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // no lead byte
+        {"\xC1\xBF\xBF\xBF", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},
         {"\xE2\x82", U"\uFFFD\uFFFD", 2},                      // cut short
         {"\xE2(", U"\uFFFD(", 2},
     };
@@ -39,8 +40,9 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
                          Utf16BytesAsUtf8("\xD8\x3D\0" "a"sv, true)),
               std::tuple("\U0001F7FFa", "\uFFFD", "\uFFFDa"));
     // The smallest low half; a high half whose partner is cut off, however the bytes go on.
-    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\x00\xDC"sv, false), Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"sv.substr(0, 3), false)),
-              std::tuple("\U0001F400", "\uFFFD"));
+    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\x00\xDC"sv, false), Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"sv.substr(0, 3), false),
+                         Utf16BytesAsUtf8("a\0bc"sv.substr(0, 3), false)),
+              std::tuple("\U0001F400", "\uFFFD", "a"));  // an odd last byte is no character
 }
 
 TEST(Utf8, CaseFoldsInTheScriptsOfNames) {
