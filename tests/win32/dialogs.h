@@ -1,11 +1,12 @@
 #pragma once
-// Dialogs answered by a script, or shown for real and answered from another thread as a
-// person would, and the texts of windows.
+// Dialogs answered by a script, or shown for real and answered from another thread as a person would, and the texts of
+// windows.
 
 #include <atomic>
 #include <cstdio>
 #include <functional>
 #include <set>
+#include <thread>
 
 #include "input.h"
 #include "support/scripted_dialogs.h"
@@ -14,15 +15,14 @@
 
 namespace lorvane::win32::testing {
 
-// The real platform, with its dialogs, beep and shell answered by the script unless a
-// test asks for the real ones; folders named in `unreadable` cannot be read.
+// The real platform, with its dialogs, beep and shell answered by the script unless a test asks for the real ones;
+// folders named in `unreadable` cannot be read.
 class UiPlatform : public Win32Platform, public lorvane::testing::ScriptedDialogs {
 public:
     bool realDialogs = false;  // message boxes and the input box
     bool realShell = false;
     bool realFileDialogs = false;
     std::set<std::string> unreadable;
-    std::deque<std::string> fileDialogAnswers;  // the empty text cancels
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
         if (!realDialogs) return Message(text, title, buttons, icon);
@@ -38,13 +38,10 @@ public:
         if (realShell) Win32Platform::ShellOpen(file, directory);
     }
     bool ShowFileDialog(FileDialogRequest& request) override {
-        if (realFileDialogs) return Win32Platform::ShowFileDialog(request);
-        request.fileName = Next(fileDialogAnswers, std::string());
-        return !request.fileName.empty();
+        return realFileDialogs && Win32Platform::ShowFileDialog(request);
     }
     void EndProgram() override {}  // the test, not the window, ends the program
-    // Checks of that folder take `delayMs` on the worker, as on a slow server; any check is
-    // given up after `timeoutMs`.
+    // Checks of that folder take `delayMs` on the worker, as on a slow server; any check is given up after `timeoutMs`.
     void SlowFolderChecks(const std::string& slow, DWORD delayMs, DWORD timeoutMs) {
         folderWait_.check = [slow, delayMs](const std::string& path) {
             if (path == slow) Sleep(delayMs);
@@ -65,7 +62,6 @@ inline std::string TextOf(HWND hwnd) {
     return ToUtf8(text.substr(0, static_cast<std::size_t>(length)));
 }
 
-// All texts of the static controls of a dialog, joined by line feeds.
 inline std::string DialogText(HWND dialog) {
     std::string all;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -77,11 +73,10 @@ inline std::string DialogText(HWND dialog) {
     return all;
 }
 
-// Dialogs told apart by a control of their own, whatever their titles: a message box's text,
-// the input box's answer, a file dialog's name box.
+// Dialogs told apart by a control of their own, whatever their titles: a message box's text, the input box's answer, a
+// file dialog's name box.
 enum class Dialog { Message = 0xFFFF, Input = kInputBoxEditId, File = 0x47C };
 
-// A visible dialog of that kind owned by that window, of any process, or null.
 inline HWND ShownDialog(HWND owner, Dialog kind) {
     for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr;) {
         if (IsWindowVisible(dialog) && GetWindow(dialog, GW_OWNER) == owner &&
@@ -96,35 +91,13 @@ inline HWND WaitForDialog(HWND owner, Dialog kind, DWORD timeoutMs = 10000) {
     return dialog;
 }
 
-// Runs `work` on another thread; `stop` asks it to end, and the destructor waits for it.
-class OtherThread {
-public:
-    explicit OtherThread(std::function<void()> work) : work_(std::move(work)) {
-        thread_ = CreateThread(
-            nullptr, 0, [](void* self) -> DWORD { return static_cast<OtherThread*>(self)->work_(), 0; }, this, 0,
-            nullptr);
-    }
-    ~OtherThread() {
-        stop = true;
-        if (thread_ == nullptr) return;
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-    }
-    bool Ended() const { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }
-    std::atomic<bool> stop{false};
-
-private:
-    std::function<void()> work_;
-    HANDLE thread_ = nullptr;
-};
-
-// Waits on another thread for the dialog, then runs `answer` on it from that thread: its own
-// modal loop keeps the test's thread busy meanwhile. A dialog not found in time is closed,
-// so that the test fails instead of waiting forever.
+// Waits on another thread for the dialog, then runs `answer` on it from that thread: its own modal loop keeps the
+// test's thread busy meanwhile. A dialog not found in time is closed, so that the test fails instead of waiting
+// forever.
 class DialogAnswerer {
 public:
     DialogAnswerer(HWND owner, Dialog kind, std::function<void(HWND dialog)> answer)
-        : answer_(std::move(answer)), thread_([this, owner, kind] { Run(owner, kind); }) {}
+        : answer_(std::move(answer)), thread_([this, owner, kind](std::stop_token stop) { Run(owner, kind, stop); }) {}
     DialogAnswerer(HWND owner, Dialog kind, int button)
         : DialogAnswerer(owner, kind, [button](HWND box) { PostMessageW(box, WM_COMMAND, button, 0); }) {}
     bool Answered() const { return answered_; }
@@ -133,9 +106,9 @@ public:
     std::string SeenText() const { return answered_ ? text_ : std::string(); }
 
 private:
-    void Run(HWND owner, Dialog kind) {
+    void Run(HWND owner, Dialog kind, const std::stop_token& stop) {
         for (const ULONGLONG deadline = GetTickCount64() + 10000; GetTickCount64() < deadline; Sleep(20)) {
-            if (thread_.stop) return;
+            if (stop.stop_requested()) return;
             if (HWND dialog = ShownDialog(owner, kind)) {
                 title_ = TextOf(dialog);
                 text_ = DialogText(dialog);
@@ -155,7 +128,7 @@ private:
     std::function<void(HWND dialog)> answer_;
     std::atomic<bool> answered_{false};
     std::string title_, text_;
-    OtherThread thread_;  // last: ended before the members it uses
+    std::jthread thread_;  // last: ended before the members it uses
 };
 
 }  // namespace lorvane::win32::testing

@@ -1,4 +1,6 @@
+// Real files, the real file dialogs, and the program started as a user starts it.
 #include "window_fixture.h"
+
 #include "app/whole_file.h"
 #include "batch/batch_texts.h"
 #include "profile/profile_texts.h"
@@ -21,8 +23,8 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     EXPECT_FALSE(WriteWholeFile(platform, folder.Path("absent\\x.bat"), "x"));
     EXPECT_FALSE(Exists(folder.Path("absent")));
 
-    // A hidden target stays hidden; a target near the longest path the system takes (a
-    // folder of 248 characters, the most it creates) still has room for the temporary file.
+    // A hidden target stays hidden; a target near the longest path the system takes (a folder of 248 characters, the
+    // most it creates) still has room for the temporary file.
     ASSERT_TRUE(SetFileAttributesW(ToUtf16(target).c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(WriteWholeFile(platform, target, "deux\r\n"));
     EXPECT_NE(GetFileAttributesW(ToUtf16(target).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
@@ -38,13 +40,12 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     EXPECT_FALSE(platform.ReadFileStart(folder.Path("absent.lvp"), 10, start));
 }
 
-// The file dialogs for real.
 class FileDialogTest : public WindowTest {
 protected:
     FileDialogTest() { platform.realFileDialogs = true; }
 
-    // Picks the item and types the name into its dialog's name box; `then` runs on the dialog
-    // afterwards. The dialog's title, or nothing when none came.
+    // Picks the item and types the name into its dialog's name box; `then` runs on the dialog afterwards. The dialog's
+    // title, or nothing when none came.
     std::string Choose(const std::string& path, MenuItem& item, const std::function<void(HWND)>& then = nullptr) {
         DialogAnswerer answer(window.Handle(), Dialog::File, [&](HWND dialog) {
             SetDlgItemTextW(dialog, static_cast<int>(Dialog::File), ToUtf16(path).c_str());
@@ -87,6 +88,76 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAnd
     ASSERT_EQ(Choose(tree.Path("mon profil.lvp"), form.Mnu_L_Lvp), texts::kProfileOpenTitle);
     EXPECT_EQ(std::tuple(Ticked(form.Check1[kSwitchA]), Ticked(form.Check1[kSwitchN]), Shown(form.TxtCmd[2])),
               std::tuple(true, false, "/A /S /E /C /H /Y "));
+}
+
+// Run from a folder whose name the ANSI code page lacks a character of (1252 here), the program writes its batch file
+// there by that very name, never beside a look-alike. Quit then ends it, the About window too, and removes Cmd.bat, and
+// only that.
+TEST(Program, RunsFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
+    TempTree start, home;  // the start folder is empty: the command copies nothing
+    const std::string folder = home.Path("Lorvane ł");
+    home.Folder("Lorvane ł");
+    ASSERT_TRUE(
+        CopyFileW(ToUtf16(BesideProgram("lorvane.exe")).c_str(), ToUtf16(folder + "\\lorvane.exe").c_str(), FALSE));
+    ASSERT_TRUE(PutFile(folder + "\\Cmd.bat", ""));
+    const StartedProcesses started;
+    RunningProgram program(start.Root(), "", folder + "\\lorvane.exe");
+    ASSERT_NE(program.window, nullptr);
+    for (int fileLevel : {204, 304}) SendMessageW(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
+    program.Menu(MenuCommand::Executer);
+    PostMessageW(WaitForDialog(program.window, Dialog::Message), WM_COMMAND, IDYES, 0);
+    PumpUntil([&] { return !FileContent(folder + "\\batch.bat").empty(); }, 20000);
+    EXPECT_EQ(FileContent(folder + "\\batch.bat"),
+              "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /S /E /C /H /Y \n pause\r\n");
+    program.Menu(MenuCommand::APropos);
+    ASSERT_NE(WaitForWindow(program.process.dwProcessId, program.window), nullptr);
+    program.Menu(MenuCommand::Quitter);
+    EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
+    EXPECT_EQ(FilesUnder(folder), (std::vector<std::string>{"batch.bat", "lorvane.exe"}));
+}
+
+// "Open with" a profile, or a file association: loaded once the window has started, with the menu's checks and message.
+// Closing the main window while the About window is open leaves the program running until that one closes too.
+TEST(Program, LoadsTheProfileNamedOnItsCommandLineAndAnOpenAboutWindowOutlivesTheMainWindow) {
+    TempTree folder;
+    std::string profile = " 1 \r\n";  // /A ticked, the rest cleared
+    for (int i = 1; i < kSwitchCount; ++i) profile += " 0 \r\n";
+    folder.File("mon profil.lvp", profile);
+    {
+        RunningProgram program(folder.Root(), "\"" + folder.Path("mon profil.lvp") + "\"");
+        ASSERT_NE(program.window, nullptr) << BesideProgram("lorvane.exe");
+        EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
+            << TextOf(GetDlgItem(program.window, 602));
+    }
+    RunningProgram program(folder.Root(), "absent.lvp");
+    ASSERT_NE(program.window, nullptr);
+    HWND refusal = WaitForDialog(program.window, Dialog::Message);
+    EXPECT_EQ(std::tuple(TextOf(refusal), DialogText(refusal)),
+              std::tuple(texts::kProfileErrorTitle, texts::ProfileNotRead("absent.lvp")));
+    PostMessageW(refusal, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(TextOf(GetDlgItem(program.window, 602)), "/S /E /C /H /Y ");
+    const std::string part = folder.Root().substr(0, 3) + ". ";  // started in its folder
+    EXPECT_EQ(TextOf(GetDlgItem(program.window, 603)), "XCOPY " + part + " " + part + " /S /E /C /H /Y ");
+
+    program.Menu(MenuCommand::APropos);
+    HWND about = WaitForWindow(program.process.dwProcessId, program.window);
+    ASSERT_NE(about, nullptr);
+    PostMessageW(program.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(std::pair(program.Ended(1000), IsWindow(about) != 0), std::pair(false, true));
+    PostMessageW(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ended(20000));
+}
+
+TEST(Win32Platform, ReadableFolderResolvesAndRefuses) {
+    TempTree folder;
+    folder.Add({"sous\\", "fichier.txt"});
+    const std::string root = folder.Root().substr(0, 3);
+    const std::pair<std::string, std::string> cases[] = {{folder.Path("sous") + "\\", folder.Path("sous")},
+                                                         {folder.Path("absent"), ""},
+                                                         {folder.Path("fichier.txt"), ""},
+                                                         {root, root}};
+    Win32Platform platform;
+    for (const auto& [path, readable] : cases) EXPECT_EQ(platform.ReadableFolder(path), readable) << path;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Mouse and keyboard input sent as real window messages, as a person gives it, and the
-// waits for what it does: with a time-out while the window keeps working, never a fixed sleep.
+// Mouse and keyboard input sent as real window messages, as a person gives it, and the waits for what it does: with a
+// time-out while the window keeps working, never a fixed sleep.
 
 #include <shlobj.h>
 
@@ -11,13 +11,11 @@
 
 namespace lorvane::win32::testing {
 
-// How many times the pumps met the message that ends the program's loop.
 inline int& QuitMessagesSeen() {
     static int seen = 0;
     return seen;
 }
 
-// Through the window's keyboard handling when the window is given.
 inline void PumpPending(MainWindow* window) {
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
         if (message.message == WM_QUIT) {
@@ -29,8 +27,8 @@ inline void PumpPending(MainWindow* window) {
     }
 }
 
-// False on time-out. `done` is checked after each batch of messages, and every 50 ms for
-// conditions no message announces (another process's work).
+// False on time-out. `done` is checked after each batch of messages, and every 50 ms for conditions no message
+// announces (another process's work).
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000, MainWindow* window = nullptr) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;; MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT)) {
@@ -46,7 +44,6 @@ inline void ClickAt(HWND hwnd, int x, int y, UINT down = WM_LBUTTONDOWN) {
     SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-// The control's rectangle in the window's client area.
 inline RECT PlaceIn(HWND window, HWND control) {
     RECT place{};
     GetWindowRect(control, &place);
@@ -54,7 +51,6 @@ inline RECT PlaceIn(HWND window, HWND control) {
     return place;
 }
 
-// Brought into view and clicked; `twice` makes it a double click.
 inline void ClickListItem(HWND list, int index, bool twice = false) {
     SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     RECT item{};
@@ -75,8 +71,8 @@ inline void DragSelect(HWND edit, int from, int to) {
     SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(LOWORD(end), y));
 }
 
-// Paths dropped from the shell on a control, as the shell hands them over: a DROPFILES
-// header and the wide paths, posted to the window at the control's centre.
+// Paths dropped from the shell on a control, as the shell hands them over: a DROPFILES header and the wide paths,
+// posted to the window at the control's centre.
 inline void DropOn(HWND window, HWND control, const std::vector<std::string>& paths) {
     std::wstring names;
     for (const std::string& path : paths) names += ToUtf16(path) + L'\0';
@@ -92,9 +88,8 @@ inline void DropOn(HWND window, HWND control, const std::vector<std::string>& pa
 
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };
 
-// A key pressed while the focused control has the keyboard, as a user would type it: it
-// goes through the message queue, where the window's keyboard handling sees it, with the
-// modifiers held in the thread's keyboard state.
+// A key pressed while the focused control has the keyboard, as a user would type it: it goes through the message queue,
+// where the window's keyboard handling sees it, with the modifiers held in the thread's keyboard state.
 inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
@@ -110,8 +105,8 @@ inline void PressKey(MainWindow& window, UINT key, unsigned modifiers = 0) {
     SetKeyboardState(keys);
 }
 
-// Typed over the whole text of the box, as by a user who selected it all first: each
-// UTF-16 unit a WM_CHAR through the window's loop, as an input method gives any character.
+// Typed over the whole text of the box, as by a user who selected it all first: each UTF-16 unit a WM_CHAR through the
+// window's loop, as an input method gives any character.
 inline void TypeOver(MainWindow& window, HWND edit, const std::string& text) {
     SetFocus(edit);
     SendMessageW(edit, EM_SETSEL, 0, -1);
@@ -130,8 +125,8 @@ inline std::string Clipboard() {
     return text;
 }
 
-// Put on the clipboard as another program puts it, then pasted over the whole text of the
-// box with the keys a user presses.
+// Put on the clipboard as another program puts it, then pasted over the whole text of the box with the keys a user
+// presses.
 inline void PasteOver(MainWindow& window, HWND edit, const std::string& text) {
     const std::wstring units = ToUtf16(text);
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (units.size() + 1) * sizeof(wchar_t));

@@ -1,10 +1,12 @@
 #include "window_fixture.h"
 
 #include <commctrl.h>
-
 #include <cstdlib>
 
+#include "about/about_texts.h"
+#include "app/program_files.h"
 #include "app/window_layout.h"
+#include "app/window_texts.h"
 #include "profile/activity_texts.h"
 #include "rules/rules_texts.h"
 #include "win32/message_filter.h"
@@ -15,19 +17,26 @@ namespace {
 
 class MainWindowTest : public WindowTest {
 protected:
-    MainWindowTest() : WindowTest([](const TempTree& tree) { tree.Add({"a b\\", "a b\\dedans.txt", "x.txt"}); }) {}
+    MainWindowTest() : WindowTest([](const TempTree& tree) { tree.Add({"a b\\", "a b\\żółw.txt", "x.txt"}); }) {}
 };
 
-// Centred, its controls staying where they are when it grows; the shell's drops (also when
-// run as administrator); the end of the session.
+// Centred, its controls staying where they are when it grows; the shell's drops (also when run as administrator); the
+// end of the session.
 TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsTheUnload) {
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
-    RECT frame{}, work{};
+    RECT frame{}, work{}, client{};
+    GetClientRect(window.Handle(), &client);
     GetWindowRect(window.Handle(), &frame);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
+    const PixelScale scale(ScreenDpi());
     const RECT go = PlaceIn(window.Handle(), Hwnd(form.Command1));
+    const RECT last = PlaceIn(window.Handle(), Hwnd(form.Check1[kSwitchN])),
+               date = PlaceIn(window.Handle(), Hwnd(form.Label3[kSwitchD]));
+    EXPECT_EQ(std::tuple(client.right, client.bottom, last.left, last.top, date.right - date.left, go.left, go.top),
+              std::tuple(scale.Pixels(10425), scale.Pixels(7785), scale.Pixels(5880), scale.Pixels(4800),
+                         scale.Pixels(4170), scale.Pixels(9240), scale.Pixels(6840)));
     SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
     PumpPending(&window);
     const RECT moved = PlaceIn(window.Handle(), Hwnd(form.Command1));
@@ -37,10 +46,14 @@ TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsThe
     EXPECT_TRUE(AllowShellDrops(window.Handle()));
     DropOn(window.Handle(), Hwnd(form.Dir2), {tree.Path("a b")});
     ASSERT_TRUE(PumpUntil([this] { return form.Dir2.Path() == tree.Path("a b"); }));
-    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {tree.Path("a b\\dedans.txt"), tree.Path("x.txt")});
-    ASSERT_TRUE(PumpUntil([this] { return form.File1.FileName() == "dedans.txt"; }));
+    DropOn(window.Handle(), Hwnd(form.TxtCmd[0]), {tree.Path("a b\\żółw.txt"), tree.Path("x.txt")});
+    ASSERT_TRUE(PumpUntil([this] { return form.File1.FileName() == "żółw.txt"; }));
     EXPECT_EQ(std::tuple(Levels(form.Option2), Shown(form.TxtCmd[0]), platform.beeps),
-              std::tuple("010", "\"" + tree.Path("a b\\dedans.txt") + "\" ", 1));
+              std::tuple("010", "\"" + tree.Path("a b\\żółw.txt") + "\" ", 1));
+    const std::string line = Shown(form.TxtCmd[3]);
+    DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {tree.Path("x.txt")});  // on no side: a beep alone
+    ASSERT_TRUE(PumpUntil([this] { return platform.beeps == 2; }));
+    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.messages.size()), std::tuple(line, 0u));
 
     const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
     ASSERT_TRUE(PutFile(cmd, ""));
@@ -49,9 +62,9 @@ TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsThe
     EXPECT_FALSE(Exists(cmd));
 }
 
-// Whatever the system's code pages, every text of the window, its menu and its About window
-// reads back through the wide functions as the model's UTF-8 text. (Tick boxes and level
-// buttons have no text of their own: their labels are the statics beside them.)
+// Whatever the system's code pages, every text of the window, its menu and its About window reads back through the wide
+// functions as the model's UTF-8 text. (Tick boxes and level buttons have no text of their own: their labels are the
+// statics beside them.)
 TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
     std::vector<std::pair<HWND, const Label*>> texts = {{window.Handle(), &form.Caption}};
     for (const LayoutEntry& entry : MainWindowLayout(form)) {
@@ -64,8 +77,9 @@ TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
     ASSERT_NE(window.About(), nullptr);
     const FrmAbout& about = *form.About;
     texts.emplace_back(GetParent(window.About()->ControlHandle(about.cmdOK)), &about.Caption);
-    for (const Label* label : {&about.lblTitle, &about.lblVersion, &about.lblDescription, &about.urlhttp,
-                               &about.lblDisclaimer, &about.cmdOK, &about.cmdSysInfo})
+    for (const Label* label :
+         std::initializer_list<const Label*>{&about.lblTitle, &about.lblVersion, &about.lblDescription, &about.urlhttp,
+                                             &about.lblDisclaimer, &about.cmdOK, &about.cmdSysInfo})
         texts.emplace_back(window.About()->ControlHandle(*label), label);
     ASSERT_EQ(texts.size(), 19u + kSwitchCount);
     for (const auto& [hwnd, label] : texts) EXPECT_EQ(TextOf(hwnd), label->Caption()) << GetDlgCtrlID(hwnd);
@@ -123,8 +137,7 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, texts::kQuestionTitle);
 
-    // The shortcuts act from inside each of the four boxes, on that box; F1 opens the help page
-    // beside the program.
+    // The shortcuts act from inside each of the four boxes, on that box; F1 opens the help page beside the program.
     PressKey(window, 0, kCtrl);  // no key: nothing happens
     for (std::size_t box = 0; box < 4; ++box) {
         ClickAt(Hwnd(form.TxtCmd[box]), 2, 4);
@@ -141,9 +154,9 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
     EXPECT_EQ(Shown(form.TxtCmd[0]), Root() + ". ");  // no key reached a box
 }
 
-// The help of the switches and level buttons is made at the first hover, not at start.
-// Screen readers name a control without text by the label just before it (z-order); the
-// lists, level buttons and full line are named when a reader first asks the window.
+// The help of the switches and level buttons is made at the first hover, not at start. Screen readers name a control
+// without text by the label just before it (z-order); the lists, level buttons and full line are named when a reader
+// first asks the window.
 TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     EXPECT_EQ(std::tuple(window.HelpTips(), window.AccessibleNamesGiven()), std::tuple(HWND{}, 0));
     PostMessageW(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
@@ -152,7 +165,10 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
     wchar_t text[512] = {};
-    TTTOOLINFOW tool{sizeof tool, 0, window.Handle(), reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]))};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window.Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]));
     tool.lpszText = text;
     SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(ToUtf8(text), kSwitchTable[kSwitchY].help);
@@ -187,14 +203,12 @@ protected:
 
 TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     Click(level[1]);
-    const auto atRoot = std::tuple(tree.Root(), "010", tree.Root() + folderLevel + " ");
-    EXPECT_EQ(Side(), atRoot);
+    EXPECT_EQ(Side(), std::tuple(tree.Root(), "010", tree.Root() + folderLevel + " "));
     Click(current);
     EXPECT_EQ(Shown(part), ". ");
     for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
     Click(current);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(dir)));
-    EXPECT_EQ(Side(), atRoot);
 
     // A single click in the folder list chooses the open folder, not the entry clicked.
     DoubleClickEntry(dir, "a b");
@@ -202,7 +216,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     const auto inFolder = std::tuple(tree.Path("a b"), "010", "\"" + tree.Path("a b") + folderLevel + "\" ");
     EXPECT_EQ(Side(), inFolder);
     ClickListItem(Hwnd(file), 0);
-    EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "001", "\"" + tree.Path("a b\\dedans.txt") + "\" "));
+    EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "001", "\"" + tree.Path("a b\\żółw.txt") + "\" "));
     ClickListItem(Hwnd(dir), 0);
     EXPECT_EQ(Side(), inFolder);
 
@@ -251,7 +265,8 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     ClickAt(full, 2, 4);                  // a click leaves no selection
     SendMessageW(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
     PumpPending(&window);
-    EXPECT_EQ(std::tuple(MenuEnabled(form.MnuCopier), MenuEnabled(form.MnuColler)), std::tuple(false, true));
+    EXPECT_EQ(std::tuple(MenuEnabled(form.MnuCouper), MenuEnabled(form.MnuCopier), MenuEnabled(form.MnuColler)),
+              std::tuple(false, false, true));
     TypeOver(window, Hwnd(form.TxtCmd[1]), "D:\\ ");
     EXPECT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + Root() + ".  D:\\  " + twice);
 }
@@ -283,6 +298,53 @@ TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheReal
         EXPECT_EQ(std::tuple(buttons, Ticked(form.Check1[kSwitchD]), Shown(form.TxtCmd[2])),
                   std::tuple(std::string(kInputBoxOk) + "|" + kInputBoxCancel, true, switches));
     }
+}
+
+TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOverIt) {
+    auto aboutWindows = [] {
+        int count = 0;
+        const std::wstring caption = ToUtf16(std::string(texts::kAboutCaptionPrefix) + texts::kApplicationTitle);
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, caption.c_str()));) count += IsWindowVisible(w);
+        return count;
+    };
+    auto inAbout = [this](const Control& control) { return window.About()->ControlHandle(control); };
+    PumpPending(&window);
+    const int quitsBefore = QuitMessagesSeen();
+    for (int twice = 0; twice < 2; ++twice) Menu(form.MnuApropos);
+    ASSERT_EQ(aboutWindows(), 1);
+    PostMessageW(inAbout(form.About->cmdOK), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_TRUE(PumpUntil([&] { return aboutWindows() == 0; }, 5000));
+    EXPECT_FALSE(form.About);
+    Menu(form.MnuApropos);
+    ASSERT_EQ(aboutWindows(), 1);
+    EXPECT_EQ(QuitMessagesSeen(), quitsBefore);  // the main window keeps the program going
+
+    // Nothing usable in this system's registry: one message over the About window, modal to it, also once the main
+    // window is closed.
+    platform.realDialogs = true;
+    HWND aboutWindow = GetParent(inAbout(form.About->cmdSysInfo));
+    for (const bool mainOpen : {true, false}) {
+        bool aboutEnabled = true;
+        DialogAnswerer answer(aboutWindow, Dialog::Message, [&](HWND box) {
+            aboutEnabled = IsWindowEnabled(aboutWindow) != 0;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        SetForegroundWindow(aboutWindow);  // as the click on its button does first
+        SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+        ASSERT_EQ(std::tuple(answer.SeenTitle(), answer.SeenText(), aboutEnabled),
+                  std::tuple(kApplicationTitle, texts::kSysInfoUnavailable, false))
+            << mainOpen;
+        SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    }
+
+    // With a tool named in the registry, that tool is started instead.
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const MachineValue tool("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH", ToUtf8(system) + "\\notepad.exe");
+    ASSERT_TRUE(tool.set);
+    SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+    EXPECT_TRUE(PumpUntil([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 10000));
+    EXPECT_EQ(platform.messages.size(), 2u);  // none this time
 }
 
 }  // namespace

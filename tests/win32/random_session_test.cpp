@@ -6,10 +6,9 @@
 namespace lorvane::win32::testing {
 namespace {
 
-// A long run of random actions on the real controls (the rules behind them run in the
-// fuzzer), each followed by what must hold whatever happened: the window answers, every
-// part box shows the model's text, and the full line is "XCOPY " and the three parts
-// unless the action typed into it.
+// A long run of random actions on the real controls (the rules behind them run in the fuzzer), each followed by what
+// must hold whatever happened: the window answers, every part box shows the model's text, and the full line is "XCOPY "
+// and the three parts unless the action typed into it.
 class RandomSessionTest : public WindowTest {
 protected:
     RandomSessionTest()
@@ -25,7 +24,7 @@ TEST_F(RandomSessionTest, TheScreenStaysOnTheModel) {
     std::mt19937 random(std::getenv("LORVANE_SESSION_SEED") ? std::atoi(std::getenv("LORVANE_SESSION_SEED")) : 1206);
     auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
     const int actions =
-        std::getenv("LORVANE_SESSION_ACTIONS") ? std::atoi(std::getenv("LORVANE_SESSION_ACTIONS")) : 3000;
+        std::getenv("LORVANE_SESSION_ACTIONS") ? std::atoi(std::getenv("LORVANE_SESSION_ACTIONS")) : 10000;
     const UINT keys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, 'Q'};
     const wchar_t typed[] = {L'a', L' ', L'&', L'%', L'\\', L'"', L'é', L'ł', VK_BACK};
     bool lineTyped = false;

@@ -11,23 +11,10 @@
 namespace lorvane::win32::testing {
 namespace {
 
-// A folder named in the language of each console code page (Wine takes the page from the
-// locale it starts in: tests/win32/CMakeLists.txt), and for 437, the page of the program's own
-// table, one named in a language it lacks.
+// A folder named in the language of each console code page (Wine takes the page from the locale it starts in:
+// tests/win32/CMakeLists.txt), and for 437, the page of the program's own table, one named in a language it lacks.
 constexpr std::pair<unsigned, const char*> kFolderOfPage[] = {
     {437, "Łódź"}, {850, "À trier"}, {852, "Łódź"}, {866, "Москва"}};
-
-void CopyTree(const TempTree& tree) {
-    tree.Add({"src\\", "src\\sous\\", "dst\\", "pl\\"});
-    tree.File("src\\a.txt", "premier");
-    tree.File("src\\sous\\b.txt", "second");
-    for (const auto& [page, folder] : kFolderOfPage) {
-        tree.Folder(folder);
-        tree.File(folder + std::string("\\c.txt"), "accent");
-    }
-    tree.File("pl\\łódź.txt", "vrai");
-    tree.File("pl\\lódz.txt", "sosie");  // what a best-fit look-alike of the other would name
-}
 
 // A path as the lists write it into a batch file, where a % must stay a %.
 std::string DoubledPercents(const std::string& path) {
@@ -36,19 +23,62 @@ std::string DoubledPercents(const std::string& path) {
     return doubled;
 }
 
-// The line with the path in it as the console gets it: each part that the console's page
-// lacks a character of by its short name.
+// The line with the path in it as the console gets it: each part that the console's page lacks a character of by its
+// short name.
 std::string WithConsoleName(std::string line, const std::string& path) {
     const std::size_t at = line.find(DoubledPercents(path));
     return at == std::string::npos ? line
                                    : line.replace(at, DoubledPercents(path).size(), DoubledPercents(ConsoleName(path)));
 }
 
-// "GO !" for real: the batch file written beside the program, opened by the shell, whose
-// command interpreter runs XCOPY.
-class ShellRunTest : public WindowTest {
+// Names that a command interpreter would take for operators, variables or separators, and the files of the source by
+// names of every kind, with what each holds.
+constexpr const char* kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é";
+constexpr const char* kHostileDestination = "dst & co %CD%";
+constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et"},
+                                                                 {"100%.txt", "pourcent"},
+                                                                 {"été (2).txt", "accent"},
+                                                                 {"lódz.txt", "sosie"},
+                                                                 {"łódź.txt", "vrai"},
+                                                                 {"a＂＆mkdir X＆rem ＂.txt", "pleine chasse"},
+                                                                 {"sous ^ dossier\\c;d=e,f.txt", "séparateurs"}};
+
+// "GO !" for real: the batch file written beside the program, opened by the shell, whose command interpreter runs
+// XCOPY; both folders picked at the folder level by clicks alone (Wine's XCOPY would ask "file or folder?" of
+// "dst\*.*", so the destination is written "dst\").
+class RunTest : public WindowTest {
 protected:
-    using WindowTest::WindowTest;
+    explicit RunTest(std::string sourceFolder = "src", std::string destinationFolder = "dst")
+        : WindowTest([](const TempTree& tree) {
+              tree.Add({"src\\", "src\\sous\\", "dst\\", "pl\\", "pl\\lódz.txt",
+                        kHostileDestination + std::string("\\"), kHostileSource + std::string("\\"),
+                        kHostileSource + std::string("\\sous ^ dossier\\")});
+              tree.File("src\\a.txt", "premier");
+              tree.File("src\\sous\\b.txt", "second");
+              tree.File("pl\\łódź.txt", "vrai");  // beside what a best-fit look-alike of it would name
+              for (const auto& [page, folder] : kFolderOfPage) {
+                  tree.Folder(folder);
+                  tree.File(folder + std::string("\\c.txt"), "accent");
+              }
+              for (const auto& [name, content] : kHostileFiles)
+                  tree.File(kHostileSource + std::string("\\") + name, content);
+          }),
+          source(std::move(sourceFolder)),
+          destination(std::move(destinationFolder)) {}
+    void SetUp() override {
+        WindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        DeleteFileW(ToUtf16(Beside(kActivityFileName)).c_str());
+        DoubleClickEntry(form.Dir1, source);
+        DoubleClickEntry(form.Dir2, destination);
+        ASSERT_TRUE(ListsLoaded());
+        auto quoted = [](const std::string& path) {
+            return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+        };
+        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + quoted(DoubledPercents(tree.Path(source)) + "\\*.*") + "  " +
+                                             quoted(DoubledPercents(tree.Path(destination)) + "\\") +
+                                             "  /S /E /C /H /Y ");
+    }
     void TearDown() override {
         started.EndAll();
         for (const char* name : {kRunBatchName, kActivityFileName}) DeleteFileW(ToUtf16(Beside(name)).c_str());
@@ -72,28 +102,7 @@ protected:
     }
 
     const std::string folder = platform.ProgramFolder();
-    std::string asked;
-};
-
-// Both folders at the folder level, by clicks alone: Wine's XCOPY would ask "file or
-// folder?" of "dst\*.*", so the destination is written "dst\".
-class RunTest : public ShellRunTest {
-protected:
-    explicit RunTest(std::string sourceFolder = "src") : ShellRunTest(CopyTree), source(std::move(sourceFolder)) {}
-
-    void SetUp() override {
-        WindowTest::SetUp();
-        if (HasFatalFailure()) return;
-        DeleteFileW(ToUtf16(Beside(kActivityFileName)).c_str());
-        DoubleClickEntry(form.Dir1, source);
-        DoubleClickEntry(form.Dir2, "dst");
-        ASSERT_TRUE(ListsLoaded());
-        const std::string quote = source.find(' ') == std::string::npos ? "" : "\"";
-        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + quote + tree.Path(source) + "\\*.*" + quote + "  " +
-                                             tree.Path("dst") + "\\  /S /E /C /H /Y ");
-    }
-
-    std::string source;
+    std::string source, destination, asked;
 };
 
 // A date given to /D is written as the system's XCOPY reads it: only what changed since arrives.
@@ -116,9 +125,8 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShellFromTheDateOfSlashD) {
     CoUninitialize();
 }
 
-// The console reads the batch file in its own code page: a name in the system's language goes
-// as that page's bytes, a name the page lacks a character of by its short name; never by a
-// look-alike, which would name another folder.
+// The console reads the batch file in its own code page: a name in the system's language goes as that page's bytes, a
+// name the page lacks a character of by its short name; never by a look-alike, which would name another folder.
 class ConsolePageTest : public RunTest {
 protected:
     ConsolePageTest() : RunTest(FolderOfPage(GetOEMCP())) {}
@@ -141,8 +149,8 @@ TEST_F(ConsolePageTest, AFolderNamedInTheSystemsLanguageIsCopiedThroughTheShell)
     ASSERT_TRUE(WaitForFile(tree.Path("dst\\c.txt"), "accent"));
 }
 
-// Through an input method a name comes as WM_CHAR of its Unicode characters, or pasted as
-// Unicode text: it names that file, never the look-alike beside it.
+// Through an input method a name comes as WM_CHAR of its Unicode characters, or pasted as Unicode text: it names that
+// file, never the look-alike beside it.
 TEST_F(RunTest, ANameTypedOrPastedInUnicodeNamesThatFileAndNoLookAlike) {
     const std::string file = tree.Path("pl\\łódź.txt"), destination = tree.Path("dst");
     const std::string line = "XCOPY " + file + "  " + destination + "\\  /S /E /C /H /Y ";
@@ -159,9 +167,20 @@ TEST_F(RunTest, ANameTypedOrPastedInUnicodeNamesThatFileAndNoLookAlike) {
     }
 }
 
-// A pasted line break would end the command and run what follows as a second one; a line
-// longer than the console reads would run cut short. The box keeps what was pasted up to
-// that length, the run is refused, and the window still answers.
+// A character the console's page lacks, in a name without a short name (a folder still to be made), cannot be written:
+// said before anything is asked, the batch file left as it was.
+TEST_F(RunTest, ACharacterThePageLacksOutsideAnyExistingNameIsRefused) {
+    ASSERT_TRUE(PutFile(Beside(kRunBatchName), "ancien\r\n"));
+    TypeOver(window, Hwnd(form.TxtCmd[1]), tree.Path("東京") + "\\ ");
+    PressKey(window, 'E', kCtrl);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(std::tuple(platform.messages[0].text, FileContent(Beside(kRunBatchName)), platform.shellOpens.size()),
+              std::tuple(texts::UnwritableCharacter("東", GetOEMCP()), "ancien\r\n", 0u));
+}
+
+// A pasted line break would end the command and run what follows as a second one; a line longer than the console reads
+// would run cut short. The box keeps what was pasted up to that length, the run is refused, and the window still
+// answers.
 TEST_F(RunTest, ALineTheConsoleWouldReadOtherwiseIsRefused) {
     const std::string pastes[] = {tree.Path("src\\*.*\r\nmkdir ") + tree.Path("PWNED") + "\r\n",
                                   tree.Path("src\\") + std::string(40000, 'a') + " "};
@@ -178,16 +197,20 @@ TEST_F(RunTest, ALineTheConsoleWouldReadOtherwiseIsRefused) {
     }
 }
 
-// With the activity recorded, a destination with its separator is a new folder, made and
-// filled, the output in the activity file, which the shell opens in its viewer once the
-// command has ended.
+// With the activity recorded, a destination Wine's XCOPY would ask about is refused; with its separator it is a new folder, made and filled, the output in the
+// activity file, which the shell opens in its viewer once the command has ended.
 TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
-    // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but
-    // gives ".txt" none, and reads classes from the machine's key only.
+    // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but gives ".txt" none, and
+    // reads classes from the machine's key only.
     std::optional<MachineValue> association;
     if (RegQueryValueW(HKEY_CLASSES_ROOT, L".txt", nullptr, nullptr) != ERROR_SUCCESS)
         association.emplace("Software\\Classes\\.txt", nullptr, "txtfile");
-    Menu(form.mnu_s_activite);  // the notice is answered by the script
+    Menu(form.mnu_s_activite);                                        // the notice is answered by the script
+    TypeOver(window, Hwnd(form.TxtCmd[1]), tree.Path("neuf") + " ");  // which XCOPY would ask about
+    PressKey(window, 'E', kCtrl);
+    ASSERT_EQ(platform.messages.size(), 2u);  // the recording notice, then the refusal
+    EXPECT_EQ(std::tuple(platform.messages[1].title, Exists(Beside(kRunBatchName))),
+              std::tuple(std::string(texts::kDestinationTitle), false));
     TypeOver(window, Hwnd(form.TxtCmd[1]), tree.Path("neuf") + "\\ ");
     Go();
     ASSERT_TRUE(WaitForFile(tree.Path("neuf\\sous\\b.txt"), "second"));
@@ -201,80 +224,26 @@ TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     EXPECT_TRUE(PumpUntil([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 30000));
 }
 
-// Names that a command interpreter would take for operators, variables or separators.
-constexpr const char* kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é";
-constexpr const char* kHostileDestination = "dst & co %CD%";
-// Names outside the ANSI code page, picked one by one (in a subfolder for the last): look-alikes
-// would give a quotation mark and ampersands around a command, or the name of the file beside.
-// Subfolder (none: the source itself), file, content.
-const std::tuple<const char*, const char*, const char*> kUnicodePicks[] = {
-    {nullptr, "a＂＆mkdir X＆rem ＂.txt", "pleine chasse"},
-    {nullptr, "łódź.txt", "vrai"},
-    {"żółw", "dedans.txt", "tortue"}};
-// The source's files by names of every kind, and what each holds.
-constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et"},
-                                                                 {"100%.txt", "pourcent"},
-                                                                 {"été (2).txt", "accent"},
-                                                                 {"lódz.txt", "sosie"},
-                                                                 {"sous ^ dossier\\c;d=e,f.txt", "séparateurs"}};
-
-class HostileNamesTest : public ShellRunTest {
+// Exactly the copy shown happens, through names of every kind, and nothing else runs: no folder made by a command
+// hidden in a name, no stray file.
+class HostileNamesTest : public RunTest {
 protected:
-    HostileNamesTest()
-        : ShellRunTest([](const TempTree& tree) {
-              const std::string source = kHostileSource;
-              for (const std::string& folder : {source, source + "\\sous ^ dossier", source + "\\żółw"})
-                  tree.Folder(folder);
-              for (const auto& [name, content] : kHostileFiles) tree.File(source + "\\" + name, content);
-              for (const auto& [sub, file, content] : kUnicodePicks)
-                  tree.File(source + (sub != nullptr ? "\\" + std::string(sub) : "") + "\\" + file, content);
-              tree.Folder(kHostileDestination);
-          }) {}
+    HostileNamesTest() : RunTest(kHostileSource, kHostileDestination) {}
 };
 
 TEST_F(HostileNamesTest, ExactlyTheShownCopyHappensAndNothingElseRuns) {
-    DoubleClickEntry(form.Dir1, kHostileSource);
-    DoubleClickEntry(form.Dir2, kHostileDestination);
-    ASSERT_TRUE(ListsLoaded());
-    const std::string source = tree.Path(kHostileSource), destination = tree.Path(kHostileDestination);
-    ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY \"" + DoubledPercents(source) + "\\*.*\"  \"" +
-                                         DoubledPercents(destination) + "\\\"  /S /E /C /H /Y ");
-
     const std::vector<std::string> programFolderBefore = FilesUnder(folder);
-    // Shown and picked by their real names; the console gets those its page lacks a character
-    // of by their short names, and the question shows them so.
-    std::vector<std::string> picked;
-    for (const auto& [sub, file, content] : kUnicodePicks) {
-        if (sub != nullptr) DoubleClickEntry(form.Dir1, sub);
-        ASSERT_TRUE(ListsLoaded());
-        ASSERT_GE(IndexOf(form.File1, file), 0);
-        ClickListItem(Hwnd(form.File1), IndexOf(form.File1, file));
-        const std::string path = source + (sub != nullptr ? "\\" + std::string(sub) : "") + "\\" + file;
-        ASSERT_EQ(Shown(form.TxtCmd[0]), "\"" + DoubledPercents(path) + "\" ");
-        const std::string line = Shown(form.TxtCmd[3]);
-        ASSERT_NO_FATAL_FAILURE(Go());
-        EXPECT_EQ(asked, WithConsoleName(line, path) + "\n pause");
-        ASSERT_TRUE(WaitForFile(destination + "\\" + file, content));
-        picked.push_back(file);
-    }
-    std::sort(picked.begin(), picked.end());
-    EXPECT_EQ(FilesUnder(destination), picked);
-    for (const std::string& copied : picked) DeleteFileW(ToUtf16(destination + "\\" + copied).c_str());
-
-    // The whole folder, through names of every kind.
-    DoubleClickEntry(form.Dir1, kHostileSource);
-    ASSERT_TRUE(ListsLoaded());
+    const std::size_t treeBefore = FilesUnder(tree.Root()).size();
+    const std::string from = tree.Path(source), to = tree.Path(destination);
     ASSERT_NO_FATAL_FAILURE(Go());
-    for (const auto& [name, content] : kHostileFiles)
-        ASSERT_TRUE(WaitForFile(destination + "\\" + name, content)) << name;
-    PumpUntil([&] { return FilesUnder(destination) == FilesUnder(source); }, 30000);  // the subfolders come last
-    EXPECT_EQ(FilesUnder(destination), FilesUnder(source));
-    // Nothing but the copy: no folder made by a command hidden in a name, no stray file.
+    for (const auto& [name, content] : kHostileFiles) ASSERT_TRUE(WaitForFile(to + "\\" + name, content)) << name;
+    PumpUntil([&] { return FilesUnder(to) == FilesUnder(from); }, 30000);  // the subfolders come last
+    EXPECT_EQ(FilesUnder(to), FilesUnder(from));
     for (const char* made : {"injecté", "X"}) EXPECT_FALSE(Exists(Beside(made)));
     std::vector<std::string> programFolderAfter = FilesUnder(folder);
     std::erase(programFolderAfter, std::string(kRunBatchName));
     EXPECT_EQ(programFolderAfter, programFolderBefore);
-    EXPECT_EQ(FilesUnder(tree.Root()).size(), 2 * FilesUnder(source).size());
+    EXPECT_EQ(FilesUnder(tree.Root()).size(), treeBefore + FilesUnder(from).size());
 }
 
 }  // namespace

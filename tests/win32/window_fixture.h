@@ -1,11 +1,11 @@
 #pragma once
-// The real main window over a temporary folder tree that is the process's current folder,
-// with the test answering the dialogs, and the helpers to look at it and drive it.
+// The real main window over a temporary folder tree that is the process's current folder, with the test answering the
+// dialogs, and the helpers to look at it and drive it.
 
 #include <gtest/gtest.h>
 
 #include "dialogs.h"
-#include "processes.h"
+#include "system.h"
 
 namespace lorvane::win32::testing {
 
@@ -66,7 +66,6 @@ protected:
     void DoubleClickEntry(const Control& list, const std::string& name) {
         ClickListItem(Hwnd(list), IndexOf(list, name), true);
     }
-    // The main menu's items as the real menu shows them.
     int MenuId(const MenuItem& item) const {
         for (const MenuRow& row : kMainMenu) {
             const int id = static_cast<int>(row.command);
@@ -83,8 +82,8 @@ protected:
         SendMessageW(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(item)), 0);
         PumpPending(&window);
     }
-    // Christmas 2003 in the order of the user's regional settings, and as the system's XCOPY
-    // reads it (Wine's: month first, with dashes).
+    // Christmas 2003 in the order of the user's regional settings, and as the system's XCOPY reads it (Wine's: month
+    // first, with dashes).
     static std::string ChristmasAsTheUserWritesIt() {
         wchar_t order[4] = {};
         GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4);

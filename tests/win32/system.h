@@ -1,0 +1,221 @@
+#pragma once
+// Temporary folder trees and their files, named in UTF-8 as the program names them; how the console's code page writes
+// a name; other programs: lorvane.exe started as a user starts it, the processes a test's actions start, and the
+// registry values that say which program the system starts.
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "app/menu_table.h"
+#include "input.h"
+
+namespace lorvane::win32::testing {
+
+inline std::filesystem::path PathOf(const std::string& path) { return ToUtf16(path); }
+
+inline std::vector<std::string> FilesUnder(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(PathOf(folder), error))
+        if (!entry.is_directory()) names.push_back(ToUtf8(entry.path().lexically_relative(PathOf(folder)).wstring()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+inline bool Exists(const std::string& path) {
+    return GetFileAttributesW(ToUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline bool PutFile(const std::string& path, const std::string& content) {
+    std::ofstream file(PathOf(path), std::ios::binary);
+    file << content;
+    file.close();
+    return !file.fail();
+}
+
+// Read while another program may still be writing it.
+inline std::string FileContent(const std::string& path) {
+    std::ifstream file(PathOf(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The text as the system writes it in the console's code page; none when the page lacks a character of it (a best-fit
+// look-alike is no answer).
+inline std::optional<std::string> InConsolePage(const std::string& text) {
+    const std::wstring wide = ToUtf16(text);
+    std::string bytes(wide.size() * 2, '\0');
+    BOOL lacking = FALSE;
+    const int length = WideCharToMultiByte(GetOEMCP(), WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                           bytes.data(), static_cast<int>(bytes.size()), nullptr, &lacking);
+    if (lacking || (length == 0 && !wide.empty())) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(length));
+    return bytes;
+}
+
+// The path as a batch file can name it: each part the console's page lacks a character of by its short name, the name
+// the volume gives it beside the long one.
+inline std::string ConsoleName(const std::string& path) {
+    std::string named;
+    for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+        end = path.find('\\', start);
+        const std::string part = path.substr(start, end - start);
+        wchar_t shortPath[MAX_PATH] = {};
+        GetShortPathNameW(ToUtf16(path.substr(0, end)).c_str(), shortPath, MAX_PATH);
+        const std::string shortForm = ToUtf8(shortPath);
+        named += InConsolePage(part) ? part : shortForm.substr(shortForm.find_last_of('\\') + 1);
+        if (end != std::string::npos) named += '\\';
+    }
+    return named;
+}
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class TempTree {
+public:
+    TempTree() {
+        static int counter = 0;
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        root_ = ToUtf8(temp) + "lorvane-ui-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+        std::filesystem::remove_all(PathOf(root_), error_);  // left by a run stopped before it could clean up
+        Folder("");
+    }
+    ~TempTree() { std::filesystem::remove_all(PathOf(root_), error_); }
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    const std::string& Root() const { return root_; }
+    std::string Path(const std::string& relative) const { return relative.empty() ? root_ : root_ + "\\" + relative; }
+    void Folder(const std::string& relative) const { CreateDirectoryW(ToUtf16(Path(relative)).c_str(), nullptr); }
+    void File(const std::string& relative, const std::string& content = "x") const { PutFile(Path(relative), content); }
+    void Add(std::initializer_list<std::string> entries) const {
+        for (const std::string& entry : entries) entry.back() == '\\' ? Folder(entry) : File(entry);
+    }
+
+private:
+    std::string root_;
+    std::error_code error_;
+};
+
+// The processes a test starts (the command interpreter of a run, the viewer of the activity file, a tool), orphans
+// included: ends those still running. Processes started meanwhile by those that were already there (the system's
+// services) are left alone.
+class StartedProcesses {
+public:
+    StartedProcesses() {
+        for (const auto& [id, parent] : Running()) before_.insert(id);
+    }
+    ~StartedProcesses() { EndAll(); }
+
+    void EndAll() {
+        // A process ended here may have started another just before: each round waits for the ended ones to be gone,
+        // then looks again, until a round finds no one new.
+        for (bool foundNew = true; foundNew;) {
+            foundNew = false;
+            for (const auto& [id, parent] : Running()) {
+                const bool startedByTheSystem = parent != GetCurrentProcessId() && before_.count(parent) != 0;
+                if (before_.count(id) != 0 || startedByTheSystem || !ended_.insert(id).second) continue;
+                foundNew = true;
+                if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+                    TerminateProcess(process, 0);
+                    WaitForSingleObject(process, 5000);
+                    CloseHandle(process);
+                }
+            }
+        }
+    }
+
+private:
+    static std::map<DWORD, DWORD> Running() {
+        std::map<DWORD, DWORD> parents;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32W entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+            parents[entry.th32ProcessID] = entry.th32ParentProcessID;
+        if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
+        return parents;
+    }
+
+    std::set<DWORD> before_, ended_;
+};
+
+// A file beside lorvane.exe of the same build, found from this test program's own place.
+inline std::string BesideProgram(const char* name) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return ToUtf8(std::filesystem::path(self).parent_path().parent_path().parent_path().wstring()) + "\\src\\win32\\" +
+           name;
+}
+
+// A visible top-level window of the process, other than `other` and than its dialogs, or null on time-out.
+inline HWND WaitForWindow(DWORD processId, HWND other, DWORD timeoutMs = 10000) {
+    HWND found = nullptr;
+    PumpUntil(
+        [&] {
+            while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr) {
+                DWORD owner = 0;
+                wchar_t cls[8] = {};
+                GetWindowThreadProcessId(found, &owner);
+                GetClassNameW(found, cls, 8);
+                if (owner == processId && found != other && IsWindowVisible(found) && lstrcmpW(cls, L"#32770") != 0)
+                    return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+// The program started in a folder, with its main window found; ended at the end if still running.
+struct RunningProgram {
+    explicit RunningProgram(const std::string& folder, const std::string& arguments = "",
+                            const std::string& program = BesideProgram("lorvane.exe")) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = ToUtf16("\"" + program + "\" " + arguments);
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, ToUtf16(folder).c_str(),
+                           &startup, &process))
+            window = WaitForWindow(process.dwProcessId, nullptr, 20000);
+    }
+    ~RunningProgram() {
+        if (process.hProcess == nullptr) return;
+        if (!Ended(0)) TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+    void Menu(MenuCommand command) const { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+// A text value under HKEY_LOCAL_MACHINE for as long as it lives, its key removed at the end.
+struct MachineValue {
+    MachineValue(const std::string& keyName, const wchar_t* name, const std::string& value) : key(ToUtf16(keyName)) {
+        HKEY handle = nullptr;
+        if (RegCreateKeyW(HKEY_LOCAL_MACHINE, key.c_str(), &handle) != ERROR_SUCCESS) return;
+        const std::wstring wide = ToUtf16(value);
+        set = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                             static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+        RegCloseKey(handle);
+    }
+    ~MachineValue() {
+        if (set) RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+    }
+
+    std::wstring key;
+    bool set = false;
+};
+
+}  // namespace lorvane::win32::testing
