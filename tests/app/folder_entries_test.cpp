@@ -16,7 +16,9 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
     for (const FolderEntry& e : AncestorEntries("C:\\Docs\\a b"))
         ancestors.push_back(e.text + "|" + e.path + "|" + std::to_string(e.depth));
     EXPECT_EQ(ancestors, (std::vector<std::string>{"C:\\|C:\\|0", "Docs|C:\\Docs|1", "a b|C:\\Docs\\a b|2"}));
-    EXPECT_EQ(std::tuple(AncestorEntries("C:\\").size(), AncestorEntries("C:abc").size()), std::tuple(1u, 1u));
+    EXPECT_EQ(
+        std::tuple(AncestorEntries("C:\\").size(), AncestorEntries("C:abc").size(), AncestorEntries("C:abc")[0].depth),
+        std::tuple(1u, 1u, 0));
     // A share's root is one line, as a drive's is.
     ancestors.clear();
     for (const FolderEntry& e : AncestorEntries("\\\\nas\\partage\\a"))

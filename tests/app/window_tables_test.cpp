@@ -98,6 +98,11 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
         if (e.tabStop) tabOrder.push_back(e.control);
         if (e.groupStart) groups.push_back(e.control);
         EXPECT_EQ(e.id, ids.at(e.control));
+        // A screen reader names each side's lists and buttons after their frame, "Source : ...".
+        const bool sourceSide = e.container == &form.Frame1;
+        if (e.accessibleName != nullptr && (sourceSide || e.container == &form.Frame2)) {
+            EXPECT_TRUE(std::string(e.accessibleName).starts_with(sourceSide ? "Source : " : "Destination : ")) << e.id;
+        }
         if (named.count(e.control) != 0) {
             ASSERT_LT(i + 1, layout.size());
             EXPECT_EQ(layout[i + 1].control, named[e.control].first) << e.id;
