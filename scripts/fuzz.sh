@@ -23,12 +23,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Target and the largest input worth trying: a profile of twenty lines with room around
-# them, a typed date, a batch text, and a choice with a few dozen window actions.
+# them, a typed date, and a choice with a few dozen window actions.
 # The slowest target comes first so that it overlaps the others.
 targets=(
   "fuzz_command_line 1024"
   "fuzz_profile 512"
-  "fuzz_oem 256"
   "fuzz_date 64"
 )
 
