@@ -93,6 +93,7 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
     for (const auto& [label, box] : named) ids[label] = box.second;
 
     std::vector<const Control*> tabOrder, groups;
+    std::set<std::string> accessibleNames;
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const LayoutEntry& e = layout[i];
         if (e.tabStop) tabOrder.push_back(e.control);
@@ -100,6 +101,7 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
         EXPECT_EQ(e.id, ids.at(e.control));
         // A screen reader names each side's lists and buttons after their frame, "Source : ...".
         const bool sourceSide = e.container == &form.Frame1;
+        EXPECT_TRUE(e.accessibleName == nullptr || accessibleNames.insert(e.accessibleName).second) << e.id;
         if (e.accessibleName != nullptr && (sourceSide || e.container == &form.Frame2)) {
             EXPECT_TRUE(std::string(e.accessibleName).starts_with(sourceSide ? "Source : " : "Destination : ")) << e.id;
         }

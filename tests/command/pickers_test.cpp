@@ -84,8 +84,8 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     EXPECT_EQ(std::tuple(form.ChkDestination.Value(), form.Drive2.Drive(), Destination()),
               std::tuple(0, "D:", "D:\\Photos\\*.* "));
     form.DropOnSide(false, {"D:\\Photos\\a b.jpg", "D:\\Photos"});
-    EXPECT_EQ(std::tuple(Source(), platform.beeps, platform.messages.size()),
-              std::tuple("\"D:\\Photos\\a b.jpg\" ", 1, 0u));
+    EXPECT_EQ(std::tuple(Source(), form.File1.FileName(), platform.beeps, platform.messages.size()),
+              std::tuple("\"D:\\Photos\\a b.jpg\" ", "a b.jpg", 1, 0u));
     form.DropOnSide(true, {"\\\\nas\\sauvegardes"});  // a share: its two separators stay
     EXPECT_EQ(std::tuple(form.Drive2.Drive(), Destination(), platform.beeps),
               std::tuple("", "\\\\nas\\sauvegardes\\*.* ", 1));
