@@ -16,6 +16,12 @@ namespace {
 
 using namespace texts;
 
+std::string Join(std::initializer_list<std::string> texts) {
+    std::string joined;
+    for (const std::string& text : texts) joined += (joined.empty() ? "" : "|") + text;
+    return joined;
+}
+
 std::vector<std::string> Menu() {
     std::vector<std::string> captions;
     for (const MenuRow& row : kMainMenu) captions.emplace_back(row.caption);
@@ -33,49 +39,47 @@ TEST(Texts, EveryTextReadsAsWritten) {
     const std::pair<std::string, std::string> rows[] = {
         {kCaption, "Lorvane (MS-DOS)"},
         {kQuestionTitle, "°Lorvane°"},
-        {std::string(kFrameSource) + "|" + kFrameDestination + "|" + kFrameSwitches + "|" + kFrameCommand,
+        {Join({kFrameSource, kFrameDestination, kFrameSwitches, kFrameCommand}),
          "Source|Destination|Commutateurs|XCOPY"},
         {kLabelSourceCurrent, "Répertoire Courant (''.'' - là où est l'invite MS-DOS)"},
         {kLabelDestinationCurrent, "Répertoire Courant (par défaut là où est l'invite MS-DOS)"},
-        {std::string(kLabelSourcePart) + "|" + kLabelDestinationPart + "|" + kLabelSwitchesPart + "|" + kGo,
+        {Join({kLabelSourcePart, kLabelDestinationPart, kLabelSwitchesPart, kGo}),
          "Source :|Destination :|Commutateurs :|GO !"},
-        {std::string(kSourceNames[0]) + "|" + kSourceNames[1] + "|" + kSourceNames[2] + "|" + kSourceNames[3] + "|" +
-             kSourceNames[4] + "|" + kSourceNames[5],
+        {Join({kSourceNames[0], kSourceNames[1], kSourceNames[2], kSourceNames[3], kSourceNames[4], kSourceNames[5]}),
          "Source : lecteur|Source : dossiers|Source : fichiers|Source : niveau lecteur|Source : niveau "
          "répertoire|Source : niveau fichier"},
-        {std::string(kDestinationNames[0]) + "|" + kDestinationNames[1] + "|" + kDestinationNames[2] + "|" +
-             kDestinationNames[3] + "|" + kDestinationNames[4] + "|" + kDestinationNames[5] + "|" + kFullLineName,
+        {Join({kDestinationNames[0], kDestinationNames[1], kDestinationNames[2], kDestinationNames[3],
+               kDestinationNames[4], kDestinationNames[5], kFullLineName}),
          "Destination : lecteur|Destination : dossiers|Destination : fichiers|Destination : niveau "
          "lecteur|Destination : niveau répertoire|Destination : niveau fichier|Ligne de commande complète"},
-        {std::string(kLevelHelp[0]) + "|" + kLevelHelp[1] + "|" + kLevelHelp[2],
+        {Join({kLevelHelp[0], kLevelHelp[1], kLevelHelp[2]}),
          "Niveau lecteur : la racine du lecteur choisi, par exemple C:\\.|Niveau répertoire : tous les fichiers du "
          "répertoire ouvert.|Niveau fichier : le fichier cliqué dans la liste ; sans fichier cliqué, le répertoire "
          "ouvert suivi de \\."},
         {kRunQuestion, "Voulez-vous exécuter la commande DOS "},
         {SavedCaption(kNotSaved), "Lorvane (MS-DOS) - ERREUR - NON SAUVEGARDÉ"},
-        {UnwritableCharacter("Ł", 437) + "|" + kUnwritableTitle,
+        {Join({UnwritableCharacter("Ł", 437), kUnwritableTitle}),
          "Le caractère « Ł » ne peut pas être écrit dans un fichier de commandes : la console (page de codes 437) ne "
          "le connaît pas.\nRien n'a été enregistré.|Lorvane : caractère impossible à écrire"},
-        {ControlCharacterRefused(kTab) + "|" + kLineBreak + "|" + kCarriageReturn + "|" +
-             OtherControlCharacter("U+0001"),
+        {Join({ControlCharacterRefused(kTab), kLineBreak, kCarriageReturn, OtherControlCharacter("U+0001")}),
          "La ligne de commande contient une tabulation, que l'interpréteur de commandes prendrait pour une fin de "
          "ligne ou un séparateur.\nRetirez-le de la commande (il a pu être collé avec le texte)." +
              nothing + "|un saut de ligne|un retour chariot|le caractère de contrôle U+0001"},
-        {LineTooLong(9000, 8191) + "|" + kCommandRefusedTitle,
+        {Join({LineTooLong(9000, 8191), kCommandRefusedTitle}),
          "La ligne de commande compte 9000 caractères : l'interpréteur de commandes n'en lit que 8191 par "
          "ligne.\nRaccourcissez-la." +
              nothing + "|Lorvane : commande impossible à écrire"},
-        {std::string(kBatchDefaultExt) + "|" + kBatchFilter + "|" + kBatchDialogTitle,
+        {Join({kBatchDefaultExt, kBatchFilter, kBatchDialogTitle}),
          "bat|Fichiers BATCH (DOS)|*.bat|Enregistrer la commande complète (Batch) sous"},
-        {std::string(kExportDeletedAtExit) + "|" + kExportTitle,
+        {Join({kExportDeletedAtExit, kExportTitle}),
          "Un fichier « Cmd.bat » placé dans le dossier de Lorvane est effacé à la fermeture du programme.\nL'enregistrer "
          "quand même sous ce nom ?\n(Non : choisir un autre nom)|Lorvane : enregistrement de la commande"},
-        {DestinationRefused("D:\\x") + "|" + kDestinationTitle,
+        {Join({DestinationRefused("D:\\x"), kDestinationTitle}),
          "La commande n'est pas exécutée : XCOPY demanderait si la destination « D:\\x » est un fichier ou un dossier, "
          "et avec l'enregistrement de l'activité, sa question se répéterait sans fin dans lv.txt.\nTerminez la "
          "destination par « \\ » pour désigner un dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un "
          "dossier qui existe.|Lorvane : destination à préciser"},
-        {std::string(kProgramFolderUnknown) + "|" + kProgramFolderTitle,
+        {Join({kProgramFolderUnknown, kProgramFolderTitle}),
          "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.|Lorvane : dossier du "
          "programme"},
         {ProgramFolderReadOnly("C:\\P"),
@@ -87,23 +91,23 @@ TEST(Texts, EveryTextReadsAsWritten) {
          "partirait du dossier de Windows et la commande ne s'exécuterait pas là où vous l'attendez.\nCopiez Lorvane "
          "sur un disque de cet ordinateur, ou associez une lettre de lecteur au partage (« Connecter un lecteur "
          "réseau ») et lancez Lorvane depuis ce lecteur. Rien n'a été exécuté."},
-        {UnreadableFolder("C:\\D") + "|" + kUnreadableFolderTitle,
+        {Join({UnreadableFolder("C:\\D"), kUnreadableFolderTitle}),
          "Le dossier « C:\\D » n'existe plus ou ne peut pas être lu.\nLa liste reste sur le dossier "
          "précédent.|Lorvane : dossier inaccessible"},
-        {std::string(kDatePrompt) + "|" + kDateTitle,
+        {Join({kDatePrompt, kDateTitle}),
          "Vous avez coché le choix «DATE» qui copie les fichiers modifiés >= à la date que vous donnerez.  Sans date, "
          "ne seront copiés que les fichiers dont la date et heure sont supérieurs à la destination.|Entrez une date"},
-        {std::string(kConflictIntro) + "|" + kConflictYes + "|" + kConflictNo + "|" + kConflictTitle,
+        {Join({kConflictIntro, kConflictYes, kConflictNo, kConflictTitle}),
          "vous avez choisi un argument incompatible avec l'enregistrement de l'activité.|Si vous répondez OUI, "
          "l'enregistrement de l'activité sera désactivé|Si vous répondez NON, l'argument choisi ne sera pas "
          "activé.|Enregistrement d'activité : incompatibilité"},
-        {std::string(kProfileQuestion) + "|" + kProfileNameLater + "|" + kProfileDefaultExt + "|" + kProfileFilter +
-             "|" + kProfileSaveTitle + "|" + kProfileOpenTitle + "|" + kProfileErrorTitle,
+        {Join({kProfileQuestion, kProfileNameLater, kProfileDefaultExt, kProfileFilter, kProfileSaveTitle,
+               kProfileOpenTitle, kProfileErrorTitle}),
          "Enregistrer le profil (arguments) |[Nom choisi plus loin ...]|lvp|PROFILS Lorvane|*.lvp|Enregistrer le "
          "profil sous|Ouvril un profil (arguments)|Lorvane : profil"},
         {ProfileNotWritten("p"),
          "Le profil « p » n'a pas pu être enregistré.\nLe fichier qui portait ce nom, s'il existait, est intact."},
-        {ProfileNotRead("p") + "|" + ProfileTooShort("p", 4) + "|" + ProfileBadValue("p", 3, "x"),
+        {Join({ProfileNotRead("p"), ProfileTooShort("p", 4), ProfileBadValue("p", 3, "x")}),
          "Le profil « p » ne peut pas être lu." + unchanged +
              "|Le profil « p » est incomplet : il s'arrête à la ligne 4 "
              "avant la vingtième valeur." +
@@ -111,11 +115,11 @@ TEST(Texts, EveryTextReadsAsWritten) {
              "|Le profil « p » est incorrect à la ligne 3 : « x » n'est pas 0, "
              "1 ou 2." +
              unchanged},
-        {std::string(kActivityNotice) + "|" + kActivityTitle,
+        {Join({kActivityNotice, kActivityTitle}),
          "Cette fonction sera automatiquement désactivée si vous avez choisi un argument demandant votre "
          "intervention|Lorvane : enregistrement de l'activité"},
-        {std::string(kApplicationTitle) + "|" + kAboutCaptionPrefix + "|" + kVersionPrefix + "|" + kDesignTitle + "|" +
-             kDesignVersion + "|" + kOk + "|" + kSysInfo + "|" + kSysInfoUnavailable + "|" + kHelpDocument,
+        {Join({kApplicationTitle, kAboutCaptionPrefix, kVersionPrefix, kDesignTitle, kDesignVersion, kOk, kSysInfo,
+               kSysInfoUnavailable, kHelpDocument}),
          "Lorvane|À propos de |Version |Titre de l'application|Version|OK|&Infos système...|Les informations système "
          "ne sont pas disponibles actuellement|lorvane.html"},
         {kMakerAddress, "https://learn.microsoft.com/fr-fr/windows-server/administration/windows-commands/xcopy"},
