@@ -156,7 +156,8 @@ bool FoldedLess(std::string_view a, std::string_view b) {
             cx = FoldCase(NextCharacter(a, i));
             cy = FoldCase(NextCharacter(b, j));
         }
-        if (cx != cy) return cx < cy;
+        if (cx < cy) return true;
+        if (cy < cx) return false;
     }
     return i == a.size() && j < b.size();
 }

@@ -18,7 +18,7 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
         {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // past U+10FFFF
         {"\xF5\x80\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // no lead byte
         {"\xC1\xBF\xBF\xBF", U"\uFFFD\uFFFD\uFFFD\uFFFD", 4},
-        {"\xE2\x82", U"\uFFFD\uFFFD", 2},                      // cut short
+        {"\xE2\x82", U"\uFFFD\uFFFD", 2},  // cut short
         {"\xE2(", U"\uFFFD(", 2},
     };
     for (const auto& [text, characters, units] : rows) {
@@ -31,18 +31,25 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
             EXPECT_EQ(written, text);
         }
     }
-    EXPECT_EQ(std::tuple(ByteOffsetOfUtf16("a\U00010000b", 2), ByteOffsetOfUtf16("a\U00010000b", 3)),
-              std::tuple(1u, 5u));
+    EXPECT_EQ(std::tuple(ByteOffsetOfUtf16("a\U00010000b", 2), ByteOffsetOfUtf16("a\U00010000b", 3),
+                         ByteOffsetOfUtf16("ab", 5)),
+              std::tuple(1u, 5u, 2u));
     EXPECT_EQ(CharacterText(0xD800), "\uFFFD");
     // UTF-16 bytes: a pair is one character; a half alone, or cut short, is U+FFFD.
     using namespace std::literals;
-    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF" "a\0"sv, false), Utf16BytesAsUtf8("\xD8\x3D"sv, true),
-                         Utf16BytesAsUtf8("\xD8\x3D\0" "a"sv, true)),
+    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"
+                                          "a\0"sv,
+                                          false),
+                         Utf16BytesAsUtf8("\xD8\x3D"sv, true),
+                         Utf16BytesAsUtf8("\xD8\x3D\0"
+                                          "a"sv,
+                                          true)),
               std::tuple("\U0001F7FFa", "\uFFFD", "\uFFFDa"));
     // The smallest low half; a high half whose partner is cut off, however the bytes go on.
-    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\x00\xDC"sv, false), Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"sv.substr(0, 3), false),
+    EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\x00\xDC\xFF\xDB\xFF\xDF"sv, false),
+                         Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"sv.substr(0, 3), false),
                          Utf16BytesAsUtf8("a\0bc"sv.substr(0, 3), false)),
-              std::tuple("\U0001F400", "\uFFFD", "a"));  // an odd last byte is no character
+              std::tuple("\U0001F400\U0010FFFF", "\uFFFD", "a"));  // an odd last byte is no character
 }
 
 TEST(Utf8, CaseFoldsInTheScriptsOfNames) {

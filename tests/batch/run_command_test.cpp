@@ -61,7 +61,12 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
         {932, {{U'ｱ', "\xB1"}, {U'日', "\x93\xFA"}}, "XCOPY ｱ日", "XCOPY \xB1\x93\xFA", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\*.*\" D:\\", "XCOPY \"C:\\Docs\\ODZ~1\\*.*\" D:\\", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
-        {437, {}, "XCOPY Do\\Łódź", nullptr, "Ł"},              // relative: the batch runs elsewhere, never looked up
+        {437, {}, "XCOPY Do\\Łódź", nullptr, "Ł"},
+        {437,
+         {},
+         "C:\\Docs\\Łódź",
+         "C:\\Docs\\ODZ~1",
+         nullptr},  // a path from the line's first character              // relative: the batch runs elsewhere, never looked up
         {437, {}, "XCOPY C:\\Docs\\Łódź2", nullptr, "Ł"},       // no short name
         {437, {}, "XCOPY C:\\Docs\\lódz＂.txt", nullptr, "ó"},  // never the look-alike "
         {1252, {}, "XCOPY 𝄞", nullptr, "𝄞"},

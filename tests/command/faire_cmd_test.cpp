@@ -20,6 +20,14 @@ TEST_F(FaireCmdTest, StartUpRunsTheBuilderTenTimesAndShowsTheFirstLine) {
     EXPECT_EQ(Switches(), "/A /S /E /C /H /Y ");
 }
 
+// Wine's XCOPY would take "...\\*.*" for a file as destination: there the folder is named by its separator.
+TEST_F(FaireCmdTest, UnderWinesXcopyOnlyTheDestinationFolderEndsWithItsSeparator) {
+    platform.wildcardDestinationIsFolder = false;
+    form.Option1[1].SetValue(true);
+    form.Option2[1].SetValue(true);
+    EXPECT_EQ(Source() + "|" + Destination(), "\"C:\\Mes dossiers\\a b\\*.*\" |\"C:\\Mes dossiers\\a b\\\" ");
+}
+
 TEST_F(FaireCmdTest, OnlyTheFirstCharacterOfTheCodeCountsExactly) {
     form.TxtCmd[2].SetText("tapé ");
     const std::tuple<const char*, const char*, const char*, const char*> rows[] = {

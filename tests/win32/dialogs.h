@@ -1,6 +1,5 @@
 #pragma once
-// Dialogs answered by a script, or shown for real and answered from another thread as a person would, and the texts of
-// windows.
+// Dialogs answered by a script, or shown for real and answered from another thread as a person would; windows' texts.
 
 #include <atomic>
 #include <cstdio>
@@ -77,53 +76,45 @@ inline std::string DialogText(HWND dialog) {
 // file dialog's name box.
 enum class Dialog { Message = 0xFFFF, Input = kInputBoxEditId, File = 0x47C };
 
-inline HWND ShownDialog(HWND owner, Dialog kind) {
-    for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr;) {
-        if (IsWindowVisible(dialog) && GetWindow(dialog, GW_OWNER) == owner &&
-            GetDlgItem(dialog, static_cast<int>(kind)) != nullptr)
-            return dialog;
-    }
-    return nullptr;
-}
 inline HWND WaitForDialog(HWND owner, Dialog kind, DWORD timeoutMs = 10000) {
-    HWND dialog = nullptr;
-    PumpUntil([&] { return (dialog = ShownDialog(owner, kind)) != nullptr; }, timeoutMs);
-    return dialog;
+    return ShownWindow(
+        [=](HWND dialog) {
+            return IsDialog(dialog) && GetWindow(dialog, GW_OWNER) == owner &&
+                   GetDlgItem(dialog, static_cast<int>(kind));
+        },
+        timeoutMs);
 }
 
 // Waits on another thread for the dialog, then runs `answer` on it from that thread: its own modal loop keeps the
-// test's thread busy meanwhile. A dialog not found in time is closed, so that the test fails instead of waiting
-// forever.
+// test's thread busy meanwhile. A dialog not found in time is closed: the test fails instead of waiting forever.
 class DialogAnswerer {
 public:
     DialogAnswerer(HWND owner, Dialog kind, std::function<void(HWND dialog)> answer)
         : answer_(std::move(answer)), thread_([this, owner, kind](std::stop_token stop) { Run(owner, kind, stop); }) {}
     DialogAnswerer(HWND owner, Dialog kind, int button)
         : DialogAnswerer(owner, kind, [button](HWND box) { PostMessageW(box, WM_COMMAND, button, 0); }) {}
-    bool Answered() const { return answered_; }
     // Empty while none has been answered, so that a check of a text also checks the answer.
     std::string SeenTitle() const { return answered_ ? title_ : std::string(); }
     std::string SeenText() const { return answered_ ? text_ : std::string(); }
 
 private:
     void Run(HWND owner, Dialog kind, const std::stop_token& stop) {
-        for (const ULONGLONG deadline = GetTickCount64() + 10000; GetTickCount64() < deadline; Sleep(20)) {
-            if (stop.stop_requested()) return;
-            if (HWND dialog = ShownDialog(owner, kind)) {
-                title_ = TextOf(dialog);
-                text_ = DialogText(dialog);
-                answered_ = true;  // before the answer ends the modal loop the test's thread waits in
-                return answer_(dialog);
-            }
+        HWND dialog = nullptr;
+        PumpUntil([&] { return stop.stop_requested() || (dialog = WaitForDialog(owner, kind, 0)) != nullptr; });
+        if (dialog != nullptr) {
+            title_ = TextOf(dialog);
+            text_ = DialogText(dialog);
+            answered_ = true;  // before the answer ends the modal loop the test's thread waits in
+            return answer_(dialog);
         }
-        for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(dialog, &process);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(dialog)) continue;
+        if (stop.stop_requested()) return;
+        ShownWindow([](HWND dialog) {
+            if (!IsDialog(dialog) || ProcessOf(dialog) != GetCurrentProcessId()) return false;
             std::fprintf(stderr, "unanswered dialog \"%s\"\n", TextOf(dialog).c_str());
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             PostMessageW(dialog, WM_CLOSE, 0, 0);
-        }
+            return false;  // on to the next
+        });
     }
     std::function<void(HWND dialog)> answer_;
     std::atomic<bool> answered_{false};

@@ -11,15 +11,12 @@
 
 namespace lorvane::win32::testing {
 
-inline int& QuitMessagesSeen() {
-    static int seen = 0;
-    return seen;
-}
+inline int quitMessagesSeen = 0;
 
 inline void PumpPending(MainWindow* window) {
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
         if (message.message == WM_QUIT) {
-            ++QuitMessagesSeen();
+            ++quitMessagesSeen;
         } else if (window == nullptr || window->Handle() == nullptr || !window->PreTranslate(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -36,6 +33,29 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000
         if (done()) return true;
         if (GetTickCount64() >= deadline) return false;
     }
+}
+
+inline DWORD ProcessOf(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return id;
+}
+inline bool IsDialog(HWND window) {
+    wchar_t cls[8] = {};
+    GetClassNameW(window, cls, 8);
+    return lstrcmpW(cls, L"#32770") == 0;
+}
+// The first visible top-level window that `take` takes, waiting for one up to `timeoutMs`; null if none comes.
+inline HWND ShownWindow(const std::function<bool(HWND)>& take, DWORD timeoutMs = 0) {
+    HWND found = nullptr;
+    PumpUntil(
+        [&] {
+            while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr &&
+                   !(IsWindowVisible(found) && take(found))) {}
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 // `down` WM_LBUTTONDBLCLK makes it the second click of a double click.
@@ -76,12 +96,11 @@ inline void DragSelect(HWND edit, int from, int to) {
 inline void DropOn(HWND window, HWND control, const std::vector<std::string>& paths) {
     std::wstring names;
     for (const std::string& path : paths) names += ToUtf16(path) + L'\0';
-    names += L'\0';
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t));
     auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
     const RECT place = PlaceIn(window, control);
     *header = {sizeof(DROPFILES), {(place.left + place.right) / 2, (place.top + place.bottom) / 2}, FALSE, TRUE};
-    names.copy(reinterpret_cast<wchar_t*>(header + 1), names.size());
+    names.copy(reinterpret_cast<wchar_t*>(header + 1), names.size());  // GHND zeroed the list's closing null
     GlobalUnlock(drop);
     PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
@@ -125,8 +144,7 @@ inline std::string Clipboard() {
     return text;
 }
 
-// Put on the clipboard as another program puts it, then pasted over the whole text of the box with the keys a user
-// presses.
+// Put on the clipboard as another program puts it, then pasted over the box's whole text with a user's keys.
 inline void PasteOver(MainWindow& window, HWND edit, const std::string& text) {
     const std::wstring units = ToUtf16(text);
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (units.size() + 1) * sizeof(wchar_t));

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <cstdlib>
 
+#include "about/about_layout.h"
 #include "about/about_texts.h"
 #include "app/program_files.h"
 #include "app/window_layout.h"
@@ -20,8 +21,7 @@ protected:
     MainWindowTest() : WindowTest([](const TempTree& tree) { tree.Add({"a b\\", "a b\\żółw.txt", "x.txt"}); }) {}
 };
 
-// Centred, its controls staying where they are when it grows; the shell's drops (also when run as administrator); the
-// end of the session.
+// Centred, its controls staying put when it grows; the shell's drops (also when run as administrator); the session's end.
 TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsTheUnload) {
     EXPECT_EQ(form.Dir1.Path(), tree.Root());
     RECT frame{}, work{}, client{};
@@ -30,13 +30,9 @@ TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsThe
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
-    const PixelScale scale(ScreenDpi());
+    const RECT area = PixelScale(ScreenDpi()).Rect(MainClientArea(MainWindowLayout(form)));
+    EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(area.right - area.left, area.bottom - area.top));
     const RECT go = PlaceIn(window.Handle(), Hwnd(form.Command1));
-    const RECT last = PlaceIn(window.Handle(), Hwnd(form.Check1[kSwitchN])),
-               date = PlaceIn(window.Handle(), Hwnd(form.Label3[kSwitchD]));
-    EXPECT_EQ(std::tuple(client.right, client.bottom, last.left, last.top, date.right - date.left, go.left, go.top),
-              std::tuple(scale.Pixels(10425), scale.Pixels(7785), scale.Pixels(5880), scale.Pixels(4800),
-                         scale.Pixels(4170), scale.Pixels(9240), scale.Pixels(6840)));
     SetWindowPos(window.Handle(), nullptr, 0, 0, 1000, 800, SWP_NOMOVE | SWP_NOZORDER);
     PumpPending(&window);
     const RECT moved = PlaceIn(window.Handle(), Hwnd(form.Command1));
@@ -63,24 +59,18 @@ TEST_F(MainWindowTest, StartsCentredInItsFolderTakesDropsAndTheSessionEndRunsThe
 }
 
 // Whatever the system's code pages, every text of the window, its menu and its About window reads back through the wide
-// functions as the model's UTF-8 text. (Tick boxes and level buttons have no text of their own: their labels are the
-// statics beside them.)
+// functions as the model's UTF-8 text. (Tick boxes and level buttons have none: the statics beside them are labels.)
 TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
-    std::vector<std::pair<HWND, const Label*>> texts = {{window.Handle(), &form.Caption}};
-    for (const LayoutEntry& entry : MainWindowLayout(form)) {
-        const ControlKind kind = entry.kind;
-        if (kind == ControlKind::Frame || kind == ControlKind::Label || kind == ControlKind::RightLabel ||
-            kind == ControlKind::Button)
-            texts.emplace_back(Hwnd(*entry.control), static_cast<const Label*>(entry.control));
-    }
     Menu(form.MnuApropos);
     ASSERT_NE(window.About(), nullptr);
-    const FrmAbout& about = *form.About;
-    texts.emplace_back(GetParent(window.About()->ControlHandle(about.cmdOK)), &about.Caption);
-    for (const Label* label :
-         std::initializer_list<const Label*>{&about.lblTitle, &about.lblVersion, &about.lblDescription, &about.urlhttp,
-                                             &about.lblDisclaimer, &about.cmdOK, &about.cmdSysInfo})
-        texts.emplace_back(window.About()->ControlHandle(*label), label);
+    std::vector<std::pair<HWND, const Label*>> texts = {
+        {window.Handle(), &form.Caption},
+        {GetParent(window.About()->ControlHandle(form.About->cmdOK)), &form.About->Caption}};
+    for (const bool about : {false, true})
+        for (const LayoutEntry& entry : about ? AboutWindowLayout(*form.About) : MainWindowLayout(form))
+            if (entry.kind < ControlKind::CheckBox || entry.kind >= ControlKind::Button)
+                texts.emplace_back(about ? window.About()->ControlHandle(*entry.control) : Hwnd(*entry.control),
+                                   static_cast<const Label*>(entry.control));
     ASSERT_EQ(texts.size(), 19u + kSwitchCount);
     for (const auto& [hwnd, label] : texts) EXPECT_EQ(TextOf(hwnd), label->Caption()) << GetDlgCtrlID(hwnd);
 
@@ -100,11 +90,9 @@ TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
 }
 
 TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachBox) {
-    std::vector<const Control*> order = {&form.ChkSource,  &form.Drive1,    &form.Dir1,   &form.File1,
-                                         &form.File2,      &form.Dir2,      &form.Drive2, &form.ChkDestination,
-                                         &form.Option1[0], &form.Option2[0]};
-    for (const CheckBox& box : form.Check1) order.push_back(&box);
-    order.insert(order.end(), {&form.TxtCmd[0], &form.TxtCmd[1], &form.TxtCmd[2], &form.Command1});
+    std::vector<const Control*> order;  // as the layout lists them: the host tests pin that order
+    for (const LayoutEntry& entry : MainWindowLayout(form))
+        if (entry.tabStop) order.push_back(entry.control);
     // Activation may come a moment after the window shows, from the display server.
     ASSERT_TRUE(PumpUntil([this] { return GetFocus() == Hwnd(form.ChkSource); }, 3000));
     const std::string line = Shown(form.TxtCmd[3]);
@@ -155,8 +143,7 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
 }
 
 // The help of the switches and level buttons is made at the first hover, not at start. Screen readers name a control
-// without text by the label just before it (z-order); the lists, level buttons and full line are named when a reader
-// first asks the window.
+// without text by the label just before it; the lists, level buttons and full line are named when a reader first asks.
 TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     EXPECT_EQ(std::tuple(window.HelpTips(), window.AccessibleNamesGiven()), std::tuple(HWND{}, 0));
     PostMessageW(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
@@ -165,20 +152,15 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 2 * kSwitchCount + 6);
     wchar_t text[512] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window.Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(form.Label3[kSwitchY]));
-    tool.lpszText = text;
+    HWND label = Hwnd(form.Label3[kSwitchY]);
+    TTTOOLINFOW tool{sizeof tool, 0, window.Handle(), reinterpret_cast<UINT_PTR>(label), {}, nullptr, text, 0, nullptr};
     SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(ToUtf8(text), kSwitchTable[kSwitchY].help);
 
-    auto before = [this](const Control& control) { return GetWindow(Hwnd(control), GW_HWNDPREV); };
-    const Control* labels[] = {&form.Label1, &form.Label2, &form.Label4, &form.Label5, &form.Label6};
-    const Control* controls[] = {&form.ChkSource, &form.ChkDestination, &form.TxtCmd[0], &form.TxtCmd[1],
-                                 &form.TxtCmd[2]};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(before(*controls[i]), Hwnd(*labels[i])) << i;
-    for (int i = 0; i < kSwitchCount; ++i) EXPECT_EQ(before(form.Check1[i]), Hwnd(form.Label3[i])) << i;
+    // The z-order is the layout's order, where the host tests pin each label just before its control.
+    const std::vector<LayoutEntry> layout = MainWindowLayout(form);
+    for (std::size_t i = 1; i < layout.size(); ++i)
+        EXPECT_EQ(GetWindow(Hwnd(*layout[i].control), GW_HWNDPREV), Hwnd(*layout[i - 1].control)) << layout[i].id;
     for (int ask = 0; ask < 2; ++ask) SendMessageW(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
     // Windows names all thirteen; Wine 8 has no working annotation service and names none.
     const int given = window.AccessibleNamesGiven();
@@ -309,7 +291,7 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
     };
     auto inAbout = [this](const Control& control) { return window.About()->ControlHandle(control); };
     PumpPending(&window);
-    const int quitsBefore = QuitMessagesSeen();
+    const int quitsBefore = quitMessagesSeen;
     for (int twice = 0; twice < 2; ++twice) Menu(form.MnuApropos);
     ASSERT_EQ(aboutWindows(), 1);
     PostMessageW(inAbout(form.About->cmdOK), WM_KEYDOWN, VK_RETURN, 1);
@@ -317,10 +299,9 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
     EXPECT_FALSE(form.About);
     Menu(form.MnuApropos);
     ASSERT_EQ(aboutWindows(), 1);
-    EXPECT_EQ(QuitMessagesSeen(), quitsBefore);  // the main window keeps the program going
+    EXPECT_EQ(quitMessagesSeen, quitsBefore);  // the main window keeps the program going
 
-    // Nothing usable in this system's registry: one message over the About window, modal to it, also once the main
-    // window is closed.
+    // Nothing usable in this system's registry: one message, modal to the About window, also once the main one is closed.
     platform.realDialogs = true;
     HWND aboutWindow = GetParent(inAbout(form.About->cmdSysInfo));
     for (const bool mainOpen : {true, false}) {
@@ -345,6 +326,10 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
     SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
     EXPECT_TRUE(PumpUntil([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 10000));
     EXPECT_EQ(platform.messages.size(), 2u);  // none this time
+    // The About window keeps the program going once the main window is closed, until it closes too.
+    EXPECT_EQ(quitMessagesSeen, quitsBefore);
+    SendMessageW(aboutWindow, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return quitMessagesSeen == quitsBefore + 1; }, 5000));
 }
 
 }  // namespace

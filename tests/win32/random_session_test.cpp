@@ -6,9 +6,8 @@
 namespace lorvane::win32::testing {
 namespace {
 
-// A long run of random actions on the real controls (the rules behind them run in the fuzzer), each followed by what
-// must hold whatever happened: the window answers, every part box shows the model's text, and the full line is "XCOPY "
-// and the three parts unless the action typed into it.
+// Random actions on the real controls (the fuzzer runs the rules behind them), each followed by what must hold: the
+// window answers, each box shows the model's text, the full line is "XCOPY " and the parts unless typed into.
 class RandomSessionTest : public WindowTest {
 protected:
     RandomSessionTest()
@@ -21,10 +20,12 @@ protected:
 };
 
 TEST_F(RandomSessionTest, TheScreenStaysOnTheModel) {
-    std::mt19937 random(std::getenv("LORVANE_SESSION_SEED") ? std::atoi(std::getenv("LORVANE_SESSION_SEED")) : 1206);
+    auto setting = [](const char* name, int otherwise) {
+        return std::getenv(name) ? std::atoi(std::getenv(name)) : otherwise;
+    };
+    std::mt19937 random(setting("LORVANE_SESSION_SEED", 1206));
     auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
-    const int actions =
-        std::getenv("LORVANE_SESSION_ACTIONS") ? std::atoi(std::getenv("LORVANE_SESSION_ACTIONS")) : 10000;
+    const int actions = setting("LORVANE_SESSION_ACTIONS", 10000);
     const UINT keys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, 'Q'};
     const wchar_t typed[] = {L'a', L' ', L'&', L'%', L'\\', L'"', L'é', L'ł', VK_BACK};
     bool lineTyped = false;
@@ -34,8 +35,7 @@ TEST_F(RandomSessionTest, TheScreenStaysOnTheModel) {
         const int side = pick(2), box = pick(4), kind = pick(8);
         const std::string parts = Parts(), line = form.TxtCmd[3].Text();
         HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
-        const Control& folders = side == 0 ? form.Dir1 : form.Dir2;
-        const Control& files = side == 0 ? form.File1 : form.File2;
+        const Control &folders = side == 0 ? form.Dir1 : form.Dir2, &files = side == 0 ? form.File1 : form.File2;
         if (kind == 0) Click(form.Check1[static_cast<std::size_t>(pick(kSwitchCount))]);
         if (kind == 1) Click(side == 0 ? form.Option1[pick(3)] : form.Option2[pick(3)]);
         if (kind == 2) Click(side == 0 ? static_cast<const Control&>(form.ChkSource) : form.ChkDestination);
@@ -58,8 +58,8 @@ TEST_F(RandomSessionTest, TheScreenStaysOnTheModel) {
         }
         if (kind == 7) PressKey(window, keys[pick(4)], pick(2) != 0 ? kShift : 0u);
         PumpPending(&window);
-        SCOPED_TRACE("action " + std::to_string(done) + ": kind " + std::to_string(kind) + ", box " +
-                     std::to_string(box) + ", side " + std::to_string(side));
+        SCOPED_TRACE(::testing::Message()
+                     << "action " << done << ": kind " << kind << ", box " << box << ", side " << side);
         DWORD_PTR answer = 0;
         ASSERT_NE(SendMessageTimeoutW(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
         for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(Shown(form.TxtCmd[i]), form.TxtCmd[i].Text()) << "box " << i;

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <chrono>
 #include <optional>
 
 #include "batch/batch_texts.h"
@@ -13,28 +14,26 @@ namespace {
 
 // A folder named in the language of each console code page (Wine takes the page from the locale it starts in:
 // tests/win32/CMakeLists.txt), and for 437, the page of the program's own table, one named in a language it lacks.
-constexpr std::pair<unsigned, const char*> kFolderOfPage[] = {
-    {437, "Łódź"}, {850, "À trier"}, {852, "Łódź"}, {866, "Москва"}};
-
-// A path as the lists write it into a batch file, where a % must stay a %.
-std::string DoubledPercents(const std::string& path) {
-    std::string doubled;
-    for (char c : path) doubled += c == '%' ? std::string("%%") : std::string(1, c);
-    return doubled;
-}
+const std::map<unsigned, std::string> kFolderOfPage = {{437, "Łódź"}, {850, "À trier"}, {852, "Łódź"}, {866, "Москва"}};
 
 // The line with the path in it as the console gets it: each part that the console's page lacks a character of by its
-// short name.
+// short name, the name the volume gives it beside the long one.
 std::string WithConsoleName(std::string line, const std::string& path) {
-    const std::size_t at = line.find(DoubledPercents(path));
-    return at == std::string::npos ? line
-                                   : line.replace(at, DoubledPercents(path).size(), DoubledPercents(ConsoleName(path)));
+    std::string named;
+    for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+        const std::string part = path.substr(start, (end = path.find('\\', start)) - start);
+        wchar_t shortPath[MAX_PATH] = {};
+        GetShortPathNameW(ToUtf16(path.substr(0, end)).c_str(), shortPath, MAX_PATH);
+        named += (start == 0 ? "" : "\\") +
+                 (InConsolePage(part) ? part : ToUtf8(std::filesystem::path(shortPath).filename().wstring()));
+    }
+    const std::size_t at = line.find(path);
+    return at == std::string::npos ? line : line.replace(at, path.size(), named);
 }
 
 // Names that a command interpreter would take for operators, variables or separators, and the files of the source by
 // names of every kind, with what each holds.
-constexpr const char* kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é";
-constexpr const char* kHostileDestination = "dst & co %CD%";
+const std::string kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é", kHostileDestination = "dst & co %CD%";
 constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et"},
                                                                  {"100%.txt", "pourcent"},
                                                                  {"été (2).txt", "accent"},
@@ -44,24 +43,19 @@ constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et
                                                                  {"sous ^ dossier\\c;d=e,f.txt", "séparateurs"}};
 
 // "GO !" for real: the batch file written beside the program, opened by the shell, whose command interpreter runs
-// XCOPY; both folders picked at the folder level by clicks alone (Wine's XCOPY would ask "file or folder?" of
-// "dst\*.*", so the destination is written "dst\").
+// XCOPY; both folders picked at the folder level by clicks alone (so the destination is written "dst\", not "dst\*.*").
 class RunTest : public WindowTest {
 protected:
     explicit RunTest(std::string sourceFolder = "src", std::string destinationFolder = "dst")
         : WindowTest([](const TempTree& tree) {
-              tree.Add({"src\\", "src\\sous\\", "dst\\", "pl\\", "pl\\lódz.txt",
-                        kHostileDestination + std::string("\\"), kHostileSource + std::string("\\"),
-                        kHostileSource + std::string("\\sous ^ dossier\\")});
+              tree.Add({"src\\", "src\\sous\\", "dst\\", "pl\\", "pl\\lódz.txt", kHostileDestination + "\\",
+                        kHostileSource + "\\", kHostileSource + "\\sous ^ dossier\\"});
               tree.File("src\\a.txt", "premier");
               tree.File("src\\sous\\b.txt", "second");
               tree.File("pl\\łódź.txt", "vrai");  // beside what a best-fit look-alike of it would name
-              for (const auto& [page, folder] : kFolderOfPage) {
-                  tree.Folder(folder);
-                  tree.File(folder + std::string("\\c.txt"), "accent");
-              }
-              for (const auto& [name, content] : kHostileFiles)
-                  tree.File(kHostileSource + std::string("\\") + name, content);
+              for (const auto& [page, folder] : kFolderOfPage)
+                  tree.Add({folder + "\\"}), tree.File(folder + "\\c.txt", "accent");
+              for (const auto& [name, content] : kHostileFiles) tree.File(kHostileSource + "\\" + name, content);
           }),
           source(std::move(sourceFolder)),
           destination(std::move(destinationFolder)) {}
@@ -72,12 +66,8 @@ protected:
         DoubleClickEntry(form.Dir1, source);
         DoubleClickEntry(form.Dir2, destination);
         ASSERT_TRUE(ListsLoaded());
-        auto quoted = [](const std::string& path) {
-            return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
-        };
-        ASSERT_EQ(Shown(form.TxtCmd[3]), "XCOPY " + quoted(DoubledPercents(tree.Path(source)) + "\\*.*") + "  " +
-                                             quoted(DoubledPercents(tree.Path(destination)) + "\\") +
-                                             "  /S /E /C /H /Y ");
+        ASSERT_EQ(std::tuple(Levels(form.Option1), form.Dir1.Path(), Levels(form.Option2), form.Dir2.Path()),
+                  std::tuple("010", tree.Path(source), "010", tree.Path(destination)));
     }
     void TearDown() override {
         started.EndAll();
@@ -107,11 +97,8 @@ protected:
 
 // A date given to /D is written as the system's XCOPY reads it: only what changed since arrives.
 TEST_F(RunTest, GoCopiesTheTreeThroughTheShellFromTheDateOfSlashD) {
-    const FILETIME old = {0x598C4000, 0x01C1CBB4};  // 15 March 2002
-    HANDLE file = CreateFileW(ToUtf16(tree.Path("src\\a.txt")).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &old));
-    CloseHandle(file);
+    const std::chrono::sys_seconds old = std::chrono::sys_days{std::chrono::year{2002} / 3 / 15};
+    std::filesystem::last_write_time(PathOf(tree.Path("src\\a.txt")), std::chrono::file_clock::from_sys(old));
     platform.inputAnswers = {ChristmasAsTheUserWritesIt()};
     Click(form.Check1[kSwitchD]);
     ASSERT_NE(Shown(form.TxtCmd[3]).find(ChristmasAsXcopyReadsIt()), std::string::npos) << Shown(form.TxtCmd[3]);
@@ -129,12 +116,7 @@ TEST_F(RunTest, GoCopiesTheTreeThroughTheShellFromTheDateOfSlashD) {
 // name the page lacks a character of by its short name; never by a look-alike, which would name another folder.
 class ConsolePageTest : public RunTest {
 protected:
-    ConsolePageTest() : RunTest(FolderOfPage(GetOEMCP())) {}
-    static std::string FolderOfPage(unsigned page) {
-        for (const auto& [known, folder] : kFolderOfPage)
-            if (known == page) return folder;
-        return "";
-    }
+    ConsolePageTest() : RunTest(kFolderOfPage.contains(GetOEMCP()) ? kFolderOfPage.at(GetOEMCP()) : "") {}
     void SetUp() override {
         if (source.empty()) GTEST_SKIP() << "no folder named for the code page " << GetOEMCP();
         RunTest::SetUp();
@@ -179,8 +161,7 @@ TEST_F(RunTest, ACharacterThePageLacksOutsideAnyExistingNameIsRefused) {
 }
 
 // A pasted line break would end the command and run what follows as a second one; a line longer than the console reads
-// would run cut short. The box keeps what was pasted up to that length, the run is refused, and the window still
-// answers.
+// would run cut short. The box keeps what was pasted up to that length, the run is refused, the window answers.
 TEST_F(RunTest, ALineTheConsoleWouldReadOtherwiseIsRefused) {
     const std::string pastes[] = {tree.Path("src\\*.*\r\nmkdir ") + tree.Path("PWNED") + "\r\n",
                                   tree.Path("src\\") + std::string(40000, 'a') + " "};
@@ -197,8 +178,8 @@ TEST_F(RunTest, ALineTheConsoleWouldReadOtherwiseIsRefused) {
     }
 }
 
-// With the activity recorded, a destination Wine's XCOPY would ask about is refused; with its separator it is a new folder, made and filled, the output in the
-// activity file, which the shell opens in its viewer once the command has ended.
+// With the activity recorded, a destination Wine's XCOPY would ask about is refused; with its separator it is a new
+// folder, made and filled, the output in the activity file, which the shell opens in its viewer once the command ends.
 TEST_F(RunTest, RecordingPutsTheOutputInTheActivityFile) {
     // Windows opens text files in Notepad; a fresh Wine prefix knows the "txtfile" class but gives ".txt" none, and
     // reads classes from the machine's key only.

@@ -1,7 +1,6 @@
 #pragma once
-// Temporary folder trees and their files, named in UTF-8 as the program names them; how the console's code page writes
-// a name; other programs: lorvane.exe started as a user starts it, the processes a test's actions start, and the
-// registry values that say which program the system starts.
+// Temporary folder trees and their files, named in UTF-8 as the program names them; the console's code page; other
+// programs: lorvane.exe started as a user starts it, those a test's actions start, the registry values naming them.
 
 #include <windows.h>
 
@@ -32,21 +31,16 @@ inline std::vector<std::string> FilesUnder(const std::string& folder) {
     return names;
 }
 
-inline bool Exists(const std::string& path) {
-    return GetFileAttributesW(ToUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+inline bool Exists(const std::string& path) { return std::filesystem::exists(PathOf(path)); }
 
 inline bool PutFile(const std::string& path, const std::string& content) {
     std::ofstream file(PathOf(path), std::ios::binary);
-    file << content;
-    file.close();
-    return !file.fail();
+    return static_cast<bool>(file << content << std::flush);
 }
 
 // Read while another program may still be writing it.
 inline std::string FileContent(const std::string& path) {
-    std::ifstream file(PathOf(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return std::string(std::istreambuf_iterator<char>(std::ifstream(PathOf(path), std::ios::binary).rdbuf()), {});
 }
 
 // The text as the system writes it in the console's code page; none when the page lacks a character of it (a best-fit
@@ -62,22 +56,6 @@ inline std::optional<std::string> InConsolePage(const std::string& text) {
     return bytes;
 }
 
-// The path as a batch file can name it: each part the console's page lacks a character of by its short name, the name
-// the volume gives it beside the long one.
-inline std::string ConsoleName(const std::string& path) {
-    std::string named;
-    for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
-        end = path.find('\\', start);
-        const std::string part = path.substr(start, end - start);
-        wchar_t shortPath[MAX_PATH] = {};
-        GetShortPathNameW(ToUtf16(path.substr(0, end)).c_str(), shortPath, MAX_PATH);
-        const std::string shortForm = ToUtf8(shortPath);
-        named += InConsolePage(part) ? part : shortForm.substr(shortForm.find_last_of('\\') + 1);
-        if (end != std::string::npos) named += '\\';
-    }
-    return named;
-}
-
 // A fresh folder under the temporary folder, removed with everything in it at the end.
 class TempTree {
 public:
@@ -91,7 +69,6 @@ public:
     }
     ~TempTree() { std::filesystem::remove_all(PathOf(root_), error_); }
     TempTree(const TempTree&) = delete;
-    TempTree& operator=(const TempTree&) = delete;
 
     const std::string& Root() const { return root_; }
     std::string Path(const std::string& relative) const { return relative.empty() ? root_ : root_ + "\\" + relative; }
@@ -157,23 +134,9 @@ inline std::string BesideProgram(const char* name) {
            name;
 }
 
-// A visible top-level window of the process, other than `other` and than its dialogs, or null on time-out.
+// A window of the process, other than `other` and than its dialogs, or null on time-out.
 inline HWND WaitForWindow(DWORD processId, HWND other, DWORD timeoutMs = 10000) {
-    HWND found = nullptr;
-    PumpUntil(
-        [&] {
-            while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr) {
-                DWORD owner = 0;
-                wchar_t cls[8] = {};
-                GetWindowThreadProcessId(found, &owner);
-                GetClassNameW(found, cls, 8);
-                if (owner == processId && found != other && IsWindowVisible(found) && lstrcmpW(cls, L"#32770") != 0)
-                    return true;
-            }
-            return false;
-        },
-        timeoutMs);
-    return found;
+    return ShownWindow([=](HWND w) { return ProcessOf(w) == processId && w != other && !IsDialog(w); }, timeoutMs);
 }
 
 // The program started in a folder, with its main window found; ended at the end if still running.
@@ -203,12 +166,9 @@ struct RunningProgram {
 // A text value under HKEY_LOCAL_MACHINE for as long as it lives, its key removed at the end.
 struct MachineValue {
     MachineValue(const std::string& keyName, const wchar_t* name, const std::string& value) : key(ToUtf16(keyName)) {
-        HKEY handle = nullptr;
-        if (RegCreateKeyW(HKEY_LOCAL_MACHINE, key.c_str(), &handle) != ERROR_SUCCESS) return;
         const std::wstring wide = ToUtf16(value);
-        set = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                             static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-        RegCloseKey(handle);
+        set = RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, REG_SZ, wide.c_str(),
+                              static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     }
     ~MachineValue() {
         if (set) RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());

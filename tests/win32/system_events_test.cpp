@@ -15,35 +15,33 @@ namespace {
 class DpiTest : public WindowTest {
 protected:
     // The control's text as its own font draws it, where the control draws it.
-    static bool TextFits(const LayoutEntry& entry, HWND control, std::string& why) {
-        const int length = GetWindowTextLengthW(control);
-        if (length == 0) return true;
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-        RECT client{};
+    static ::testing::AssertionResult TextFits(const LayoutEntry& entry, HWND control) {
+        const std::wstring text = ToUtf16(TextOf(control));
+        RECT client{}, drawn{};
         GetClientRect(control, &client);
         HDC dc = GetDC(control);
         HGDIOBJ before = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-        RECT drawn{0, 0, client.right, 0};
-        SIZE line{};
         if (entry.kind == ControlKind::Label || entry.kind == ControlKind::RightLabel) {
             // As a static control wraps it: a second line that does not fit is cut, and a word wider than the control
             // widens the rectangle.
+            drawn.right = client.right;
             DrawTextW(dc, text.c_str(), -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
         } else {
+            SIZE line{};
             GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &line);
-            int room = client.right;
-            if (entry.kind == ControlKind::Frame) room -= 2 * MulDiv(7, GetDeviceCaps(dc, LOGPIXELSX), 96);
-            if (entry.kind == ControlKind::CheckBox || entry.kind == ControlKind::OptionButton)
-                room -= GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE);
-            if (entry.kind == ControlKind::Button) room -= 2 * GetSystemMetrics(SM_CXEDGE);
-            drawn = RECT{0, 0, line.cx + client.right - room, line.cy};
+            const int margin = entry.kind == ControlKind::Frame ? 2 * MulDiv(7, GetDeviceCaps(dc, LOGPIXELSX), 96)
+                               : entry.kind == ControlKind::CheckBox || entry.kind == ControlKind::OptionButton
+                                   ? GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE)
+                               : entry.kind == ControlKind::Button ? 2 * GetSystemMetrics(SM_CXEDGE)
+                                                                   : 0;
+            drawn = RECT{0, 0, line.cx + margin, line.cy};
         }
         SelectObject(dc, before);
         ReleaseDC(control, dc);
-        why = ToUtf8(text) + ": " + std::to_string(drawn.right) + "x" + std::to_string(drawn.bottom) + " in " +
-              std::to_string(client.right) + "x" + std::to_string(client.bottom);
-        return drawn.right <= client.right && drawn.bottom <= client.bottom;
+        if (text.empty() || (drawn.right <= client.right && drawn.bottom <= client.bottom))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << ToUtf8(text) << ": " << drawn.right << "x" << drawn.bottom << " in "
+                                             << client.right << "x" << client.bottom;
     }
 };
 
@@ -77,13 +75,10 @@ TEST_F(DpiTest, EachResolutionLaysTheWindowOutAsAStartThereWithEveryTextWhole) {
             EXPECT_TRUE(EqualRect(&placed, &expected))
                 << dpi << " dpi, control " << entry.id << ": " << placed.left << "," << placed.top << ","
                 << placed.right << "," << placed.bottom;
-            if (HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0))) {
-                LOGFONTW made{};
-                ASSERT_EQ(GetObjectW(font, sizeof made, &made), static_cast<int>(sizeof made));
-                EXPECT_EQ(made.lfHeight, scale.FontHeight(entry.font.centiPoints)) << dpi << " dpi, " << entry.id;
-            }
-            std::string why;
-            EXPECT_TRUE(TextFits(entry, control, why)) << dpi << " dpi, " << why;
+            LOGFONTW made{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof made, &made);
+            EXPECT_EQ(made.lfHeight, scale.FontHeight(entry.font.centiPoints)) << dpi << " dpi, " << entry.id;
+            EXPECT_TRUE(TextFits(entry, control)) << dpi << " dpi";
         }
     }
 }
@@ -138,8 +133,11 @@ TEST_P(DrivesTest, ADriveThatComesIsOfferedAndOneThatGoesIsNotTheSelectedOneStay
     for (wchar_t free = L'Y'; free >= L'Q' && letter.empty(); --free)
         if ((GetLogicalDrives() & (1u << (free - L'A'))) == 0) letter = std::wstring{free, L':'};
     ASSERT_FALSE(letter.empty());
-    const std::string shown[] = {form.Drive1.Drive(), form.Drive2.Drive(), TextOf(Hwnd(form.Drive1)),
-                                 TextOf(Hwnd(form.Drive2))};
+    auto shown = [this] {
+        return std::tuple(form.Drive1.Drive(), form.Drive2.Drive(), TextOf(Hwnd(form.Drive1)),
+                          TextOf(Hwnd(form.Drive2)), form.Dir1.Path(), form.Dir2.Path());
+    };
+    const auto before = shown();
     ASSERT_FALSE(Offered(Items(Hwnd(form.Drive1))));
 
     defined = DefineDosDeviceW(0, letter.c_str(), ToUtf16(tree.Root()).c_str()) != 0;
@@ -149,10 +147,7 @@ TEST_P(DrivesTest, ADriveThatComesIsOfferedAndOneThatGoesIsNotTheSelectedOneStay
     defined = false;
     for (const auto& items : Tell(DBT_DEVICEREMOVECOMPLETE)) EXPECT_FALSE(Offered(items));
 
-    EXPECT_EQ(
-        std::tuple(form.Drive1.Drive(), form.Drive2.Drive(), TextOf(Hwnd(form.Drive1)), TextOf(Hwnd(form.Drive2))),
-        std::tuple(shown[0], shown[1], shown[2], shown[3]));
-    EXPECT_EQ(std::tuple(form.Dir1.Path(), form.Dir2.Path()), std::tuple(tree.Root(), tree.Root()));
+    EXPECT_EQ(shown(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(NotifiedOrOpened, DrivesTest, ::testing::Values(0, 1, 2));

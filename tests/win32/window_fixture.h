@@ -29,10 +29,8 @@ protected:
 
     bool ListsLoaded() {
         return PumpUntil([this] {
-            for (const Control* list :
-                 std::initializer_list<const Control*>{&form.Dir1, &form.File1, &form.Dir2, &form.File2})
-                if (window.ListView(*list)->Loading()) return false;
-            return true;
+            return !window.ListView(form.Dir1)->Loading() && !window.ListView(form.File1)->Loading() &&
+                   !window.ListView(form.Dir2)->Loading() && !window.ListView(form.File2)->Loading();
         });
     }
     // The window's keyboard handling sees the keys while it waits.
@@ -58,20 +56,13 @@ protected:
         for (int i = 0; i < view->Count(); ++i) texts.push_back(view->EntryAt(i)->text);
         return texts;
     }
-    int IndexOf(const Control& list, const std::string& name) const {
-        const std::vector<std::string> texts = Entries(list);
-        const auto found = std::find(texts.begin(), texts.end(), name);
-        return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
-    }
     void DoubleClickEntry(const Control& list, const std::string& name) {
-        ClickListItem(Hwnd(list), IndexOf(list, name), true);
+        const std::vector<std::string> texts = Entries(list);
+        ClickListItem(Hwnd(list), static_cast<int>(std::find(texts.begin(), texts.end(), name) - texts.begin()), true);
     }
     int MenuId(const MenuItem& item) const {
-        for (const MenuRow& row : kMainMenu) {
-            const int id = static_cast<int>(row.command);
-            if (row.command != MenuCommand::None && window.Menu().ItemFor(id) == &item) return id;
-        }
-        return 0;
+        return static_cast<int>(
+            std::ranges::find(kMainMenu, &item, [this](const MenuRow& row) { return &(form.*row.item); })->command);
     }
     UINT MenuState(const MenuItem& item) const {
         return GetMenuState(window.Menu().Handle(), MenuId(item), MF_BYCOMMAND);
