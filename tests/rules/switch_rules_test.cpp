@@ -12,14 +12,16 @@ TEST(ReadDate, TakesDayMonthAndYearInTheLocalesOrder) {
         {"05-03-2003", DateOrder::DayMonthYear, ":05/03/2003"}, {" 5.3.03 ", DateOrder::DayMonthYear, ":05/03/2003"},
         {"1/2/99", DateOrder::DayMonthYear, ":01/02/1999"},     {"29/2/2004", DateOrder::DayMonthYear, ":29/02/2004"},
         {"12/25/2003", DateOrder::MonthDayYear, ":25/12/2003"}, {"2003/12/25", DateOrder::YearMonthDay, ":25/12/2003"},
-        {"2003-1-5", DateOrder::YearMonthDay, ":05/01/2003"},
+        {"2003-1-5", DateOrder::YearMonthDay, ":05/01/2003"},   {"29/2/2000", DateOrder::DayMonthYear, ":29/02/2000"},
+        {"31/12/29", DateOrder::DayMonthYear, ":31/12/2029"},   {"1/1/30", DateOrder::DayMonthYear, ":01/01/1930"},
     };
     for (const auto& [answer, order, stored] : rows) {
         const auto date = ReadDate(answer, order);
         EXPECT_EQ(date ? ColonForm(*date) : std::string(), stored) << answer;
     }
-    for (const char* noDate : {"29/2/2003", "31/4/2003", "12/25/2003", "", "hier", "25/12", "25/12/2003/1",
-                               "25//12/2003", "0/12/2003", "25/13/2003", "25/12/203", "025/12/2003", "25/12/20031"}) {
+    for (const char* noDate :
+         {"29/2/2003", "29/2/1900", "32/1/2003", "31/4/2003", "12/25/2003", "", "hier", "25/12", "25/12/2003/1",
+          "25//12/2003", "0/12/2003", "25/13/2003", "25/12/203", "025/12/2003", "25/12/20031"}) {
         EXPECT_FALSE(ReadDate(noDate, DateOrder::DayMonthYear)) << noDate;
     }
 }
