@@ -40,6 +40,7 @@ TEST(FolderEntries, ParentFolder) {
         {"C:\\a\\b", "C:\\a"},
         {"C:\\a", "C:\\"},
         {"C:\\", "C:\\"},
+        {"D:\\\\", "D:\\\\"},  // a root stays as it is written
         {"C:\\a\\b\\", "C:\\a"},
         {"Z:\\Été\\łódź", "Z:\\Été"},
         {"\\\\srv\\part\\a", "\\\\srv\\part\\"},
