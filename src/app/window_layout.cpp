@@ -16,13 +16,13 @@ constexpr FontSpec kGoFont = {"MS Sans Serif", 975, true, true};
 
 // Control IDs: a block per frame, so that automation finds a control by a stable number.
 enum : int {
-    kIdFrame = 100,       // + 1..4
+    kIdFrame = 100,       // and the frame's number
     kIdSourceSide = 200,  // tick box, label, options +2..4, drive +5, folders +6, files +7
     kIdDestinationSide = 300,
     kIdCheck1 = 400,         // + switch index
     kIdLabel3 = 500,         // + switch index
     kIdTxtCmd = 600,         // + box index
-    kIdCommandLabels = 610,  // + 0..2
+    kIdCommandLabels = 610,  // + the part's box index
     kIdCommand1 = 620,
 };
 

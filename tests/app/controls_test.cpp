@@ -118,6 +118,10 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
     EXPECT_EQ(box.Text(), "aXY0c");
     box.SetText("new");  // the caret goes to the start, as the edit box puts it
     EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(0, 0));
+    box.SetText("");
+    box.SetMaxLength(1);  // the smallest limit holds one unit
+    box.SetSelText("zz");
+    EXPECT_EQ(box.Text(), "z");
     box.ApplyEdit("typed", 0, 9);  // what the user left in the box, its selection kept within it
     EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(0, 5));
 }

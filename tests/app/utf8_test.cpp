@@ -35,6 +35,9 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
                          ByteOffsetOfUtf16("ab", 5)),
               std::tuple(1u, 5u, 2u));
     EXPECT_EQ(CharacterText(0xD800), "\uFFFD");
+    // What a message quotes: what cannot be seen by its code, a long text cut at its 80th character.
+    EXPECT_EQ(std::tuple(Visible(std::string(81, 'x')), Visible(std::string(80, 'x')), Visible("é\x01\xFF")),
+              std::tuple(std::string(80, 'x') + "…", std::string(80, 'x'), "é<01><FF>"));
     // UTF-16 bytes: a pair is one character; a half alone, or cut short, is U+FFFD.
     using namespace std::literals;
     EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"

@@ -42,8 +42,10 @@ TEST_F(RunCommandTest, BatchFileBytes) {
 // Each character as the console's page reads it: the table's pairs where the page is 437, the
 // page's own bytes elsewhere, a short name for a name the page lacks a character of, or nothing.
 TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
-    platform.shortNames = {
-        {"C:\\Docs\\Łódź", "ODZ~1"}, {"Do\\Łódź", "ODZ~2"}, {"C:\\Docs\\Łódź\\żółw 100%.txt", "___W~1.TXT"}};
+    platform.shortNames = {{"C:\\Docs\\Łódź", "ODZ~1"},
+                           {"Do\\Łódź", "ODZ~2"},
+                           {"D\\Łódź", "ODZ~3"},
+                           {"C:\\Docs\\Łódź\\żółw 100%.txt", "___W~1.TXT"}};
     const std::tuple<unsigned, std::map<char32_t, std::string>, const char*, const char*, const char*> rows[] = {
         // page, its bytes beyond ASCII, command, first line written (none: refused), refused character
         {437, {{U'é', "\x41"}}, "XCOPY é Ç", "XCOPY \x82 \x80", nullptr},  // the table made for 437
@@ -62,6 +64,7 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\*.*\" D:\\", "XCOPY \"C:\\Docs\\ODZ~1\\*.*\" D:\\", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
         {437, {}, "XCOPY Do\\Łódź", nullptr, "Ł"},
+        {437, {}, "XCOPY D\\Łódź", nullptr, "Ł"},
         {437,
          {},
          "C:\\Docs\\Łódź",
@@ -151,6 +154,7 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
         {false, true, "XCOPY x \"C:\\a%%b\" /Y", true},
         {false, true, "XCOPY C:\\src\\*.*  C:\\neuf\\  /S ", false},  // a folder, by its separator
         {false, true, "XCOPY C:\\src\\*.*  C:\\existe  /S ", false},  // names a folder
+        {false, true, " XCOPY C:\\src\\*.*  C:\\existe", false},      // after a blank
         {false, true, "XCOPY C:\\a.txt  C:\\fichier.txt", false},     // names a file
         {false, true, "XCOPY C:\\src\\*.*  /S ", false},              // no destination
         {false, false, "XCOPY C:\\src\\*.*  C:\\neuf  /S ", false},   // not recorded: XCOPY may ask
