@@ -83,6 +83,9 @@ TEST_F(PickersTest, DroppedFoldersAndFiles) {
     form.DropOnSide(true, {"D:\\Photos"});
     EXPECT_EQ(std::tuple(form.ChkDestination.Value(), form.Drive2.Drive(), Destination()),
               std::tuple(0, "D:", "D:\\Photos\\*.* "));
+    form.Option2[0].SetValue(true);
+    form.DropOnSide(true, {"D:\\Photos"});  // the open folder again: the level follows all the same
+    EXPECT_EQ(Destination(), "D:\\Photos\\*.* ");
     form.DropOnSide(false, {"D:\\Photos\\a b.jpg", "D:\\Photos"});
     EXPECT_EQ(std::tuple(Source(), form.File1.FileName(), platform.beeps, platform.messages.size()),
               std::tuple("\"D:\\Photos\\a b.jpg\" ", "a b.jpg", 1, 0u));

@@ -36,7 +36,7 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         // line and field of a fault
         {"the program's own", ProfileText(mixed), Fault::None, 0, ""},
         {"without blanks, LF only", "1\n0\n2\n0\n1\n1\n0\n1\n0\n0\n0\n0\n1\n0\n0\n0\n0\n1\n0\n0", Fault::None, 0, ""},
-        {"one line of commas, a sign", "+1,0,2,0,1,1,0,1,0,0,0,0,1,0,0,0,0,1,0,0\r\n", Fault::None, 0, ""},
+        {"one line of commas, a sign", "+000001,0,2,0,1,1,0,1,0,0,0,0,1,0,0,0,0,1,0,0\r\n", Fault::None, 0, ""},
         {"fields after the twentieth", ProfileText(mixed) + "7\r\nrien\r\n", Fault::None, 0, ""},
         {"commas over lines, blank lines, tabs", "1, 0,\t2 ,\r\n\r\n0,1,1,0,1,0,0,\n0,0,1,0,0,0,0,1,0,0", Fault::None,
          0, ""},
