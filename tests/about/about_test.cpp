@@ -40,10 +40,10 @@ TEST(AboutLayout, LooksAndPlaces) {
     testing::FakePlatform platform;
     FrmAbout about(platform);
     const std::vector<LayoutEntry> layout = AboutWindowLayout(about);
-    std::vector<std::tuple<Color, bool, bool, int>> looks;
+    std::vector<std::tuple<Color, bool, bool, int, bool>> looks;
     std::vector<Twips> places;
     for (const LayoutEntry& e : layout) {
-        looks.emplace_back(e.foreColor, e.font.bold, e.font.underline, e.tabStop ? e.id : 0);
+        looks.emplace_back(e.foreColor, e.font.bold, e.font.underline, e.tabStop ? e.id : 0, e.groupStart);
         for (const Twips& other : places) {
             EXPECT_TRUE(e.place.left + e.place.width <= other.left || other.left + other.width <= e.place.left ||
                         e.place.top + e.place.height <= other.top || other.top + other.height <= e.place.top)
@@ -55,13 +55,13 @@ TEST(AboutLayout, LooksAndPlaces) {
         places.push_back(e.place);
     }
     const Color blue = Rgb(0, 0, 192), kept = kSystemColor | 8u;
-    EXPECT_EQ(looks, (decltype(looks){{blue, true, false, 0},
-                                      {blue, true, false, 0},
-                                      {blue, true, false, 0},
-                                      {kSystemColor | 13u, false, true, 0},
-                                      {Rgb(255, 0, 0), true, false, 0},
-                                      {kept, false, false, 1},
-                                      {kept, false, false, layout.back().id}}));
+    EXPECT_EQ(looks, (decltype(looks){{blue, true, false, 0, false},
+                                      {blue, true, false, 0, false},
+                                      {blue, true, false, 0, false},
+                                      {kSystemColor | 13u, false, true, 0, false},
+                                      {Rgb(255, 0, 0), true, false, 0, false},
+                                      {kept, false, false, 1, true},
+                                      {kept, false, false, layout.back().id, false}}));
     EXPECT_EQ(std::tuple(layout[5].control, layout[5].kind, layout[3].kind),
               std::tuple(&about.cmdOK, ControlKind::DefaultButton, ControlKind::Link));
 }

@@ -124,6 +124,8 @@ TEST(TextBox, SelectionPropertiesFollowTheEditBoxRules) {
     EXPECT_EQ(box.Text(), "z");
     box.ApplyEdit("typed", 0, 9);  // what the user left in the box, its selection kept within it
     EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(0, 5));
+    box.ApplyEdit("typed", 2, 0);
+    EXPECT_EQ(std::tuple(box.SelStart(), box.SelLength()), std::tuple(2, 0));
 }
 
 TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {
