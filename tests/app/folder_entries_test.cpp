@@ -7,23 +7,25 @@
 namespace lorvane {
 namespace {
 
+std::vector<std::string> Ancestors(const std::string& folder) {
+    std::vector<std::string> entries;
+    for (const FolderEntry& e : AncestorEntries(folder))
+        entries.push_back(e.text + "|" + e.path + "|" + std::to_string(e.depth));
+    return entries;
+}
+
 TEST(FolderEntries, DrivesAncestorsAndOrder) {
     EXPECT_EQ(std::tuple(DriveCaption("A:\\"), DriveCaption("Z:"), DriveCaption("\\\\"), WithSeparator("C:\\"),
                          WithSeparator("C:\\Docs")),
               std::tuple("a:", "z:", "\\\\", "C:\\", "C:\\Docs\\"));
 
-    std::vector<std::string> ancestors;
-    for (const FolderEntry& e : AncestorEntries("C:\\Docs\\a b"))
-        ancestors.push_back(e.text + "|" + e.path + "|" + std::to_string(e.depth));
-    EXPECT_EQ(ancestors, (std::vector<std::string>{"C:\\|C:\\|0", "Docs|C:\\Docs|1", "a b|C:\\Docs\\a b|2"}));
+    EXPECT_EQ(Ancestors("C:\\Docs\\a b"),
+              (std::vector<std::string>{"C:\\|C:\\|0", "Docs|C:\\Docs|1", "a b|C:\\Docs\\a b|2"}));
     EXPECT_EQ(
         std::tuple(AncestorEntries("C:\\").size(), AncestorEntries("C:abc").size(), AncestorEntries("C:abc")[0].depth),
         std::tuple(1u, 1u, 0));
     // A share's root is one line, as a drive's is.
-    ancestors.clear();
-    for (const FolderEntry& e : AncestorEntries("\\\\nas\\partage\\a"))
-        ancestors.push_back(e.text + "|" + e.path + "|" + std::to_string(e.depth));
-    EXPECT_EQ(ancestors,
+    EXPECT_EQ(Ancestors("\\\\nas\\partage\\a"),
               (std::vector<std::string>{"\\\\nas\\partage\\|\\\\nas\\partage\\|0", "a|\\\\nas\\partage\\a|1"}));
     EXPECT_EQ(std::tuple(RootOf("D:\\x\\y"), RootOf("\\\\nas\\partage"), RootOf("//nas/p/q")),
               std::tuple("D:\\", "\\\\nas\\partage\\", "//nas/p/"));
@@ -56,12 +58,7 @@ TEST(FolderEntries, ACharacterGoesToTheNextNameStartingWithIt) {
         return EntryStartingWith(static_cast<int>(names.size()), current, typed,
                                  [&](int i) -> const std::string& { return names[static_cast<std::size_t>(i)]; });
     };
-    struct Row {
-        int current;
-        char32_t typed;
-        int expected;
-    };
-    const Row rows[] = {
+    const std::tuple<int, char32_t, int> rows[] = {
         {2, U'a', 4},   // the next one after the highlighted entry
         {4, U'A', 2},   // either case; round to the top after the last
         {-1, U'a', 2},  // nothing highlighted: from the top
@@ -71,8 +68,8 @@ TEST(FolderEntries, ACharacterGoesToTheNextNameStartingWithIt) {
         {1, U'\b', -1}, {1, U'\r', -1},                 // Backspace and Enter are no names' start
         {12, U'd', 1},                                  // a highlight past the end, as while a listing is replaced
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(jump(row.current, row.typed), row.expected) << row.current << " " << static_cast<int>(row.typed);
+    for (const auto& [current, typed, expected] : rows)
+        EXPECT_EQ(jump(current, typed), expected) << current << " " << static_cast<int>(typed);
     EXPECT_EQ(EntryStartingWith(0, -1, U'a', [](int) { return std::string(); }), -1);
 }
 

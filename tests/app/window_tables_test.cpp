@@ -1,4 +1,3 @@
-// The window's tables: its texts, menu, switches and layout.
 #include "app/menu_table.h"
 #include "app/window_layout.h"
 #include "support/form_fixture.h"
@@ -9,9 +8,6 @@
 
 namespace lorvane {
 namespace {
-
-// The window's texts are UTF-8 inside, whatever the compiler's own character set.
-TEST(Charset, NarrowLiteralsAreUtf8) { EXPECT_EQ(std::string("éÀ«°"), "\xC3\xA9\xC3\x80\xC2\xAB\xC2\xB0"); }
 
 // The token opens the label and names one switch; each row explains itself on its own.
 TEST(SwitchTable, EachRowItsTokenItsHelpAndItsKind) {
@@ -29,14 +25,10 @@ TEST(SwitchTable, EachRowItsTokenItsHelpAndItsKind) {
     // Ticked at start: a whole tree with its hidden files, overwriting without a question.
     EXPECT_EQ(std::tuple(ticked, asking), std::tuple("/S/E/C/H/Y", "/P/W/I/-Y"));
     const std::pair<int, const char*> named[] = {{kSwitchMinusY, "/-Y"}, {kSwitchN, "/N"}, {kSwitchH, "/H"}};
-    for (const auto& [i, token] : named)
-        EXPECT_EQ(TokenFromLabel(kSwitchTable[static_cast<std::size_t>(i)].description), token);
-}
-
-TEST(SwitchTable, TokenIsTheFirstThreeCharactersWithoutBlanks) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"/D [:date]", "/D"}, {"/-Y  Avertit", "/-Y"}, {" /A", "/A"}, {"/\tX", "/\tX"}, {"/", "/"}, {"", ""}};
-    for (const auto& [label, token] : rows) EXPECT_EQ(TokenFromLabel(label), token) << label;  // only blanks go
+    for (const auto& [i, token] : named) EXPECT_EQ(TokenFromLabel(kSwitchTable[i].description), token);
+    // A token is the label's first three characters; only blanks go.
+    const std::pair<const char*, const char*> edges[] = {{" /A", "/A"}, {"/\tX", "/\tX"}, {"/", "/"}, {"", ""}};
+    for (const auto& [label, token] : edges) EXPECT_EQ(TokenFromLabel(label), token) << label;
 }
 
 // The menu's tree, shortcuts and command numbers (its captions are read with the other texts).
@@ -70,9 +62,12 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
                                         &form.Option1[0], &form.Option2[0]};
     std::map<const Control*, std::pair<const Control*, int>> named = {{&form.Label1, {&form.ChkSource, 201}},
                                                                       {&form.Label2, {&form.ChkDestination, 301}}};
-    std::map<const Control*, int> ids = {{&form.Frame1, 101},  {&form.Frame2, 102},    {&form.Frame3, 103},
-                                         {&form.Frame4, 104},  {&form.ChkSource, 200}, {&form.ChkDestination, 300},
-                                         {&form.Command1, 620}};
+    std::map<const Control*, int> ids = {
+        {&form.Frame1, 101},     {&form.Frame2, 102},     {&form.Frame3, 103},     {&form.Frame4, 104},
+        {&form.ChkSource, 200},  {&form.Option1[0], 202}, {&form.Option1[1], 203}, {&form.Option1[2], 204},
+        {&form.Drive1, 205},     {&form.Dir1, 206},       {&form.File1, 207},      {&form.ChkDestination, 300},
+        {&form.Option2[0], 302}, {&form.Option2[1], 303}, {&form.Option2[2], 304}, {&form.Drive2, 305},
+        {&form.Dir2, 306},       {&form.File2, 307},      {&form.Command1, 620}};
     for (int i = 0; i < kSwitchCount; ++i) {
         tabs.push_back(&form.Check1[static_cast<std::size_t>(i)]);
         ids[&form.Check1[static_cast<std::size_t>(i)]] = 400 + i;
@@ -85,11 +80,6 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
         ids[&form.TxtCmd[static_cast<std::size_t>(i)]] = 600 + i;
     }
     tabs.push_back(&form.Command1);
-    for (const auto& [side, base] : {std::pair(&form.Option1, 200), std::pair(&form.Option2, 300)}) {
-        const Control* lists[] = {base == 200 ? &form.Drive1 : &form.Drive2, base == 200 ? &form.Dir1 : &form.Dir2,
-                                  base == 200 ? static_cast<const Control*>(&form.File1) : &form.File2};
-        for (int i = 0; i < 3; ++i) ids[&(*side)[i]] = base + 2 + i, ids[lists[i]] = base + 5 + i;
-    }
     for (const auto& [label, box] : named) ids[label] = box.second;
 
     std::vector<const Control*> tabOrder, groups;
@@ -109,7 +99,6 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
             ASSERT_LT(i + 1, layout.size());
             EXPECT_EQ(layout[i + 1].control, named[e.control].first) << e.id;
         }
-        // Look: face, size, bold, underline, text and background colours.
         const bool command = e.kind == ControlKind::TextBox, full = e.control == &form.TxtCmd[3];
         const bool boldFrame = e.kind == ControlKind::Frame && e.control != &form.Frame4;
         const FontSpec font = e.control == &form.Command1         ? FontSpec{"MS Sans Serif", 975, true, true}
@@ -132,7 +121,6 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
 // character of its label); only a frame holds others.
 TEST_F(WindowTablesTest, NoControlCoversAnotherAndEachLiesInItsFrame) {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form);
-    // The frames and the window as the rows they hold make them.
     auto rect = [](const Twips& t) { return std::array{t.left, t.top, t.width, t.height}; };
     std::vector<std::pair<const Control*, std::array<int, 4>>> frames;
     for (const LayoutEntry& entry : layout)

@@ -42,8 +42,7 @@ inline DWORD ProcessOf(HWND window) {
 }
 inline bool IsDialog(HWND window) {
     wchar_t cls[8] = {};
-    GetClassNameW(window, cls, 8);
-    return lstrcmpW(cls, L"#32770") == 0;
+    return GetClassNameW(window, cls, 8) != 0 && lstrcmpW(cls, L"#32770") == 0;
 }
 // The first visible top-level window that `take` takes, waiting for one up to `timeoutMs`; null if none comes.
 inline HWND ShownWindow(const std::function<bool(HWND)>& take, DWORD timeoutMs = 0) {
@@ -80,7 +79,7 @@ inline void ClickListItem(HWND list, int index, bool twice = false) {
     if (twice) ClickAt(list, x, y, WM_LBUTTONDBLCLK);
 }
 
-// Selects characters [from, to) of an edit box by dragging the mouse, then releases it.
+// Selects characters [from, to) as a user drags the mouse over them.
 inline void DragSelect(HWND edit, int from, int to) {
     SetFocus(edit);
     const LRESULT start = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(from), 0);

@@ -27,24 +27,23 @@ TEST_F(RandomSessionTest, TheScreenStaysOnTheModel) {
     auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
     const int actions = setting("LORVANE_SESSION_ACTIONS", 10000);
     const UINT keys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, 'Q'};
-    const wchar_t typed[] = {L'a', L' ', L'&', L'%', L'\\', L'"', L'é', L'ł', VK_BACK};
     bool lineTyped = false;
     for (int done = 0; done < actions && !HasFailure(); ++done) {
         platform.messageAnswers = {pick(2) != 0 ? MsgResult::Yes : MsgResult::No};
         platform.inputAnswers = {pick(2) != 0 ? "25/12/2003" : "demain"};
         const int side = pick(2), box = pick(4), kind = pick(8);
         const std::string parts = Parts(), line = form.TxtCmd[3].Text();
-        HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
         const Control &folders = side == 0 ? form.Dir1 : form.Dir2, &files = side == 0 ? form.File1 : form.File2;
         if (kind == 0) Click(form.Check1[static_cast<std::size_t>(pick(kSwitchCount))]);
-        if (kind == 1) Click(side == 0 ? form.Option1[pick(3)] : form.Option2[pick(3)]);
-        if (kind == 2) Click(side == 0 ? static_cast<const Control&>(form.ChkSource) : form.ChkDestination);
+        if (kind == 1) Click((side == 0 ? form.Option1 : form.Option2)[pick(3)]);
+        if (kind == 2) Click(side == 0 ? form.ChkSource : form.ChkDestination);
         if (kind == 3 || kind == 4) {
+            HWND edit = Hwnd(form.TxtCmd[static_cast<std::size_t>(box)]);
             SetFocus(edit);
             const int length = GetWindowTextLengthW(edit), from = pick(length + 1);
             SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(from),
                          static_cast<LPARAM>(from + pick(length - from + 1)));
-            kind == 3 ? static_cast<void>(SendMessageW(edit, WM_CHAR, typed[pick(9)], 1))
+            kind == 3 ? static_cast<void>(SendMessageW(edit, WM_CHAR, L"a &%\\\"éł\b"[pick(9)], 1))
                       : PressKey(window, "XVCA"[pick(4)], kCtrl);
         }
         if (kind == 5 && window.ListView(files)->Count() > 0)
@@ -60,13 +59,11 @@ TEST_F(RandomSessionTest, TheScreenStaysOnTheModel) {
         PumpPending(&window);
         SCOPED_TRACE(::testing::Message()
                      << "action " << done << ": kind " << kind << ", box " << box << ", side " << side);
-        DWORD_PTR answer = 0;
-        ASSERT_NE(SendMessageTimeoutW(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer), 0);
+        ASSERT_NE(SendMessageTimeoutW(window.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr), 0);
         for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(Shown(form.TxtCmd[i]), form.TxtCmd[i].Text()) << "box " << i;
-        if (kind >= 3 && GetFocus() == Hwnd(form.TxtCmd[3]) && form.TxtCmd[3].Text() != line) {
-            lineTyped = true;  // until the next recomposition, the hand edit stays
-        } else if (Parts() != parts || !lineTyped) {
-            lineTyped = false;
+        const bool lineEdited = kind >= 3 && GetFocus() == Hwnd(form.TxtCmd[3]) && form.TxtCmd[3].Text() != line;
+        lineTyped = lineEdited || (lineTyped && Parts() == parts);  // a hand edit stays until the parts change
+        if (!lineTyped) {
             EXPECT_EQ(form.TxtCmd[3].Text(), "XCOPY " + Parts());
         }
     }

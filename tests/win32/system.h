@@ -56,7 +56,6 @@ inline std::optional<std::string> InConsolePage(const std::string& text) {
     return bytes;
 }
 
-// A fresh folder under the temporary folder, removed with everything in it at the end.
 class TempTree {
 public:
     TempTree() {
@@ -139,10 +138,8 @@ inline HWND WaitForWindow(DWORD processId, HWND other, DWORD timeoutMs = 10000) 
     return ShownWindow([=](HWND w) { return ProcessOf(w) == processId && w != other && !IsDialog(w); }, timeoutMs);
 }
 
-// The program started in a folder, with its main window found; ended at the end if still running.
 struct RunningProgram {
-    explicit RunningProgram(const std::string& folder, const std::string& arguments = "",
-                            const std::string& program = BesideProgram("lorvane.exe")) {
+    RunningProgram(const std::string& folder, const std::string& arguments, const std::string& program) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring command = ToUtf16("\"" + program + "\" " + arguments);
@@ -163,7 +160,6 @@ struct RunningProgram {
     HWND window = nullptr;
 };
 
-// A text value under HKEY_LOCAL_MACHINE for as long as it lives, its key removed at the end.
 struct MachineValue {
     MachineValue(const std::string& keyName, const wchar_t* name, const std::string& value) : key(ToUtf16(keyName)) {
         const std::wstring wide = ToUtf16(value);
