@@ -39,7 +39,7 @@ std::string Typed(const CalendarDate& date, DateOrder order, char separator, boo
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string answer(reinterpret_cast<const char*>(data), size);
-    fuzz::Reader reader(data, size);
+    fuzz::Reader reader{data, size};
     const int low = reader.Pick(100), high = reader.Pick(101);  // two-digit years are 1930..2029
     const CalendarDate typed{1 + reader.Pick(31), 1 + reader.Pick(12),
                              high > 99 ? 1930 + low : std::max(100, 100 * high + low)};
@@ -48,16 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::optional<CalendarDate> date = ReadDate(answer, order);
         if (date) {
             FUZZ_CHECK(RealDay(*date), "a date read is no calendar day");
-            for (char separator : {'/', '-', '.', ' '}) {
+            for (char separator : {'/', '-', '.', ' '})
                 FUZZ_CHECK(Same(ReadDate(Typed(*date, order, separator, false), order), *date),
                            "a date read does not print back to itself");
-            }
         }
         if (!RealDay(typed)) continue;
-        for (bool shortYear : {false, typed.year >= 1930 && typed.year <= 2029}) {
+        for (bool shortYear : {false, typed.year >= 1930 && typed.year <= 2029})
             FUZZ_CHECK(Same(ReadDate(Typed(typed, order, '/', shortYear), order), typed),
                        "a calendar day typed in the user's order does not read as itself");
-        }
     }
     return 0;
 }

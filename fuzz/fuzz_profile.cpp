@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(any.fault == ProfileReading::Fault::None || (any.line > 0 && any.line <= lines), "a fault off the text");
     FUZZ_CHECK(std::all_of(any.states.begin(), any.states.end(), [](unsigned s) { return s < 3; }), "not a state");
 
-    fuzz::Reader reader(data, size);
+    fuzz::Reader reader{data, size};
     SwitchStates states{};
     for (int& state : states) state = reader.Pick(3);
     const std::string written = ProfileText(states);

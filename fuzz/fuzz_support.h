@@ -15,23 +15,20 @@ namespace lorvane::fuzz {
     ((condition) ? void()           \
                  : (std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, what), std::abort()))
 
-class Reader {
-public:
-    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool Empty() const { return pos_ >= size_; }
-    std::uint8_t Byte() { return Empty() ? 0 : data_[pos_++]; }  // 0 past the end: any input decodes
+struct Reader {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t pos = 0;
+
+    bool Empty() const { return pos >= size; }
+    std::uint8_t Byte() { return Empty() ? 0 : data[pos++]; }  // 0 past the end: any input decodes
     int Pick(int count) { return Byte() % count; }
     // Up to a NUL, which is dropped: no path or typed text holds one.
     std::string Text(std::size_t maxLength = 256) {
         std::string text;
-        for (char c; text.size() < maxLength && !Empty() && (c = static_cast<char>(data_[pos_++])) != '\0';) text += c;
+        for (char c; text.size() < maxLength && !Empty() && (c = static_cast<char>(data[pos++])) != '\0';) text += c;
         return text;
     }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
 };
 
 }  // namespace lorvane::fuzz

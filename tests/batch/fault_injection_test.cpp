@@ -7,14 +7,12 @@ namespace {
 
 using testing::FileStep;
 
-// Every file the program writes, made to fail at each step in turn: the user is told (the
-// caption and a beep for batch files, a message for profiles), the previous file is intact,
-// and nothing half-written stays behind. A batch text the console cannot read is refused
-// the same way, with a message instead of the beep.
+// Every file the program writes, made to fail at each step in turn: the user is told (by the
+// caption and a beep, or for profiles a message), the previous file is intact, and nothing
+// half-written stays behind. A batch text the console cannot read is refused the same way.
 using FaultInjectionTest = testing::FormTest;
 
 TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
-    // Told by the caption and a beep (batch files), or by a message box (profiles).
     const std::tuple<const char*, std::string, MenuItem FrmXcopy::*, bool> writers[] = {
         {"run", "C:\\Lorvane\\batch.bat", &FrmXcopy::MnuExecuter, true},  // as "GO !"
         {"export", "D:\\Export\\copie.bat", &FrmXcopy::Mnu_S_Batch, true},
@@ -36,8 +34,7 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
                 if (existed) platform.files[target] = "avant";
                 const auto before = platform.files;
                 platform.failAt = step;
-                platform.readOnlyFiles.clear();
-                if (readOnly) platform.readOnlyFiles.insert(target);
+                platform.readOnlyFiles = readOnly ? std::set{target} : std::set<std::string>{};
                 Forget();
                 form.Caption.SetCaption(texts::kCaption);
                 form.TxtCmd[3].SetText(unwritable ? "XCOPY À" : "XCOPY a");

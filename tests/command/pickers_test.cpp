@@ -25,14 +25,12 @@ TEST_F(PickersTest, LevelButtonsPaintTheirLevelAndThoseBelowItAndTheCurrentFolde
 
     const Control* const pick[] = {&form.Option1[0], &form.Option1[1], &form.Option1[2],
                                    &form.Drive1,     &form.Dir1,       &form.File1};
-    form.ChkSource.SetValue(1);  // the pick is disabled
-    EXPECT_EQ(Source(), ". ");
-    EXPECT_EQ(Colors(form.Option1), (std::vector<Color>{kButtonFace, kButtonFace, kButtonFace}));
-    for (const Control* control : pick) EXPECT_FALSE(control->Enabled());
-    form.ChkSource.SetValue(0);
-    EXPECT_EQ(Source(), "C:\\Docs\\*.* ");
-    EXPECT_EQ(Colors(form.Option1), (std::vector<Color>{kBlue, kBlue, kButtonFace}));
-    for (const Control* control : pick) EXPECT_TRUE(control->Enabled());
+    for (const int ticked : {1, 0}) {  // ticked, the pick is disabled; unticked, back at its level
+        form.ChkSource.SetValue(ticked);
+        const std::vector<Color> colors = ticked ? std::vector(3, kButtonFace) : std::vector{kBlue, kBlue, kButtonFace};
+        EXPECT_EQ(std::tuple(Source(), Colors(form.Option1)), std::tuple(ticked ? ". " : "C:\\Docs\\*.* ", colors));
+        for (const Control* control : pick) EXPECT_EQ(control->Enabled(), !ticked);
+    }
     EXPECT_EQ(form.Option1.Selected(), 1);
 }
 

@@ -34,14 +34,13 @@ public:
     std::string clipboard;
     bool clipboardFails = false;
 
-    // Registry values under HKEY_LOCAL_MACHINE by "key|value name", and started programs.
+    // Values under HKEY_LOCAL_MACHINE by "key|value name".
     std::map<std::string, RegistryValue> registry;
     std::set<std::string> startablePrograms;
     std::vector<std::string> startedPrograms;
     int endProgramCalls = 0;
 
-    // The console's code page: its number and the bytes it has beyond ASCII, by character;
-    // and the short names of paths, by path.
+    // The console's code page, its bytes beyond ASCII by character, and short names by path.
     unsigned consoleCodePage = 437;
     std::map<char32_t, std::string> consoleBytes;
     std::map<std::string, std::string> shortNames;
@@ -64,13 +63,11 @@ public:
         if (driveFolders.contains(path)) folder = driveFolders.at(path);
         return unreadableFolders.count(folder) != 0 || files.count(folder) != 0 ? std::string() : folder;
     }
-    std::vector<std::string> drives = {"C:\\", "D:\\"};
-    std::vector<std::string> LogicalDrives() override { return drives; }
+    std::vector<std::string> LogicalDrives() override { return {"C:\\", "D:\\"}; }
     DateOrder ShortDateOrder() override { return dateOrder; }
 
     bool ShowFileDialog(FileDialogRequest& request) override {
         fileDialogs.push_back(request);
-        if (fileDialogAnswers.empty()) return false;
         request.fileName = Next(fileDialogAnswers, std::string());
         return !request.fileName.empty();
     }
@@ -113,11 +110,10 @@ public:
 
     bool ClearClipboard() override { return SetClipboardText(""); }
     bool SetClipboardText(const std::string& text) override {
-        if (clipboardFails) return false;
-        clipboard = text;
-        return true;
+        if (!clipboardFails) clipboard = text;
+        return !clipboardFails;
     }
-    std::string GetClipboardText() override { return clipboardFails ? std::string() : clipboard; }
+    std::string GetClipboardText() override { return clipboardFails ? "" : clipboard; }
 
     bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override {
         const auto found = registry.find(key + "|" + valueName);

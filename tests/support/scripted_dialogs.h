@@ -46,7 +46,6 @@ struct ScriptedDialogs {
     std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
     int beeps = 0;
 
-    // The first of the answers, or the given one when none is left.
     template <class T>
     static T Next(std::deque<T>& answers, T otherwise) {
         if (answers.empty()) return otherwise;
