@@ -81,10 +81,9 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAnd
               std::tuple(true, false, "/A /S /E /C /H /Y "));
 }
 
-// Started as a user starts it, from a folder named outside the ANSI code page (1252 here), with a profile named on its
-// command line ("Open with", a file association): the profile is loaded once the window has started, the batch file
-// written in the program's folder by that very name, never beside a look-alike. Quit then ends it, the About window too,
-// and removes Cmd.bat alone.
+// Started from a folder named outside the ANSI code page (1252 here), with a profile named on its command line ("Open
+// with"): the profile is loaded once the window shows, the batch file written in that very folder, never beside a
+// look-alike. Quit ends the program, the About window too, and removes Cmd.bat alone.
 TEST(Program, StartsWithTheProfileOnItsCommandLineFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
     TempTree start, home;  // the start folder is empty: the command copies nothing
     const std::string folder = home.Path("Lorvane ł");

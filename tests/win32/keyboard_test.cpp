@@ -62,6 +62,12 @@ TEST_F(KeyboardTest, LettersEnterAndBackspaceInTheListsWithTheOtherKeysKept) {
         EXPECT_EQ(std::tuple(form.Drive1.Drive(), form.Dir1.Path().substr(0, 2), GetFocus(), platform.messages.size()),
                   std::tuple(drive, drive, Hwnd(form.Drive1), 0u));
     }
+    // A drive that cannot be read: the list shows again the drive the folders are on, with a beep.
+    platform.unreadable.insert("Z:");
+    const int beeps = platform.beeps;
+    PressKey(window, 'Z');
+    EXPECT_EQ(std::tuple(TextOf(Hwnd(form.Drive1)).substr(0, 2), form.Drive1.Drive(), platform.beeps),
+              std::tuple("c:", "C:", beeps + 1));
 }
 
 // Windows' own radio buttons report being given the focus unticked as a click (Wine 8's do not): the level buttons made

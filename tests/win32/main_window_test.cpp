@@ -1,11 +1,9 @@
 #include "window_fixture.h"
 
 #include <commctrl.h>
-#include <cstdlib>
 
 #include "about/about_layout.h"
 #include "about/about_texts.h"
-#include "app/program_files.h"
 #include "app/window_layout.h"
 #include "app/window_texts.h"
 #include "rules/rules_texts.h"
@@ -20,13 +18,9 @@ protected:
     MainWindowTest() : WindowTest([](const TempTree& tree) { tree.Add({"a b\\", "a b\\żółw.txt", "x.txt"}); }) {}
 };
 
-TEST_F(MainWindowTest, StartsCentredTakesDropsAndTheSessionEndRunsTheUnload) {
-    RECT frame{}, work{}, client{};
+TEST_F(MainWindowTest, StartsAtItsSizeAndTakesDrops) {
+    RECT client{};
     GetClientRect(window.Handle(), &client);
-    GetWindowRect(window.Handle(), &frame);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
-    EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
     const RECT area = PixelScale(ScreenDpi()).Rect(MainClientArea(MainWindowLayout(form)));
     EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(area.right - area.left, area.bottom - area.top));
 
@@ -41,12 +35,6 @@ TEST_F(MainWindowTest, StartsCentredTakesDropsAndTheSessionEndRunsTheUnload) {
     DropOn(window.Handle(), Hwnd(form.Check1[kSwitchA]), {tree.Path("x.txt")});  // on no side: a beep alone
     ASSERT_TRUE(PumpUntil([this] { return platform.beeps == 2; }));
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.messages.size()), std::tuple(line, 0u));
-
-    const std::string cmd = InProgramFolder(platform.ProgramFolder(), kDeletedAtExitName);
-    ASSERT_TRUE(PutFile(cmd, ""));
-    EXPECT_NE(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
-    SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_FALSE(Exists(cmd));
 }
 
 // Whatever the code pages, each text reads back through the wide functions (tick boxes and level buttons have none).
@@ -97,10 +85,6 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
     EXPECT_EQ(GetFocus(), Hwnd(form.ChkSource));  // round again, past the full line box
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.messages.size()), std::tuple(line, 0u));
 
-    ClickAt(Hwnd(form.TxtCmd[3]), 2, 4);
-    for (UINT key : {VK_ESCAPE, VK_RETURN, VK_TAB}) PressKey(window, key);
-    EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), GetFocus()), std::tuple(line, Hwnd(form.ChkSource)));
-
     PressKey(window, VK_TAB, kShift);
     platform.messageAnswers = {MsgResult::No};
     PressKey(window, VK_RETURN);
@@ -140,11 +124,6 @@ TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form);
     for (std::size_t i = 1; i < layout.size(); ++i)
         EXPECT_EQ(GetWindow(Hwnd(*layout[i].control), GW_HWNDPREV), Hwnd(*layout[i - 1].control)) << layout[i].id;
-    for (int ask = 0; ask < 2; ++ask) SendMessageW(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
-    // Windows names all thirteen; Wine 8 has no working annotation service and names none.
-    const int given = window.AccessibleNamesGiven();
-    EXPECT_TRUE(given == 13 || given == 0) << given;
-    EXPECT_TRUE(IsWindowEnabled(window.Handle()));
 }
 
 class BothSidesTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
@@ -159,7 +138,7 @@ protected:
     auto Side() const { return std::tuple(dir.Path(), Levels(level), Shown(form.TxtCmd[source ? 0 : 1])); }
 };
 
-TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
+TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
     Click(source ? form.ChkSource : form.ChkDestination);
     for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
     Click(source ? form.ChkSource : form.ChkDestination);
@@ -172,19 +151,6 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersFilesAndDrives) {
     ClickListItem(Hwnd(dir), 0);  // a single click chooses the open folder, not the entry clicked
     EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "010", "\"" + tree.Path("a b") + folderLevel + "\" "));
 
-    HWND drives = Hwnd(drive);
-    const std::string start = drive.Drive();
-    SetFocus(drives);
-    SendMessageW(drives, WM_KEYDOWN, VK_END, 0);
-    ASSERT_TRUE(ListsLoaded());  // pumps the messages first
-    const std::string chosen = drive.Drive();
-    ASSERT_NE(chosen, start);
-    EXPECT_EQ(Side(), std::tuple(dir.Path(), "100", chosen + "\\. "));
-    platform.unreadable.insert(start);
-    SendMessageW(drives, WM_KEYDOWN, VK_HOME, 0);
-    PumpPending(&window);
-    EXPECT_EQ(TextOf(drives).substr(0, 2), std::string(1, static_cast<char>(chosen[0] - 'A' + 'a')) + ":");
-    EXPECT_EQ(std::tuple(drive.Drive(), platform.beeps, platform.messages.size()), std::tuple(chosen, 1, 0u));
     EXPECT_EQ(Shown(form.TxtCmd[source ? 1 : 0]), Root() + ". ");  // the other side untouched throughout
 }
 
@@ -204,13 +170,6 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     EXPECT_EQ(std::tuple(Clipboard(), Shown(form.TxtCmd[3])), std::tuple("/S /E /C /H /Y ", sides));
     for (int paste = 0; paste < 2; ++paste) PressKey(window, 'V', kCtrl);  // the second at the caret, after the first
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[2]), Shown(form.TxtCmd[3])), std::tuple(twice, sides + twice));
-
-    DragSelect(full, 0, 5);
-    ClickAt(full, 2, 4);                  // a click leaves no selection
-    SendMessageW(full, EM_SETSEL, 0, 5);  // the keyboard's selection changes nothing
-    PumpPending(&window);
-    EXPECT_EQ(std::tuple(MenuEnabled(form.MnuCouper), MenuEnabled(form.MnuCopier), MenuEnabled(form.MnuColler)),
-              std::tuple(false, false, true));
 }
 
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheRealInputBox) {
@@ -270,13 +229,6 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
         SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
     }
 
-    wchar_t system[MAX_PATH] = {};
-    GetSystemDirectoryW(system, MAX_PATH);
-    const MachineValue tool("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH", ToUtf8(system) + "\\notepad.exe");
-    ASSERT_TRUE(tool.set);
-    SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
-    EXPECT_TRUE(PumpUntil([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 10000));
-    EXPECT_EQ(platform.messages.size(), 2u);  // none this time
     // The About window keeps the program going once the main window is closed, until it closes too.
     EXPECT_EQ(quitMessagesSeen, quitsBefore);
     SendMessageW(aboutWindow, WM_CLOSE, 0, 0);

@@ -46,8 +46,7 @@ TEST_F(DpiTest, EachResolutionLaysTheWindowOutAsAStartThereWithEveryTextWhole) {
             OffsetRect(&suggested, now.left - suggested.left, now.top - suggested.top);
             SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
             PumpPending(&window);
-            // The system keeps a window within the screen, which the virtual display's 1280 by 1024 pixels make smaller
-            // than the window at 200 %.
+            // The system keeps a window within the screen, smaller than the window at 200 % on a 1280 by 1024 display.
             suggested.right = std::min<LONG>(suggested.right, suggested.left + GetSystemMetrics(SM_CXMAXTRACK));
             suggested.bottom = std::min<LONG>(suggested.bottom, suggested.top + GetSystemMetrics(SM_CYMAXTRACK));
             GetWindowRect(window.Handle(), &now);
@@ -99,12 +98,7 @@ protected:
     }
     bool Offered(HWND combo) const {
         const std::wstring caption{static_cast<wchar_t>(letter[0] - L'A' + L'a'), L':'};
-        for (LRESULT i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
-            wchar_t item[MAX_PATH] = {};
-            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
-            if (caption == item) return true;
-        }
-        return false;
+        return SendMessageW(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(caption.c_str())) != CB_ERR;
     }
 
     std::wstring letter;
@@ -146,9 +140,8 @@ TEST_F(FolderWaitTest, ASlowFolderLeavesTheWindowAnsweringAndTakingNoInputThenOp
     HWND main = window.Handle(), tickBox = Hwnd(form.Check1[0]);
     const LRESULT tick = SendMessageW(tickBox, BM_GETCHECK, 0, 0);
     const int value = form.Check1[0].Value();
-    // From another thread while the window's thread waits on the folder: how often the window answered within a quarter
-    // of a second and how often not, and a click as the mouse gives it once the caption says the window waits, which
-    // the window must not act on.
+    // From another thread while the window waits on the folder: how often it answered within 250 ms and how often not,
+    // and a click as the mouse gives it once the caption says the window waits, which the window must not act on.
     int answered = 0, unanswered = 0;
     std::atomic<bool> clicked = false, ended = false;
     std::jthread watcher([&](std::stop_token stop) {
