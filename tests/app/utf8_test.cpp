@@ -32,7 +32,7 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
     EXPECT_EQ(std::tuple(ByteOffsetOfUtf16("a\U00010000b", 2), ByteOffsetOfUtf16("a\U00010000b", 3),
                          ByteOffsetOfUtf16("ab", 5)),
               std::tuple(1u, 5u, 2u));
-    EXPECT_EQ(CharacterText(0xD800), "\uFFFD");
+    EXPECT_EQ(std::tuple(CharacterText(0xD800), CharacterText(0xDFFF)), std::tuple("\uFFFD", "\uFFFD"));
     // What a message quotes: what cannot be seen by its code, a long text cut at its 80th character.
     EXPECT_EQ(std::tuple(Visible(std::string(81, 'x')), Visible(std::string(80, 'x')), Visible("é\x01\xFF")),
               std::tuple(std::string(80, 'x') + "…", std::string(80, 'x'), "é<01><FF>"));
