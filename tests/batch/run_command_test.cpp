@@ -137,7 +137,7 @@ TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestinatio
         {false, true, "XCOPY x \"C:\\a%%b\" /Y", true},
         {false, true, "XCOPY C:\\src\\*.*  C:\\neuf\\  /S ", false},  // a folder, by its separator
         {false, true, "XCOPY C:\\src\\*.*  C:\\existe  /S ", false},  // names a folder
-        {false, true, " XCOPY C:\\src\\*.*  C:\\existe", false},      // after a blank
+        {false, true, " XCOPY C:\\neuf  C:\\existe", false},          // after a blank
         {false, true, "XCOPY C:\\a.txt  C:\\fichier.txt", false},     // names a file
         {false, true, "XCOPY C:\\src\\*.*  /S ", false},              // no destination
         {false, false, "XCOPY C:\\src\\*.*  C:\\neuf  /S ", false},   // not recorded: XCOPY may ask
