@@ -39,7 +39,7 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
         {"UTF-16 with a bad field", Utf16("1\r\nnon\r\n", false), Fault::NotAState, 2, "non"},
         {"short", "1\r\n0\r\n1\r\n", Fault::TooShort, 4, ""},
         {"empty", "", Fault::TooShort, 1, ""},
-        {"not a number", "1\r\n0\r\noui\r\n", Fault::NotAState, 3, "oui"},
+        {"not a number, after an empty line", "1\n\noui\r\n", Fault::NotAState, 3, "oui"},
         {"a character below the digits", "1,/1", Fault::NotAState, 1, "/1"},
         {"not a state", "0,0,0\r\n3", Fault::NotAState, 2, "3"},
         {"negative", " -1 ", Fault::NotAState, 1, "-1"},
