@@ -28,7 +28,7 @@ SIZE Drawn(const LayoutEntry& entry, HWND control, int width) {
                                                            : 0;
     SelectObject(dc, before);
     ReleaseDC(control, dc);
-    return text.empty() ? SIZE{} : SIZE{drawn.right + (label ? 0 : margin), drawn.bottom};
+    return text.empty() ? SIZE{} : SIZE{drawn.right + margin, drawn.bottom};
 }
 
 using DpiTest = WindowTest;
