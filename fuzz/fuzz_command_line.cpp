@@ -39,16 +39,6 @@ bool HasRun(std::string_view text, std::size_t n) {
 
 std::size_t Separators(std::string_view text) { return std::count_if(text.begin(), text.end(), IsSeparator); }
 
-// The batch file's reading: "%%" is one "%", and a lone "%" would start a variable.
-std::optional<std::string> UndoPercents(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && (++i >= text.size() || text[i] != '%')) return std::nullopt;
-        out += text[i];
-    }
-    return out;
-}
-
 void CheckHelpers(const std::string& text) {
     const std::string quoted = Quote(text);
     const bool wrapped = quoted == '"' + text + '"';
@@ -78,12 +68,11 @@ std::string CheckLocationPart(const LocationChoice& choice) {
         argument = argument.substr(1, argument.size() - 2);
     }
     FUZZ_CHECK(named.find('"') != named.npos || argument.find('"') == argument.npos, "a quote of the part's own");
-    const std::optional<std::string> path = UndoPercents(argument);
-    FUZZ_CHECK(path && Shape(*path) == Shape(named), "a location part names another path, or holds a lone %");
+    FUZZ_CHECK(Shape(argument) == Shape(named), "a location part names another path");
     const auto opensShare = [](std::string_view p) { return p.size() > 1 && IsSeparator(p[0]) && IsSeparator(p[1]); };
     const bool network = opensShare(named);
-    FUZZ_CHECK(network == opensShare(*path), "the two separators opening a network path were not kept");
-    FUZZ_CHECK(HasRun(named, 3) || !HasRun(std::string_view(*path).substr(network ? 2 : 0), 2),
+    FUZZ_CHECK(network == opensShare(argument), "the two separators opening a network path were not kept");
+    FUZZ_CHECK(HasRun(named, 3) || !HasRun(argument.substr(network ? 2 : 0), 2),
                "a location part keeps a doubled separator");
     return part;
 }

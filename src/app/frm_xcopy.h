@@ -120,6 +120,8 @@ public:
     bool Sauvegarde(const std::string& NomFichier, const ConsoleText& Batch);
     // False, after saying why, when the system cannot tell the program folder (an empty one).
     bool ProgramFolderKnown(const std::string& folder);
+    // The whole file Sauvegarde writes for a batch text.
+    static std::string BatchFileBytes(const ConsoleText& Batch);
 
     // Profiles and activity log.
     void Mnu_S_Lvp_Click();
@@ -170,6 +172,9 @@ private:
     std::string BuildSwitchesPart() const;
 
     Platform& platform_;
+    // The bytes this run of the program wrote as "Cmd.bat" beside itself, if it did: the only
+    // file it removes at exit, and only while that file still holds them.
+    std::optional<std::string> ownDeletedAtExitFile_;
     Side source_;
     Side destination_;
 };

@@ -28,24 +28,4 @@ std::string DbleSlash(const std::string& Cha) {
     return out;
 }
 
-std::string DoublePercents(const std::string& path) {
-    std::string out;
-    out.reserve(path.size());
-    for (char c : path) {
-        out += c;
-        if (c == '%') out += '%';
-    }
-    return out;
-}
-
-std::string SinglePercents(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        out += text[at];
-        if (text.substr(at, 2) == "%%") ++at;
-    }
-    return out;
-}
-
 }  // namespace lorvane

@@ -21,9 +21,4 @@ std::string Quote(const std::string& Chaine);
 // Pairs do not overlap and the result is not scanned again: three separators become two.
 std::string DbleSlash(const std::string& Cha);
 
-// Writes each % as %%: a batch file would otherwise expand %name% in a path.
-std::string DoublePercents(const std::string& path);
-// Reads each %% back as one %: the name a doubled path stands for.
-std::string SinglePercents(std::string_view text);
-
 }  // namespace lorvane

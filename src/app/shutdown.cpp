@@ -4,9 +4,15 @@
 namespace lorvane {
 
 void FrmXcopy::Form_Unload(int& /*Cancel*/) {
-    // Nothing to report: the file is usually not there, and the program ends anyway.
+    // Only the file this run wrote, as it wrote it: a "Cmd.bat" of the user's own, or one
+    // changed since, is not the program's to remove. Nothing to report: the program ends anyway.
     const std::string folder = platform_.ProgramFolder();
-    if (!folder.empty()) platform_.RemoveFile(InProgramFolder(folder, kDeletedAtExitName));
+    if (folder.empty() || !ownDeletedAtExitFile_) return;
+    const std::string path = InProgramFolder(folder, kDeletedAtExitName);
+    std::string bytes;
+    if (platform_.ReadFileStart(path, ownDeletedAtExitFile_->size() + 1, bytes) && bytes == *ownDeletedAtExitFile_) {
+        platform_.RemoveFile(path);
+    }
 }
 
 void FrmXcopy::MnuQuitter_Click() {

@@ -21,11 +21,12 @@ void FrmXcopy::Mnu_S_Batch_Click() {
         const std::string path = CommonDialog1.ShowSave(platform_);
         if (path.empty()) return;
         // The program removes that file when it ends: the user keeps it only knowingly.
-        if (SamePath(path, deletedAtExit) && platform_.MsgBox(texts::kExportDeletedAtExit, texts::kExportTitle,
-                                                              MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) {
+        const bool deletedAtExitName = SamePath(path, deletedAtExit);
+        if (deletedAtExitName && platform_.MsgBox(texts::kExportDeletedAtExit, texts::kExportTitle, MsgButtons::YesNo,
+                                                  MsgIcon::Question) != MsgResult::Yes) {
             continue;
         }
-        Sauvegarde(path, *command);
+        if (Sauvegarde(path, *command) && deletedAtExitName) ownDeletedAtExitFile_ = BatchFileBytes(*command);
         return;
     }
 }

@@ -58,6 +58,27 @@ inline std::string DestinationRefused(const std::string& destination) {
            "dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.";
 }
 inline constexpr const char* kDestinationTitle = "Lorvane : destination à préciser";
+// Copies that would destroy what the user did not ask to change, or that XCOPY cannot read.
+inline std::string SeveralFilesOntoOneFile(const std::string& destination) {
+    return "La commande n'est pas exécutée : la source désigne plusieurs fichiers (un dossier, des caractères "
+           "génériques ou les sous-dossiers) et la destination « " +
+           destination +
+           " » est un fichier qui existe. Chaque fichier copié y remplacerait le précédent, et son contenu serait "
+           "perdu.\nPour copier dans un dossier, terminez la destination par « \\ » ; pour remplacer ce fichier, "
+           "choisissez un seul fichier source, sans les sous-dossiers.";
+}
+inline std::string DestinationInsideSource(const std::string& source, const std::string& destination) {
+    return "La commande n'est pas exécutée : la destination « " + destination + " » est le dossier source « " + source +
+           " » ou se trouve dedans. Avec les sous-dossiers (/S, /E), XCOPY recopierait sans fin ce qu'il "
+           "vient de copier.\nChoisissez une destination hors du dossier source, ou décochez /S et /E.";
+}
+inline std::string PathTooLong(const std::string& path, std::size_t length, std::size_t limit) {
+    return "La commande n'est pas exécutée : le chemin « " + path + " » compte " + std::to_string(length) +
+           " caractères, et XCOPY ne lit pas un chemin de plus de " + std::to_string(limit) +
+           " caractères, même écrit avec les noms courts.\nChoisissez un dossier plus proche de la racine du "
+           "disque, ou raccourcissez les noms des dossiers.";
+}
+inline constexpr const char* kCopyRefusedTitle = "Lorvane : copie refusée";
 // The system cannot tell where the program lies: the batch file would go elsewhere.
 inline constexpr const char* kProgramFolderUnknown =
     "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.";

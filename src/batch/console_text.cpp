@@ -23,7 +23,8 @@ std::optional<char32_t> PartBytes(Platform& platform, std::string_view part, std
         const std::size_t start = at;
         const char32_t character = NextCharacter(part, at);
         if (character < 0x80) {
-            bytes += static_cast<char>(character);
+            // A batch file reads %name% as a variable: doubled, a % stays the character shown.
+            bytes += character == '%' ? "%%" : std::string(1, static_cast<char>(character));
             continue;
         }
         const std::string text(part.substr(start, at - start));
@@ -41,13 +42,12 @@ std::optional<char32_t> PartBytes(Platform& platform, std::string_view part, std
     return std::nullopt;
 }
 
-// The path an argument names up to `end`: its quotation marks dropped and each %% the lists
-// wrote for a % on disk read back as one.
+// The path an argument names up to `end`: its quotation marks dropped.
 std::string PathOnDisk(std::string_view argument) {
     std::string unquoted;
     for (const char c : argument)
         if (c != '"') unquoted += c;
-    return SinglePercents(unquoted);
+    return unquoted;
 }
 
 bool IsAbsolute(std::string_view path) {
@@ -85,7 +85,7 @@ ConsoleText ToConsoleText(Platform& platform, const std::string& text) {
         if (lacking) {
             // A look-alike would name another file: the short name names this one.
             const std::string path = PathOnDisk(std::string_view(text).substr(argumentStart, end - argumentStart));
-            const std::string shortName = IsAbsolute(path) ? DoublePercents(platform.ShortName(path)) : "";
+            const std::string shortName = IsAbsolute(path) ? platform.ShortName(path) : "";
             if (!shortName.empty() && !PartBytes(platform, shortName, bytes)) {
                 lacking.reset();
                 shown = shortName;

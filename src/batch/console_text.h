@@ -21,7 +21,11 @@ struct ConsoleText {
     std::optional<char32_t> refused;
 };
 
-// ASCII stays as it is; under code page 437, the page the program's OEM table was made for,
+// Where the user's command interpreter expands !name! (a setting some administrators make), a
+// ! would vanish from the names: a batch text holding one turns that off first, in this line.
+inline constexpr const char* kKeepExclamationMarks = "@setlocal DisableDelayedExpansion";
+
+// ASCII stays as it is, but for % written %%, which a batch file reads back as one %; under code page 437, the page the program's OEM table was made for,
 // the table's characters become its bytes; every other character becomes the bytes the page
 // has for it. A character the page lacks, in a part of an absolute path that names a file or
 // a folder, takes that part's short name.

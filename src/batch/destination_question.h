@@ -6,8 +6,8 @@
 namespace lorvane {
 
 // The destination argument of a full command line: the second argument after the command
-// word that is not a switch, its quotation marks removed and each %% written by the lists
-// back to the % on disk. Empty when the line names no destination.
+// word that is not a switch, its quotation marks removed. Empty when the line names no
+// destination.
 std::string DestinationArgument(const std::string& commandLine);
 
 // XCOPY asks "file or folder?" of a destination that names nothing on disk, unless a final

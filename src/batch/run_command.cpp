@@ -2,6 +2,7 @@
 #include "app/text_utils.h"
 #include "batch/batch_texts.h"
 #include "batch/console_text.h"
+#include "batch/copy_checks.h"
 #include "batch/destination_question.h"
 #include "batch/run_batch.h"
 
@@ -15,10 +16,16 @@ void FrmXcopy::Command1_Click() {
                          MsgIcon::Error);
         return;
     }
+    // A copy that would destroy what was not asked to change is not run, nor asked about.
+    const CopyCheck checked = CheckCopy(platform_, TxtCmd[3].Text(), folder);
+    if (!checked.refusal.empty()) {
+        platform_.MsgBox(checked.refusal, texts::kCopyRefusedTitle, MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
     // The question shows what will run, short names included: nothing is asked that cannot be.
     const bool recording = mnu_s_activite.Checked();
     const std::optional<ConsoleText> batch =
-        ConsoleForm(TxtCmd[3].Text(), RunBatchText(TxtCmd[3].Text(), recording, folder));
+        ConsoleForm(checked.command, RunBatchText(checked.command, recording, folder));
     if (!batch) return;
     // Recorded, XCOPY's "file or folder?" would meet the end of its input and be asked
     // again without end into the activity file. Windows' XCOPY takes the lists' \*.* form;

@@ -38,15 +38,20 @@ std::optional<ConsoleText> FrmXcopy::ConsoleForm(const std::string& command, con
     if (!refusal.empty()) {
         platform_.MsgBox(refusal, texts::kCommandRefusedTitle, MsgButtons::Ok, MsgIcon::Error);
     }
-    if (refusal.empty() && !text.refused) return text;
+    if (refusal.empty() && !text.refused) {
+        if (Batch.find('!') != std::string::npos) text.bytes = std::string(kKeepExclamationMarks) + "\n" + text.bytes;
+        return text;
+    }
     // Nothing is written. The error box sounds the system's alert itself, so no beep is added.
     Caption.SetCaption(texts::SavedCaption(texts::kNotSaved));
     return std::nullopt;
 }
 
+std::string FrmXcopy::BatchFileBytes(const ConsoleText& Batch) { return Batch.bytes + "\r\n"; }
+
 bool FrmXcopy::Sauvegarde(const std::string& NomFichier, const ConsoleText& Batch) {
     // Whole or not at all: a failed write leaves any previous file as it was.
-    if (!WriteWholeFile(platform_, NomFichier, Batch.bytes + "\r\n")) {
+    if (!WriteWholeFile(platform_, NomFichier, BatchFileBytes(Batch))) {
         Caption.SetCaption(texts::SavedCaption(texts::kNotSaved));
         platform_.Beep();
         return false;

@@ -10,14 +10,13 @@ std::string LocationPart(const LocationChoice& choice) {
     if (choice.currentDirectory == 1) {
         text = ". ";
     } else {
-        // Paths come from the lists, never from typing: a % in a folder name must reach
-        // XCOPY as it is, not be expanded by the batch file that runs the command.
+        // Names as they are on disk: the batch file's writer keeps a % from being expanded.
         switch (choice.level) {
-            case 0: text = Quote(DoublePercents(RootOf(choice.dirPath)) + ".") + " "; break;
+            case 0: text = Quote(RootOf(choice.dirPath) + ".") + " "; break;
             case 1:
-                text = Quote(DoublePercents(choice.dirPath) + (choice.folderBySeparator ? "\\" : "\\*.*")) + " ";
+                text = Quote(choice.dirPath + (choice.folderBySeparator ? "\\" : "\\*.*")) + " ";
                 break;
-            case 2: text = Quote(DoublePercents(choice.filePath) + "\\" + DoublePercents(choice.fileName)) + " "; break;
+            case 2: text = Quote(choice.filePath + "\\" + choice.fileName) + " "; break;
             default: break;
         }
     }

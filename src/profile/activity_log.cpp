@@ -6,10 +6,11 @@ namespace lorvane {
 
 void FrmXcopy::mnu_s_activite_Click() {
     mnu_s_activite.SetChecked(!mnu_s_activite.Checked());
-    // Switching on examines no switch: the question comes when one of them is ticked.
-    if (mnu_s_activite.Checked()) {
-        platform_.MsgBox(texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information);
-    }
+    if (!mnu_s_activite.Checked()) return;
+    platform_.MsgBox(texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information);
+    // A switch already ticked that waits for the user would have its question recorded, and
+    // the console wait for an answer no one can give: each is asked about as when ticked.
+    for (int i = 0; i < static_cast<int>(kSwitchCount) && mnu_s_activite.Checked(); ++i) TestCompatibiliteActivite(i);
 }
 
 void FrmXcopy::Mnu_O_activite_Click() {

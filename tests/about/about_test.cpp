@@ -107,11 +107,23 @@ TEST_F(AboutTest, RegistryValuesAsText) {
     }
 }
 
-TEST_F(AboutTest, QuittingRemovesCmdBatOnlyAndEndsTheProgram) {
+// The program removes "Cmd.bat" only where it wrote it itself and the file still holds what it
+// wrote: a file of the user's own, or one changed since, stays.
+TEST_F(AboutTest, QuittingRemovesOnlyTheProgramsOwnCmdBatAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "x"}, {"C:\\Lorvane\\batch.bat", "y"}, {"C:\\Lorvane\\lv.txt", "z"}};
     form.MnuQuitter.Click();
+    EXPECT_EQ(std::tuple(platform.files.size(), platform.endProgramCalls), std::tuple(3u, 1));
+    form.TxtCmd[3].SetText("XCOPY a");
+    platform.fileDialogAnswers = {"C:\\Lorvane\\Cmd.bat"};
+    form.Mnu_S_Batch.Click();  // written by the program, after its question
+    platform.files["C:\\Lorvane\\Cmd.bat"] += "rem changed\r\n";
+    form.MnuQuitter.Click();
+    EXPECT_EQ(platform.files.count("C:\\Lorvane\\Cmd.bat"), 1u);
+    platform.files["C:\\Lorvane\\Cmd.bat"] = "XCOPY a\r\n";
+    form.MnuQuitter.Click();
     EXPECT_EQ(std::tuple(platform.files.count("C:\\Lorvane\\Cmd.bat"), platform.files.size(), platform.endProgramCalls),
-              std::tuple(0u, 2u, 1));
+              std::tuple(0u, 2u, 3));
+    platform.messages.clear();
     int cancel = 0;
     form.Form_Unload(cancel);  // no file there: nothing said, nothing cancelled
     EXPECT_EQ(std::tuple(cancel, platform.messages.size()), std::tuple(0, 0u));

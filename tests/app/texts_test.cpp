@@ -59,6 +59,18 @@ TEST(Texts, EveryTextReadsAsWritten) {
          "l'activité, sa question se répéterait sans fin dans lv.txt.\nTerminez la destination par « \\ » pour "
          "désigner un dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.|Lorvane "
          ": destination à préciser"},
+        {Join({SeveralFilesOntoOneFile("D:\\f"), DestinationInsideSource("C:\\s", "C:\\s\\d"),
+               PathTooLong("C:\\p", 300, 257), kCopyRefusedTitle}),
+         "La commande n'est pas exécutée : la source désigne plusieurs fichiers (un dossier, des caractères "
+         "génériques ou les sous-dossiers) et la destination « D:\\f » est un fichier qui existe. Chaque fichier "
+         "copié y remplacerait le précédent, et son contenu serait perdu.\nPour copier dans un dossier, terminez la "
+         "destination par « \\ » ; pour remplacer ce fichier, choisissez un seul fichier source, sans les "
+         "sous-dossiers.|La commande n'est pas exécutée : la destination « C:\\s\\d » est le dossier source « C:\\s » "
+         "ou se trouve dedans. Avec les sous-dossiers (/S, /E), XCOPY recopierait sans fin ce qu'il vient de "
+         "copier.\nChoisissez une destination hors du dossier source, ou décochez /S et /E.|La commande n'est pas "
+         "exécutée : le chemin « C:\\p » compte 300 caractères, et XCOPY ne lit pas un chemin de plus de 257 "
+         "caractères, même écrit avec les noms courts.\nChoisissez un dossier plus proche de la racine du disque, ou "
+         "raccourcissez les noms des dossiers.|Lorvane : copie refusée"},
         {Join({kProgramFolderUnknown, kProgramFolderTitle, ProgramFolderReadOnly("C:\\P"),
                ProgramFolderOnNetwork("\\\\s\\p"), UnreadableFolder("C:\\D"), kUnreadableFolderTitle}),
          "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.|Lorvane : dossier du "

@@ -37,7 +37,16 @@ public:
         if (!bytes || ReadBack(*bytes) != text) return std::nullopt;
         return bytes;
     }
-    std::optional<std::string> ReadBack(const std::string& bytes) { return Iconv("UTF-8", name_, bytes); }
+    // As a batch file reads its line: %% is one %, and a lone % would start a variable.
+    std::optional<std::string> ReadBack(const std::string& bytes) {
+        const std::optional<std::string> text = Iconv("UTF-8", name_, bytes);
+        std::string read;
+        for (std::size_t i = 0; text && i < text->size(); ++i) {
+            if ((*text)[i] == '%' && (++i >= text->size() || (*text)[i] != '%')) return std::nullopt;
+            read += (*text)[i];
+        }
+        return text ? std::optional(read) : std::nullopt;
+    }
 
 private:
     std::string name_;

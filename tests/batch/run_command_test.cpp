@@ -57,7 +57,7 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
          nullptr},
         {932, {{U'ｱ', "\xB1"}, {U'日', "\x93\xFA"}}, "XCOPY ｱ日", "XCOPY \xB1\x93\xFA", nullptr},
         {437, {}, "XCOPY \"C:\\Docs\\Łódź\\*.*\" D:\\", "XCOPY \"C:\\Docs\\ODZ~1\\*.*\" D:\\", nullptr},
-        {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
+        {437, {}, "XCOPY \"C:\\Docs\\Łódź\\żółw 100%.txt\"", "XCOPY \"C:\\Docs\\ODZ~1\\___W~1.TXT\"", nullptr},
         {437, {}, "XCOPY Do\\Łódź", nullptr, "Ł"},  // relative: the batch runs elsewhere, never looked up
         {437, {}, "XCOPY D\\Łódź", nullptr, "Ł"},
         {437, {}, "C:\\Docs\\Łódź", "C:\\Docs\\ODZ~1", nullptr},  // a path from the line's first character
@@ -84,10 +84,54 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
     EXPECT_EQ(platform.messages[0].text, std::string(texts::kRunQuestion) + "\nXCOPY \"C:\\Docs\\ODZ~1\\*.*\"\n pause");
 }
 
+// A copy that would destroy what was not asked to change is refused before anything is asked or
+// written; what runs is what the question shows, percent signs and exclamation marks included.
+TEST_F(RunCommandTest, CopiesThatWouldDestroyAreRefusedAndWhatRunsIsWhatWasShown) {
+    platform.files = {{"C:\\d\\cible.txt", "x"}, {"C:\\s\\a.txt", "y"}};
+    const std::string deep = "C:\\" + std::string(250, 'l'), longFile = deep + "\\f.txt";
+    const std::string longFolder = "C:\\" + std::string(254, 'm');  // XCOPY adds "\\*" to a folder
+    platform.shortNames = {{deep, "LLLLLL~1"}};
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        // command, first line written (empty: refused), refusal
+        {"XCOPY C:\\s\\*.*  C:\\d\\cible.txt  /Y ", "", texts::SeveralFilesOntoOneFile("C:\\d\\cible.txt")},
+        {"XCOPY C:\\s C:\\d\\cible.txt", "", texts::SeveralFilesOntoOneFile("C:\\d\\cible.txt")},
+        {"XCOPY C:\\s\\a.txt C:\\d\\cible.txt /S", "", texts::SeveralFilesOntoOneFile("C:\\d\\cible.txt")},
+        {"XCOPY C:\\s\\a.txt C:\\d\\cible.txt", "XCOPY C:\\s\\a.txt C:\\d\\cible.txt", ""},
+        {"XCOPY C:\\nid\\*.*  C:\\nid\\dedans\\  /S /E ", "",
+         texts::DestinationInsideSource("C:\\nid", "C:\\nid\\dedans\\")},
+        {"XCOPY Z:\\.  Z:\\.  /S /E /C /H /Y ", "", texts::DestinationInsideSource("Z:\\", "Z:\\")},
+        {"XCOPY . sous\\ /s/e", "", texts::DestinationInsideSource("C:\\Lorvane\\", "C:\\Lorvane\\sous\\")},
+        {"XCOPY \"C:\\nid\\..\\nid\\*.*\" C:\\NID\\x /E", "", texts::DestinationInsideSource("C:\\nid", "C:\\NID\\x")},
+        {"XCOPY C:\\nid\\*.* C:\\nid\\dedans\\", "XCOPY C:\\nid\\*.* C:\\nid\\dedans\\", ""},
+        {"XCOPY C:\\nid\\*.* C:\\nidifuge\\ /S", "XCOPY C:\\nid\\*.* C:\\nidifuge\\ /S", ""},
+        {"XCOPY \"" + longFile + "\" D:\\ /Y", "XCOPY C:\\LLLLLL~1\\f.txt D:\\ /Y", ""},
+        {"XCOPY " + longFolder + " D:\\", "XCOPY " + longFolder + " D:\\", ""},
+        {"XCOPY " + longFolder + "n D:\\", "", texts::PathTooLong(longFolder + "n", 258, 257)},
+        {"XCOPY D:\\ " + longFolder + "nop", "", texts::PathTooLong(longFolder + "nop", 260, 257)},  // no short name
+        {"XCOPY C:\\100%fait%.txt D:\\50%solde%\\", "XCOPY C:\\100%%fait%%.txt D:\\50%%solde%%\\", ""},
+        {"XCOPY C:\\Photos!2023!x\\*.* D:\\", "@setlocal DisableDelayedExpansion\nXCOPY C:\\Photos!2023!x\\*.* D:\\",
+         ""},
+    };
+    for (const auto& [command, written, refusal] : rows) {
+        SCOPED_TRACE(command);
+        Forget();
+        platform.files.erase("C:\\Lorvane\\batch.bat");
+        EXPECT_EQ(RunWith("C:\\Lorvane", false, command), written.empty() ? "(none)" : written + "\n pause\r\n");
+        ASSERT_EQ(platform.messages.size(), 1u);
+        if (!refusal.empty()) EXPECT_EQ(platform.messages[0], Refusal(refusal, texts::kCopyRefusedTitle));
+    }
+    // The question shows the line as it runs: each % as it is typed, the short names.
+    RunWith("C:\\Lorvane", false, "XCOPY C:\\100%fait%.txt \"" + longFile + "\"");
+    EXPECT_EQ(platform.messages.back().text,
+              std::string(texts::kRunQuestion) + "\nXCOPY C:\\100%fait%.txt C:\\LLLLLL~1\\f.txt\n pause");
+}
+
 // A line break or a tab pasted with the text would end the command or run what follows it;
 // a line longer than the console reads would be cut. Neither is asked nor written.
 TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything) {
-    const std::string longest = "XCOPY " + std::string(kLongestConsoleLine - 6, 'a');
+    std::string longest = "XCOPY ";
+    while (longest.size() + 3 < kLongestConsoleLine) longest += "/Y ";
+    longest.resize(kLongestConsoleLine, 'a');
     const std::tuple<std::string, std::string> rows[] = {
         {"XCOPY C:\\s\\*.*\r\nmkdir C:\\PWNED\r\n", texts::ControlCharacterRefused(texts::kCarriageReturn)},
         {"XCOPY a\nb", texts::ControlCharacterRefused(texts::kLineBreak)},
@@ -129,12 +173,12 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTh
 // the question without end into the activity file: such a run is refused.
 TEST_F(RunCommandTest, ARecordedRunIsRefusedWhereXcopyWouldAskAboutTheDestination) {
     platform.unreadableFolders = {"C:\\neuf", "C:\\Lorvane\\rel", "D:\\dst\\*.*", "C:\\a%b"};
-    platform.files["C:\\fichier.txt"] = "x";
+    platform.files["C:\\fichier.txt"] = platform.files["C:\\a.txt"] = "x";
     const std::tuple<bool, bool, const char*, bool> rows[] = {
         // Windows' XCOPY, recording, command, refused
         {false, true, "XCOPY C:\\src\\*.*  C:\\neuf  /S ", true},
         {false, true, "XCOPY /S \"C:\\a b\\*.*\" rel", true},  // relative to the program's folder
-        {false, true, "XCOPY x \"C:\\a%%b\" /Y", true},
+        {false, true, "XCOPY x \"C:\\a%b\" /Y", true},
         {false, true, "XCOPY C:\\src\\*.*  C:\\neuf\\  /S ", false},  // a folder, by its separator
         {false, true, "XCOPY C:\\src\\*.*  C:\\existe  /S ", false},  // names a folder
         {false, true, " XCOPY C:\\neuf  C:\\existe", false},          // after a blank

@@ -24,8 +24,8 @@ TEST(LocationPart, BuildsEachLevelOfAPick) {
         // not expanded by the batch file.
         {"ampersand", {0, 1, "C:\\R&D", "", ""}, "\"C:\\R&D\\*.*\" "},
         {"parenthesis in a file name", {0, 2, "", "C:\\Docs", "a(1).txt"}, "\"C:\\Docs\\a(1).txt\" "},
-        {"percent in folder and file", {0, 2, "", "C:\\100%", "%PATH%.txt"}, "C:\\100%%\\%%PATH%%.txt "},
-        {"percent and blank", {0, 1, "C:\\a %b%", "", ""}, "\"C:\\a %%b%%\\*.*\" "},
+        {"percent in folder and file", {0, 2, "", "C:\\100%", "%PATH%.txt"}, "C:\\100%\\%PATH%.txt "},
+        {"percent and blank", {0, 1, "C:\\a %b%", "", ""}, "\"C:\\a %b%\\*.*\" "},
         // For an XCOPY that would not read \*.* as the folder: a final separator instead.
         {"folder by separator, drive root", {0, 1, "D:\\", "", "", true}, "D:\\ "},
         {"file level by separator unchanged", {0, 2, "", "D:\\x", "a.txt", true}, "D:\\x\\a.txt "},

@@ -90,17 +90,22 @@ TEST_F(SwitchRulesTest, OnlyTheFourInteractiveSwitchesTickedAskTheQuestion) {
     EXPECT_EQ(platform.messages.size(), 4u);
 }
 
-TEST_F(SwitchRulesTest, TurningRecordingOnShowsTheNoticeEachTime) {
+// Switching recording on asks about each ticked switch that waits for the user, as ticking it would.
+TEST_F(SwitchRulesTest, TurningRecordingOnAsksAboutTheTickedSwitchesThatWaitForTheUser) {
     form.Check1[kSwitchP].SetValue(1);
-    for (int i = 0; i < 2; ++i) {
-        form.mnu_s_activite.Click();
-        form.mnu_s_activite.Click();
-    }
-    const testing::MessageRequest notice = {texts::kActivityNotice, texts::kActivityTitle, MsgButtons::Ok,
-                                            MsgIcon::Information};
-    EXPECT_EQ(platform.messages, std::vector(2, notice));
-    EXPECT_FALSE(form.mnu_s_activite.Checked());
-    EXPECT_EQ(form.Check1[kSwitchP].Value(), 1);  // nothing examined when switching on
+    form.Check1[kSwitchW].SetValue(1);
+    platform.messageAnswers = {MsgResult::Ok, MsgResult::No, MsgResult::Yes, MsgResult::Ok, MsgResult::No};
+    form.mnu_s_activite.Click();  // the notice; No: /P cleared; Yes: recording off, /W kept
+    EXPECT_EQ(std::tuple(form.Check1[kSwitchP].Value(), form.Check1[kSwitchW].Value(), form.mnu_s_activite.Checked()),
+              std::tuple(0, 1, false));
+    form.mnu_s_activite.Click();  // the notice; No: /W cleared, recording on
+    EXPECT_EQ(std::tuple(form.Check1[kSwitchW].Value(), form.mnu_s_activite.Checked()), std::tuple(0, true));
+    std::vector<std::string> titles;
+    for (const auto& message : platform.messages) titles.push_back(message.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{texts::kActivityTitle, texts::kConflictTitle, texts::kConflictTitle,
+                                                texts::kActivityTitle, texts::kConflictTitle}));
+    EXPECT_EQ(platform.messages[0], (testing::MessageRequest{texts::kActivityNotice, texts::kActivityTitle,
+                                                             MsgButtons::Ok, MsgIcon::Information}));
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ std::string WithConsoleName(std::string line, const std::string& path) {
 
 // Names that a command interpreter would take for operators, variables or separators, and the files of the source by
 // names of every kind, with what each holds.
-const std::string kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é", kHostileDestination = "dst & co %CD%";
+const std::string kHostileSource = "src R&D&mkdir injecté %PATH% ^x (1);,=é", kHostileDestination = "dst & co %CD% !x!";
 constexpr std::pair<const char*, const char*> kHostileFiles[] = {{"a&b.txt", "et"},
                                                                  {"100%.txt", "pourcent"},
                                                                  {"été (2).txt", "accent"},
