@@ -118,7 +118,9 @@ TEST_F(RunCommandTest, CopiesThatWouldDestroyAreRefusedAndWhatRunsIsWhatWasShown
         platform.files.erase("C:\\Lorvane\\batch.bat");
         EXPECT_EQ(RunWith("C:\\Lorvane", false, command), written.empty() ? "(none)" : written + "\n pause\r\n");
         ASSERT_EQ(platform.messages.size(), 1u);
-        if (!refusal.empty()) EXPECT_EQ(platform.messages[0], Refusal(refusal, texts::kCopyRefusedTitle));
+        if (!refusal.empty()) {
+            EXPECT_EQ(platform.messages[0], Refusal(refusal, texts::kCopyRefusedTitle));
+        }
     }
     // The question shows the line as it runs: each % as it is typed, the short names.
     RunWith("C:\\Lorvane", false, "XCOPY C:\\100%fait%.txt \"" + longFile + "\"");
