@@ -114,7 +114,8 @@ public:
     // The batch text as the console will read it, or none after an error box saying why it
     // cannot be written (a control character in the command, a character the console's code
     // page lacks, a line longer than the console reads) and the error caption.
-    std::optional<ConsoleText> ConsoleForm(const std::string& command, const std::string& Batch);
+    // `running` says which: nothing is run, or nothing is saved.
+    std::optional<ConsoleText> ConsoleForm(const std::string& command, const std::string& Batch, bool running);
     // Writes the converted batch text, ended by CR LF, and shows the outcome in the caption; a
     // failed write beeps.
     bool Sauvegarde(const std::string& NomFichier, const ConsoleText& Batch);

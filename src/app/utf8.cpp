@@ -86,6 +86,13 @@ std::size_t ByteOffsetOfUtf16(std::string_view text, int units) {
     return at;
 }
 
+std::string NamedCharacter(char32_t character) {
+    if (!IsControlCharacter(character) && !IsInvisibleCharacter(character)) return CharacterText(character);
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+    return code;
+}
+
 std::string Visible(std::string_view text, std::size_t longest) {
     std::string shown;
     std::size_t characters = 0;
@@ -94,7 +101,7 @@ std::string Visible(std::string_view text, std::size_t longest) {
         const std::size_t start = at;
         const char32_t character = NextCharacter(text, at);
         const bool badByte = character == kReplacementCharacter && at - start == 1;
-        if (!badByte && !IsControlCharacter(character)) {
+        if (!badByte && !IsControlCharacter(character) && !IsInvisibleCharacter(character)) {
             shown.append(text, start, at - start);
             continue;
         }
@@ -147,7 +154,7 @@ bool FoldedLess(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
-        char32_t cx, cy;  // each branch reads one character of each side
+        char32_t cx, cy;       // each branch reads one character of each side
         if ((x | y) < 0x80) {  // both ASCII: the usual case, no decoding
             cx = x >= 'a' && x <= 'z' ? x - 0x20 : x;
             cy = y >= 'a' && y <= 'z' ? y - 0x20 : y;

@@ -30,8 +30,20 @@ std::size_t ByteOffsetOfUtf16(std::string_view text, int units);
 // Line breaks, tabs and the other control characters of C0, DEL and C1.
 constexpr bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
-// The text as a message may quote it: each control character, and each byte that starts no
-// character, written as its code between angle brackets ("<00>", "<0D>"), so that nothing is
+// Characters that show nothing of their own, or turn the text around them (zero widths, joiners,
+// direction marks and overrides, the byte order mark, variation selectors, tags): between «  » a
+// message would seem to name nothing, or name something else.
+constexpr bool IsInvisibleCharacter(char32_t c) {
+    return c == 0xAD || c == 0x34F || c == 0x61C || c == 0x180E || (c >= 0x200B && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || (c >= 0xFE00 && c <= 0xFE0F) ||
+           c == 0xFEFF || (c >= 0xFFF0 && c <= 0xFFF8) || (c >= 0xE0000 && c <= 0xE0FFF);
+}
+
+// A character as a message names it: itself, or "U+200B" for one that could not be seen.
+std::string NamedCharacter(char32_t character);
+
+// The text as a message may quote it: each control or invisible character, and each byte that
+// starts no character, written as its code between angle brackets ("<0D>", "<200B>"), so that nothing is
 // hidden and nothing cuts the message short; a text longer than `longest` characters ends
 // with "…" there.
 std::string Visible(std::string_view text, std::size_t longest = 80);

@@ -10,7 +10,7 @@ void FrmXcopy::Mnu_S_Batch_Click() {
     const std::string folder = platform_.ProgramFolder();
     if (!ProgramFolderKnown(folder)) return;
     // Judged before the dialog: no name is asked for a command that cannot be written.
-    const std::optional<ConsoleText> command = ConsoleForm(TxtCmd[3].Text(), TxtCmd[3].Text());
+    const std::optional<ConsoleText> command = ConsoleForm(TxtCmd[3].Text(), TxtCmd[3].Text(), false);
     if (!command) return;
     const std::string deletedAtExit = InProgramFolder(folder, kDeletedAtExitName);
     for (;;) {

@@ -13,21 +13,26 @@ inline constexpr const char* kRunQuestion = "Voulez-vous exécuter la commande D
 inline std::string SavedCaption(const std::string& outcome) { return std::string(kCaption) + " - " + outcome; }
 inline constexpr const char* kNotSaved = "ERREUR - NON SAUVEGARDÉ";
 
+// What a refusal ends with: a run executes nothing, an export writes nothing.
+inline constexpr const char* kNothingRun = "Rien n'a été exécuté.";
+inline constexpr const char* kNothingSaved = "Rien n'a été enregistré.";
+
 // A character the console's code page lacks, in a name without a short name of its own (or
 // outside any name), named before anything is written or asked.
-inline std::string UnwritableCharacter(const std::string& character, unsigned codePage) {
+inline std::string UnwritableCharacter(const std::string& character, unsigned codePage, const char* nothingDone) {
     return "Le caractère « " + character +
            " » ne peut pas être écrit dans un fichier de commandes : la console (page de codes " +
-           std::to_string(codePage) + ") ne le connaît pas.\nRien n'a été enregistré.";
+           std::to_string(codePage) + ") ne le connaît pas.\n" + nothingDone;
 }
 inline constexpr const char* kUnwritableTitle = "Lorvane : caractère impossible à écrire";
 
 // A line break, a tab or another control character in the command line (pasted with the
 // text, most often): the command interpreter would end the line there, or run what follows.
-inline std::string ControlCharacterRefused(const std::string& named) {
+inline std::string ControlCharacterRefused(const std::string& named, bool feminine, const char* nothingDone) {
     return "La ligne de commande contient " + named +
-           ", que l'interpréteur de commandes prendrait pour une fin de ligne ou un séparateur.\n"
-           "Retirez-le de la commande (il a pu être collé avec le texte). Rien n'a été enregistré.";
+           ", que l'interpréteur de commandes prendrait pour une fin de ligne ou un séparateur.\nRetirez-" +
+           (feminine ? "la de la commande (elle a pu être collée" : "le de la commande (il a pu être collé") +
+           " avec le texte). " + nothingDone;
 }
 inline constexpr const char* kLineBreak = "un saut de ligne";
 inline constexpr const char* kCarriageReturn = "un retour chariot";
@@ -35,10 +40,10 @@ inline constexpr const char* kTab = "une tabulation";
 inline std::string OtherControlCharacter(const std::string& code) { return "le caractère de contrôle " + code; }
 
 // The command interpreter reads at most this many characters of a line.
-inline std::string LineTooLong(std::size_t length, std::size_t limit) {
+inline std::string LineTooLong(std::size_t length, std::size_t limit, const char* nothingDone) {
     return "La ligne de commande compte " + std::to_string(length) +
            " caractères : l'interpréteur de commandes n'en lit que " + std::to_string(limit) +
-           " par ligne.\nRaccourcissez-la. Rien n'a été enregistré.";
+           " par ligne.\nRaccourcissez-la. " + nothingDone;
 }
 inline constexpr const char* kCommandRefusedTitle = "Lorvane : commande impossible à écrire";
 

@@ -25,7 +25,7 @@ void FrmXcopy::Command1_Click() {
     // The question shows what will run, short names included: nothing is asked that cannot be.
     const bool recording = mnu_s_activite.Checked();
     const std::optional<ConsoleText> batch =
-        ConsoleForm(checked.command, RunBatchText(checked.command, recording, folder));
+        ConsoleForm(checked.command, RunBatchText(checked.command, recording, folder), true);
     if (!batch) return;
     // Recorded, XCOPY's "file or folder?" would meet the end of its input and be asked
     // again without end into the activity file. Windows' XCOPY takes the lists' \*.* form;

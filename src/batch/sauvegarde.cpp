@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "app/frm_xcopy.h"
 #include "app/whole_file.h"
 #include "batch/batch_texts.h"
@@ -9,31 +7,32 @@ namespace lorvane {
 
 namespace {
 
-std::string ControlCharacterName(char32_t character) {
+std::string ControlCharacterRefusal(char32_t character, const char* nothingDone) {
     switch (character) {
-        case U'\n': return texts::kLineBreak;
-        case U'\r': return texts::kCarriageReturn;
-        case U'\t': return texts::kTab;
-        default: break;
+        case U'\n': return texts::ControlCharacterRefused(texts::kLineBreak, false, nothingDone);
+        case U'\r': return texts::ControlCharacterRefused(texts::kCarriageReturn, false, nothingDone);
+        case U'\t': return texts::ControlCharacterRefused(texts::kTab, true, nothingDone);
+        default:
+            return texts::ControlCharacterRefused(texts::OtherControlCharacter(NamedCharacter(character)), false,
+                                                  nothingDone);
     }
-    char code[8];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
-    return texts::OtherControlCharacter(code);
 }
 
 }  // namespace
 
-std::optional<ConsoleText> FrmXcopy::ConsoleForm(const std::string& command, const std::string& Batch) {
+std::optional<ConsoleText> FrmXcopy::ConsoleForm(const std::string& command, const std::string& Batch, bool running) {
+    const char* nothingDone = running ? texts::kNothingRun : texts::kNothingSaved;
     std::string refusal;
     ConsoleText text;
     if (const std::optional<char32_t> control = FirstControlCharacter(command)) {
-        refusal = texts::ControlCharacterRefused(ControlCharacterName(*control));
+        refusal = ControlCharacterRefusal(*control, nothingDone);
     } else if (text = ToConsoleText(platform_, Batch); text.refused) {
         // Written as another byte, the character would reach XCOPY as another one.
-        platform_.MsgBox(texts::UnwritableCharacter(CharacterText(*text.refused), platform_.ConsoleCodePage()),
-                         texts::kUnwritableTitle, MsgButtons::Ok, MsgIcon::Error);
+        platform_.MsgBox(
+            texts::UnwritableCharacter(NamedCharacter(*text.refused), platform_.ConsoleCodePage(), nothingDone),
+            texts::kUnwritableTitle, MsgButtons::Ok, MsgIcon::Error);
     } else if (const std::size_t longest = LongestLine(text.shown); longest > kLongestConsoleLine) {
-        refusal = texts::LineTooLong(longest, kLongestConsoleLine);
+        refusal = texts::LineTooLong(longest, kLongestConsoleLine, nothingDone);
     }
     if (!refusal.empty()) {
         platform_.MsgBox(refusal, texts::kCommandRefusedTitle, MsgButtons::Ok, MsgIcon::Error);

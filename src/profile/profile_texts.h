@@ -12,7 +12,7 @@ inline constexpr const char* kProfileNameLater = "[Nom choisi plus loin ...]";
 inline constexpr const char* kProfileDefaultExt = "lvp";
 inline constexpr const char* kProfileFilter = "PROFILS Lorvane|*.lvp";
 inline constexpr const char* kProfileSaveTitle = "Enregistrer le profil sous";
-inline constexpr const char* kProfileOpenTitle = "Ouvril un profil (arguments)";
+inline constexpr const char* kProfileOpenTitle = "Ouvrir un profil (arguments)";
 
 inline constexpr const char* kProfileErrorTitle = "Lorvane : profil";
 inline constexpr const char* kNothingChanged = "\nAucun commutateur n'a été modifié.";

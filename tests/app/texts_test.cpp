@@ -41,13 +41,16 @@ TEST(Texts, EveryTextReadsAsWritten) {
          "Niveau lecteur : la racine du lecteur choisi, par exemple C:\\.|Niveau répertoire : tous les fichiers du "
          "répertoire ouvert.|Niveau fichier : le fichier cliqué dans la liste ; sans fichier cliqué, le répertoire "
          "ouvert suivi de \\."},
-        {Join({UnwritableCharacter("Ł", 437), kUnwritableTitle, ControlCharacterRefused(kTab), kLineBreak,
-               kCarriageReturn, OtherControlCharacter("U+0001"), LineTooLong(9000, 8191), kCommandRefusedTitle}),
+        {Join({UnwritableCharacter("Ł", 437, kNothingSaved), kUnwritableTitle,
+               ControlCharacterRefused(kTab, true, kNothingRun),
+               ControlCharacterRefused(kLineBreak, false, kNothingRun), kCarriageReturn,
+               OtherControlCharacter("U+0001"), LineTooLong(9000, 8191, kNothingSaved), kCommandRefusedTitle}),
          "Le caractère « Ł » ne peut pas être écrit dans un fichier de commandes : la console (page de codes 437) ne "
          "le connaît pas.\nRien n'a été enregistré.|Lorvane : caractère impossible à écrire|La ligne de commande "
          "contient une tabulation, que l'interpréteur de commandes prendrait pour une fin de ligne ou un "
-         "séparateur.\nRetirez-le de la commande (il a pu être collé avec le texte). Rien n'a été enregistré.|un saut "
-         "de ligne|un retour chariot|le caractère de contrôle U+0001|La ligne de commande compte 9000 caractères : "
+         "séparateur.\nRetirez-la de la commande (elle a pu être collée avec le texte). Rien n'a été exécuté.|La ligne "
+         "de commande contient un saut de ligne, que l'interpréteur de commandes prendrait pour une fin de ligne ou un "
+         "séparateur.\nRetirez-le de la commande (il a pu être collé avec le texte). Rien n'a été exécuté.|un retour chariot|le caractère de contrôle U+0001|La ligne de commande compte 9000 caractères : "
          "l'interpréteur de commandes n'en lit que 8191 par ligne.\nRaccourcissez-la. Rien n'a été enregistré.|Lorvane "
          ": commande impossible à écrire"},
         {Join({kBatchDefaultExt, kBatchFilter, kBatchDialogTitle, kExportDeletedAtExit, kExportTitle,
@@ -94,7 +97,7 @@ TEST(Texts, EveryTextReadsAsWritten) {
                kProfileOpenTitle, kProfileErrorTitle, ProfileNotWritten("p"), ProfileNotRead("p"),
                ProfileTooShort("p", 4), ProfileBadValue("p", 3, "x")}),
          "Enregistrer le profil (arguments) |[Nom choisi plus loin ...]|lvp|PROFILS Lorvane|*.lvp|Enregistrer le "
-         "profil sous|Ouvril un profil (arguments)|Lorvane : profil|Le profil « p » n'a pas pu être enregistré.\nLe "
+         "profil sous|Ouvrir un profil (arguments)|Lorvane : profil|Le profil « p » n'a pas pu être enregistré.\nLe "
          "fichier qui portait ce nom, s'il existait, est intact.|Le profil « p » ne peut pas être lu.\nAucun "
          "commutateur n'a été modifié.|Le profil « p » est incomplet : il s'arrête à la ligne 4 avant la vingtième "
          "valeur.\nAucun commutateur n'a été modifié.|Le profil « p » est incorrect à la ligne 3 : « x » n'est pas 0, "

@@ -34,8 +34,8 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
               std::tuple(1u, 5u, 2u));
     EXPECT_EQ(std::tuple(CharacterText(0xD800), CharacterText(0xDFFF)), std::tuple("\uFFFD", "\uFFFD"));
     // What a message quotes: what cannot be seen by its code, a long text cut at its 80th character.
-    EXPECT_EQ(std::tuple(Visible(std::string(81, 'x')), Visible(std::string(80, 'x')), Visible("é\x01\xFF")),
-              std::tuple(std::string(80, 'x') + "…", std::string(80, 'x'), "é<01><FF>"));
+    EXPECT_EQ(std::tuple(Visible(std::string(81, 'x')), Visible(std::string(80, 'x')), Visible("é\x01\xFF\u200B\u202E")),
+              std::tuple(std::string(80, 'x') + "…", std::string(80, 'x'), "é<01><FF><200B><202E>"));
     // UTF-16 bytes: a pair is one character; a half alone, or cut short, is U+FFFD.
     using namespace std::literals;
     EXPECT_EQ(std::tuple(Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF\x61\0"sv, false), Utf16BytesAsUtf8("\xD8\x3D"sv, true),

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "batch/batch_texts.h"
 #include "batch/console_text.h"
 #include "support/form_fixture.h"
@@ -64,6 +66,7 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
         {437, {}, "XCOPY C:\\Docs\\Łódź2", nullptr, "Ł"},         // no short name
         {437, {}, "XCOPY C:\\Docs\\lódz＂.txt", nullptr, "ó"},    // never the look-alike "
         {1252, {}, "XCOPY 𝄞", nullptr, "𝄞"},
+        {1252, {}, "XCOPY a\u202Eb", nullptr, "U+202E"},  // named, not turning the message around
     };
     for (const auto& [page, bytes, command, written, refused] : rows) {
         SCOPED_TRACE(command);
@@ -74,8 +77,8 @@ TEST_F(RunCommandTest, EachCodePageWritesItsOwnBytesOrAShortNameOrNothing) {
         const std::string file = RunWith("C:\\Lorvane", false, command);
         EXPECT_EQ(file, written != nullptr ? std::string(written) + "\n pause\r\n" : "(none)");
         if (refused == nullptr) continue;
-        EXPECT_EQ(platform.messages,
-                  std::vector{Refusal(texts::UnwritableCharacter(refused, page), texts::kUnwritableTitle)});
+        EXPECT_EQ(platform.messages, std::vector{Refusal(texts::UnwritableCharacter(refused, page, texts::kNothingRun),
+                                                         texts::kUnwritableTitle)});
     }
     // The question shows what runs: the short names.
     platform.consoleCodePage = 437;
@@ -134,16 +137,27 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
     std::string longest = "XCOPY ";
     while (longest.size() + 3 < kLongestConsoleLine) longest += "/Y ";
     longest.resize(kLongestConsoleLine, 'a');
-    const std::tuple<std::string, std::string> rows[] = {
-        {"XCOPY C:\\s\\*.*\r\nmkdir C:\\PWNED\r\n", texts::ControlCharacterRefused(texts::kCarriageReturn)},
-        {"XCOPY a\nb", texts::ControlCharacterRefused(texts::kLineBreak)},
-        {"XCOPY a\tb", texts::ControlCharacterRefused(texts::kTab)},
-        {"XCOPY a\x1B", texts::ControlCharacterRefused(texts::OtherControlCharacter("U+001B"))},
-        {"XCOPY a\u0085", texts::ControlCharacterRefused(texts::OtherControlCharacter("U+0085"))},
-        {longest + "é", texts::LineTooLong(kLongestConsoleLine + 1, kLongestConsoleLine)},
+    using texts::ControlCharacterRefused;
+    const std::tuple<std::string, std::function<std::string(const char*)>> rows[] = {
+        {"XCOPY C:\\s\\*.*\r\nmkdir C:\\PWNED\r\n",
+         [](const char* nothing) { return ControlCharacterRefused(texts::kCarriageReturn, false, nothing); }},
+        {"XCOPY a\nb", [](const char* nothing) { return ControlCharacterRefused(texts::kLineBreak, false, nothing); }},
+        {"XCOPY a\tb", [](const char* nothing) { return ControlCharacterRefused(texts::kTab, true, nothing); }},
+        {"XCOPY a\x1B",
+         [](const char* nothing) {
+             return ControlCharacterRefused(texts::OtherControlCharacter("U+001B"), false, nothing);
+         }},
+        {"XCOPY a\u0085",
+         [](const char* nothing) {
+             return ControlCharacterRefused(texts::OtherControlCharacter("U+0085"), false, nothing);
+         }},
+        {longest + "é",
+         [](const char* nothing) { return texts::LineTooLong(kLongestConsoleLine + 1, kLongestConsoleLine, nothing); }},
     };
-    for (const auto& [command, refusal] : rows) {
-        for (MenuItem FrmXcopy::*item : {&FrmXcopy::MnuExecuter, &FrmXcopy::Mnu_S_Batch}) {
+    for (const auto& [command, refusalOf] : rows) {
+        for (const bool running : {true, false}) {
+            MenuItem FrmXcopy::*item = running ? &FrmXcopy::MnuExecuter : &FrmXcopy::Mnu_S_Batch;
+            const std::string refusal = refusalOf(running ? texts::kNothingRun : texts::kNothingSaved);
             Forget();
             platform.files.clear();
             platform.fileDialogAnswers = {"D:\\export.bat"};
