@@ -1,6 +1,8 @@
 #pragma once
 // What the About window and the help command show.
 
+#include <string>
+
 namespace lorvane::texts {
 
 inline constexpr const char* kApplicationTitle = "Lorvane";
@@ -25,5 +27,14 @@ inline constexpr const char* kSysInfo = "&Infos système...";
 inline constexpr const char* kSysInfoUnavailable = "Les informations système ne sont pas disponibles actuellement";
 
 inline constexpr const char* kHelpDocument = "lorvane.html";
+inline std::string HelpNotOpened(const std::string& path) {
+    return "Windows n'a pas pu ouvrir l'aide « " + path +
+           " » : le fichier manque à côté de Lorvane, ou aucun navigateur n'est associé aux pages .html.\nOuvrez-la "
+           "vous-même dans votre navigateur.";
+}
+inline std::string AddressNotOpened(const std::string& address) {
+    return "Windows n'a pas pu ouvrir l'adresse « " + address +
+           " » : aucun navigateur n'est peut-être associé aux adresses web.\nCopiez-la dans votre navigateur.";
+}
 
 }  // namespace lorvane::texts

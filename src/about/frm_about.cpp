@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "about/about_texts.h"
+#include "app/window_texts.h"
 
 namespace lorvane {
 
@@ -55,7 +56,12 @@ void FrmAbout::cmdOK_Click() {
 
 void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
-void FrmAbout::urlhttp_Click() { platform_.ShellOpen(texts::kMakerAddress, platform_.ProgramFolder()); }
+void FrmAbout::urlhttp_Click() {
+    if (!platform_.ShellOpen(texts::kMakerAddress, platform_.ProgramFolder())) {
+        platform_.MsgBox(texts::AddressNotOpened(texts::kMakerAddress), texts::kShellOpenFailedTitle, MsgButtons::Ok,
+                         MsgIcon::Error);
+    }
+}
 
 void FrmAbout::StartSysInfo() {
     std::string path;

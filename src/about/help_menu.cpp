@@ -1,10 +1,18 @@
 #include "about/about_texts.h"
 #include "about/frm_about.h"
 #include "app/frm_xcopy.h"
+#include "app/program_files.h"
+#include "app/window_texts.h"
 
 namespace lorvane {
 
-void FrmXcopy::MnuAide_Click() { platform_.ShellOpen(texts::kHelpDocument, platform_.ProgramFolder()); }
+void FrmXcopy::MnuAide_Click() {
+    const std::string folder = platform_.ProgramFolder();
+    if (!platform_.ShellOpen(texts::kHelpDocument, folder)) {
+        platform_.MsgBox(texts::HelpNotOpened(InProgramFolder(folder, texts::kHelpDocument)),
+                         texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
+    }
+}
 
 void FrmXcopy::MnuApropos_Click() {
     if (About) {

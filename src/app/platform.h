@@ -54,8 +54,10 @@ public:
     virtual void Beep() = 0;
 
     // Asks the shell to open a document (or an address) with the program associated with
-    // it, in a normal window, found through the folder; returns at once, never waits.
-    virtual void ShellOpen(const std::string& file, const std::string& directory) = 0;
+    // it, in a normal window, found through the folder; returns at once, never waits. False
+    // when the shell could not (no such file, no program for its kind), without a word of
+    // its own: the caller says what failed.
+    virtual bool ShellOpen(const std::string& file, const std::string& directory) = 0;
 
     // The process's current directory, as an absolute path without a trailing separator
     // except at a drive root. Paths and names come from the system as they are.

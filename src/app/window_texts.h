@@ -6,6 +6,8 @@ namespace lorvane::texts {
 inline constexpr const char* kCaption = "Lorvane (MS-DOS)";
 // The title of the window's questions (running the command, replacing the switches).
 inline constexpr const char* kQuestionTitle = "°Lorvane°";
+// The title of every message saying that the shell could not open a file or an address.
+inline constexpr const char* kShellOpenFailedTitle = "Lorvane : ouverture impossible";
 
 inline constexpr const char* kFrameSource = "Source";
 inline constexpr const char* kFrameDestination = "Destination";

@@ -94,6 +94,18 @@ inline std::string ProgramFolderReadOnly(const std::string& folder) {
            " ») : il y écrit le fichier de commandes qu'il exécute.\nPlacez le dossier de Lorvane là où vous "
            "pouvez écrire (vos documents, une clé USB...), pas dans « Program Files ». Rien n'a été exécuté.";
 }
+// The run's batch file could not be replaced: a console still paused on it holds it, most often.
+inline std::string BatchNotWritten(const std::string& path) {
+    return "Le fichier de commandes « " + path +
+           " » n'a pas pu être écrit : la console d'une exécution précédente l'utilise peut-être encore (elle "
+           "attend une touche après « pause »), ou le disque est plein.\nFermez cette console, puis cliquez à "
+           "nouveau sur « GO ! ». Rien n'a été exécuté.";
+}
+inline std::string BatchNotOpened(const std::string& path) {
+    return "Windows n'a pas pu lancer le fichier de commandes « " + path +
+           " » : la copie n'a pas été exécutée.\nVérifiez que les fichiers .bat s'ouvrent avec l'invite de "
+           "commandes (cmd.exe), ou lancez ce fichier vous-même.";
+}
 // The command interpreter cannot work in a network folder: it would start in Windows' own.
 inline std::string ProgramFolderOnNetwork(const std::string& folder) {
     return "Lorvane est dans un dossier réseau (« " + folder +

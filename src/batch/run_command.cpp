@@ -42,15 +42,17 @@ void FrmXcopy::Command1_Click() {
     const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown,
                                               texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
-    if (!Sauvegarde(InProgramFolder(folder, kRunBatchName), *batch)) {
-        // The caption says that nothing was written; where the folder refuses any file, why.
-        if (!platform_.FolderAcceptsNewFiles(folder)) {
-            platform_.MsgBox(texts::ProgramFolderReadOnly(folder), texts::kProgramFolderTitle, MsgButtons::Ok,
-                             MsgIcon::Error);
-        }
+    const std::string path = InProgramFolder(folder, kRunBatchName);
+    if (!Sauvegarde(path, *batch)) {
+        // The caption says that nothing was written; the message, why and what to do.
+        const bool readOnly = !platform_.FolderAcceptsNewFiles(folder);
+        platform_.MsgBox(readOnly ? texts::ProgramFolderReadOnly(folder) : texts::BatchNotWritten(path),
+                         texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
         return;
     }
-    platform_.ShellOpen(kRunBatchName, folder);
+    if (!platform_.ShellOpen(kRunBatchName, folder)) {
+        platform_.MsgBox(texts::BatchNotOpened(path), texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
+    }
 }
 
 bool FrmXcopy::ProgramFolderKnown(const std::string& folder) {

@@ -13,9 +13,7 @@ std::string LocationPart(const LocationChoice& choice) {
         // Names as they are on disk: the batch file's writer keeps a % from being expanded.
         switch (choice.level) {
             case 0: text = Quote(RootOf(choice.dirPath) + ".") + " "; break;
-            case 1:
-                text = Quote(choice.dirPath + (choice.folderBySeparator ? "\\" : "\\*.*")) + " ";
-                break;
+            case 1: text = Quote(choice.dirPath + (choice.folderBySeparator ? "\\" : "\\*.*")) + " "; break;
             case 2: text = Quote(choice.filePath + "\\" + choice.fileName) + " "; break;
             default: break;
         }

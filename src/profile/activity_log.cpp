@@ -1,5 +1,6 @@
 #include "app/frm_xcopy.h"
 #include "app/program_files.h"
+#include "app/window_texts.h"
 #include "profile/activity_texts.h"
 
 namespace lorvane {
@@ -14,8 +15,14 @@ void FrmXcopy::mnu_s_activite_Click() {
 }
 
 void FrmXcopy::Mnu_O_activite_Click() {
-    // Whatever happens is the shell's to report: the program says nothing of its own.
-    platform_.ShellOpen(kActivityFileName, platform_.ProgramFolder());
+    const std::string folder = platform_.ProgramFolder();
+    if (!ProgramFolderKnown(folder)) return;
+    const std::string path = InProgramFolder(folder, kActivityFileName);
+    if (!platform_.FileExists(path)) {
+        platform_.MsgBox(texts::NoActivityYet(path), texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information);
+    } else if (!platform_.ShellOpen(kActivityFileName, folder)) {
+        platform_.MsgBox(texts::ActivityNotOpened(path), texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
+    }
 }
 
 }  // namespace lorvane

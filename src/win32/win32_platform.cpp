@@ -72,12 +72,21 @@ std::string Win32Platform::InputBox(const std::string& prompt, const std::string
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
-void Win32Platform::ShellOpen(const std::string& file, const std::string& directory) {
-    // The shell reports its own failures, if any; the program says nothing of its own.
+bool Win32Platform::ShellOpen(const std::string& file, const std::string& directory) {
     EnsureComApartment();
-    if (auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW")) {
-        shellExecute(DialogOwner(), L"Open", ToUtf16(file).c_str(), L"", ToUtf16(directory).c_str(), SW_SHOWNORMAL);
-    }
+    auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+    if (shellExecute == nullptr) return false;
+    const std::wstring wideFile = ToUtf16(file), wideDirectory = ToUtf16(directory);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;  // the caller says in French what failed, and what to do
+    request.hwnd = DialogOwner();
+    request.lpVerb = L"Open";
+    request.lpFile = wideFile.c_str();
+    request.lpParameters = L"";
+    request.lpDirectory = wideDirectory.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    return shellExecute(&request) != FALSE;
 }
 
 std::string Win32Platform::OffTheWindowsThread(const std::string& path,

@@ -19,7 +19,7 @@ public:
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override;
     void Beep() override;
-    void ShellOpen(const std::string& file, const std::string& directory) override;
+    bool ShellOpen(const std::string& file, const std::string& directory) override;
     std::string CurrentDirectory() override;
     std::string ReadableFolder(const std::string& path) override;
     std::vector<std::string> LogicalDrives() override;  // win32_files.cpp

@@ -62,6 +62,21 @@ TEST(Texts, EveryTextReadsAsWritten) {
          "l'activité, sa question se répéterait sans fin dans lv.txt.\nTerminez la destination par « \\ » pour "
          "désigner un dossier (il est créé s'il n'existe pas), ou nommez un fichier ou un dossier qui existe.|Lorvane "
          ": destination à préciser"},
+        {Join({BatchNotWritten("C:\\L\\batch.bat"), BatchNotOpened("C:\\L\\batch.bat"), NoActivityYet("C:\\L\\lv.txt"),
+               ActivityNotOpened("C:\\L\\lv.txt"), HelpNotOpened("C:\\L\\lorvane.html"), AddressNotOpened("https://a"),
+               kShellOpenFailedTitle}),
+         "Le fichier de commandes « C:\\L\\batch.bat » n'a pas pu être écrit : la console d'une exécution précédente "
+         "l'utilise peut-être encore (elle attend une touche après « pause »), ou le disque est plein.\nFermez cette "
+         "console, puis cliquez à nouveau sur « GO ! ». Rien n'a été exécuté.|Windows n'a pas pu lancer le fichier de "
+         "commandes « C:\\L\\batch.bat » : la copie n'a pas été exécutée.\nVérifiez que les fichiers .bat s'ouvrent "
+         "avec l'invite de commandes (cmd.exe), ou lancez ce fichier vous-même.|Aucune activité n'a encore été "
+         "enregistrée : « C:\\L\\lv.txt » n'existe pas.\nActivez Fichier > Sauvegarder > Activité, puis lancez une "
+         "copie avec « GO ! ».|Windows n'a pas pu ouvrir « C:\\L\\lv.txt » : aucun programme n'est peut-être associé "
+         "aux fichiers .txt.\nOuvrez-le vous-même avec un éditeur de texte (le Bloc-notes, par exemple).|Windows n'a "
+         "pas pu ouvrir l'aide « C:\\L\\lorvane.html » : le fichier manque à côté de Lorvane, ou aucun navigateur "
+         "n'est associé aux pages .html.\nOuvrez-la vous-même dans votre navigateur.|Windows n'a pas pu ouvrir "
+         "l'adresse « https://a » : aucun navigateur n'est peut-être associé aux adresses web.\nCopiez-la dans votre "
+         "navigateur.|Lorvane : ouverture impossible"},
         {Join({SeveralFilesOntoOneFile("D:\\f"), DestinationInsideSource("C:\\s", "C:\\s\\d"),
                PathTooLong("C:\\p", 300, 257), kCopyRefusedTitle}),
          "La commande n'est pas exécutée : la source désigne plusieurs fichiers (un dossier, des caractères "

@@ -90,7 +90,9 @@ TEST_F(WindowTablesTest, TabOrderLabelsLooksAndIds) {
         if (e.groupStart) groups.push_back(e.control);
         EXPECT_EQ(e.id, ids.at(e.control));
         // A screen reader names each side's lists and buttons after their frame, "Source : ...".
-        if (e.control == &form.Check1[0] || e.control == &form.Label3[0]) EXPECT_EQ(e.place.top, 240) << e.id;
+        if (e.control == &form.Check1[0] || e.control == &form.Label3[0]) {
+            EXPECT_EQ(e.place.top, 240) << e.id;
+        }
         const bool sourceSide = e.container == &form.Frame1;
         EXPECT_TRUE(e.accessibleName == nullptr || accessibleNames.insert(e.accessibleName).second) << e.id;
         if (e.accessibleName != nullptr && (sourceSide || e.container == &form.Frame2)) {

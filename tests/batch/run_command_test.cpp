@@ -1,7 +1,9 @@
 #include <functional>
 
+#include "about/about_texts.h"
 #include "batch/batch_texts.h"
 #include "batch/console_text.h"
+#include "profile/activity_texts.h"
 #include "support/form_fixture.h"
 
 namespace lorvane {
@@ -171,7 +173,7 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
     EXPECT_EQ(RunWith("C:\\Lorvane", false, longest), longest + "\n pause\r\n");  // the longest line that is read
 }
 
-TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTheShell) {
+TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndSaysEveryFileTheShellCannotOpen) {
     platform.messageAnswers = {MsgResult::No};
     RunWith("C:\\Lorvane", false, "XCOPY a b");
     EXPECT_EQ(platform.messages,
@@ -180,9 +182,29 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndOpensTheLastActivityThroughTh
     EXPECT_EQ(std::tuple(platform.beeps, platform.files.size(), platform.shellOpens.size(), form.Caption.Caption()),
               std::tuple(1, 0u, 0u, texts::kCaption));
 
-    form.Mnu_O_activite.Click();  // the last activity: opened by the shell, nothing asked
-    EXPECT_EQ(platform.shellOpens, (std::vector<std::pair<std::string, std::string>>{{"lv.txt", "C:\\Lorvane"}}));
-    EXPECT_EQ(platform.messages.size(), 1u);
+    // The last activity: none yet; one the shell has no program for; one opened, nothing said.
+    form.Mnu_O_activite.Click();
+    platform.files["C:\\Lorvane\\lv.txt"] = "x";
+    platform.shellCannotOpen = {"lv.txt", "batch.bat", "lorvane.html"};
+    form.Mnu_O_activite.Click();
+    form.MnuAide.Click();
+    RunWith("C:\\Lorvane", false, "XCOPY a b");  // written, not started
+    platform.shellCannotOpen.clear();
+    form.Mnu_O_activite.Click();
+    platform.failAt = testing::FileStep::Move;  // a console paused on the last batch file holds it
+    RunWith("C:\\Lorvane", false, "XCOPY a c");
+    EXPECT_EQ(platform.shellOpens.size(), 4u);
+    const MessageRequest said[] = {
+        {texts::NoActivityYet("C:\\Lorvane\\lv.txt"), texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information},
+        Refusal(texts::ActivityNotOpened("C:\\Lorvane\\lv.txt"), texts::kShellOpenFailedTitle),
+        Refusal(texts::HelpNotOpened("C:\\Lorvane\\lorvane.html"), texts::kShellOpenFailedTitle),
+        Refusal(texts::BatchNotOpened("C:\\Lorvane\\batch.bat"), texts::kShellOpenFailedTitle),
+        Refusal(texts::BatchNotWritten("C:\\Lorvane\\batch.bat"), texts::kProgramFolderTitle),
+    };
+    std::vector<MessageRequest> told;  // apart from the three run questions
+    std::copy_if(platform.messages.begin(), platform.messages.end(), std::back_inserter(told),
+                 [](const MessageRequest& message) { return message.title != texts::kQuestionTitle; });
+    EXPECT_EQ(told, std::vector(std::begin(said), std::end(said)));
 }
 
 // Where XCOPY would ask "file or folder?" of the destination, a recorded run would repeat

@@ -54,8 +54,10 @@ public:
         return Input(prompt, title, proposed);
     }
     void Beep() override { ++beeps; }
-    void ShellOpen(const std::string& file, const std::string& directory) override {
+    std::set<std::string> shellCannotOpen;  // files and addresses the shell has no program for
+    bool ShellOpen(const std::string& file, const std::string& directory) override {
         shellOpens.emplace_back(file, directory);
+        return !shellCannotOpen.contains(file);
     }
     std::string CurrentDirectory() override { return currentDirectory; }
     std::string ReadableFolder(const std::string& path) override {

@@ -32,9 +32,9 @@ public:
         return realDialogs ? Win32Platform::InputBox(prompt, title, proposed) : Input(prompt, title, proposed);
     }
     void Beep() override { ++beeps; }
-    void ShellOpen(const std::string& file, const std::string& directory) override {
+    bool ShellOpen(const std::string& file, const std::string& directory) override {
         shellOpens.emplace_back(file, directory);
-        if (realShell) Win32Platform::ShellOpen(file, directory);
+        return !realShell || Win32Platform::ShellOpen(file, directory);
     }
     bool ShowFileDialog(FileDialogRequest& request) override {
         return realFileDialogs && Win32Platform::ShowFileDialog(request);
