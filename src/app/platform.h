@@ -103,6 +103,8 @@ public:
     // lacks the character: a look-alike never stands in for it.
     virtual unsigned ConsoleCodePage() = 0;
     virtual std::optional<std::string> ConsoleBytes(char32_t character) = 0;
+    // What the console wrote in its code page, as text; a byte the page does not read is U+FFFD.
+    virtual std::string ConsoleTextOf(const std::string& bytes) = 0;
     // The short (8.3) name the volume gives the last part of an existing path; empty when
     // the path names nothing, or the volume gives it no short name of its own.
     virtual std::string ShortName(const std::string& path) = 0;

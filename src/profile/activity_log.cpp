@@ -1,9 +1,17 @@
 #include "app/frm_xcopy.h"
 #include "app/program_files.h"
+#include "app/whole_file.h"
 #include "app/window_texts.h"
 #include "profile/activity_texts.h"
 
 namespace lorvane {
+
+namespace {
+
+// A copy of a whole disk lists a few megabytes; beyond this the view shows the beginning.
+constexpr std::size_t kLongestActivityShown = 64u << 20;
+
+}  // namespace
 
 void FrmXcopy::mnu_s_activite_Click() {
     mnu_s_activite.SetChecked(!mnu_s_activite.Checked());
@@ -18,10 +26,19 @@ void FrmXcopy::Mnu_O_activite_Click() {
     const std::string folder = platform_.ProgramFolder();
     if (!ProgramFolderKnown(folder)) return;
     const std::string path = InProgramFolder(folder, kActivityFileName);
-    if (!platform_.FileExists(path)) {
+    std::string bytes;
+    if (!platform_.FileExists(path) || !platform_.ReadFileStart(path, kLongestActivityShown, bytes)) {
         platform_.MsgBox(texts::NoActivityYet(path), texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information);
-    } else if (!platform_.ShellOpen(kActivityFileName, folder)) {
-        platform_.MsgBox(texts::ActivityNotOpened(path), texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
+    // Opened as the console wrote it, an editor would read its bytes in another code page ("No‰l"
+    // for "Noël"): the same text in UTF-8 is opened instead, or, failing that, the file itself.
+    const bool converted = WriteWholeFile(platform_, InProgramFolder(folder, kActivityViewName),
+                                          "\xEF\xBB\xBF" + platform_.ConsoleTextOf(bytes));
+    const char* opened = converted ? kActivityViewName : kActivityFileName;
+    if (!platform_.ShellOpen(opened, folder)) {
+        platform_.MsgBox(texts::ActivityNotOpened(InProgramFolder(folder, opened)), texts::kShellOpenFailedTitle,
+                         MsgButtons::Ok, MsgIcon::Error);
     }
 }
 

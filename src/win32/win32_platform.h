@@ -43,6 +43,7 @@ public:
     bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override;
     unsigned ConsoleCodePage() override;
     std::optional<std::string> ConsoleBytes(char32_t character) override;
+    std::string ConsoleTextOf(const std::string& bytes) override;
     std::string ShortName(const std::string& path) override;
     bool StartProgram(const std::string& path) override;
     void EndProgram() override;

@@ -1,3 +1,4 @@
+#include <climits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -121,6 +122,17 @@ bool Win32Platform::ReadMachineRegistryValue(const std::string& key, const std::
 // A new console starts in the OEM code page, and the command interpreter reads a batch file
 // in its console's page.
 unsigned Win32Platform::ConsoleCodePage() { return GetOEMCP(); }
+
+std::string Win32Platform::ConsoleTextOf(const std::string& bytes) {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
+    const UINT codePage = ConsoleCodePage();
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    if (MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length) != length) return {};
+    return ToUtf8(wide);
+}
 
 std::optional<std::string> Win32Platform::ConsoleBytes(char32_t character) {
     if ((character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF) return std::nullopt;

@@ -184,8 +184,9 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndSaysEveryFileTheShellCannotOp
 
     // The last activity: none yet; one the shell has no program for; one opened, nothing said.
     form.Mnu_O_activite.Click();
-    platform.files["C:\\Lorvane\\lv.txt"] = "x";
-    platform.shellCannotOpen = {"lv.txt", "batch.bat", "lorvane.html"};
+    platform.files["C:\\Lorvane\\lv.txt"] = "No\x89l";  // as the console wrote it, in its page
+    platform.consoleBytes = {{U'ë', "\x89"}};
+    platform.shellCannotOpen = {"lv-utf8.txt", "batch.bat", "lorvane.html"};
     form.Mnu_O_activite.Click();
     form.MnuAide.Click();
     RunWith("C:\\Lorvane", false, "XCOPY a b");  // written, not started
@@ -193,10 +194,12 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndSaysEveryFileTheShellCannotOp
     form.Mnu_O_activite.Click();
     platform.failAt = testing::FileStep::Move;  // a console paused on the last batch file holds it
     RunWith("C:\\Lorvane", false, "XCOPY a c");
-    EXPECT_EQ(platform.shellOpens.size(), 4u);
+    EXPECT_EQ(std::tuple(platform.shellOpens.size(), platform.shellOpens[0].first,
+                         platform.files["C:\\Lorvane\\lv-utf8.txt"]),
+              std::tuple(4u, "lv-utf8.txt", "\xEF\xBB\xBFNoël"));
     const MessageRequest said[] = {
         {texts::NoActivityYet("C:\\Lorvane\\lv.txt"), texts::kActivityTitle, MsgButtons::Ok, MsgIcon::Information},
-        Refusal(texts::ActivityNotOpened("C:\\Lorvane\\lv.txt"), texts::kShellOpenFailedTitle),
+        Refusal(texts::ActivityNotOpened("C:\\Lorvane\\lv-utf8.txt"), texts::kShellOpenFailedTitle),
         Refusal(texts::HelpNotOpened("C:\\Lorvane\\lorvane.html"), texts::kShellOpenFailedTitle),
         Refusal(texts::BatchNotOpened("C:\\Lorvane\\batch.bat"), texts::kShellOpenFailedTitle),
         Refusal(texts::BatchNotWritten("C:\\Lorvane\\batch.bat"), texts::kProgramFolderTitle),

@@ -2,10 +2,12 @@
 // A Platform for tests of the core: dialogs answered from a script, and a file system
 // reduced to which folders can be read.
 
+#include <algorithm>
 #include <map>
 #include <set>
 
 #include "app/platform.h"
+#include "app/utf8.h"
 #include "support/scripted_dialogs.h"
 
 namespace lorvane::testing {
@@ -125,6 +127,17 @@ public:
     unsigned ConsoleCodePage() override { return consoleCodePage; }
     std::optional<std::string> ConsoleBytes(char32_t character) override {
         return consoleBytes.contains(character) ? std::optional(consoleBytes.at(character)) : std::nullopt;
+    }
+    // ASCII as it is, a byte by the character consoleBytes gives it, anything else U+FFFD.
+    std::string ConsoleTextOf(const std::string& bytes) override {
+        std::string text;
+        for (const char byte : bytes) {
+            auto found = std::find_if(consoleBytes.begin(), consoleBytes.end(),
+                                      [&](const auto& pair) { return pair.second == std::string(1, byte); });
+            text +=
+                byte >= 0 ? std::string(1, byte) : CharacterText(found != consoleBytes.end() ? found->first : 0xFFFD);
+        }
+        return text;
     }
     std::string ShortName(const std::string& path) override {
         return shortNames.contains(path) ? shortNames.at(path) : std::string();
