@@ -15,6 +15,7 @@
 #include "win32/bound_controls.h"
 #include "win32/folder_list_view.h"
 #include "win32/gdi_cache.h"
+#include "win32/input_gate.h"
 #include "win32/main_menu.h"
 #include "win32/win32_platform.h"
 
@@ -67,6 +68,7 @@ private:
     FrmXcopy& form_;
     Win32Platform& platform_;
     HWND hwnd_ = nullptr;
+    InputGate gate_;  // lent to the controls: outlives them
     PixelScale scale_;
     MainMenu menu_;
     ListingHub listings_;

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(NotifiedOrOpened, DrivesTest, ::testing::Values(0, 1, 2
 
 class FolderWaitTest : public WindowTest {
 protected:
-    FolderWaitTest() : WindowTest([](const TempTree& tree) { tree.Add({"lent\\", "lent\\dedans.txt"}); }) {}
+    FolderWaitTest() : WindowTest([](const TempTree& tree) { tree.Add({"lent\\", "lent\\dedans.txt", "a.txt"}); }) {}
 };
 
 TEST_F(FolderWaitTest, ASlowFolderLeavesTheWindowAnsweringAndTakingNoInputThenOpens) {
@@ -187,6 +187,29 @@ TEST_F(FolderWaitTest, AFolderThatDoesNotAnswerInTimeCannotBeRead) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(std::tuple(platform.messages[0].text, form.Dir1.Path(), TextOf(window.Handle())),
               std::tuple(texts::UnreadableFolder(tree.Path("lent")), tree.Root(), caption));
+}
+
+// Enter opens a folder given up before the wait shows; a drop on the Source side, a key on a tick box and a menu command
+// that wait behind it in the queue are refused with one beep, none run inside the message that ends the wait.
+TEST_F(FolderWaitTest, InputWaitingInTheQueueIsRefusedNotRunInTheMessageThatEndsTheWait) {
+    platform.SlowFolderChecks(tree.Path("lent"), 4000, 200);
+    platform.realDialogs = true;
+    auto now = [this] { return std::tuple(Shown(form.TxtCmd[3]), form.Check1[0].Value(), platform.shellOpens.size()); };
+    const auto before = now();
+    const int beeps = platform.beeps;
+    const std::vector<std::string> folders = Entries(form.Dir1);
+    SendMessageW(Hwnd(form.Dir1), LB_SETCURSEL, std::ranges::find(folders, "lent") - folders.begin(), 0);
+    SetFocus(Hwnd(form.Dir1));
+    PostMessageW(Hwnd(form.Dir1), WM_KEYDOWN, VK_RETURN, 1);
+    DropOn(window.Handle(), Hwnd(form.File1), {tree.Path("a.txt")});
+    PostMessageW(Hwnd(form.Check1[0]), WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageW(Hwnd(form.Check1[0]), WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001));
+    PostMessageW(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuId(form.MnuAide)), 0);
+    DialogAnswerer answer(window.Handle(), Dialog::Message, IDOK);
+    PumpPending(&window);
+
+    EXPECT_EQ(answer.SeenText(), texts::UnreadableFolder(tree.Path("lent")));
+    EXPECT_EQ(std::tuple(now(), platform.beeps), std::tuple(before, beeps + 1));
 }
 
 }  // namespace
