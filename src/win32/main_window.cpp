@@ -100,6 +100,11 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     return true;
 }
 
+void MainWindow::OpenProfileAtStart(const std::string& path) {
+    const InputGate::Handling handling(&gate_);
+    form_.OpenProfileAtStart(path);
+}
+
 HWND MainWindow::ControlHandle(const Control& control) const { return controls_.Handle(control); }
 
 const FolderListView* MainWindow::ListView(const Control& list) const {

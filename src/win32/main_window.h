@@ -34,6 +34,9 @@ public:
     // Creates the window and its controls, runs the load handler, then shows the window
     // centred with the focus on the first tick box. False when the window cannot be made.
     bool Create(HINSTANCE instance, int showCommand);
+    // The profile named on the command line, loaded once the window shows: the user may
+    // already be acting in it.
+    void OpenProfileAtStart(const std::string& path);
     HWND Handle() const { return hwnd_; }
     HWND ControlHandle(const Control& control) const;
     const MainMenu& Menu() const { return menu_; }

@@ -141,7 +141,7 @@ TEST_F(FolderWaitTest, ASlowFolderLeavesTheWindowAnsweringAndTakingNoInputThenOp
     const LRESULT tick = SendMessageW(tickBox, BM_GETCHECK, 0, 0);
     const int value = form.Check1[0].Value();
     // From another thread while the window waits on the folder: how often it answered within 250 ms and how often not,
-    // and a click as the mouse gives it once the caption says the window waits, which the window must not act on.
+    // and a click as the mouse gives it once the caption says the window waits, which the window refuses with a beep.
     int answered = 0, unanswered = 0;
     std::atomic<bool> clicked = false, ended = false;
     std::jthread watcher([&](std::stop_token stop) {
@@ -168,8 +168,8 @@ TEST_F(FolderWaitTest, ASlowFolderLeavesTheWindowAnsweringAndTakingNoInputThenOp
     ASSERT_TRUE(PumpUntil([&] { return ended.load(); }));
 
     EXPECT_GE(waited, 1000u);
-    EXPECT_EQ(std::tuple(form.Dir1.Path(), platform.messages.size(), unanswered, clicked.load()),
-              std::tuple(tree.Path("lent"), 0u, 0, true));
+    EXPECT_EQ(std::tuple(form.Dir1.Path(), platform.messages.size(), unanswered, clicked.load(), platform.beeps),
+              std::tuple(tree.Path("lent"), 0u, 0, true, 1));
     EXPECT_GE(answered, 4);
     PumpPending(&window);
     EXPECT_EQ(std::tuple(TextOf(window.Handle()), SendMessageW(tickBox, BM_GETCHECK, 0, 0), form.Check1[0].Value()),
