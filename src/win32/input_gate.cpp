@@ -32,9 +32,9 @@ Input KindOf(UINT message) {
         case kPointerUpdate:
         case kPointerEnter:
         case kPointerLeave: return Input::Motion;
-        // The rest of a keystroke or click whose start came before the handler and started it
-        // or was refused: refused without a beep of its own, else a click or a key that opens
-        // a message box would beep.
+        // The rest of a keystroke or click begun before: the press that started the handler,
+        // or one already refused. Refused without a beep of its own, else every click or key
+        // that opens a message box would beep.
         case WM_KEYUP:
         case WM_SYSKEYUP:
         case WM_CHAR:
@@ -51,8 +51,8 @@ Input KindOf(UINT message) {
         case WM_NCXBUTTONUP:
         case kNcPointerUp:
         case kPointerUp: return Input::FollowUp;
-        // Menus and accelerators post their commands; the controls send theirs, which no
-        // queue holds.
+        // Menus (and other programs) post their commands; the controls and the shortcut keys
+        // send theirs, which no queue holds.
         case WM_COMMAND:
         case WM_SYSCOMMAND:
         case WM_DROPFILES:
