@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "win32/dropped_files.h"
+#include "win32/user_input.h"
 
 namespace lorvane::win32 {
 
@@ -13,7 +14,6 @@ namespace {
 thread_local InputGate* threadGate = nullptr;
 
 // Pen and touch as pointers (Windows 8 and later, newer than the headers this builds with).
-constexpr UINT kPointerFirst = 0x0241, kPointerLast = 0x0257;
 constexpr UINT kNcPointerUpdate = 0x0241, kNcPointerUp = 0x0243, kPointerUpdate = 0x0245, kPointerUp = 0x0247,
                kPointerEnter = 0x0249, kPointerLeave = 0x024A;
 
@@ -51,21 +51,11 @@ Input KindOf(UINT message) {
         case WM_NCXBUTTONUP:
         case kNcPointerUp:
         case kPointerUp: return Input::FollowUp;
-        // Menus (and other programs) post their commands; the controls and the shortcut keys
-        // send theirs, which no queue holds.
-        case WM_COMMAND:
-        case WM_SYSCOMMAND:
-        case WM_DROPFILES:
-        case WM_TOUCH:
-        case WM_GESTURE:
-        case WM_INPUT: return Input::Action;
         default: break;
     }
-    const bool input = (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-                       (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-                       (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) ||
-                       (message >= kPointerFirst && message <= kPointerLast);
-    return input ? Input::Action : Input::None;
+    // Menus (and other programs) post their commands; the controls and the shortcut keys send
+    // theirs, which no queue holds.
+    return IsUserInput(message) ? Input::Action : Input::None;
 }
 
 }  // namespace
