@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "win32/dropped_files.h"
 #include "win32/user_input.h"
 #include "win32/wide_text.h"
 #include "win32/win32_texts.h"
@@ -81,6 +82,7 @@ public:
         MSG message;
         while (Next(message)) {
             if (IsUserInput(message.message)) {
+                if (message.message == WM_DROPFILES) DiscardDrop(reinterpret_cast<HDROP>(message.wParam));
                 // Moving the pointer has the window set its own cursor again.
                 if (waitCursor_ != nullptr) SetCursor(waitCursor_);
                 continue;
