@@ -12,7 +12,8 @@ namespace lorvane::win32 {
 // such input for the window or its controls into nothing, with one beep for the handler:
 // the window refuses it as a disabled window does. Other top-level windows (the message
 // box, the input box, the file dialog, the About window) take their input as ever. Input
-// left in the queue by a handler that pumps nothing runs after it, as before.
+// still in the queue when the handler ends (the folder wait leaves there what comes before
+// it shows) runs after it, as before.
 class InputGate {
 public:
     InputGate() = default;
