@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/window_layout.h"
+#include "win32/input_gate.h"
 
 namespace lorvane {
 class FrmXcopy;
@@ -28,7 +29,8 @@ struct BinderContext {
     // Windows reports a level button given the focus unticked as clicked: the focus given
     // back on activation must not choose a level the user has since left.
     bool givingFocusBack = false;
-    bool syncing = false;  // while a model is mirrored, the controls' echoes are ignored
+    bool syncing = false;       // while a model is mirrored, the controls' echoes are ignored
+    InputGate* gate = nullptr;  // handlers entered from the controls count in it
 };
 
 // The binding of one model control to the real control that shows it, made once per

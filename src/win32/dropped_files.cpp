@@ -26,4 +26,9 @@ bool ReadDrop(HDROP drop, std::vector<std::string>& paths, POINT& at) {
     return true;
 }
 
+void DiscardDrop(HDROP drop) {
+    // Without the shell's function the drop's memory stays taken until the program ends.
+    if (auto* finish = LoadSystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish")) finish(drop);
+}
+
 }  // namespace lorvane::win32

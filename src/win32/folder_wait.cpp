@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "win32/dropped_files.h"
+#include "win32/user_input.h"
 #include "win32/wide_text.h"
 #include "win32/win32_texts.h"
 
@@ -36,18 +38,12 @@ DWORD WINAPI RunCheck(void* parameter) {
     return 0;
 }
 
-bool IsInput(UINT message) {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT ||
-           message == WM_MOUSEHOVER || message == WM_MOUSELEAVE || message == WM_NCMOUSEHOVER ||
-           message == WM_NCMOUSELEAVE;
-}
-
 // While the window waits, painting, timers and other threads' calls go on; anything else
-// posted (a drop, a close, a listing that came in) waits its turn, so that nothing re-enters
-// the handler that is waiting. What the user does in the first moments waits in the queue,
-// as it always did for a check that takes no time; once the window says it waits, it is
-// dropped: the window cannot act on it, and acting on it later would surprise.
+// posted (a close, a listing that came in) waits its turn, so that nothing re-enters the
+// handler that is waiting. What the user does in the first moments (keys, clicks, a drop, a
+// menu command) waits in the queue, as it always did for a check that takes no time; once
+// the window says it waits, it is dropped: the window cannot act on it, and acting on it
+// later would surprise.
 class WaitingLoop {
 public:
     explicit WaitingLoop(HWND window) : window_(window) {}
@@ -85,7 +81,8 @@ public:
     void Pump() {
         MSG message;
         while (Next(message)) {
-            if (IsInput(message.message)) {
+            if (IsUserInput(message.message)) {
+                if (message.message == WM_DROPFILES) DiscardDrop(reinterpret_cast<HDROP>(message.wParam));
                 // Moving the pointer has the window set its own cursor again.
                 if (waitCursor_ != nullptr) SetCursor(waitCursor_);
                 continue;
@@ -102,17 +99,12 @@ private:
     // Every message once the wait is announced; before, all but the user's.
     bool Next(MSG& message) {
         if (announced_) return PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0;
-        static constexpr std::pair<UINT, UINT> kAllButInput[] = {
-            {0, WM_NCMOUSEMOVE - 1},
-            {WM_NCXBUTTONDBLCLK + 1, WM_INPUT - 1},
-            {WM_KEYLAST + 1, WM_MOUSEFIRST - 1},
-            {WM_MOUSELAST + 1, WM_NCMOUSEHOVER - 1},
-            {WM_MOUSELEAVE + 1, 0xFFFFFFFF},
-        };
-        for (const auto& [first, last] : kAllButInput) {
-            if (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) return true;
+        UINT from = 0;  // the first message above the user's input peeked so far
+        for (const auto& [first, last] : kUserInput) {
+            if (PeekMessageW(&message, nullptr, from, first - 1, PM_REMOVE)) return true;
+            from = last + 1;
         }
-        return false;
+        return PeekMessageW(&message, nullptr, from, 0xFFFFFFFF, PM_REMOVE) != 0;
     }
 
     HWND window_;

@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                     lorvane::win32::ToUtf16(lorvane::win32::kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
-    if (const auto profile = lorvane::win32::FirstArgument()) form.OpenProfileAtStart(*profile);
+    if (const auto profile = lorvane::win32::FirstArgument()) window.OpenProfileAtStart(*profile);
 
     MSG message;
     BOOL got;

@@ -14,6 +14,13 @@ namespace {
 constexpr const wchar_t* kWindowClass = L"LorvaneFrmXcopy";
 constexpr UINT kListingLoaded = WM_APP + 1;
 
+// The notifications that reach a model setter or handler. DefWindowProc's own modal loops
+// (menus, moving the window) stay out: they need their keys and mouse.
+bool ReachesTheModel(UINT message) {
+    return message == WM_COMMAND || message == WM_DROPFILES || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+           message == WM_CLOSE || message == WM_ENDSESSION;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
@@ -27,6 +34,7 @@ MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
     lent.form = &form_;
     lent.platform = &platform_;
     lent.listings = &listings_;
+    lent.gate = &gate_;
     lent.captureFocus = [this] { CaptureFocusState(); };
     form_.AboutOpened = [this](FrmAbout& about) { OnAboutOpened(about); };
 }
@@ -59,6 +67,8 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, ToUtf16(form_.Caption.Caption()).c_str(), style,
                             CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
+    // Refused, input that comes while a handler runs is taken as it always was.
+    gate_.Install(hwnd_, [this] { platform_.Beep(); });
     // Refused, only drops from a shell with fewer rights than the program are lost.
     AllowShellDrops(hwnd_);
     if (!menu_.Create(hwnd_, form_)) return false;
@@ -88,6 +98,11 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     SetFocus(focusBeforeDeactivation_);
     UpdateWindow(hwnd_);
     return true;
+}
+
+void MainWindow::OpenProfileAtStart(const std::string& path) {
+    const InputGate::Handling handling(&gate_);
+    form_.OpenProfileAtStart(path);
 }
 
 HWND MainWindow::ControlHandle(const Control& control) const { return controls_.Handle(control); }
@@ -198,6 +213,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const InputGate::Handling handling(ReachesTheModel(message) ? &gate_ : nullptr);
     switch (message) {
         case WM_COMMAND:
             // Enter and Escape outside the GO button reach the window as OK and Cancel: the

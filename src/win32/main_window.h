@@ -15,6 +15,7 @@
 #include "win32/bound_controls.h"
 #include "win32/folder_list_view.h"
 #include "win32/gdi_cache.h"
+#include "win32/input_gate.h"
 #include "win32/main_menu.h"
 #include "win32/win32_platform.h"
 
@@ -33,6 +34,9 @@ public:
     // Creates the window and its controls, runs the load handler, then shows the window
     // centred with the focus on the first tick box. False when the window cannot be made.
     bool Create(HINSTANCE instance, int showCommand);
+    // The profile named on the command line, loaded once the window shows: the user may
+    // already be acting in it.
+    void OpenProfileAtStart(const std::string& path);
     HWND Handle() const { return hwnd_; }
     HWND ControlHandle(const Control& control) const;
     const MainMenu& Menu() const { return menu_; }
@@ -67,6 +71,7 @@ private:
     FrmXcopy& form_;
     Win32Platform& platform_;
     HWND hwnd_ = nullptr;
+    InputGate gate_;  // lent to the controls: outlives them
     PixelScale scale_;
     MainMenu menu_;
     ListingHub listings_;

@@ -56,6 +56,7 @@ private:
     }
 
     void MouseUp() {
+        const InputGate::Handling handling(Context().gate);
         if (Context().captureFocus) Context().captureFocus();
         if (model_.MouseUp) model_.MouseUp();
     }

@@ -63,15 +63,24 @@ protected:
         for (const char* name : {kRunBatchName, kActivityFileName}) DeleteFileW(ToUtf16(Beside(name)).c_str());
     }
 
+    // A folder dropped on the Source side while the question is open is refused with a beep (after the question's own):
+    // the line asked stays.
     void Go() {
         started.EndAll();  // the last run's console, paused, holds the batch file open
         platform.realDialogs = platform.realShell = true;
-        DialogAnswerer answer(window.Handle(), Dialog::Message, IDYES);
+        const std::string line = Shown(form.TxtCmd[3]), dropped = tree.Path(destination);
+        const int beeps = platform.beeps;
+        const HWND main = window.Handle(), side = Hwnd(form.File1);
+        DialogAnswerer answer(main, Dialog::Message, [&](HWND box) {
+            DropOn(main, side, {dropped});
+            PostMessageW(box, WM_COMMAND, IDYES, 0);
+        });
         PressKey(window, 'E', kCtrl);
         const std::string question = std::string(texts::kRunQuestion) + "\n";
         ASSERT_EQ(answer.SeenTitle(), texts::kQuestionTitle);
         ASSERT_EQ(answer.SeenText().substr(0, question.size()), question);
         asked = answer.SeenText().substr(question.size());
+        EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.beeps), std::tuple(line, beeps + 2));
     }
     std::string Beside(const char* name) const { return InProgramFolder(folder, name); }
     bool WaitForFile(const std::string& path, const std::string& needle) {
