@@ -43,6 +43,7 @@ protected:
               tree.Add({"src\\", "src\\sous\\", "dst\\", "pl\\", "pl\\lódz.txt", kHostileDestination + "\\",
                         kHostileSource + "\\", kHostileSource + "\\sous ^ dossier\\"});
               tree.File("src\\a.txt", "premier");
+              tree.File("src\\été.txt", "accent");
               tree.File("src\\ancien.txt", "ancien");
               tree.File("src\\sous\\b.txt", "second");
               tree.File("pl\\łódź.txt", "vrai");  // beside what a best-fit look-alike of it would name
@@ -60,7 +61,8 @@ protected:
     }
     void TearDown() override {
         started.EndAll();
-        for (const char* name : {kRunBatchName, kActivityFileName}) DeleteFileW(ToUtf16(Beside(name)).c_str());
+        for (const char* name : {kRunBatchName, kActivityFileName, kActivityViewName})
+            DeleteFileW(ToUtf16(Beside(name)).c_str());
     }
 
     // A folder dropped on the Source side while the question is open is refused with a beep (after the question's own):
@@ -121,6 +123,10 @@ TEST_F(RunTest, GoCopiesThroughTheShellFromTheDateOfSlashDRecordingTheOutput) {
     EXPECT_EQ(std::tuple(log.find("ancien"), Exists(tree.Path("neuf\\ancien.txt"))),
               std::tuple(std::string::npos, false));
     EXPECT_LT(log.size(), 1000u);
+    // Opened again from the menu, it reads right in any editor: the console's page turned into UTF-8.
+    Menu(form.Mnu_O_activite);
+    const std::string view = FileContent(Beside(kActivityViewName));
+    EXPECT_TRUE(view.starts_with("\xEF\xBB\xBF") && view.find("\\été.txt") != std::string::npos) << view;
     EXPECT_TRUE(PumpUntil([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 30000));
     // The shell was called from a thread in a COM apartment, as its handlers need.
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
