@@ -1,6 +1,7 @@
 #include "win32/about_window.h"
 
 #include "about/about_layout.h"
+#include "win32/relayout.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -51,9 +52,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
     if (!controls_.Create(hwnd_, AboutWindowLayout(about_))) return false;
     controls_.Follow();
 
-    picture_ =
-        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, scale_.Pixels(kAboutPicture.width),
-                                      scale_.Pixels(kAboutPicture.height), 0));
+    LoadPicture();  // without it the window shows its texts alone
     about_.Unload = [this] { PostMessageW(hwnd_, WM_CLOSE, 0, 0); };
     about_.BringToFront = [this] {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -67,6 +66,15 @@ bool AboutWindow::Create(HINSTANCE instance) {
 }
 
 HWND AboutWindow::ControlHandle(const Control& control) const { return controls_.Handle(control); }
+
+bool AboutWindow::LoadPicture() {
+    if (picture_ != nullptr) DestroyIcon(picture_);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    picture_ =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, scale_.Pixels(kAboutPicture.width),
+                                      scale_.Pixels(kAboutPicture.height), 0));
+    return picture_ != nullptr;
+}
 
 bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message) != 0; }
 
@@ -130,6 +138,12 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (controls_.SetCursorOver(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
         case WM_PAINT: Paint(); return 0;
+        case WM_DPICHANGED:
+            if (LOWORD(wParam) == 0) return 0;
+            scale_ = PixelScale(LOWORD(wParam));
+            LoadPicture();
+            LayOutAgain(hwnd, *reinterpret_cast<const RECT*>(lParam), controls_, gdi_);
+            return 0;
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_NCDESTROY: {
             // The model goes with the window; this object stays until its owner drops it.

@@ -11,7 +11,7 @@
 namespace lorvane::win32 {
 
 // The real About window: modeless, fixed size, centred, kept out of the taskbar by an
-// invisible owner of its own (so it outlives the main window), one per model.
+// invisible owner of its own, one per model; laid out again on a monitor of another scale.
 class AboutWindow {
 public:
     AboutWindow(FrmAbout& about, const PixelScale& scale, std::function<void()> destroyed);
@@ -29,10 +29,12 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    // The picture, at the size the scale gives it; false when it could not be loaded.
+    bool LoadPicture();
 
     FrmAbout& about_;
-    // Its own copy: the main window's scale follows the main window's monitor.
-    const PixelScale scale_;
+    // Its own copy: each window follows the monitor it stands on.
+    PixelScale scale_;
     std::function<void()> destroyed_;
     GdiCache gdi_;
     BoundControls controls_;

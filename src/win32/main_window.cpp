@@ -196,8 +196,6 @@ void MainWindow::OnAboutOpened(FrmAbout& about) {
 
 void MainWindow::OnAboutDestroyed() {
     form_.AboutClosed();  // the AboutWindow itself goes at the next opening or with this one
-    // The program ends when its last window is gone.
-    if (!IsWindow(hwnd_)) PostQuitMessage(0);
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -306,8 +304,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return TRUE;  // nothing refused
         case WM_DESTROY:
-            // An open About window keeps the program running until it is closed.
-            if (!about_ || !about_->IsOpen()) PostQuitMessage(0);
+            // The program ends with its main window, an About window still open included.
+            about_.reset();
+            PostQuitMessage(0);
             return 0;
         default: return DefWindowProcW(hwnd_, message, wParam, lParam);
     }

@@ -83,7 +83,7 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAnd
 
 // Started from a folder named outside the ANSI code page (1252 here), with a profile named on its command line ("Open
 // with"): the profile is loaded once the window shows, the batch file written in that very folder, never beside a
-// look-alike. Quit ends the program, the About window too, and leaves a Cmd.bat of the user's own.
+// look-alike. Closing the main window ends the program, the About window too, and leaves a Cmd.bat of the user's own.
 TEST(Program, StartsWithTheProfileOnItsCommandLineFromAFolderNamedOutsideTheCodePageAndQuitEndsEverything) {
     TempTree start, home;  // the start folder is empty: the command copies nothing
     const std::string folder = home.Path("Lorvane ł");
@@ -107,8 +107,8 @@ TEST(Program, StartsWithTheProfileOnItsCommandLineFromAFolderNamedOutsideTheCode
               "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /A \n pause\r\n");
     program.Menu(MenuCommand::APropos);
     ASSERT_NE(WaitForWindow(program.process.dwProcessId, program.window), nullptr);
-    program.Menu(MenuCommand::Quitter);
-    EXPECT_TRUE(program.Ended(20000));  // the About window did not hold it
+    PostMessageW(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close control
+    EXPECT_TRUE(program.Ended(20000));                         // the About window did not hold it
     EXPECT_EQ(FilesUnder(folder), (std::vector<std::string>{"Cmd.bat", "batch.bat", "lorvane.exe"}));
 }
 

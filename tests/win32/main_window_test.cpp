@@ -212,27 +212,37 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
     ASSERT_TRUE(form.About);
     EXPECT_EQ(quitMessagesSeen, quitsBefore);  // the main window keeps the program going
 
-    // Nothing usable in this system's registry: one message, modal to the About window, also once the main one is closed.
+    // Nothing usable in this system's registry: one message, modal to the About window.
     platform.realDialogs = true;
     HWND aboutWindow = GetParent(inAbout(form.About->cmdSysInfo));
-    for (const bool mainOpen : {true, false}) {
-        bool aboutEnabled = true;
-        DialogAnswerer answer(aboutWindow, Dialog::Message, [&](HWND box) {
-            aboutEnabled = IsWindowEnabled(aboutWindow) != 0;
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        });
-        SetForegroundWindow(aboutWindow);  // as the click on its button does first
-        SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
-        ASSERT_EQ(std::tuple(answer.SeenTitle(), answer.SeenText(), aboutEnabled),
-                  std::tuple(kApplicationTitle, texts::kSysInfoUnavailable, false))
-            << mainOpen;
-        SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    bool aboutEnabled = true;
+    DialogAnswerer answer(aboutWindow, Dialog::Message, [&](HWND box) {
+        aboutEnabled = IsWindowEnabled(aboutWindow) != 0;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SetForegroundWindow(aboutWindow);  // as the click on its button does first
+    SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+    ASSERT_EQ(std::tuple(answer.SeenTitle(), answer.SeenText(), aboutEnabled),
+              std::tuple(kApplicationTitle, texts::kSysInfoUnavailable, false));
+
+    // On a monitor at 200 %, laid out as a start there would have made it, fonts included.
+    RECT suggested = PixelScale(192).Rect(kAboutClientArea);
+    SendMessageW(aboutWindow, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    for (const LayoutEntry& entry : AboutWindowLayout(*form.About)) {
+        const RECT expected = PixelScale(192).Rect(entry.place), placed = PlaceIn(aboutWindow, inAbout(*entry.control));
+        LOGFONTW made{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(inAbout(*entry.control), WM_GETFONT, 0, 0)), sizeof made,
+                   &made);
+        EXPECT_EQ(std::tuple(placed.left, placed.top, placed.right, placed.bottom, made.lfHeight),
+                  std::tuple(expected.left, expected.top, expected.right, expected.bottom,
+                             PixelScale(192).FontHeight(entry.font.centiPoints)))
+            << entry.id;
     }
 
-    // The About window keeps the program going once the main window is closed, until it closes too.
-    EXPECT_EQ(quitMessagesSeen, quitsBefore);
-    SendMessageW(aboutWindow, WM_CLOSE, 0, 0);
+    // Closing the main window ends the program, the About window with it.
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return quitMessagesSeen == quitsBefore + 1; }, 5000));
+    EXPECT_EQ(std::tuple(IsWindow(aboutWindow), static_cast<bool>(form.About)), std::tuple(FALSE, false));
 }
 
 }  // namespace
