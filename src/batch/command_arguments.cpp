@@ -122,7 +122,7 @@ std::string FolderOf(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\/");
     if (separator == std::string_view::npos) return {};
     const std::string root = RootOf(path);
-    return separator + 1 <= root.size() ? root : std::string(path.substr(0, separator));
+    return separator < root.size() ? root : std::string(path.substr(0, separator));
 }
 
 }  // namespace lorvane

@@ -35,7 +35,7 @@ std::optional<std::string> WithinXcopysReach(Platform& platform, const std::stri
         parts.emplace_back(path.substr(at, end - at));
         at = end + 1;
     }
-    const bool folder = path.ends_with('\\') && path.size() > root.size();
+    const bool folder = path.ends_with('\\');
     std::string longPrefix = root;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         longPrefix += (i > 0 ? "\\" : "") + parts[i];

@@ -110,11 +110,13 @@ TEST_F(AboutTest, RegistryValuesAsText) {
 // The program removes "Cmd.bat" only where it wrote it itself and the file still holds what it
 // wrote: a file of the user's own, or one changed since, stays.
 TEST_F(AboutTest, QuittingRemovesOnlyTheProgramsOwnCmdBatAndEndsTheProgram) {
-    platform.files = {{"C:\\Lorvane\\Cmd.bat", "x"}, {"C:\\Lorvane\\batch.bat", "y"}, {"C:\\Lorvane\\lv.txt", "z"}};
+    // The user's own, even holding what the program would write; an export under another name.
+    platform.files = {{"C:\\Lorvane\\Cmd.bat", "XCOPY a\r\n"}, {"C:\\Lorvane\\lv.txt", "z"}};
+    form.TxtCmd[3].SetText("XCOPY a");
+    platform.fileDialogAnswers = {"C:\\Lorvane\\batch.bat", "C:\\Lorvane\\Cmd.bat"};
+    form.Mnu_S_Batch.Click();
     form.MnuQuitter.Click();
     EXPECT_EQ(std::tuple(platform.files.size(), platform.endProgramCalls), std::tuple(3u, 1));
-    form.TxtCmd[3].SetText("XCOPY a");
-    platform.fileDialogAnswers = {"C:\\Lorvane\\Cmd.bat"};
     form.Mnu_S_Batch.Click();  // written by the program, after its question
     platform.files["C:\\Lorvane\\Cmd.bat"] += "rem changed\r\n";
     form.MnuQuitter.Click();

@@ -108,6 +108,7 @@ TEST_F(RunCommandTest, CopiesThatWouldDestroyAreRefusedAndWhatRunsIsWhatWasShown
         {"XCOPY . sous\\ /s/e", "", texts::DestinationInsideSource("C:\\Lorvane\\", "C:\\Lorvane\\sous\\")},
         {"XCOPY \"C:\\nid\\..\\nid\\*.*\" C:\\NID\\x /E", "", texts::DestinationInsideSource("C:\\nid", "C:\\NID\\x")},
         {"XCOPY C:\\nid\\*.* C:\\nid\\dedans\\", "XCOPY C:\\nid\\*.* C:\\nid\\dedans\\", ""},
+        {"XCOPY C:\\nid\\*.* \\nid\\x /S", "", texts::DestinationInsideSource("C:\\nid", "C:\\nid\\x")},
         {"XCOPY C:\\nid\\*.* C:\\nidifuge\\ /S", "XCOPY C:\\nid\\*.* C:\\nidifuge\\ /S", ""},
         {"XCOPY \"" + longFile + "\" D:\\ /Y", "XCOPY C:\\LLLLLL~1\\f.txt D:\\ /Y", ""},
         {"XCOPY " + longFolder + " D:\\", "XCOPY " + longFolder + " D:\\", ""},
@@ -155,6 +156,8 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
          }},
         {longest + "é",
          [](const char* nothing) { return texts::LineTooLong(kLongestConsoleLine + 1, kLongestConsoleLine, nothing); }},
+        {"XCOPY " + std::string(8200, 'a'),  // the line's length is said, before the path's
+         [](const char* nothing) { return texts::LineTooLong(8206, kLongestConsoleLine, nothing); }},
     };
     for (const auto& [command, refusalOf] : rows) {
         for (const bool running : {true, false}) {
