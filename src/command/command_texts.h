@@ -20,9 +20,9 @@ inline std::string UnspellableName(const std::string& name, const std::string& c
 }
 inline constexpr const char* kUnspellableNameTitle = "Lorvane : nom illisible par Windows";
 inline constexpr const char* kEndsWithDot =
-    "il finit par un point, que Windows retire, et il désignerait un autre élément";
+    "il finit par un point, que Windows retire (il désignerait un autre élément)";
 inline constexpr const char* kEndsWithBlank =
-    "il finit par une espace, que Windows retire, et il désignerait un autre élément";
+    "il finit par une espace, que Windows retire (il désignerait un autre élément)";
 inline std::string HoldsReservedCharacter(const std::string& character) {
     return "il contient « " + character + " », que Windows n'accepte pas dans un nom";
 }
