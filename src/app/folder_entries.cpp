@@ -17,8 +17,16 @@ std::string WithSeparator(const std::string& folder) {
     return folder + "\\";
 }
 
+std::string NameForSystem(const FolderEntry& entry) {
+    if (FlawOf(entry.text, entry.loneSurrogate) == NameFlaw::None) return entry.text;
+    // A short name the system would change too ("A:B~~GIS", as Wine makes for "a:b") is no better.
+    return FlawOf(entry.shortName) == NameFlaw::None ? entry.shortName : std::string();
+}
+
 std::string FolderToOpen(const std::string& openFolder, const FolderEntry& entry) {
-    return entry.path.empty() ? WithSeparator(openFolder) + entry.text : entry.path;
+    if (!entry.path.empty()) return entry.path;
+    const std::string name = NameForSystem(entry);
+    return name.empty() ? name : WithSeparator(openFolder) + name;
 }
 
 std::vector<FolderEntry> AncestorEntries(const std::string& folder) {

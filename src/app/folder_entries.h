@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/name_spelling.h"
 #include "app/text_utils.h"
 #include "app/utf8.h"
 
@@ -19,6 +20,11 @@ struct FolderEntry {
     std::string path;  // the folder it opens; empty in a file list, and for a subfolder of the
                        // open folder (see FolderToOpen)
     int depth;         // indentation steps
+    // For a name the system would read as another (app/name_spelling.h) alone: the short name
+    // the volume gives it, empty when it gives none; and whether the name held half a UTF-16
+    // pair, which `text` cannot carry. Other names never pay for asking the volume.
+    std::string shortName = {};
+    bool loneSurrogate = false;
 };
 
 // "c:" from "C:\", as the drive list has always named drives. No volume label: asking a
@@ -28,8 +34,14 @@ std::string DriveCaption(const std::string& root);
 // "C:\" stays; "C:\Docs" gets its separator: ready to append a name.
 std::string WithSeparator(const std::string& folder);
 
+// The name an entry goes by to the system: its own, or for one the system would read as another
+// its short name; empty when it has none that the system reads as it is, so that a sibling
+// ("foo" for "foo.") is never opened or copied in its place.
+std::string NameForSystem(const FolderEntry& entry);
+
 // The folder an entry of the folder list showing `openFolder` opens: its own path, or for a
-// subfolder, which a listing of ten thousand gives no path of its own, openFolder\name.
+// subfolder, which a listing of ten thousand gives no path of its own, openFolder\name (by
+// NameForSystem); empty when that name is empty.
 std::string FolderToOpen(const std::string& openFolder, const FolderEntry& entry);
 
 // The folder list's first lines: "C:\Docs\a b" gives C:\, Docs and a b, each deeper than

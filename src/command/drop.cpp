@@ -1,13 +1,36 @@
 #include "app/frm_xcopy.h"
+#include "app/name_spelling.h"
 #include "app/text_utils.h"
+#include "command/name_report.h"
 
 namespace lorvane {
+
+namespace {
+
+// The first part of the path the system would read as another name ("foo." as "foo"); empty
+// when there is none. The root is left out: its ':' and separators are its own.
+std::string FlawedPart(const std::string& path) {
+    for (std::size_t start = RootOf(path).size(); start < path.size();) {
+        std::size_t end = path.find_first_of("\\/", start);
+        if (end == std::string::npos) end = path.size();
+        const std::string part = path.substr(start, end - start);
+        if (FlawOf(part) != NameFlaw::None) return part;
+        start = end + 1;
+    }
+    return {};
+}
+
+}  // namespace
 
 void FrmXcopy::DropOnSide(bool onDestination, const std::vector<std::string>& paths) {
     if (paths.empty()) return;
     // Several items name no single place: the first is taken, and the beep says so.
     if (paths.size() > 1) platform_.Beep();
     const std::string& path = paths.front();
+    // The shell gives whole paths, with no short name for such a part: asked of the system, the
+    // path would name the sibling. Refused, rather than open or copy what was not dropped.
+    if (const std::string part = FlawedPart(path); !part.empty())
+        return ReportUnspellableName(platform_, {part, {}, 0});
     std::string folder = platform_.ReadableFolder(path);
     std::string file;
     if (folder.empty()) {

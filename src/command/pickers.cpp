@@ -1,8 +1,30 @@
 #include "app/frm_xcopy.h"
+#include "app/name_spelling.h"
 #include "app/text_utils.h"
 #include "command/command_texts.h"
+#include "command/name_report.h"
 
 namespace lorvane {
+
+namespace {
+
+std::string CauseText(const FolderEntry& entry) {
+    switch (FlawOf(entry.text, entry.loneSurrogate)) {
+        case NameFlaw::TrailingDot: return texts::kEndsWithDot;
+        case NameFlaw::TrailingBlank: return texts::kEndsWithBlank;
+        case NameFlaw::ReservedCharacter: return texts::HoldsReservedCharacter(ReservedCharacterIn(entry.text));
+        case NameFlaw::LoneSurrogate: return texts::kHoldsLoneSurrogate;
+        case NameFlaw::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void ReportUnspellableName(Platform& platform, const FolderEntry& entry) {
+    platform.MsgBox(texts::UnspellableName(ReadableName(entry.text, texts::kBlankShown), CauseText(entry)),
+                    texts::kUnspellableNameTitle, MsgButtons::Ok, MsgIcon::Error);
+}
 
 void FrmXcopy::ChkSource_Click() { SideCurrentDirectory_Click(source_); }
 void FrmXcopy::Drive1_Change() { SideDrive_Change(source_); }
@@ -61,11 +83,17 @@ void FrmXcopy::SideDir_Change(Side& side) {
 
 void FrmXcopy::OpenFolder(DirList& list, const FolderEntry& entry) {
     const std::string folder = FolderToOpen(list.Path(), entry);
-    if (!list.SetPath(folder)) ReportUnreadableFolder(folder);
+    if (folder.empty()) {
+        ReportUnspellableName(platform_, entry);
+    } else if (!list.SetPath(folder)) {
+        ReportUnreadableFolder(folder);
+    }
 }
 
 void FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {
-    list.SetFileName(entry.text);
+    const std::string name = NameForSystem(entry);
+    if (name.empty()) return ReportUnspellableName(platform_, entry);
+    list.SetFileName(name);
     if (list.Click) list.Click();
 }
 

@@ -62,7 +62,12 @@ private:
     }
     void Notified(int code) override {
         if (code != LBN_SELCHANGE) return;
-        if (const FolderListView::Entry* entry = Selected()) Form().PickFile(model_, *entry);
+        const FolderListView::Entry* entry = Selected();
+        if (entry == nullptr) return;
+        const std::string before = model_.FileName();
+        Form().PickFile(model_, *entry);
+        // A name refused leaves the file picked before: the highlight goes back to it.
+        if (model_.FileName() == before) view_.SelectName(before);
     }
 };
 

@@ -45,7 +45,9 @@ void FolderListView::SelectName(const std::string& name) {
     wantedName_ = name;
     int index = -1;
     for (int i = 0; !name.empty() && i < Count(); ++i) {
-        if (EntryAt(i)->text == name) {
+        // A file picked by its short name ("foo." by FOO_~YAG) stays highlighted.
+        const Entry& entry = *EntryAt(i);
+        if (entry.text == name || (!entry.shortName.empty() && entry.shortName == name)) {
             index = i;
             break;
         }

@@ -1,8 +1,10 @@
 #include "win32/folder_listing.h"
 
+#include <map>
 #include <memory>
 
 #include "app/folder_entries.h"
+#include "app/name_spelling.h"
 #include "win32/folder_list_view.h"
 #include "win32/wide_text.h"
 
@@ -27,6 +29,32 @@ struct ListingJob {
 
 const std::string& NameOf(const FolderEntry& entry) { return entry.text; }
 
+FolderEntry EntryOf(const wchar_t* name) {
+    FolderEntry entry{ToUtf8(name), {}, 0};
+    entry.loneSurrogate = HasLoneSurrogate(name);
+    return entry;
+}
+
+// The short names of the folder's names that the system would read as others. Only a slower
+// reading gives short names: it is done only for a folder that holds such a name, once. None
+// when the folder cannot be read again: such names are then refused when opened, never replaced.
+std::map<std::wstring, std::string> ShortNamesOfFlawedNames(const std::wstring& pattern) {
+    std::map<std::wstring, std::string> shortNames;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) return shortNames;
+    do {
+        if (data.cAlternateFileName[0] == 0) continue;
+        const FolderEntry entry = EntryOf(data.cFileName);
+        if (FlawOf(entry.text, entry.loneSurrogate) != NameFlaw::None) {
+            shortNames[data.cFileName] = ToUtf8(data.cAlternateFileName);
+        }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return shortNames;
+}
+
 void Post(const ListingJob& job, Listing read, bool complete) {
     auto listing = std::make_unique<Listing>(std::move(read));
     listing->complete = complete;
@@ -47,6 +75,8 @@ void ReadFolder(const ListingJob& job) {
     const ULONGLONG start = GetTickCount64();
     bool firstPartSent = false;
     const std::wstring pattern = ToUtf16(WithSeparator(job.folder)) + L"*";
+    std::map<std::wstring, std::string> shortNames;
+    bool shortNamesRead = false;
     WIN32_FIND_DATAW data;
     HANDLE find = job.folder.empty() ? INVALID_HANDLE_VALUE
                                      : FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
@@ -59,7 +89,17 @@ void ReadFolder(const ListingJob& job) {
             } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
                 list = &read.files;
             }
-            if (list != nullptr) list->push_back({ToUtf8(data.cFileName), {}, 0});
+            if (list != nullptr) {
+                FolderEntry entry = EntryOf(data.cFileName);
+                // "foo." would reach the system as "foo", its sibling: it goes by its short name.
+                if (FlawOf(entry.text, entry.loneSurrogate) != NameFlaw::None) {
+                    if (!shortNamesRead) shortNames = ShortNamesOfFlawedNames(pattern);
+                    shortNamesRead = true;
+                    const auto found = shortNames.find(data.cFileName);
+                    if (found != shortNames.end()) entry.shortName = found->second;
+                }
+                list->push_back(std::move(entry));
+            }
             const std::size_t count = read.folders.size() + read.files.size();
             if (!firstPartSent &&
                 (count >= kFirstPartEntries || (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {

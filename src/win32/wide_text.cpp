@@ -53,6 +53,17 @@ std::string ToUtf8(std::wstring_view utf16) {
     return utf8;
 }
 
+bool HasLoneSurrogate(std::wstring_view utf16) {
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char32_t unit = static_cast<char16_t>(utf16[i]);
+        if (IsLowSurrogate(unit)) return true;
+        if (!IsHighSurrogate(unit)) continue;
+        if (i + 1 == utf16.size() || !IsLowSurrogate(static_cast<char16_t>(utf16[i + 1]))) return true;
+        ++i;
+    }
+    return false;
+}
+
 std::string WindowText(HWND hwnd) {
     // One call for the usual short text, two for a long one: typing reads a part box at
     // every character, and each call into an edit box costs, under Wine above all.

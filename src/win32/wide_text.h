@@ -13,8 +13,12 @@ namespace lorvane::win32 {
 // the program counts an edit box's units (app/utf8.h), so that positions agree both sides.
 std::wstring ToUtf16(std::string_view utf8);
 
-// A surrogate without its other half becomes U+FFFD.
+// A surrogate without its other half becomes U+FFFD (and the text then names nothing: see
+// HasLoneSurrogate).
 std::string ToUtf8(std::wstring_view utf16);
+// Whether the text holds a surrogate without its other half, which no UTF-8 text can carry: an
+// NTFS disk written by another system can hold such a name.
+bool HasLoneSurrogate(std::wstring_view utf16);
 inline std::string ToUtf8(const wchar_t* text, int length) {
     return ToUtf8(std::wstring_view(text, length > 0 ? static_cast<std::size_t>(length) : 0));
 }

@@ -90,7 +90,9 @@ TEST(Texts, EveryTextReadsAsWritten) {
          "caractères, même écrit avec les noms courts.\nChoisissez un dossier plus proche de la racine du disque, ou "
          "raccourcissez les noms des dossiers.|Lorvane : copie refusée"},
         {Join({kProgramFolderUnknown, kProgramFolderTitle, ProgramFolderReadOnly("C:\\P"),
-               ProgramFolderOnNetwork("\\\\s\\p"), UnreadableFolder("C:\\D"), kUnreadableFolderTitle}),
+               ProgramFolderOnNetwork("\\\\s\\p"), UnreadableFolder("C:\\D"), kUnreadableFolderTitle,
+               UnspellableName("n", "c"), kUnspellableNameTitle, kEndsWithDot, kEndsWithBlank,
+               HoldsReservedCharacter("?"), kHoldsLoneSurrogate, kBlankShown}),
          "Le dossier de Lorvane n'a pas pu être déterminé.\nRien n'a été exécuté ni enregistré.|Lorvane : dossier du "
          "programme|Lorvane ne peut pas écrire dans son dossier (« C:\\P ») : il y écrit le fichier de commandes qu'il "
          "exécute.\nPlacez le dossier de Lorvane là où vous pouvez écrire (vos documents, une clé USB...), pas dans « "
@@ -99,7 +101,12 @@ TEST(Texts, EveryTextReadsAsWritten) {
          "où vous l'attendez.\nCopiez Lorvane sur un disque de cet ordinateur, ou associez une lettre de lecteur au "
          "partage (« Connecter un lecteur réseau ») et lancez Lorvane depuis ce lecteur. Rien n'a été exécuté.|Le "
          "dossier « C:\\D » n'existe plus ou ne peut pas être lu.\nLa liste reste sur le dossier précédent.|Lorvane : "
-         "dossier inaccessible"},
+         "dossier inaccessible|Le nom « n » ne peut pas être transmis tel quel à Windows : c, et Lorvane n'a pas de nom "
+         "court pour le remplacer.\nRenommez-le depuis Linux (ou depuis le système qui l'a créé), ou choisissez le "
+         "dossier qui le contient. La liste reste où elle était.|Lorvane : nom illisible par Windows|il finit par un "
+         "point, que Windows retire (il désignerait un autre élément)|il finit par une espace, que Windows retire (il "
+         "désignerait un autre élément)|il contient « ? », que Windows n'accepte pas dans un nom|il contient un "
+         "caractère incomplet (une moitié de paire UTF-16, montrée « � »)|[espace]"},
         {Join({kDatePrompt, kDateTitle, kConflictIntro, kConflictYes, kConflictNo, kConflictTitle, kActivityNotice,
                kActivityTitle}),
          "Vous avez coché le choix «DATE» qui copie les fichiers modifiés >= à la date que vous donnerez.  Sans date, "

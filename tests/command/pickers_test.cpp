@@ -72,6 +72,38 @@ TEST_F(PickersTest, NamesArePickedAsTheyAre) {
     EXPECT_EQ(std::tuple(Source(), platform.messages.size()), std::tuple("\"C:\\Docs\\Łódź\\Москва ＂＆.txt\" ", 0u));
 }
 
+// A name the system would read as another (as "foo" for "foo.", the sibling) goes by its short name, in the lists and
+// the command line; with none, or one the system would change too, a message names it and nothing changes.
+TEST_F(PickersTest, NamesTheSystemWouldChangeGoByTheirShortNamesOrAreRefused) {
+    const std::tuple<const char*, bool, const char*, const char*, std::string> rows[] = {
+        {"foo.", false, "FOO_~YAG", "foo.", texts::kEndsWithDot},
+        {"bar ", false, "BAR_~XYM", "bar[espace]", texts::kEndsWithBlank},
+        {"q?\tx", false, "Q_X~~DPV", "q?[U+0009]x", texts::HoldsReservedCharacter("?")},
+        {"a:b", false, "A:B~~GIS", "a:b", texts::HoldsReservedCharacter(":")},  // Wine's; no better
+        {"back\\slash", false, "BACK~M30", "back\\slash", texts::HoldsReservedCharacter("\\")},
+        {"x\uFFFD", true, "X_~1", "x\uFFFD", texts::kHoldsLoneSurrogate},  // half a UTF-16 pair, converted
+    };
+    for (const auto& [name, lone, shortName, shown, cause] : rows) {
+        for (const std::string given : {shortName, ""}) {
+            Forget();
+            const bool usable = !given.empty() && given.find(':') == std::string::npos;
+            const FolderEntry entry{name, "", 2, given, lone};
+            const std::string before = Source(), path = usable ? "C:\\Docs\\" + given : "C:\\Docs";
+            form.PickFile(form.File1, entry);
+            const std::string picked = Source();
+            form.OpenFolder(form.Dir1, entry);
+            EXPECT_EQ(std::tuple(picked, form.Dir1.Path()), std::tuple(usable ? path + " " : before, path));
+            const MessageRequest said{texts::UnspellableName(shown, cause), texts::kUnspellableNameTitle,
+                                      MsgButtons::Ok, MsgIcon::Error};
+            EXPECT_EQ(platform.messages, std::vector(usable ? 0 : 2, said)) << name << given;
+            form.OpenFolder(form.Dir1, {"Docs", "C:\\Docs", 1});
+        }
+    }
+    form.DropOnSide(false, {"D:\\Linux\\foo.\\a.txt"});  // the shell gives no short name
+    EXPECT_EQ(std::tuple(platform.messages.back().text, Source()),
+              std::tuple(texts::UnspellableName("foo.", texts::kEndsWithDot), "C:\\Docs\\*.* "));
+}
+
 // Dropped from the shell, a folder opens on its side and a file is clicked there; of
 // several, the first with a beep; a path gone is refused.
 TEST_F(PickersTest, DroppedFoldersAndFiles) {

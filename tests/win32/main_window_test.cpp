@@ -16,7 +16,10 @@ namespace {
 
 class MainWindowTest : public WindowTest {
 protected:
-    MainWindowTest() : WindowTest([](const TempTree& tree) { tree.Add({"a b\\", "a b\\żółw.txt", "x.txt"}); }) {}
+    MainWindowTest()
+        : WindowTest([](const TempTree& tree) {
+              tree.Add({"a b\\", "a b\\żółw.txt", "x.txt", "foo\\", "foo.\\", "foo.\\point.txt"});
+          }) {}
 };
 
 TEST_F(MainWindowTest, StartsAtItsSizeAndTakesDrops) {
@@ -144,6 +147,14 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
     Click(source ? form.ChkSource : form.ChkDestination);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(dir)));
 
+    // "foo." would reach the system as "foo", its sibling: it opens by its short name.
+    DoubleClickEntry(dir, "foo.");
+    ASSERT_TRUE(ListsLoaded());
+    EXPECT_EQ(std::tuple(Entries(file), dir.Path() == tree.Path("foo"), dir.Path().rfind(tree.Root(), 0)),
+              std::tuple(std::vector<std::string>{"point.txt"}, false, 0u));
+    SetFocus(Hwnd(dir));
+    PressKey(window, VK_BACK);
+    ASSERT_TRUE(PumpUntil([&] { return dir.Path() == tree.Root(); }) && ListsLoaded());
     DoubleClickEntry(dir, "a b");
     ASSERT_TRUE(ListsLoaded());
     ClickListItem(Hwnd(file), 0);

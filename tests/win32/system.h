@@ -56,6 +56,26 @@ inline std::optional<std::string> InConsolePage(const std::string& text) {
     return bytes;
 }
 
+// Removes a tree by its verbatim path ("\\\\?\\C:\\..."), whatever its names: the standard library's removal reads
+// "foo." as "foo" and leaves it. A junction is removed, not what it leads to.
+inline void RemoveTree(const std::wstring& verbatim) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((verbatim + L"\\*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+        const std::wstring name = data.cFileName, path = verbatim + L"\\" + name;
+        if (name == L"." || name == L"..") continue;
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only file too
+        if ((data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
+            FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveTree(path);
+        } else if (!DeleteFileW(path.c_str())) {
+            RemoveDirectoryW(path.c_str());
+        }
+    }
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    RemoveDirectoryW(verbatim.c_str());
+}
+
 class TempTree {
 public:
     TempTree() {
@@ -63,23 +83,28 @@ public:
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
         root_ = ToUtf8(temp) + "lorvane-ui-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-        std::filesystem::remove_all(PathOf(root_), error_);  // left by a run stopped before it could clean up
+        RemoveTree(ToUtf16(Verbatim(root_)));  // left by a run stopped before it could clean up
         Folder("");
     }
-    ~TempTree() { std::filesystem::remove_all(PathOf(root_), error_); }
+    ~TempTree() { RemoveTree(ToUtf16(Verbatim(root_))); }
     TempTree(const TempTree&) = delete;
 
     const std::string& Root() const { return root_; }
     std::string Path(const std::string& relative) const { return relative.empty() ? root_ : root_ + "\\" + relative; }
-    void Folder(const std::string& relative) const { CreateDirectoryW(ToUtf16(Path(relative)).c_str(), nullptr); }
-    void File(const std::string& relative, const std::string& content = "x") const { PutFile(Path(relative), content); }
+    // Named as written, as a disk of another system holds them: "foo." stays "foo.", beside "foo".
+    void Folder(const std::string& relative) const {
+        CreateDirectoryW(ToUtf16(Verbatim(Path(relative))).c_str(), nullptr);
+    }
+    void File(const std::string& relative, const std::string& content = "x") const {
+        PutFile(Verbatim(Path(relative)), content);
+    }
     void Add(std::initializer_list<std::string> entries) const {
         for (const std::string& entry : entries) entry.back() == '\\' ? Folder(entry) : File(entry);
     }
 
 private:
+    static std::string Verbatim(const std::string& path) { return "\\\\?\\" + path; }
     std::string root_;
-    std::error_code error_;
 };
 
 // The processes a test starts (the command interpreter of a run, the viewer of the activity file, a tool), orphans
