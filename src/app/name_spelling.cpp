@@ -1,7 +1,5 @@
 #include "app/name_spelling.h"
 
-#include <cstdio>
-
 #include "app/utf8.h"
 
 namespace lorvane {
@@ -37,10 +35,8 @@ std::string ReadableName(std::string_view name, std::string_view blank) {
     std::string readable;
     for (std::size_t at = 0; at < end;) {
         const char32_t character = NextCharacter(name, at);
-        if (character < 0x20 || character == 0x7F) {
-            char code[16];
-            std::snprintf(code, sizeof code, "[U+%04X]", static_cast<unsigned>(character));
-            readable += code;
+        if (IsControlCharacter(character) || IsInvisibleCharacter(character)) {
+            readable += "[" + NamedCharacter(character) + "]";
         } else {
             AppendCharacter(readable, character);
         }

@@ -25,7 +25,7 @@ NameFlaw FlawOf(std::string_view name, bool loneSurrogate = false);
 std::string ReservedCharacterIn(std::string_view name);
 
 // The name as a message shows it: each blank at its end, invisible in a message, written as
-// `blank` says, and control characters by their code ("[U+0009]").
+// `blank` says, and control and invisible characters by their code ("[U+0009]", "[U+200B]").
 std::string ReadableName(std::string_view name, std::string_view blank);
 
 }  // namespace lorvane
