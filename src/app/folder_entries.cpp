@@ -54,13 +54,4 @@ std::string ParentFolder(const std::string& folder) {
     return last + 1 <= root.size() ? root : path.substr(0, last);
 }
 
-bool StartsWithFolded(std::string_view name, char32_t folded) {
-    std::size_t at = 0;
-    return !name.empty() && FoldCase(NextCharacter(name, at)) == folded;
-}
-
-void SortWithoutCase(std::vector<std::string>& names) {
-    SortWithoutCase(names, [](const std::string& name) { return name; });
-}
-
 }  // namespace lorvane

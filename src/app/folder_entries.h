@@ -52,46 +52,4 @@ std::vector<FolderEntry> AncestorEntries(const std::string& folder);
 // is as high as a folder list goes and stays.
 std::string ParentFolder(const std::string& folder);
 
-// Where a character typed in a list goes: to the next entry after `current` whose name
-// starts with it, round to the top after the last, so that typing it again walks through
-// them all; the case folded as the lists sort, so that "é" finds "Été". -1 when no name
-// starts with it, and for a control character (Backspace, Enter...). `nameAt(i)` gives the
-// name of entry i of `count`; `current` may be -1 (nothing highlighted).
-template <typename NameAt>
-int EntryStartingWith(int count, int current, char32_t typed, NameAt nameAt);
-
-// Names in the lists' order: letters of either case, accented ones included, together.
-void SortWithoutCase(std::vector<std::string>& names);
-// Items in the same order, by the names `nameOf` gives them.
-template <typename Item, typename NameOf>
-void SortWithoutCase(std::vector<Item>& items, NameOf nameOf);
-
-// A hundred thousand names: folded as they are compared, so that no name is copied.
-template <typename Item, typename NameOf>
-void SortWithoutCase(std::vector<Item>& items, NameOf nameOf) {
-    std::vector<std::size_t> order(items.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return FoldedLess(nameOf(items[a]), nameOf(items[b])); });
-    std::vector<Item> sorted;
-    sorted.reserve(items.size());
-    for (const std::size_t i : order) sorted.push_back(std::move(items[i]));
-    items = std::move(sorted);
-}
-
-// The name's first character, folded, is `folded`.
-bool StartsWithFolded(std::string_view name, char32_t folded);
-
-template <typename NameAt>
-int EntryStartingWith(int count, int current, char32_t typed, NameAt nameAt) {
-    if (count <= 0 || IsControlCharacter(typed)) return -1;
-    const char32_t wanted = FoldCase(typed);
-    const int from = current >= 0 && current < count ? current : -1;
-    for (int step = 1; step <= count; ++step) {
-        const int at = (from + step) % count;
-        if (StartsWithFolded(nameAt(at), wanted)) return at;
-    }
-    return -1;
-}
-
 }  // namespace lorvane

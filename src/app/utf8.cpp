@@ -150,25 +150,6 @@ char32_t FoldCase(char32_t c) {
     return c;
 }
 
-bool FoldedLess(std::string_view a, std::string_view b) {
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
-        char32_t cx, cy;       // each branch reads one character of each side
-        if ((x | y) < 0x80) {  // both ASCII: the usual case, no decoding
-            cx = x >= 'a' && x <= 'z' ? x - 0x20 : x;
-            cy = y >= 'a' && y <= 'z' ? y - 0x20 : y;
-            ++i, ++j;
-        } else {
-            cx = FoldCase(NextCharacter(a, i));
-            cy = FoldCase(NextCharacter(b, j));
-        }
-        if (cx < cy) return true;
-        if (cy < cx) return false;
-    }
-    return i == a.size() && j < b.size();
-}
-
 std::string Folded(std::string_view text) {
     std::string folded;
     folded.reserve(text.size());

@@ -57,7 +57,5 @@ char32_t FoldCase(char32_t c);
 
 // The text with each character folded: names compared or sorted without regard to case.
 std::string Folded(std::string_view text);
-// Folded(a) < Folded(b), without making either.
-bool FoldedLess(std::string_view a, std::string_view b);
 
 }  // namespace lorvane

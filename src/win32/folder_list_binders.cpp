@@ -25,12 +25,15 @@ protected:
     FrmXcopy& Form() const { return *this->Context().form; }
 
     FolderListView view_;
+    TypeAhead typed_;
 };
 
 class DirListBinder : public ListBinder<DirList, ListingKind::Folders> {
 public:
     using ListBinder::ListBinder;
-    LRESULT KeyToItem(UINT message, WPARAM wParam) override { return ListKey(Form(), &model_, view_, message, wParam); }
+    LRESULT KeyToItem(UINT message, WPARAM wParam) override {
+        return ListKey(Form(), &model_, view_, typed_, message, wParam);
+    }
 
 private:
     // Refused, Enter does nothing in that list; a double click still opens.
@@ -52,7 +55,9 @@ private:
 class FileListBinder : public ListBinder<FileList, ListingKind::Files> {
 public:
     using ListBinder::ListBinder;
-    LRESULT KeyToItem(UINT message, WPARAM wParam) override { return ListKey(Form(), nullptr, view_, message, wParam); }
+    LRESULT KeyToItem(UINT message, WPARAM wParam) override {
+        return ListKey(Form(), nullptr, view_, typed_, message, wParam);
+    }
 
 private:
     void Show() override {

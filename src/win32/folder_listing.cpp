@@ -5,7 +5,9 @@
 
 #include "app/folder_entries.h"
 #include "app/name_spelling.h"
+#include "app/name_order.h"
 #include "win32/folder_list_view.h"
+#include "win32/system_collation.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -58,8 +60,9 @@ std::map<std::wstring, std::string> ShortNamesOfFlawedNames(const std::wstring& 
 void Post(const ListingJob& job, Listing read, bool complete) {
     auto listing = std::make_unique<Listing>(std::move(read));
     listing->complete = complete;
-    SortWithoutCase(listing->folders, NameOf);
-    SortWithoutCase(listing->files, NameOf);
+    const SystemCollation collation;
+    SortByCollation(listing->folders, NameOf, collation);
+    SortByCollation(listing->files, NameOf, collation);
     // One step deeper than the open folder; each opens its path only when it is opened.
     const int depth = static_cast<int>(AncestorEntries(job.folder).size());
     for (FolderEntry& entry : listing->folders) entry.depth = depth;

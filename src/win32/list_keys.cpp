@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/folder_entries.h"
+#include "win32/system_collation.h"
 
 namespace lorvane::win32 {
 
@@ -25,13 +26,16 @@ LRESULT CALLBACK FolderListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, UINT message, WPARAM wParam) {
+LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, TypeAhead& typed, UINT message,
+                WPARAM wParam) {
     if (message == WM_CHARTOITEM) {
         // From the highlighted entry rather than the caret the message carries: that one is
         // cut to 16 bits, and a list may hold a hundred thousand names. Half a surrogate pair
         // starts no name: it goes nowhere.
-        const int to = EntryStartingWith(view.Count(), view.SelectedIndex(), static_cast<char32_t>(LOWORD(wParam)),
-                                         [&](int i) -> const std::string& { return view.EntryAt(i)->text; });
+        const int to = typed.Typed(
+            static_cast<char32_t>(LOWORD(wParam)), GetTickCount64(), GetDoubleClickTime(), view.Count(),
+            view.SelectedIndex(), [&](int i) -> const std::string& { return view.EntryAt(i)->text; },
+            SystemCollation());
         return to >= 0 ? to : -2;
     }
     if (folders == nullptr) return -1;

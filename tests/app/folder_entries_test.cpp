@@ -1,4 +1,5 @@
 #include "app/folder_entries.h"
+#include "app/name_order.h"
 
 #include <gtest/gtest.h>
 
@@ -29,12 +30,6 @@ TEST(FolderEntries, DrivesAncestorsAndOrder) {
               (std::vector<std::string>{"\\\\nas\\partage\\|\\\\nas\\partage\\|0", "a|\\\\nas\\partage\\a|1"}));
     EXPECT_EQ(std::tuple(RootOf("D:\\x\\y"), RootOf("\\\\nas\\partage"), RootOf("//nas/p/q")),
               std::tuple("D:\\", "\\\\nas\\partage\\", "//nas/p/"));
-
-    // Letters of either case together, accented ones after the plain ones, in every script.
-    std::vector<std::string> names = {"été", "b", "Łódź", "A", "Été 2", "C", "łza", "я", "Б", "ё", "ÿ", "Ÿz"};
-    SortWithoutCase(names);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"A", "b", "C", "été", "Été 2", "łza", "Łódź", "ÿ", "Ÿz", "ё", "Б", "я"}));
 }
 
 TEST(FolderEntries, ParentFolder) {
@@ -51,14 +46,33 @@ TEST(FolderEntries, ParentFolder) {
     for (const auto& [folder, parent] : rows) EXPECT_EQ(ParentFolder(folder), parent) << folder;
 }
 
-// A list as it stands: the ancestors of the open folder, then its subfolders.
-TEST(FolderEntries, ACharacterGoesToTheNextNameStartingWithIt) {
-    const std::vector<std::string> names = {"C:\\", "Docs", "a b", "Été", "alpha", "Beta", "ébène", "łza", "Łódź", "я"};
-    auto jump = [&](int current, char32_t typed) {
-        return EntryStartingWith(static_cast<int>(names.size()), current, typed,
-                                 [&](int i) -> const std::string& { return names[static_cast<std::size_t>(i)]; });
-    };
-    const std::tuple<int, char32_t, int> rows[] = {
+// The system's order stands in the tests as the names folded; equal names keep their order.
+class FoldedCollation : public NameCollation {
+public:
+    std::string SortKey(std::string_view name) const override { return Folded(name); }
+    bool StartsWith(std::string_view name, std::string_view prefix) const override {
+        return Folded(name).starts_with(Folded(prefix));
+    }
+};
+
+TEST(NameOrder, SortedByTheCollationsKeysEqualNamesKeepingTheirOrder) {
+    std::vector<std::pair<std::string, int>> items = {{"b", 0}, {"A", 1}, {"a", 2}, {"é", 3}, {"B", 4}};
+    SortByCollation(
+        items, [](const auto& item) { return item.first; }, FoldedCollation());
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"A", 1}, {"a", 2}, {"b", 0}, {"B", 4}, {"é", 3}}));
+}
+
+// A list as it stands: the ancestors of the open folder, then its subfolders. Letters typed
+// far apart each go to the next name starting with them; typed in quick succession they
+// make one prefix, but for the same letter again, which walks on.
+TEST(NameOrder, LettersGoToTheNextNameStartingWithThemAndQuickOnesMakeOnePrefix) {
+    const std::vector<std::string> names = {"C:\\", "Docs", "a b", "Été",    "alpha", "Beta", "ébène",
+                                            "łza",  "Łódź", "я",   "file10", "file2", "fiche"};
+    const auto nameAt = [&](int i) -> const std::string& { return names[static_cast<std::size_t>(i)]; };
+    const int count = static_cast<int>(names.size());
+    TypeAhead typed;
+    std::uint64_t now = 0;
+    const std::tuple<int, char32_t, int> apart[] = {
         {2, U'a', 4},   // the next one after the highlighted entry
         {4, U'A', 2},   // either case; round to the top after the last
         {-1, U'a', 2},  // nothing highlighted: from the top
@@ -66,11 +80,24 @@ TEST(FolderEntries, ACharacterGoesToTheNextNameStartingWithIt) {
         {1, U'b', 5},   {3, U'É', 6},   {6, U'é', 3},  {7, U'Ł', 8},
         {8, U'ł', 7},   {0, U'Я', 9},   {1, U'z', -1},  // no name starts with it
         {1, U'\b', -1}, {1, U'\r', -1},                 // Backspace and Enter are no names' start
-        {12, U'd', 1},                                  // a highlight past the end, as while a listing is replaced
+        {15, U'd', 1},                                  // a highlight past the end, as while a listing is replaced
     };
-    for (const auto& [current, typed, expected] : rows)
-        EXPECT_EQ(jump(current, typed), expected) << current << " " << static_cast<int>(typed);
-    EXPECT_EQ(EntryStartingWith(0, -1, U'a', [](int) { return std::string(); }), -1);
+    for (const auto& [current, character, expected] : apart) {
+        now += 1000;
+        EXPECT_EQ(typed.Typed(character, now, 500, count, current, nameAt, FoldedCollation()), expected)
+            << current << " " << static_cast<int>(character);
+    }
+    const std::tuple<std::uint64_t, int, char32_t, int> quick[] = {
+        {5000, 0, U'f', 10},   {5100, 10, U'i', 10}, {5200, 10, U'c', 12},  // "fic", from the highlighted one on
+        {6000, 12, U'f', 10},  {6100, 10, U'f', 11}, {6200, 11, U'f', 12},  // "fff" walks through the f's
+        {6300, 12, U'\b', -1}, {6400, 12, U'f', 10},                        // Backspace starts again
+        {6450, 10, U'x', -1},  {6500, 10, U'É', 3},  // "fx" names nothing; "xÉ" neither: "É" alone walks on
+        {0, 0, U'a', -1},                            // an empty list
+    };
+    for (const auto& [at, current, character, expected] : quick) {
+        EXPECT_EQ(typed.Typed(character, at, 500, at == 0 ? 0 : count, current, nameAt, FoldedCollation()), expected)
+            << at;
+    }
 }
 
 }  // namespace

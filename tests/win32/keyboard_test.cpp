@@ -5,12 +5,18 @@
 namespace lorvane::win32::testing {
 namespace {
 
+// As Explorer shows them: the user's collation, case ignored, digits as numbers.
+constexpr const char* kInTheSystemsOrder[] = {"_x",  "abc",   "ça",     "eau",   "Écoles",
+                                              "Été", "file2", "file10", "Œuvre", "Zoo"};
+
 // Names starting with the same letter in either case, in the folder list and the file list.
 class KeyboardTest : public WindowTest {
 protected:
     KeyboardTest()
         : WindowTest([](const TempTree& tree) {
-              tree.Add({"Bleu\\", "blanc\\", "dst\\", "rouge\\", "src\\", "brut.txt", "Bilan.txt", "rouge\\x.txt"});
+              tree.Add({"Bleu\\", "blanc\\", "dst\\", "rouge\\", "src\\", "brut.txt", "Bilan.txt", "rouge\\x.txt",
+                        "classement\\"});
+              for (const char* name : kInTheSystemsOrder) tree.Add({std::string("classement\\") + name + "\\"});
           }) {}
 
     std::string Highlighted(const Control& list) const {
@@ -114,6 +120,20 @@ TEST_F(KeyboardTest, TheFocusGivenBackOnActivationChoosesNoLevel) {
     ClickAt(Hwnd(form.Option1[2]), 4, 4);
     PumpPending(&window);
     EXPECT_EQ(Levels(form.Option1), "001");
+}
+
+// The names in the system's order; letters typed in quick succession make one prefix.
+TEST_F(KeyboardTest, NamesInTheSystemsOrderAndLettersTypedQuicklyAsOnePrefix) {
+    ASSERT_TRUE(ListsLoaded());
+    DoubleClickEntry(form.Dir1, "classement");
+    ASSERT_TRUE(PumpUntil([this] { return form.Dir1.Path() == tree.Path("classement"); }, 5000) && ListsLoaded());
+    const std::vector<std::string> entries = Entries(form.Dir1);
+    ASSERT_GE(entries.size(), std::size(kInTheSystemsOrder));
+    EXPECT_EQ(std::vector(entries.end() - std::ssize(kInTheSystemsOrder), entries.end()),
+              std::vector<std::string>(std::begin(kInTheSystemsOrder), std::end(kInTheSystemsOrder)));
+    SetFocus(Hwnd(form.Dir1));
+    for (const UINT key : {'F', 'I', 'L', 'E', '2'}) PressKey(window, key);
+    EXPECT_EQ(Highlighted(form.Dir1), "file2");
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#include "win32/system_collation.h"
+
+#include "app/utf8.h"
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+constexpr DWORD kIgnoreCase = NORM_IGNORECASE;
+#ifndef SORT_DIGITSASNUMBERS
+constexpr DWORD kDigitsAsNumbers = 0x00000008;
+#else
+constexpr DWORD kDigitsAsNumbers = SORT_DIGITSASNUMBERS;
+#endif
+
+int KeyLength(const std::wstring& wide, DWORD flags) {
+    return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags, wide.c_str(), static_cast<int>(wide.size()),
+                         nullptr, 0, nullptr, nullptr, 0);
+}
+
+}  // namespace
+
+// Before Windows 7 the system does not read digits as numbers: names are then in its order alone.
+SystemCollation::SystemCollation()
+    : flags_(KeyLength(L"a1", kIgnoreCase | kDigitsAsNumbers) > 0 ? kIgnoreCase | kDigitsAsNumbers : kIgnoreCase) {}
+
+std::string SystemCollation::SortKey(std::string_view name) const {
+    const std::wstring wide = ToUtf16(name);
+    const int length = wide.empty() ? 0 : KeyLength(wide, flags_);
+    // A name the system cannot weigh goes after all the others, in the order of its characters.
+    if (length <= 0) return "\xFF\xFF" + Folded(name);
+    std::string key(static_cast<std::size_t>(length), '\0');
+    const int written =
+        LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.c_str(), static_cast<int>(wide.size()),
+                      reinterpret_cast<LPWSTR>(key.data()), length, nullptr, nullptr, 0);
+    if (written <= 0) return "\xFF\xFF" + Folded(name);
+    key.resize(static_cast<std::size_t>(written));
+    return key;
+}
+
+bool SystemCollation::StartsWith(std::string_view name, std::string_view prefix) const {
+    const std::wstring wideName = ToUtf16(name), widePrefix = ToUtf16(prefix);
+    if (widePrefix.empty() || wideName.size() < widePrefix.size()) return false;
+    return CompareStringEx(LOCALE_NAME_USER_DEFAULT, flags_, wideName.c_str(), static_cast<int>(widePrefix.size()),
+                           widePrefix.c_str(), static_cast<int>(widePrefix.size()), nullptr, nullptr, 0) == CSTR_EQUAL;
+}
+
+}  // namespace lorvane::win32
