@@ -146,6 +146,9 @@ void DriveList::ShowDrive(std::string drive) {
 }
 
 bool DirList::SetPath(const std::string& path) {
+    // The folder already shown is not asked about again: on a server gone, each question costs
+    // the whole wait, for a click that opens nothing.
+    if (!path_.empty() && path == path_) return true;
     std::string folder = ResolvedFolder(Resolve, path);
     if (folder.empty()) return false;
     if (path_ == folder) return true;
@@ -156,6 +159,7 @@ bool DirList::SetPath(const std::string& path) {
 }
 
 bool FileList::SetPath(const std::string& path) {
+    if (!path_.empty() && path == path_) return true;  // as for the folder list
     std::string folder = ResolvedFolder(Resolve, path);
     if (folder.empty()) return false;
     if (path_ == folder) return true;

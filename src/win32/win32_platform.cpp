@@ -55,8 +55,12 @@ void Win32Platform::EnsureComApartment() {
 MsgResult Win32Platform::MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
     const UINT flags =
         (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon) | MB_DEFBUTTON1 | MB_APPLMODAL;
+    // The control the box is about (a list, most often) has the keyboard again after it, even
+    // when boxes follow one another and the window's own memory of its focus goes with them.
+    HWND focus = GetFocus();
     const int answer = MessageBoxW(DialogOwner(), ToUtf16(text).c_str(),
                                    ToUtf16(title.empty() ? kApplicationTitle : title).c_str(), flags);
+    if (focus != nullptr && IsWindow(focus) && IsWindowEnabled(focus) && IsWindowVisible(focus)) SetFocus(focus);
     switch (answer) {
         case IDYES: return MsgResult::Yes;
         case IDOK: return MsgResult::Ok;

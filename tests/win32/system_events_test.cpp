@@ -200,6 +200,7 @@ TEST_F(FolderWaitTest, InputBehindAFolderCheckRunsAfterItOrIsRefusedNeverInsideI
     const int beeps = platform.beeps;
     const std::vector<std::string> folders = Entries(form.Dir1);
     auto enterWithADropBehind = [&] {
+        SetFocus(Hwnd(form.Dir1));
         SendMessageW(Hwnd(form.Dir1), LB_SETCURSEL, std::ranges::find(folders, "lent") - folders.begin(), 0);
         PostMessageW(Hwnd(form.Dir1), WM_KEYDOWN, VK_RETURN, 1);
         DropOn(window.Handle(), Hwnd(form.File1), {tree.Path("a.txt")});
@@ -212,7 +213,7 @@ TEST_F(FolderWaitTest, InputBehindAFolderCheckRunsAfterItOrIsRefusedNeverInsideI
     PumpPending(&window);
 
     EXPECT_EQ(answer.SeenText(), texts::UnreadableFolder(tree.Path("lent")));
-    EXPECT_EQ(std::tuple(now(), platform.beeps), std::tuple(before, beeps + 1));
+    EXPECT_EQ(std::tuple(now(), platform.beeps, GetFocus()), std::tuple(before, beeps + 1, Hwnd(form.Dir1)));
     platform.SlowFolderChecks(tree.Path("lent"), 100, 10000);
     enterWithADropBehind();
     EXPECT_TRUE(PumpUntil([this] { return form.File1.FileName() == "a.txt"; }));
