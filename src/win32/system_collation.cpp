@@ -27,16 +27,23 @@ SystemCollation::SystemCollation()
 
 std::string SystemCollation::SortKey(std::string_view name) const {
     const std::wstring wide = ToUtf16(name);
-    const int length = wide.empty() ? 0 : KeyLength(wide, flags_);
+    // Most keys fit the first guess: the system is asked once per name, not twice.
+    std::string key(wide.size() * 4 + 16, '\0');
+    for (int attempt = 0; attempt < 2 && !wide.empty(); ++attempt) {
+        const int written =
+            LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.c_str(), static_cast<int>(wide.size()),
+                          reinterpret_cast<LPWSTR>(key.data()), static_cast<int>(key.size()), nullptr, nullptr, 0);
+        if (written > 0) {
+            key.resize(static_cast<std::size_t>(written));
+            return key;
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
+        const int needed = KeyLength(wide, flags_);
+        if (needed <= 0) break;
+        key.assign(static_cast<std::size_t>(needed), '\0');
+    }
     // A name the system cannot weigh goes after all the others, in the order of its characters.
-    if (length <= 0) return "\xFF\xFF" + Folded(name);
-    std::string key(static_cast<std::size_t>(length), '\0');
-    const int written =
-        LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.c_str(), static_cast<int>(wide.size()),
-                      reinterpret_cast<LPWSTR>(key.data()), length, nullptr, nullptr, 0);
-    if (written <= 0) return "\xFF\xFF" + Folded(name);
-    key.resize(static_cast<std::size_t>(written));
-    return key;
+    return "\xFF\xFF" + Folded(name);
 }
 
 bool SystemCollation::StartsWith(std::string_view name, std::string_view prefix) const {
