@@ -60,8 +60,10 @@ CopyCheck CheckCopy(Platform& platform, const std::string& commandLine, const st
     const std::string destination =
         request.destination ? AbsolutePath(request.destination->text, workingFolder) : WithSeparator(workingFolder);
 
-    const bool sourceIsFolder =
-        source.ends_with('\\') || (!HasWildcard(LastPart(source)) && !platform.ReadableFolder(source).empty());
+    const auto namesFolder = [&platform](const std::string& path) {
+        return path.ends_with('\\') || (!HasWildcard(LastPart(path)) && !platform.ReadableFolder(path).empty());
+    };
+    const bool sourceIsFolder = namesFolder(source);
     const bool severalFiles = request.subfolders || sourceIsFolder || HasWildcard(LastPart(source));
     if (severalFiles && !destination.ends_with('\\') && platform.FileExists(destination)) {
         check.refusal = texts::SeveralFilesOntoOneFile(request.destination->text);
@@ -74,13 +76,14 @@ CopyCheck CheckCopy(Platform& platform, const std::string& commandLine, const st
         return check;
     }
 
-    // Replaced from the end of the line, so that the source's place still holds.
-    const bool destinationIsFolder = destination.ends_with('\\') || (!HasWildcard(LastPart(destination)) &&
-                                                                     !platform.ReadableFolder(destination).empty());
-    for (const auto& [argument, path, folder] : {std::tuple(request.destination, destination, destinationIsFolder),
-                                                 std::tuple(request.source, source, sourceIsFolder)}) {
+    // Replaced from the end of the line, so that the source's place still holds. The disk is
+    // asked whether the destination is a folder only for a path near the limit.
+    for (const auto& [argument, path, isSource] :
+         {std::tuple(request.destination, destination, false), std::tuple(request.source, source, true)}) {
+        if (!argument || Length(path) + 2 <= kLongestXcopyPath) continue;
+        const bool folder = isSource ? sourceIsFolder : namesFolder(path);
         const std::size_t longest = kLongestXcopyPath - AddedByXcopy(path, folder);
-        if (!argument || Length(path) <= longest) continue;
+        if (Length(path) <= longest) continue;
         const std::optional<std::string> shortened = WithinXcopysReach(platform, path, longest);
         if (!shortened) {
             check.refusal = texts::PathTooLong(path, Length(path), longest);
