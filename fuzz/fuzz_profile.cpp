@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckReads(loose, states, "a loosely laid out profile does not read as its states");
 
-    const int kept = reader.Pick(20);
+    const int kept = reader.Pick(kSwitchCount);
     const ProfileReading cut = ReadProfile(written.substr(0, static_cast<std::size_t>(5 * kept + reader.Pick(2))));
     FUZZ_CHECK(cut.fault == ProfileReading::Fault::TooShort && cut.line == kept + 1,
                "a profile cut short is not too short on the line where it stops");
