@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "batch/command_arguments.h"
+
 namespace lorvane {
 
 // The destination argument of a full command line: the second argument after the command
@@ -17,8 +19,7 @@ template <typename Exists>
 bool DestinationWouldAsk(const std::string& commandLine, const std::string& workingFolder, Exists exists) {
     const std::string destination = DestinationArgument(commandLine);
     if (destination.empty() || destination.back() == '\\') return false;
-    const bool absolute = (destination.size() >= 2 && destination[1] == ':') || destination[0] == '\\';
-    return !exists(absolute ? destination : workingFolder + "\\" + destination);
+    return !exists(AbsolutePath(destination, workingFolder));
 }
 
 }  // namespace lorvane
