@@ -1,6 +1,59 @@
 #include "app/name_order.h"
 
+#include <numeric>
+#include <queue>
+
 namespace lorvane {
+
+OrderedRun::OrderedRun(const NameList& names, const NameCollation& collation) {
+    keyEnds_.reserve(names.Size());
+    keys_.reserve(names.Bytes() * 3);
+    for (std::size_t i = 0; i < names.Size(); ++i) {
+        collation.AppendSortKey(names.Name(i), keys_);
+        keyEnds_.push_back(static_cast<std::uint32_t>(keys_.size()));
+    }
+    order_.resize(names.Size());
+    std::iota(order_.begin(), order_.end(), 0U);
+    std::stable_sort(order_.begin(), order_.end(), [this](auto a, auto b) { return KeyOf(a) < KeyOf(b); });
+}
+
+std::string_view OrderedRun::KeyOf(std::size_t index) const {
+    const std::size_t begin = index == 0 ? 0 : keyEnds_[index - 1];
+    return std::string_view(keys_).substr(begin, keyEnds_[index] - begin);
+}
+
+NameList MergeRuns(const std::vector<const NameList*>& runs, const std::vector<const OrderedRun*>& orders) {
+    struct Cursor {
+        std::size_t run;
+        std::size_t rank;
+    };
+    // The cursor whose name comes first is on top; of equal names, the earlier run's.
+    const auto later = [&](const Cursor& a, const Cursor& b) {
+        const std::string_view keyA = orders[a.run]->KeyAt(a.rank), keyB = orders[b.run]->KeyAt(b.rank);
+        return keyA != keyB ? keyA > keyB : a.run > b.run;
+    };
+    std::priority_queue<Cursor, std::vector<Cursor>, decltype(later)> next(later);
+    std::size_t names = 0, bytes = 0;
+    for (std::size_t run = 0; run < orders.size(); ++run) {
+        if (orders[run]->Size() > 0) next.push({run, 0});
+        names += runs[run]->Size();
+        bytes += runs[run]->Bytes();
+    }
+    NameList merged;
+    merged.Reserve(names, bytes);
+    while (!next.empty()) {
+        const Cursor top = next.top();
+        next.pop();
+        merged.AddFrom(*runs[top.run], orders[top.run]->IndexAt(top.rank));
+        if (top.rank + 1 < orders[top.run]->Size()) next.push({top.run, top.rank + 1});
+    }
+    return merged;
+}
+
+NameList Ordered(const NameList& names, const NameCollation& collation) {
+    const OrderedRun order(names, collation);
+    return MergeRuns({&names}, {&order});
+}
 
 bool TypeAhead::Repeated(std::string_view text) {
     std::size_t at = 0;

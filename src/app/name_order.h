@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "app/name_list.h"
 #include "app/utf8.h"
 
 namespace lorvane {
@@ -17,24 +17,37 @@ namespace lorvane {
 class NameCollation {
 public:
     virtual ~NameCollation() = default;
-    // Bytes whose plain order is the names' order: made once per name, compared many times.
-    virtual std::string SortKey(std::string_view name) const = 0;
+    // Appends bytes whose plain order is the names' order: made once per name, compared many
+    // times, all of a listing's in one buffer.
+    virtual void AppendSortKey(std::string_view name, std::string& keys) const = 0;
     // The name begins with `prefix`, compared as the order compares names.
     virtual bool StartsWith(std::string_view name, std::string_view prefix) const = 0;
 };
 
-// Items in the names' order, by the names `nameOf` gives them; equal names keep their order.
-template <typename Item, typename NameOf>
-void SortByCollation(std::vector<Item>& items, NameOf nameOf, const NameCollation& collation) {
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) keys.emplace_back(collation.SortKey(nameOf(items[i])), i);
-    std::sort(keys.begin(), keys.end());
-    std::vector<Item> sorted;
-    sorted.reserve(items.size());
-    for (const auto& key : keys) sorted.push_back(std::move(items[key.second]));
-    items = std::move(sorted);
-}
+// A run of names with their sort keys, made once per name, and the names' order by them;
+// equal names keep their order.
+class OrderedRun {
+public:
+    OrderedRun() = default;
+    OrderedRun(const NameList& names, const NameCollation& collation);
+    std::size_t Size() const { return order_.size(); }
+    // Where the name of that rank stands in the names, and its key.
+    std::size_t IndexAt(std::size_t rank) const { return order_[rank]; }
+    std::string_view KeyAt(std::size_t rank) const { return KeyOf(order_[rank]); }
+
+private:
+    std::string_view KeyOf(std::size_t index) const;
+
+    std::string keys_;
+    std::vector<std::uint32_t> keyEnds_;
+    std::vector<std::uint32_t> order_;
+};
+
+// Runs ordered apart (a huge folder's, as it is read), merged into one list: the order of
+// all the names at once, the runs taken in their order for equal names. `orders[i]` orders
+// `runs[i]`.
+NameList MergeRuns(const std::vector<const NameList*>& runs, const std::vector<const OrderedRun*>& orders);
+NameList Ordered(const NameList& names, const NameCollation& collation);
 
 // Letters typed in a list, as the system's lists take them: typed within `pauseMs` of one
 // another (the system's double-click time) they make one prefix, which goes to the first name

@@ -21,7 +21,7 @@ protected:
     void ShowFolder() {
         if (view_.Folder() != this->model_.Path()) view_.ShowFolder(this->model_.Path());
     }
-    const FolderListView::Entry* Selected() const { return view_.EntryAt(view_.SelectedIndex()); }
+    std::optional<FolderListView::Entry> Selected() const { return view_.EntryAt(view_.SelectedIndex()); }
     FrmXcopy& Form() const { return *this->Context().form; }
 
     FolderListView view_;
@@ -43,8 +43,8 @@ private:
         InvalidateRect(Handle(), nullptr, TRUE);
     }
     void Notified(int code) override {
-        const FolderListView::Entry* entry = Selected();
-        if (code == LBN_DBLCLK && entry != nullptr) {
+        const std::optional<FolderListView::Entry> entry = Selected();
+        if (code == LBN_DBLCLK && entry) {
             Form().OpenFolder(model_, *entry);
         } else if (code == LBN_SELCHANGE && model_.Click) {
             model_.Click();
@@ -67,8 +67,8 @@ private:
     }
     void Notified(int code) override {
         if (code != LBN_SELCHANGE) return;
-        const FolderListView::Entry* entry = Selected();
-        if (entry == nullptr) return;
+        const std::optional<FolderListView::Entry> entry = Selected();
+        if (!entry) return;
         const std::string before = model_.FileName();
         Form().PickFile(model_, *entry);
         // A name refused leaves the file picked before: the highlight goes back to it.

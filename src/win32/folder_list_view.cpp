@@ -15,9 +15,10 @@ void FolderListView::ShowFolder(const std::string& folder) {
     ancestors_.clear();
     if (kind_ == ListingKind::Folders) ancestors_ = AncestorEntries(folder);
     listing_ = std::make_shared<const Listing>();
-    SetCount();
     loading_ = true;
+    // The reading starts first: showing the ancestors costs the window a few milliseconds.
     hub_.Request(folder, *this);
+    SetCount();
 }
 
 void FolderListView::Loaded(std::shared_ptr<const Listing> listing) {
@@ -26,7 +27,7 @@ void FolderListView::Loaded(std::shared_ptr<const Listing> listing) {
     SetCount();
 }
 
-const std::vector<FolderListView::Entry>& FolderListView::ListedEntries() const {
+const NameList& FolderListView::ListedNames() const {
     return kind_ == ListingKind::Folders ? listing_->folders : listing_->files;
 }
 
@@ -43,32 +44,32 @@ void FolderListView::SetCount() {
 
 void FolderListView::SelectName(const std::string& name) {
     wantedName_ = name;
-    int index = -1;
-    for (int i = 0; !name.empty() && i < Count(); ++i) {
-        // A file picked by its short name ("foo." by FOO_~YAG) stays highlighted.
-        const Entry& entry = *EntryAt(i);
-        if (entry.text == name || (!entry.shortName.empty() && entry.shortName == name)) {
-            index = i;
-            break;
-        }
-    }
+    const std::size_t found = name.empty() ? ListedNames().Size() : ListedNames().Find(name);
+    const int index = found < ListedNames().Size() ? static_cast<int>(ancestors_.size() + found) : -1;
     SendMessageW(listBox_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string_view FolderListView::NameAt(int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    return at < ancestors_.size() ? std::string_view(ancestors_[at].text) : ListedNames().Name(at - ancestors_.size());
 }
 
 int FolderListView::SelectedIndex() const { return static_cast<int>(SendMessageW(listBox_, LB_GETCURSEL, 0, 0)); }
 
-const FolderListView::Entry* FolderListView::EntryAt(int index) const {
-    if (index < 0 || index >= Count()) return nullptr;
+std::optional<FolderListView::Entry> FolderListView::EntryAt(int index) const {
+    if (index < 0 || index >= Count()) return std::nullopt;
     const auto at = static_cast<std::size_t>(index);
-    return at < ancestors_.size() ? &ancestors_[at] : &ListedEntries()[at - ancestors_.size()];
+    // A subfolder stands one step deeper than the open folder; a file at the left.
+    if (at < ancestors_.size()) return ancestors_[at];
+    return ListedNames().Entry(at - ancestors_.size(), static_cast<int>(ancestors_.size()));
 }
 
 void FolderListView::Draw(const DRAWITEMSTRUCT& item) const {
-    const Entry* entry = EntryAt(static_cast<int>(item.itemID));
+    const std::optional<Entry> entry = EntryAt(static_cast<int>(item.itemID));
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const bool enabled = IsWindowEnabled(listBox_) != FALSE;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    if (entry != nullptr) {
+    if (entry) {
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, GetSysColor(!enabled   ? COLOR_GRAYTEXT
                                            : selected ? COLOR_HIGHLIGHTTEXT

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,21 +26,24 @@ public:
     void ShowFolder(const std::string& folder);
     // Takes the listing of the folder shown, or its first part.
     void Loaded(std::shared_ptr<const Listing> listing);
-    // Selects the file of that name (no selection for an empty name or an absent file).
+    // Selects the file of that name (no selection for an empty name or an absent file). Only
+    // a file list calls it: a folder list highlights the open folder.
     void SelectName(const std::string& name);
 
     int SelectedIndex() const;
-    const Entry* EntryAt(int index) const;
+    std::optional<Entry> EntryAt(int index) const;
+    // The name shown at an index below Count().
+    std::string_view NameAt(int index) const;
     int Count() const { return static_cast<int>(ancestors_.size()) + Listed(); }
     bool Loading() const { return loading_; }
     // Entries read from the folder so far (the ancestors of a folder list not counted).
-    int Listed() const { return static_cast<int>(ListedEntries().size()); }
+    int Listed() const { return static_cast<int>(ListedNames().Size()); }
     void Draw(const DRAWITEMSTRUCT& item) const;
     const std::string& Folder() const { return folder_; }
 
 private:
     void SetCount();
-    const std::vector<Entry>& ListedEntries() const;
+    const NameList& ListedNames() const;
 
     HWND listBox_;
     ListingHub& hub_;

@@ -1,13 +1,15 @@
 #include "win32/folder_listing.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "app/folder_entries.h"
 #include "app/name_spelling.h"
-#include "app/name_order.h"
+#include "win32/background_work.h"
+#include "win32/listing_runs.h"
 #include "win32/folder_list_view.h"
-#include "win32/system_collation.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -29,97 +31,76 @@ struct ListingJob {
     std::string folder;
 };
 
-const std::string& NameOf(const FolderEntry& entry) { return entry.text; }
-
-FolderEntry EntryOf(const wchar_t* name) {
-    FolderEntry entry{ToUtf8(name), {}, 0};
-    entry.loneSurrogate = HasLoneSurrogate(name);
-    return entry;
-}
-
 // The short names of the folder's names that the system would read as others. Only a slower
 // reading gives short names: it is done only for a folder that holds such a name, once. None
 // when the folder cannot be read again: such names are then refused when opened, never replaced.
-std::map<std::wstring, std::string> ShortNamesOfFlawedNames(const std::wstring& pattern) {
-    std::map<std::wstring, std::string> shortNames;
+void GiveShortNamesToFlawedNames(const std::wstring& pattern, NameList& names) {
+    std::vector<std::size_t> flawed;
+    for (std::size_t i = 0; i < names.Size(); ++i) {
+        if (FlawOf(names.Name(i), names.LoneSurrogateAt(i)) != NameFlaw::None) flawed.push_back(i);
+    }
+    if (flawed.empty()) return;
+    // By the names as the list holds them; two names that half UTF-16 pairs made alike get
+    // none, rather than one the other's.
+    std::map<std::string, std::string> shortNames;
+    std::set<std::string> alike;
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE) return shortNames;
+    if (find == INVALID_HANDLE_VALUE) return;
     do {
-        if (data.cAlternateFileName[0] == 0) continue;
-        const FolderEntry entry = EntryOf(data.cFileName);
-        if (FlawOf(entry.text, entry.loneSurrogate) != NameFlaw::None) {
-            shortNames[data.cFileName] = ToUtf8(data.cAlternateFileName);
-        }
+        const std::string name = ToUtf8(data.cFileName);
+        if (data.cAlternateFileName[0] == 0 || FlawOf(name, HasLoneSurrogate(data.cFileName)) == NameFlaw::None) continue;
+        if (!shortNames.emplace(name, ToUtf8(data.cAlternateFileName)).second) alike.insert(name);
     } while (FindNextFileW(find, &data));
     FindClose(find);
-    return shortNames;
+    for (const std::size_t i : flawed) {
+        // "foo." would reach the system as "foo", its sibling: it goes by its short name.
+        const std::string name(names.Name(i));
+        const auto found = shortNames.find(name);
+        if (found != shortNames.end() && !alike.contains(name)) names.SetShortName(i, found->second);
+    }
 }
 
-void Post(const ListingJob& job, Listing read, bool complete) {
-    auto listing = std::make_unique<Listing>(std::move(read));
-    listing->complete = complete;
-    const SystemCollation collation;
-    SortByCollation(listing->folders, NameOf, collation);
-    SortByCollation(listing->files, NameOf, collation);
-    // One step deeper than the open folder; each opens its path only when it is opened.
-    const int depth = static_cast<int>(AncestorEntries(job.folder).size());
-    for (FolderEntry& entry : listing->folders) entry.depth = depth;
+void Post(const ListingJob& job, FolderNames names, bool complete) {
+    auto listing = std::make_unique<Listing>(Listing{complete, std::move(names.folders), std::move(names.files)});
     if (PostMessageW(job.receiver, job.message, job.job, reinterpret_cast<LPARAM>(listing.get()))) {
         listing.release();  // the receiver owns it now
     }
 }
 
 void ReadFolder(const ListingJob& job) {
-    // The wide functions give every name as it is; each is converted once, here, off the
-    // window's thread.
-    Listing read;
+    // The wide functions give every name as it is; each is converted once, off the window's
+    // thread, while the reading goes on.
+    ListingRuns runs;
     const ULONGLONG start = GetTickCount64();
     bool firstPartSent = false;
     const std::wstring pattern = ToUtf16(WithSeparator(job.folder)) + L"*";
-    std::map<std::wstring, std::string> shortNames;
-    bool shortNamesRead = false;
     WIN32_FIND_DATAW data;
     HANDLE find = job.folder.empty() ? INVALID_HANDLE_VALUE
                                      : FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                                         nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::vector<FolderEntry>* list = nullptr;
             if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                if (!IsDotEntry(data.cFileName)) list = &read.folders;
+                if (!IsDotEntry(data.cFileName)) runs.Add(data.cFileName, true);
             } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
-                list = &read.files;
+                runs.Add(data.cFileName, false);
             }
-            if (list != nullptr) {
-                FolderEntry entry = EntryOf(data.cFileName);
-                // "foo." would reach the system as "foo", its sibling: it goes by its short name.
-                if (FlawOf(entry.text, entry.loneSurrogate) != NameFlaw::None) {
-                    if (!shortNamesRead) shortNames = ShortNamesOfFlawedNames(pattern);
-                    shortNamesRead = true;
-                    const auto found = shortNames.find(data.cFileName);
-                    if (found != shortNames.end()) entry.shortName = found->second;
-                }
-                list->push_back(std::move(entry));
-            }
-            const std::size_t count = read.folders.size() + read.files.size();
+            const std::size_t count = runs.Count();
             if (!firstPartSent &&
                 (count >= kFirstPartEntries || (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
                 firstPartSent = true;
-                Post(job, read, false);
+                Post(job, OrderAll(runs.Reading(), SystemCollation()), false);
             }
         } while (FindNextFileW(find, &data));
         FindClose(find);
     }
+    FolderNames names = runs.Finish();
+    GiveShortNamesToFlawedNames(pattern, names.folders);
+    GiveShortNamesToFlawedNames(pattern, names.files);
     // A folder that went away meanwhile shows empty; the pickers checked it on the way in.
-    Post(job, std::move(read), true);
-}
-
-DWORD WINAPI RunListingJob(void* parameter) {
-    std::unique_ptr<ListingJob> job(static_cast<ListingJob*>(parameter));
-    ReadFolder(*job);
-    return 0;
+    Post(job, std::move(names), true);
 }
 
 }  // namespace
@@ -134,15 +115,8 @@ void ListingHub::Request(const std::string& folder, FolderListView& view) {
     const WPARAM id = nextJob_++;
     jobs_[id] = {folder, {&view}};
     auto job = std::make_unique<ListingJob>(ListingJob{receiver_, message_, id, folder});
-    // A thread of the system's own: detached std::threads were seen never to start under Wine.
-    HANDLE thread = CreateThread(nullptr, 0, RunListingJob, job.get(), 0, nullptr);
-    if (thread == nullptr) {
-        // No thread to be had: read it here rather than show nothing.
-        ReadFolder(*job);
-        return;
-    }
-    job.release();  // the thread owns it now
-    CloseHandle(thread);
+    // No thread to be had: read it here rather than show nothing.
+    if (const auto refused = RunOnPooledThread(std::move(job), ReadFolder)) ReadFolder(*refused);
 }
 
 void ListingHub::Deliver(WPARAM id, LPARAM lParam) {

@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "app/folder_entries.h"
+#include "app/name_list.h"
 
 namespace lorvane::win32 {
 
 // The folders and files of one folder, read on a worker thread in one pass, so that a
 // folder of a hundred thousand entries never holds up the window. A first part comes as
-// soon as a screenful is read; the whole listing follows, each sorted without regard to case.
-// The entries come ready to show, so that the window does nothing per entry.
+// soon as a screenful is read; the whole listing follows, each in the system's order of names.
+// The names come ready to show, so that the window does nothing per name.
 struct Listing {
     bool complete = false;
-    std::vector<FolderEntry> folders;
-    std::vector<FolderEntry> files;  // hidden and system files left out, as the list always did
+    NameList folders;
+    NameList files;  // hidden and system files left out, as the list always did
 };
 
 class FolderListView;

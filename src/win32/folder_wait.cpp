@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "win32/background_work.h"
 #include "win32/dropped_files.h"
 #include "win32/user_input.h"
 #include "win32/wide_text.h"
@@ -31,11 +32,9 @@ struct CheckJob {
     HANDLE done;
 };
 
-DWORD WINAPI RunCheck(void* parameter) {
-    const std::unique_ptr<std::shared_ptr<CheckJob>> job(static_cast<std::shared_ptr<CheckJob>*>(parameter));
-    (*job)->result = (*job)->check((*job)->path);
-    SetEvent((*job)->done);
-    return 0;
+void RunCheck(const std::shared_ptr<CheckJob>& job) {
+    job->result = job->check(job->path);
+    SetEvent(job->done);
 }
 
 // While the window waits, painting, timers and other threads' calls go on; anything else
@@ -147,12 +146,10 @@ std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWait
     if (!settings.check) return {};
     auto job = std::make_shared<CheckJob>(path, settings.check);
     if (job->done == nullptr) return settings.check(path);  // nothing to wait on: checked here, as before
-    auto workerShare = std::make_unique<std::shared_ptr<CheckJob>>(job);
-    // A thread of the system's own: detached std::threads were seen never to start under Wine.
-    HANDLE thread = CreateThread(nullptr, 0, RunCheck, workerShare.get(), 0, nullptr);
-    if (thread == nullptr) return settings.check(path);
-    workerShare.release();  // the worker owns its share now
-    CloseHandle(thread);
+    // The worker holds its own share of the job.
+    if (RunOnPooledThread(std::make_unique<std::shared_ptr<CheckJob>>(job), RunCheck) != nullptr) {
+        return settings.check(path);
+    }
 
     WaitingLoop loop(window);
     const ULONGLONG start = GetTickCount64();

@@ -34,14 +34,14 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
         // starts no name: it goes nowhere.
         const int to = typed.Typed(
             static_cast<char32_t>(LOWORD(wParam)), GetTickCount64(), GetDoubleClickTime(), view.Count(),
-            view.SelectedIndex(), [&](int i) -> const std::string& { return view.EntryAt(i)->text; },
+            view.SelectedIndex(), [&](int i) { return view.NameAt(i); },
             SystemCollation());
         return to >= 0 ? to : -2;
     }
     if (folders == nullptr) return -1;
     switch (LOWORD(wParam)) {
         case VK_RETURN:
-            if (const FolderListView::Entry* entry = view.EntryAt(view.SelectedIndex()))
+            if (const std::optional<FolderListView::Entry> entry = view.EntryAt(view.SelectedIndex()))
                 form.OpenFolder(*folders, *entry);
             return -2;
         case VK_BACK: {

@@ -1,5 +1,7 @@
 #include "win32/system_collation.h"
 
+#include <iterator>
+
 #include "app/utf8.h"
 #include "win32/wide_text.h"
 
@@ -14,8 +16,8 @@ constexpr DWORD kDigitsAsNumbers = 0x00000008;
 constexpr DWORD kDigitsAsNumbers = SORT_DIGITSASNUMBERS;
 #endif
 
-int KeyLength(const std::wstring& wide, DWORD flags) {
-    return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags, wide.c_str(), static_cast<int>(wide.size()),
+int KeyLength(std::wstring_view wide, DWORD flags) {
+    return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags, wide.data(), static_cast<int>(wide.size()),
                          nullptr, 0, nullptr, nullptr, 0);
 }
 
@@ -25,25 +27,33 @@ int KeyLength(const std::wstring& wide, DWORD flags) {
 SystemCollation::SystemCollation()
     : flags_(KeyLength(L"a1", kIgnoreCase | kDigitsAsNumbers) > 0 ? kIgnoreCase | kDigitsAsNumbers : kIgnoreCase) {}
 
-std::string SystemCollation::SortKey(std::string_view name) const {
-    const std::wstring wide = ToUtf16(name);
+void SystemCollation::AppendSortKey(std::string_view name, std::string& keys) const {
+    // A name is at most 255 units: converted on the stack, so that a hundred thousand names
+    // cost no allocation each.
+    wchar_t shortName[512];
+    std::wstring longName;
+    const std::wstring_view wide =
+        name.size() <= std::size(shortName) ? ToUtf16In(name, shortName) : std::wstring_view(longName = ToUtf16(name));
+    const std::size_t at = keys.size();
     // Most keys fit the first guess: the system is asked once per name, not twice.
-    std::string key(wide.size() * 4 + 16, '\0');
+    std::size_t room = wide.size() * 4 + 16;
     for (int attempt = 0; attempt < 2 && !wide.empty(); ++attempt) {
-        const int written =
-            LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.c_str(), static_cast<int>(wide.size()),
-                          reinterpret_cast<LPWSTR>(key.data()), static_cast<int>(key.size()), nullptr, nullptr, 0);
+        keys.resize(at + room);
+        const int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.data(),
+                                          static_cast<int>(wide.size()), reinterpret_cast<LPWSTR>(keys.data() + at),
+                                          static_cast<int>(room), nullptr, nullptr, 0);
         if (written > 0) {
-            key.resize(static_cast<std::size_t>(written));
-            return key;
+            keys.resize(at + static_cast<std::size_t>(written));
+            return;
         }
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
         const int needed = KeyLength(wide, flags_);
         if (needed <= 0) break;
-        key.assign(static_cast<std::size_t>(needed), '\0');
+        room = static_cast<std::size_t>(needed);
     }
     // A name the system cannot weigh goes after all the others, in the order of its characters.
-    return "\xFF\xFF" + Folded(name);
+    keys.resize(at);
+    keys += "\xFF\xFF" + Folded(name);
 }
 
 bool SystemCollation::StartsWith(std::string_view name, std::string_view prefix) const {

@@ -14,7 +14,7 @@ namespace lorvane::win32 {
 class SystemCollation : public NameCollation {
 public:
     SystemCollation();
-    std::string SortKey(std::string_view name) const override;
+    void AppendSortKey(std::string_view name, std::string& keys) const override;
     bool StartsWith(std::string_view name, std::string_view prefix) const override;
 
 private:

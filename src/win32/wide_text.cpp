@@ -23,34 +23,56 @@ bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
+namespace {
+
+// Each UTF-16 unit of the text, in order; never more units than the text has bytes.
+template <typename Put>
+void EachUtf16Unit(std::string_view utf8, Put put) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t character = NextCharacter(utf8, at);
+        if (character >= 0x10000) {
+            put(static_cast<wchar_t>(0xD800 + ((character - 0x10000) >> 10)));
+            put(static_cast<wchar_t>(0xDC00 + ((character - 0x10000) & 0x3FF)));
+        } else {
+            put(static_cast<wchar_t>(character));
+        }
+    }
+}
+
+}  // namespace
+
 std::wstring ToUtf16(std::string_view utf8) {
     if (AllAscii(utf8)) return std::wstring(utf8.begin(), utf8.end());
     std::wstring wide;
     wide.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const char32_t character = NextCharacter(utf8, at);
-        if (character >= 0x10000) {
-            wide += static_cast<wchar_t>(0xD800 + ((character - 0x10000) >> 10));
-            wide += static_cast<wchar_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
-        } else {
-            wide += static_cast<wchar_t>(character);
-        }
-    }
+    EachUtf16Unit(utf8, [&](wchar_t unit) { wide += unit; });
     return wide;
 }
 
+std::wstring_view ToUtf16In(std::string_view utf8, wchar_t* buffer) {
+    std::size_t length = 0;
+    EachUtf16Unit(utf8, [&](wchar_t unit) { buffer[length++] = unit; });
+    return {buffer, length};
+}
+
 std::string ToUtf8(std::wstring_view utf16) {
-    if (AllAscii(utf16)) return std::string(utf16.begin(), utf16.end());
     std::string utf8;
-    utf8.reserve(utf16.size() * 2);
+    AppendUtf8(utf16, utf8);
+    return utf8;
+}
+
+void AppendUtf8(std::wstring_view utf16, std::string& to) {
+    if (AllAscii(utf16)) {
+        to.append(utf16.begin(), utf16.end());
+        return;
+    }
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         char32_t character = static_cast<char16_t>(utf16[i]);
         if (IsHighSurrogate(character) && i + 1 < utf16.size() && IsLowSurrogate(static_cast<char16_t>(utf16[i + 1]))) {
             character = 0x10000 + ((character - 0xD800) << 10) + (static_cast<char16_t>(utf16[++i]) - 0xDC00);
         }
-        AppendCharacter(utf8, character);  // a lone surrogate is written as U+FFFD
+        AppendCharacter(to, character);  // a lone surrogate is written as U+FFFD
     }
-    return utf8;
 }
 
 bool HasLoneSurrogate(std::wstring_view utf16) {

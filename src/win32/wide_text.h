@@ -12,10 +12,13 @@ namespace lorvane::win32 {
 // Any bytes convert: a byte that starts no character becomes U+FFFD, one unit for each, as
 // the program counts an edit box's units (app/utf8.h), so that positions agree both sides.
 std::wstring ToUtf16(std::string_view utf8);
+// The same into a buffer of at least utf8.size() units, for the many short names of a listing.
+std::wstring_view ToUtf16In(std::string_view utf8, wchar_t* buffer);
 
 // A surrogate without its other half becomes U+FFFD (and the text then names nothing: see
 // HasLoneSurrogate).
 std::string ToUtf8(std::wstring_view utf16);
+void AppendUtf8(std::wstring_view utf16, std::string& to);
 // Whether the text holds a surrogate without its other half, which no UTF-8 text can carry: an
 // NTFS disk written by another system can hold such a name.
 bool HasLoneSurrogate(std::wstring_view utf16);

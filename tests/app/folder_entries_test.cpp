@@ -49,17 +49,57 @@ TEST(FolderEntries, ParentFolder) {
 // The system's order stands in the tests as the names folded; equal names keep their order.
 class FoldedCollation : public NameCollation {
 public:
-    std::string SortKey(std::string_view name) const override { return Folded(name); }
+    void AppendSortKey(std::string_view name, std::string& keys) const override { keys += Folded(name) + '\0'; }
     bool StartsWith(std::string_view name, std::string_view prefix) const override {
         return Folded(name).starts_with(Folded(prefix));
     }
 };
 
-TEST(NameOrder, SortedByTheCollationsKeysEqualNamesKeepingTheirOrder) {
-    std::vector<std::pair<std::string, int>> items = {{"b", 0}, {"A", 1}, {"a", 2}, {"é", 3}, {"B", 4}};
-    SortByCollation(
-        items, [](const auto& item) { return item.first; }, FoldedCollation());
-    EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"A", 1}, {"a", 2}, {"b", 0}, {"B", 4}, {"é", 3}}));
+std::vector<FolderEntry> EntriesOf(const NameList& names) {
+    std::vector<FolderEntry> entries;
+    for (std::size_t i = 0; i < names.Size(); ++i) entries.push_back(names.Entry(i, 0));
+    return entries;
+}
+
+// Names are ordered by the collation, equal names in reading order. A huge folder is ordered
+// in runs as it is read: cut anywhere, the merged runs give the order of the whole, each name
+// with its short name and mark.
+TEST(NameOrder, RunsOrderedApartMergeIntoTheOrderOfTheWholeEqualNamesKeepingTheirOrder) {
+    const std::string letters[] = {"b", "A", "a", "é", "B", "c", "É"};
+    NameList all;
+    for (std::size_t i = 0; i < 40; ++i) {
+        all.Add(letters[(i * 5 + i / 7) % 7] + std::to_string(i % 2), i % 9 == 4);
+        if (i % 6 == 1) all.SetShortName(i, "S~" + std::to_string(i));
+    }
+    NameList few;
+    for (const char* name : {"b", "A", "a", "é", "B"}) few.Add(name);
+    std::vector<std::string> fewOrdered;
+    for (const FolderEntry& entry : EntriesOf(Ordered(few, FoldedCollation()))) fewOrdered.push_back(entry.text);
+    EXPECT_EQ(fewOrdered, (std::vector<std::string>{"A", "a", "b", "B", "é"}));
+
+    const std::vector<FolderEntry> whole = EntriesOf(Ordered(all, FoldedCollation()));
+    for (const std::size_t runSize : {1u, 3u, 7u, 40u}) {
+        std::vector<NameList> runs;
+        for (std::size_t i = 0; i < all.Size(); ++i) {
+            if (i % runSize == 0) runs.emplace_back();
+            runs.back().AddFrom(all, i);
+        }
+        std::vector<OrderedRun> orders;
+        for (const NameList& run : runs) orders.emplace_back(run, FoldedCollation());
+        std::vector<const NameList*> runPointers;
+        std::vector<const OrderedRun*> orderPointers;
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            runPointers.push_back(&runs[i]);
+            orderPointers.push_back(&orders[i]);
+        }
+        const std::vector<FolderEntry> merged = EntriesOf(MergeRuns(runPointers, orderPointers));
+        ASSERT_EQ(merged.size(), whole.size());
+        for (std::size_t i = 0; i < whole.size(); ++i) {
+            EXPECT_EQ(std::tie(merged[i].text, merged[i].shortName, merged[i].loneSurrogate),
+                      std::tie(whole[i].text, whole[i].shortName, whole[i].loneSurrogate))
+                << runSize << " " << i;
+        }
+    }
 }
 
 // A list as it stands: the ancestors of the open folder, then its subfolders. Letters typed

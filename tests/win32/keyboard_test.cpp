@@ -21,8 +21,8 @@ protected:
 
     std::string Highlighted(const Control& list) const {
         const FolderListView* view = window.ListView(list);
-        const FolderEntry* entry = view->EntryAt(view->SelectedIndex());
-        return entry != nullptr ? entry->text : "(aucune)";
+        const std::optional<FolderEntry> entry = view->EntryAt(view->SelectedIndex());
+        return entry ? entry->text : "(aucune)";
     }
 };
 

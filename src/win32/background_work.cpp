@@ -1,0 +1,28 @@
+#include "win32/background_work.h"
+
+#include <windows.h>
+
+namespace lorvane::win32 {
+
+namespace {
+
+struct PooledCall {
+    void (*work)(void*);
+    void* parameter;
+};
+
+void CALLBACK RunPooledCall(PTP_CALLBACK_INSTANCE, void* parameter) {
+    const std::unique_ptr<PooledCall> call(static_cast<PooledCall*>(parameter));
+    call->work(call->parameter);
+}
+
+}  // namespace
+
+bool RunOnPooledThread(void (*work)(void* parameter), void* parameter) {
+    auto call = std::make_unique<PooledCall>(PooledCall{work, parameter});
+    if (!TrySubmitThreadpoolCallback(RunPooledCall, call.get(), nullptr)) return false;
+    call.release();  // the pooled thread owns it now
+    return true;
+}
+
+}  // namespace lorvane::win32

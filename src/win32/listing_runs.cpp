@@ -1,0 +1,102 @@
+#include "win32/listing_runs.h"
+
+#include <utility>
+
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+// Big enough that merging stays cheap, small enough that the last run, ordered after the
+// reading ends, takes a few milliseconds.
+constexpr std::size_t kRunSize = 1024;
+
+// The names, folders and files apart, in reading order.
+FolderNames Converted(const ReadNames& read) {
+    FolderNames names;
+    names.folders.Reserve(read.Count(), read.names.size());
+    names.files.Reserve(read.Count(), read.names.size());
+    std::string utf8;  // one buffer for all: no allocation per name
+    const wchar_t* name = read.names.c_str();
+    for (std::size_t i = 0; i < read.Count(); ++i) {
+        const std::wstring_view wide(name);
+        utf8.clear();
+        AppendUtf8(wide, utf8);
+        (read.isFolder[i] ? names.folders : names.files).Add(utf8, HasLoneSurrogate(wide));
+        name += wide.size() + 1;
+    }
+    return names;
+}
+
+}  // namespace
+
+FolderNames OrderAll(const ReadNames& read, const NameCollation& collation) {
+    const FolderNames names = Converted(read);
+    return {Ordered(names.folders, collation), Ordered(names.files, collation)};
+}
+
+ListingRuns::ListingRuns() : work_(CreateThreadpoolWork(OrderNext, this, nullptr)) {}
+
+ListingRuns::~ListingRuns() {
+    if (work_ == nullptr) return;
+    WaitForThreadpoolWorkCallbacks(work_, FALSE);  // no run may outlive the listing
+    CloseThreadpoolWork(work_);
+}
+
+void ListingRuns::Add(const wchar_t* name, bool isFolder) {
+    reading_.names += name;
+    reading_.names += L'\0';
+    reading_.isFolder.push_back(isFolder);
+    if (reading_.Count() == kRunSize) HandOver();
+}
+
+void ListingRuns::HandOver() {
+    auto run = std::make_unique<Run>();
+    run->read = std::move(reading_);
+    reading_ = {};
+    handedOver_ += run->read.Count();
+    Run* const handed = run.get();
+    AcquireSRWLockExclusive(&lock_);
+    runs_.push_back(std::move(run));
+    ReleaseSRWLockExclusive(&lock_);
+    if (work_ != nullptr) {
+        SubmitThreadpoolWork(work_);
+    } else {
+        Order(*handed);
+    }
+}
+
+void CALLBACK ListingRuns::OrderNext(PTP_CALLBACK_INSTANCE, void* self, PTP_WORK) {
+    auto& runs = *static_cast<ListingRuns*>(self);
+    // One call per run handed over: each takes the next, whichever thread it runs on.
+    AcquireSRWLockExclusive(&runs.lock_);
+    Run* const run = runs.runs_[runs.nextToOrder_++].get();
+    ReleaseSRWLockExclusive(&runs.lock_);
+    runs.Order(*run);
+}
+
+void ListingRuns::Order(Run& run) const {
+    run.names = Converted(run.read);
+    run.folderOrder = OrderedRun(run.names.folders, collation_);
+    run.fileOrder = OrderedRun(run.names.files, collation_);
+    run.read = {};
+}
+
+FolderNames ListingRuns::Finish() {
+    if (reading_.Count() > 0) HandOver();
+    if (work_ != nullptr) WaitForThreadpoolWorkCallbacks(work_, FALSE);
+    std::vector<const NameList*> folders, files;
+    std::vector<const OrderedRun*> folderOrders, fileOrders;
+    for (const auto& run : runs_) {
+        folders.push_back(&run->names.folders);
+        folderOrders.push_back(&run->folderOrder);
+        files.push_back(&run->names.files);
+        fileOrders.push_back(&run->fileOrder);
+    }
+    FolderNames merged{MergeRuns(folders, folderOrders), MergeRuns(files, fileOrders)};
+    runs_.clear();
+    return merged;
+}
+
+}  // namespace lorvane::win32

@@ -1,0 +1,67 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/name_order.h"
+#include "win32/system_collation.h"
+
+namespace lorvane::win32 {
+
+// Names as the reading gives them, before anything is made of them: the reading thread only
+// appends, so that it goes as fast as the system lists.
+struct ReadNames {
+    std::wstring names;  // each name followed by its NUL
+    std::vector<bool> isFolder;
+    std::size_t Count() const { return isFolder.size(); }
+};
+
+// A listing's names, folders and files apart.
+struct FolderNames {
+    NameList folders;
+    NameList files;
+};
+
+// The names read so far in the system's order: a first part to show while the reading goes on.
+FolderNames OrderAll(const ReadNames& read, const NameCollation& collation);
+
+// Orders a folder's names in runs on pooled threads while the reading goes on, the second
+// core making the entries and their sort keys; once the reading ends, only the last run
+// and the merging are left.
+class ListingRuns {
+public:
+    ListingRuns();
+    ~ListingRuns();
+    ListingRuns(const ListingRuns&) = delete;
+    ListingRuns& operator=(const ListingRuns&) = delete;
+
+    // The names of the run being read, not yet handed over.
+    const ReadNames& Reading() const { return reading_; }
+    std::size_t Count() const { return handedOver_ + reading_.Count(); }
+    void Add(const wchar_t* name, bool isFolder);
+    // Every name read, in the collation's order.
+    FolderNames Finish();
+
+private:
+    struct Run {
+        ReadNames read;
+        FolderNames names;
+        OrderedRun folderOrder, fileOrder;
+    };
+    static void CALLBACK OrderNext(PTP_CALLBACK_INSTANCE instance, void* self, PTP_WORK work);
+    void HandOver();
+    void Order(Run& run) const;
+
+    const SystemCollation collation_;
+    PTP_WORK work_ = nullptr;  // none when the pool refuses: each run is then ordered here
+    SRWLOCK lock_ = SRWLOCK_INIT;
+    std::vector<std::unique_ptr<Run>> runs_;  // in reading order; guarded by lock_
+    std::size_t nextToOrder_ = 0;             // guarded by lock_
+    ReadNames reading_;
+    std::size_t handedOver_ = 0;
+};
+
+}  // namespace lorvane::win32
