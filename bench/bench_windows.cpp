@@ -101,7 +101,7 @@ StartFigures StartOnce(const std::wstring& exe, const std::wstring& folder, bool
 void StartUp(const std::wstring& lorvane, const std::wstring& bare, const std::wstring& bareControls) {
     const std::wstring folder = TempFolder(L"lorvane-bench-start");
     CreateDirectoryW(folder.c_str(), nullptr);
-    std::vector<double> lorvaneMs, bareMs, controlsMs, lorvaneMiB, bareMiB;
+    std::vector<double> lorvaneMs, bareMs, controlsMs, lorvaneMiB, bareMiB, controlsMiB;
     bool ok = true;
     StartOnce(bare, folder, false);  // the first start of any program pays for loading Wine
     for (int run = 0; run < kRuns; ++run) {
@@ -113,15 +113,19 @@ void StartUp(const std::wstring& lorvane, const std::wstring& bare, const std::w
         controlsMs.push_back(c.milliseconds);
         lorvaneMs.push_back(l.milliseconds);
         bareMiB.push_back(b.peakMiB);
+        controlsMiB.push_back(c.peakMiB);
         lorvaneMiB.push_back(l.peakMiB);
     }
     RemoveDirectoryW(folder.c_str());  // the programs started there leave it empty
-    std::printf("start-up to first paint (ms)   lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.30)%s\n",
+    std::printf("start-up to first paint (ms)   lorvane %8.1f   bare window %8.1f   ratio %.2f%s\n",
                 Median(lorvaneMs), Median(bareMs), Median(lorvaneMs) / Median(bareMs), ok ? "" : "  [a run failed]");
-    std::printf("%-30s the same controls on a bare window %.1f ms: ratio %.2f to the bare window, lorvane %.2f to it\n",
+    std::printf("%-30s the same controls on a bare window %.1f ms: ratio %.2f to the bare window, lorvane %.2f to it"
+                "  (target <= 1.10)\n",
                 "", Median(controlsMs), Median(controlsMs) / Median(bareMs), Median(lorvaneMs) / Median(controlsMs));
-    std::printf("peak working set (MiB)         lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.50)\n",
+    std::printf("peak working set (MiB)         lorvane %8.1f   bare window %8.1f   ratio %.2f  (target <= 1.27)\n",
                 Median(lorvaneMiB), Median(bareMiB), Median(lorvaneMiB) / Median(bareMiB));
+    std::printf("%-30s the same controls on a bare window %.1f MiB: ratio %.2f to the bare window\n", "",
+                Median(controlsMiB), Median(controlsMiB) / Median(bareMiB));
 }
 
 // --- Huge folders, in this process's own window. ---
@@ -241,8 +245,8 @@ void HugeFolder(const char* what, const std::wstring& big, bool folders) {
         form.OpenFolder(form.Dir1, {"", ToUtf8(parent), 0});
         Pump(window, loaded);
     }
-    std::printf("%-30s lorvane %8.1f   FindFirstFile loop %8.1f   ratio %.2f  (target <= 1.50)\n", what,
-                Median(complete), Median(reference), Median(complete) / Median(reference));
+    std::printf("%-30s lorvane %8.1f   FindFirstFile loop %8.1f   ratio %.2f  (target <= %.2f)\n", what,
+                Median(complete), Median(reference), Median(complete) / Median(reference), folders ? 1.35 : 1.20);
     std::printf("%-30s first screenful %6.1f ms (target <= 100; the loop's first entry came after %.1f ms)\n", "",
                 Median(first), Median(referenceFirst));
     std::printf("%-30s longest wait for the window to answer %6.1f ms (target <= 100)\n", "",

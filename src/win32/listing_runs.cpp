@@ -36,8 +36,6 @@ FolderNames OrderAll(const ReadNames& read, const NameCollation& collation) {
     return {Ordered(names.folders, collation), Ordered(names.files, collation)};
 }
 
-ListingRuns::ListingRuns() : work_(CreateThreadpoolWork(OrderNext, this, nullptr)) {}
-
 ListingRuns::~ListingRuns() {
     if (work_ == nullptr) return;
     WaitForThreadpoolWorkCallbacks(work_, FALSE);  // no run may outlive the listing
@@ -48,10 +46,10 @@ void ListingRuns::Add(const wchar_t* name, bool isFolder) {
     reading_.names += name;
     reading_.names += L'\0';
     reading_.isFolder.push_back(isFolder);
-    if (reading_.Count() == kRunSize) HandOver();
+    if (reading_.Count() == kRunSize) HandOver(true);
 }
 
-void ListingRuns::HandOver() {
+void ListingRuns::HandOver(bool moreToRead) {
     auto run = std::make_unique<Run>();
     run->read = std::move(reading_);
     reading_ = {};
@@ -60,7 +58,15 @@ void ListingRuns::HandOver() {
     AcquireSRWLockExclusive(&lock_);
     runs_.push_back(std::move(run));
     ReleaseSRWLockExclusive(&lock_);
-    if (work_ != nullptr) {
+    // The pool's help is asked only while there is reading left to go on beside it: a small
+    // folder costs no second thread (under Wine a megabyte of memory each), and the last run
+    // is ordered here rather than waited for.
+    if (moreToRead && work_ == nullptr && !poolRefused_) {
+        work_ = CreateThreadpoolWork(OrderNext, this, nullptr);
+        poolRefused_ = work_ == nullptr;
+    }
+    // The pooled calls take the runs in order, one each: those handed over before this one.
+    if (moreToRead && work_ != nullptr) {
         SubmitThreadpoolWork(work_);
     } else {
         Order(*handed);
@@ -69,22 +75,24 @@ void ListingRuns::HandOver() {
 
 void CALLBACK ListingRuns::OrderNext(PTP_CALLBACK_INSTANCE, void* self, PTP_WORK) {
     auto& runs = *static_cast<ListingRuns*>(self);
-    // One call per run handed over: each takes the next, whichever thread it runs on.
     AcquireSRWLockExclusive(&runs.lock_);
     Run* const run = runs.runs_[runs.nextToOrder_++].get();
     ReleaseSRWLockExclusive(&runs.lock_);
-    runs.Order(*run);
+    Order(*run);
 }
 
-void ListingRuns::Order(Run& run) const {
+void ListingRuns::Order(Run& run) {
     run.names = Converted(run.read);
-    run.folderOrder = OrderedRun(run.names.folders, collation_);
-    run.fileOrder = OrderedRun(run.names.files, collation_);
+    // Asked of the system here, not before: the first call reads its sort tables in, which an
+    // empty folder never needs.
+    const SystemCollation collation;
+    run.folderOrder = OrderedRun(run.names.folders, collation);
+    run.fileOrder = OrderedRun(run.names.files, collation);
     run.read = {};
 }
 
 FolderNames ListingRuns::Finish() {
-    if (reading_.Count() > 0) HandOver();
+    if (reading_.Count() > 0) HandOver(false);
     if (work_ != nullptr) WaitForThreadpoolWorkCallbacks(work_, FALSE);
     std::vector<const NameList*> folders, files;
     std::vector<const OrderedRun*> folderOrders, fileOrders;

@@ -33,7 +33,7 @@ FolderNames OrderAll(const ReadNames& read, const NameCollation& collation);
 // and the merging are left.
 class ListingRuns {
 public:
-    ListingRuns();
+    ListingRuns() = default;
     ~ListingRuns();
     ListingRuns(const ListingRuns&) = delete;
     ListingRuns& operator=(const ListingRuns&) = delete;
@@ -52,11 +52,11 @@ private:
         OrderedRun folderOrder, fileOrder;
     };
     static void CALLBACK OrderNext(PTP_CALLBACK_INSTANCE instance, void* self, PTP_WORK work);
-    void HandOver();
-    void Order(Run& run) const;
+    void HandOver(bool moreToRead);
+    static void Order(Run& run);
 
-    const SystemCollation collation_;
-    PTP_WORK work_ = nullptr;  // none when the pool refuses: each run is then ordered here
+    PTP_WORK work_ = nullptr;  // none until a second run, or when the pool refuses
+    bool poolRefused_ = false;
     SRWLOCK lock_ = SRWLOCK_INIT;
     std::vector<std::unique_ptr<Run>> runs_;  // in reading order; guarded by lock_
     std::size_t nextToOrder_ = 0;             // guarded by lock_
