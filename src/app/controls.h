@@ -214,7 +214,6 @@ public:
     void SetCaption(std::string caption) { caption_ = std::move(caption); }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
-    std::function<void()> Click;
 
 private:
     std::string caption_;

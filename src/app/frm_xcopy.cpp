@@ -64,9 +64,6 @@ void FrmXcopy::WireEvents() {
         Check1[static_cast<std::size_t>(i)].Click = [this, i] { Check1_Click(i); };
     }
     Command1.Click = [this] { Command1_Click(); };
-    for (const MenuRow& row : kMainMenu) {
-        if (row.handler != nullptr) (this->*row.item).Click = [this, handler = row.handler] { (this->*handler)(); };
-    }
     for (int i = 0; i < static_cast<int>(TxtCmd.size()); ++i) {
         TxtCmd[static_cast<std::size_t>(i)].Change = [this, i] { TxtCmd_Change(i); };
         TxtCmd[static_cast<std::size_t>(i)].MouseUp = [this, i] { TxtCmd_MouseUp(i); };

@@ -16,8 +16,8 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
         ++opened;
         about.BringToFront = [&] { ++raised; };
     };
-    form.MnuApropos.Click();
-    form.MnuApropos.Click();
+    form.MnuApropos_Click();
+    form.MnuApropos_Click();
     EXPECT_EQ(std::tuple(opened, raised), std::tuple(1, 1));
     ASSERT_TRUE(form.About);
     const FrmAbout& about = *form.About;
@@ -30,7 +30,7 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     form.About->urlhttp_Click();
     EXPECT_EQ(platform.shellOpens.back().first, texts::kMakerAddress);
     form.AboutClosed();
-    form.MnuApropos.Click();  // loaded afresh
+    form.MnuApropos_Click();  // loaded afresh
     EXPECT_EQ(opened, 2);
 }
 
@@ -114,15 +114,15 @@ TEST_F(AboutTest, QuittingRemovesOnlyTheProgramsOwnCmdBatAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "XCOPY a\r\n"}, {"C:\\Lorvane\\lv.txt", "z"}};
     form.TxtCmd[3].SetText("XCOPY a");
     platform.fileDialogAnswers = {"C:\\Lorvane\\batch.bat", "C:\\Lorvane\\Cmd.bat"};
-    form.Mnu_S_Batch.Click();
-    form.MnuQuitter.Click();
+    form.Mnu_S_Batch_Click();
+    form.MnuQuitter_Click();
     EXPECT_EQ(std::tuple(platform.files.size(), platform.endProgramCalls), std::tuple(3u, 1));
-    form.Mnu_S_Batch.Click();  // written by the program, after its question
+    form.Mnu_S_Batch_Click();  // written by the program, after its question
     platform.files["C:\\Lorvane\\Cmd.bat"] += "rem changed\r\n";
-    form.MnuQuitter.Click();
+    form.MnuQuitter_Click();
     EXPECT_EQ(platform.files.count("C:\\Lorvane\\Cmd.bat"), 1u);
     platform.files["C:\\Lorvane\\Cmd.bat"] = "XCOPY a\r\n";
-    form.MnuQuitter.Click();
+    form.MnuQuitter_Click();
     EXPECT_EQ(std::tuple(platform.files.count("C:\\Lorvane\\Cmd.bat"), platform.files.size(), platform.endProgramCalls),
               std::tuple(0u, 2u, 3));
     platform.messages.clear();
