@@ -7,7 +7,7 @@
 
 namespace lorvane {
 
-FrmXcopy::FrmXcopy(Platform& platform)
+FrmXcopy::FrmXcopy(Platform platform)
     : platform_(platform), source_{ChkSource, Drive1, Dir1, File1, Option1, "s"}, destination_{ChkDestination, Drive2,
                                                                                                Dir2,           File2,
                                                                                                Option2,        "d"} {
@@ -32,7 +32,7 @@ void FrmXcopy::SetInitialData() {
     for (TextBox& box : TxtCmd) box.SetMaxLength(static_cast<int>(kLongestConsoleLine));
 
     // Both sides start on the process's current folder; no event runs before the load.
-    const std::string folder = platform_.CurrentDirectory();
+    const std::string folder = platform_.folders.CurrentDirectory();
     for (Side* side : {&source_, &destination_}) {
         side->drive.SetDrive(DriveOf(folder));
         side->dir.SetPath(folder);
@@ -41,7 +41,7 @@ void FrmXcopy::SetInitialData() {
 }
 
 void FrmXcopy::WireEvents() {
-    const FolderResolver resolve = [this](const std::string& path) { return platform_.ReadableFolder(path); };
+    const FolderResolver resolve = [this](const std::string& path) { return platform_.folders.ReadableFolder(path); };
     for (Side* side : {&source_, &destination_}) {
         side->dir.Resolve = resolve;
         side->file.Resolve = resolve;

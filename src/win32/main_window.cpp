@@ -32,7 +32,7 @@ MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
       controls_(scale_, gdi_) {
     BinderContext& lent = controls_.Context();
     lent.form = &form_;
-    lent.platform = &platform_;
+    lent.folders = &platform_;
     lent.listings = &listings_;
     lent.gate = &gate_;
     lent.captureFocus = [this] { CaptureFocusState(); };

@@ -37,7 +37,7 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
 // Dark blue titles, the address as a link, the warning in red; OK answers Enter and Esc by the
 // system's own number; every control within the window, none over another.
 TEST_F(AboutTest, LooksAndPlaces) {
-    FrmAbout about(platform);
+    FrmAbout about(platform, platform, platform, platform);
     const std::vector<LayoutEntry> layout = AboutWindowLayout(about);
     std::vector<std::tuple<Color, bool, bool, int, bool>> looks;
     std::vector<Twips> places;
@@ -83,7 +83,7 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
         fake.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
         if (key != nullptr) fake.registry[key + std::string(key == kPathKey ? "|PATH" : "|MSINFO")] = {type, bytes};
         if (*file != 0) fake.files[file] = "";
-        FrmAbout about(fake);
+        FrmAbout about(fake, fake, fake, fake);
         about.cmdSysInfo.Click();
         const bool isStarted = *started != 0;
         EXPECT_EQ(fake.startedPrograms, std::vector<std::string>(isStarted, started)) << what;
@@ -98,7 +98,7 @@ TEST_F(AboutTest, RegistryValuesAsText) {
         {"binaire", 3, "xyz", true, "avant"},  // left as it was
         {"absent", 0, "", false, ""},
     };
-    FrmAbout about(platform);
+    FrmAbout about(platform, platform, platform, platform);
     for (const auto& [name, type, bytes, read, text] : rows) {
         if (type != 0) platform.registry[std::string("K|") + name] = {type, bytes};
         std::string value = "avant";
