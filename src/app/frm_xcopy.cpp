@@ -35,17 +35,12 @@ void FrmXcopy::SetInitialData() {
     const std::string folder = platform_.folders.CurrentDirectory();
     for (Side* side : {&source_, &destination_}) {
         side->drive.SetDrive(DriveOf(folder));
-        side->dir.SetPath(folder);
-        side->file.SetPath(folder);
+        side->dir.StartAt(folder);
+        side->file.StartAt(folder);
     }
 }
 
 void FrmXcopy::WireEvents() {
-    const FolderResolver resolve = [this](const std::string& path) { return platform_.folders.ReadableFolder(path); };
-    for (Side* side : {&source_, &destination_}) {
-        side->dir.Resolve = resolve;
-        side->file.Resolve = resolve;
-    }
     ChkSource.Click = [this] { ChkSource_Click(); };
     Drive1.Change = [this] { Drive1_Change(); };
     Dir1.Change = [this] { Dir1_Change(); };

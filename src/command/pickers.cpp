@@ -67,7 +67,7 @@ void FrmXcopy::SideCurrentDirectory_Click(Side& side) {
 void FrmXcopy::SideDrive_Change(Side& side) {
     // A drive that cannot be read leaves the folder lists where they were. The drive list
     // goes back to their drive, so that the window and the command name the same drive.
-    if (!side.dir.SetPath(side.drive.Drive())) {
+    if (!side.dir.SetPath(platform_.folders, side.drive.Drive())) {
         side.drive.ShowDrive(DriveOf(side.dir.Path()));
         platform_.dialogs.Beep();
     }
@@ -76,7 +76,7 @@ void FrmXcopy::SideDrive_Change(Side& side) {
 }
 
 void FrmXcopy::SideDir_Change(Side& side) {
-    if (!side.file.SetPath(side.dir.Path())) ReportUnreadableFolder(side.dir.Path());
+    if (!side.file.SetPath(platform_.folders, side.dir.Path())) ReportUnreadableFolder(side.dir.Path());
     side.level[1].SetValue(true);
     FaireCmd(side.code);
 }
@@ -85,7 +85,7 @@ void FrmXcopy::OpenFolder(DirList& list, const FolderEntry& entry) {
     const std::string folder = FolderToOpen(list.Path(), entry);
     if (folder.empty()) {
         ReportUnspellableName(platform_.dialogs, entry);
-    } else if (!list.SetPath(folder)) {
+    } else if (!list.SetPath(platform_.folders, folder)) {
         ReportUnreadableFolder(folder);
     }
 }
