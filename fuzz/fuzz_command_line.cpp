@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 (other ? form.Drive2 : form.Drive1)
                     .SetDrive(in.Pick(8) == 0 ? in.Text(4) : std::string{static_cast<char>('A' + in.Pick(26)), ':'});
                 break;
-            case 7: form.mnu_s_activite.Click(); break;
+            case 7: form.mnu_s_activite_Click(); break;
             case 8:
                 platform.unreadableFolders.insert(in.Pick(2) ? in.Text(96) : (other ? form.Dir2 : form.Dir1).Path());
                 break;

@@ -30,7 +30,8 @@ std::string DoubleWordText(const std::string& bytes) {
 
 }  // namespace
 
-FrmAbout::FrmAbout(Platform& platform) : platform_(platform) {
+FrmAbout::FrmAbout(Dialogs& dialogs, Files& files, Shell& shell, Registry& registry)
+    : dialogs_(dialogs), files_(files), shell_(shell), registry_(registry) {
     lblTitle.SetCaption(texts::kDesignTitle);
     lblVersion.SetCaption(texts::kDesignVersion);
     lblDescription.SetCaption(texts::kDescription);
@@ -57,9 +58,9 @@ void FrmAbout::cmdOK_Click() {
 void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void FrmAbout::urlhttp_Click() {
-    if (!platform_.ShellOpen(texts::kMakerAddress, platform_.ProgramFolder())) {
-        platform_.MsgBox(texts::AddressNotOpened(texts::kMakerAddress), texts::kShellOpenFailedTitle, MsgButtons::Ok,
-                         MsgIcon::Error);
+    if (!shell_.ShellOpen(texts::kMakerAddress, files_.ProgramFolder())) {
+        dialogs_.MsgBox(texts::AddressNotOpened(texts::kMakerAddress), texts::kShellOpenFailedTitle, MsgButtons::Ok,
+                        MsgIcon::Error);
     }
 }
 
@@ -68,21 +69,21 @@ void FrmAbout::StartSysInfo() {
     if (!GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path)) {
         std::string folder;
         if (!GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder) ||
-            !platform_.FileExists(folder + "\\MSINFO32.EXE")) {
+            !files_.FileExists(folder + "\\MSINFO32.EXE")) {
             path.clear();
         } else {
             path = folder + "\\MSINFO32.EXE";
         }
     }
     // The path named by the first value is tried as it is, even if no such file exists.
-    if (!path.empty() && platform_.StartProgram(path)) return;
-    platform_.MsgBox(texts::kSysInfoUnavailable, "", MsgButtons::Ok, MsgIcon::None);
+    if (!path.empty() && shell_.StartProgram(path)) return;
+    dialogs_.MsgBox(texts::kSysInfoUnavailable, "", MsgButtons::Ok, MsgIcon::None);
 }
 
 bool FrmAbout::GetKeyValue(unsigned long /*KeyRoot*/, const std::string& KeyName, const std::string& SubKeyRef,
                            std::string& KeyVal) {
     RegistryValue value;
-    if (!platform_.ReadMachineRegistryValue(KeyName, SubKeyRef, value)) {
+    if (!registry_.ReadMachineRegistryValue(KeyName, SubKeyRef, value)) {
         KeyVal.clear();
         return false;
     }

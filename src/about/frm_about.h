@@ -5,13 +5,16 @@
 #include <string>
 
 #include "app/controls.h"
-#include "app/platform.h"
+#include "app/dialogs.h"
+#include "app/files.h"
+#include "app/registry.h"
+#include "app/shell.h"
 
 namespace lorvane {
 
 class FrmAbout {
 public:
-    explicit FrmAbout(Platform& platform);
+    FrmAbout(Dialogs& dialogs, Files& files, Shell& shell, Registry& registry);
     FrmAbout(const FrmAbout&) = delete;
     FrmAbout& operator=(const FrmAbout&) = delete;
 
@@ -35,7 +38,10 @@ public:
                      std::string& KeyVal);
 
 private:
-    Platform& platform_;
+    Dialogs& dialogs_;
+    Files& files_;
+    Shell& shell_;
+    Registry& registry_;
 };
 
 // The registry root the About window reads under.

@@ -7,10 +7,10 @@
 namespace lorvane {
 
 void FrmXcopy::MnuAide_Click() {
-    const std::string folder = platform_.ProgramFolder();
-    if (!platform_.ShellOpen(texts::kHelpDocument, folder)) {
-        platform_.MsgBox(texts::HelpNotOpened(InProgramFolder(folder, texts::kHelpDocument)),
-                         texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
+    const std::string folder = platform_.files.ProgramFolder();
+    if (!platform_.shell.ShellOpen(texts::kHelpDocument, folder)) {
+        platform_.dialogs.MsgBox(texts::HelpNotOpened(InProgramFolder(folder, texts::kHelpDocument)),
+                                 texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
     }
 }
 
@@ -19,7 +19,7 @@ void FrmXcopy::MnuApropos_Click() {
         if (About->BringToFront) About->BringToFront();
         return;
     }
-    About.reset(new FrmAbout(platform_));
+    About.reset(new FrmAbout(platform_.dialogs, platform_.files, platform_.shell, platform_.registry));
     About->Form_Load();
     if (AboutOpened) AboutOpened(*About);
 }

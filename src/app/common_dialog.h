@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/platform.h"
+#include "app/dialogs.h"
 
 namespace lorvane {
 
@@ -18,13 +18,13 @@ public:
 
     // The chosen path, or the empty text when the user cancels; a cancel also empties the
     // name, so the next use starts from no name rather than from a file the user let go.
-    std::string ShowSave(Platform& platform) { return Show(platform, true); }
-    std::string ShowOpen(Platform& platform) { return Show(platform, false); }
+    std::string ShowSave(Dialogs& dialogs) { return Show(dialogs, true); }
+    std::string ShowOpen(Dialogs& dialogs) { return Show(dialogs, false); }
 
 private:
-    std::string Show(Platform& platform, bool save) {
+    std::string Show(Dialogs& dialogs, bool save) {
         FileDialogRequest request{save, DefaultExt, Filter, InitDir, DialogTitle, FileName};
-        FileName = platform.ShowFileDialog(request) ? request.fileName : std::string();
+        FileName = dialogs.ShowFileDialog(request) ? request.fileName : std::string();
         return FileName;
     }
 };

@@ -21,11 +21,6 @@ int CharacterStart(const std::string& text, int units) {
     return Utf16Length(std::string_view(text).substr(0, ByteOffsetOfUtf16(text, std::max(units, 0))));
 }
 
-// Empty when the folder cannot be read.
-std::string ResolvedFolder(const FolderResolver& resolve, const std::string& path) {
-    return resolve ? resolve(path) : path;
-}
-
 }  // namespace
 
 void Control::SetEnabled(bool enabled) {
@@ -145,11 +140,11 @@ void DriveList::ShowDrive(std::string drive) {
     NotifyView();
 }
 
-bool DirList::SetPath(const std::string& path) {
+bool DirList::SetPath(Folders& folders, const std::string& path) {
     // The folder already shown is not asked about again: on a server gone, each question costs
     // the whole wait, for a click that opens nothing.
     if (!path_.empty() && path == path_) return true;
-    std::string folder = ResolvedFolder(Resolve, path);
+    std::string folder = folders.ReadableFolder(path);
     if (folder.empty()) return false;
     if (path_ == folder) return true;
     path_ = std::move(folder);
@@ -158,9 +153,9 @@ bool DirList::SetPath(const std::string& path) {
     return true;
 }
 
-bool FileList::SetPath(const std::string& path) {
+bool FileList::SetPath(Folders& folders, const std::string& path) {
     if (!path_.empty() && path == path_) return true;  // as for the folder list
-    std::string folder = ResolvedFolder(Resolve, path);
+    std::string folder = folders.ReadableFolder(path);
     if (folder.empty()) return false;
     if (path_ == folder) return true;
     path_ = std::move(folder);

@@ -13,6 +13,8 @@
 #include <functional>
 #include <string>
 
+#include "app/folders.h"
+
 namespace lorvane {
 
 // Win32 COLORREF layout (0x00BBGGRR). A value with the top bit set names a system colour
@@ -172,18 +174,16 @@ private:
     std::string drive_;
 };
 
-// Turns a path a folder list is asked to move to into the folder it will show: a bare
-// drive ("D:") becomes that drive's current folder. Empty when the folder cannot be read.
-using FolderResolver = std::function<std::string(const std::string& path)>;
-
 class DirList : public Control {
 public:
     // Absolute path of the open folder; no trailing separator except at a drive root.
     const std::string& Path() const { return path_; }
-    // Moves to the folder and raises Change when the path differs. False, with nothing
+    // Moves to the folder the system shows for the path (a bare drive, "D:", opens that
+    // drive's current folder) and raises Change when the path differs. False, with nothing
     // changed, when the folder cannot be read.
-    bool SetPath(const std::string& path);
-    FolderResolver Resolve;
+    bool SetPath(Folders& folders, const std::string& path);
+    // The folder the window starts on, already known readable: taken as it is, raising nothing.
+    void StartAt(std::string folder) { path_ = std::move(folder); }
     std::function<void()> Change;
     std::function<void()> Click;
 
@@ -194,13 +194,13 @@ private:
 class FileList : public Control {
 public:
     const std::string& Path() const { return path_; }
-    // A new folder clears the selected file. False, with nothing changed, when the folder
-    // cannot be read.
-    bool SetPath(const std::string& path);
+    // As the folder list's: a new folder clears the selected file. False, with nothing
+    // changed, when the folder cannot be read.
+    bool SetPath(Folders& folders, const std::string& path);
+    void StartAt(std::string folder) { path_ = std::move(folder); }
     // Name only, no folder; empty when no file is selected.
     const std::string& FileName() const { return fileName_; }
     void SetFileName(std::string name);
-    FolderResolver Resolve;
     std::function<void()> Click;
 
 private:
@@ -214,7 +214,6 @@ public:
     void SetCaption(std::string caption) { caption_ = std::move(caption); }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
-    std::function<void()> Click;
 
 private:
     std::string caption_;

@@ -7,7 +7,7 @@
 
 namespace lorvane {
 
-FrmXcopy::FrmXcopy(Platform& platform)
+FrmXcopy::FrmXcopy(Platform platform)
     : platform_(platform), source_{ChkSource, Drive1, Dir1, File1, Option1, "s"}, destination_{ChkDestination, Drive2,
                                                                                                Dir2,           File2,
                                                                                                Option2,        "d"} {
@@ -32,20 +32,15 @@ void FrmXcopy::SetInitialData() {
     for (TextBox& box : TxtCmd) box.SetMaxLength(static_cast<int>(kLongestConsoleLine));
 
     // Both sides start on the process's current folder; no event runs before the load.
-    const std::string folder = platform_.CurrentDirectory();
+    const std::string folder = platform_.folders.CurrentDirectory();
     for (Side* side : {&source_, &destination_}) {
         side->drive.SetDrive(DriveOf(folder));
-        side->dir.SetPath(folder);
-        side->file.SetPath(folder);
+        side->dir.StartAt(folder);
+        side->file.StartAt(folder);
     }
 }
 
 void FrmXcopy::WireEvents() {
-    const FolderResolver resolve = [this](const std::string& path) { return platform_.ReadableFolder(path); };
-    for (Side* side : {&source_, &destination_}) {
-        side->dir.Resolve = resolve;
-        side->file.Resolve = resolve;
-    }
     ChkSource.Click = [this] { ChkSource_Click(); };
     Drive1.Change = [this] { Drive1_Change(); };
     Dir1.Change = [this] { Dir1_Change(); };
@@ -64,9 +59,6 @@ void FrmXcopy::WireEvents() {
         Check1[static_cast<std::size_t>(i)].Click = [this, i] { Check1_Click(i); };
     }
     Command1.Click = [this] { Command1_Click(); };
-    for (const MenuRow& row : kMainMenu) {
-        if (row.handler != nullptr) (this->*row.item).Click = [this, handler = row.handler] { (this->*handler)(); };
-    }
     for (int i = 0; i < static_cast<int>(TxtCmd.size()); ++i) {
         TxtCmd[static_cast<std::size_t>(i)].Change = [this, i] { TxtCmd_Change(i); };
         TxtCmd[static_cast<std::size_t>(i)].MouseUp = [this, i] { TxtCmd_MouseUp(i); };

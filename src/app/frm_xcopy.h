@@ -28,7 +28,7 @@ struct CloseAbout {
 
 class FrmXcopy {
 public:
-    explicit FrmXcopy(Platform& platform);
+    explicit FrmXcopy(Platform platform);
     FrmXcopy(const FrmXcopy&) = delete;
     FrmXcopy& operator=(const FrmXcopy&) = delete;
 
@@ -172,7 +172,7 @@ private:
     std::string BuildLocationPart(const Side& side) const;
     std::string BuildSwitchesPart() const;
 
-    Platform& platform_;
+    Platform platform_;
     // The bytes this run of the program wrote as "Cmd.bat" beside itself, if it did: the only
     // file it removes at exit, and only while that file still holds them.
     std::optional<std::string> ownDeletedAtExitFile_;

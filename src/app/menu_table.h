@@ -1,32 +1,20 @@
 #pragma once
 // The main window's menu, one row per item: its place in the tree, its caption, its command
-// name and shortcut, and its handler. The window, the shortcut keys and the tests all read
+// ID and shortcut, and its handler. The window, the shortcut keys and the tests all read
 // this table; a new command is a row here, its handler and its test.
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 
 #include "app/frm_xcopy.h"
 
 namespace lorvane {
 
-// The command of each leaf item. Its number is also the item's command ID, which automation
-// and accessibility tools read from the menu: numbers are written out and never reused.
-enum class MenuCommand : int {
-    None = 0,  // a submenu
-    Executer = 701,
-    SauverActivite = 702,
-    SauverBatch = 703,
-    SauverProfil = 704,
-    OuvrirActivite = 705,
-    OuvrirProfil = 706,
-    Quitter = 707,
-    SelectionnerTout = 708,
-    Couper = 709,
-    Copier = 710,
-    Coller = 711,
-    Aide = 712,
-    APropos = 713,
-};
+// Command IDs of the leaf items. Automation and accessibility tools read them from the menu:
+// each row writes its own out, never renumbered, never reused. They follow one another from
+// the first without a gap, so that an ID picks its row at once.
+inline constexpr int kFirstMenuCommand = 701;
 
 struct MenuShortcut {
     char ctrlKey = 0;  // Ctrl + this letter, anywhere in the window
@@ -37,7 +25,7 @@ struct MenuRow {
     MenuItem FrmXcopy::*item;
     int level;  // 0 for the menu bar; an item belongs to the nearest row above of lower level
     const char* caption;
-    MenuCommand command;
+    int command;  // its command ID; 0 for a submenu
     MenuShortcut shortcut;
     void (FrmXcopy::*handler)();
 };
@@ -46,42 +34,25 @@ inline constexpr MenuShortcut Ctrl(char key) { return {key, false}; }
 inline constexpr MenuShortcut kF1 = {0, true};
 
 inline constexpr std::array<MenuRow, 18> kMainMenu = {{
-    {&FrmXcopy::MnuFichier, 0, "&Fichier", MenuCommand::None, {}, nullptr},
-    {&FrmXcopy::MnuExecuter, 1, "&Exécuter ! (GO)", MenuCommand::Executer, Ctrl('E'), &FrmXcopy::MnuExecuter_Click},
-    {&FrmXcopy::MnuSauvegarder, 1, "&Sauvegarder", MenuCommand::None, {}, nullptr},
-    {&FrmXcopy::mnu_s_activite, 2, "&Activité (*.txt)", MenuCommand::SauverActivite, Ctrl('T'),
-     &FrmXcopy::mnu_s_activite_Click},
-    {&FrmXcopy::Mnu_S_Batch, 2, "Commande Complète Exécutable (*.&Bat)...", MenuCommand::SauverBatch, Ctrl('S'),
+    {&FrmXcopy::MnuFichier, 0, "&Fichier", 0, {}, nullptr},
+    {&FrmXcopy::MnuExecuter, 1, "&Exécuter ! (GO)", 701, Ctrl('E'), &FrmXcopy::MnuExecuter_Click},
+    {&FrmXcopy::MnuSauvegarder, 1, "&Sauvegarder", 0, {}, nullptr},
+    {&FrmXcopy::mnu_s_activite, 2, "&Activité (*.txt)", 702, Ctrl('T'), &FrmXcopy::mnu_s_activite_Click},
+    {&FrmXcopy::Mnu_S_Batch, 2, "Commande Complète Exécutable (*.&Bat)...", 703, Ctrl('S'),
      &FrmXcopy::Mnu_S_Batch_Click},
-    {&FrmXcopy::Mnu_S_Lvp,
-     2,
-     "Commutateurs / &profil (*.lvp)...",
-     MenuCommand::SauverProfil,
-     {},
-     &FrmXcopy::Mnu_S_Lvp_Click},
-    {&FrmXcopy::MnuOuvrir, 1, "&Ouvrir", MenuCommand::None, {}, nullptr},
-    {&FrmXcopy::Mnu_O_activite,
-     2,
-     "Dernière &activité enregistrée",
-     MenuCommand::OuvrirActivite,
-     {},
-     &FrmXcopy::Mnu_O_activite_Click},
-    {&FrmXcopy::Mnu_L_Lvp,
-     2,
-     "Commutateurs / &profil (*.lvp)...",
-     MenuCommand::OuvrirProfil,
-     {},
-     &FrmXcopy::Mnu_L_Lvp_Click},
-    {&FrmXcopy::MnuQuitter, 1, "&Quitter", MenuCommand::Quitter, Ctrl('Q'), &FrmXcopy::MnuQuitter_Click},
-    {&FrmXcopy::MnuEdition, 0, "&Edition", MenuCommand::None, {}, nullptr},
-    {&FrmXcopy::MnuSelect, 1, "Sélectionner tout", MenuCommand::SelectionnerTout, Ctrl('A'),
-     &FrmXcopy::MnuSelect_Click},
-    {&FrmXcopy::MnuCouper, 1, "Couper", MenuCommand::Couper, Ctrl('X'), &FrmXcopy::MnuCouper_Click},
-    {&FrmXcopy::MnuCopier, 1, "Copier", MenuCommand::Copier, Ctrl('C'), &FrmXcopy::MnuCopier_Click},
-    {&FrmXcopy::MnuColler, 1, "Coller", MenuCommand::Coller, Ctrl('V'), &FrmXcopy::MnuColler_Click},
-    {&FrmXcopy::MnuTruc, 0, "&?", MenuCommand::None, {}, nullptr},
-    {&FrmXcopy::MnuAide, 1, "&Aide", MenuCommand::Aide, kF1, &FrmXcopy::MnuAide_Click},
-    {&FrmXcopy::MnuApropos, 1, "À &propos", MenuCommand::APropos, {}, &FrmXcopy::MnuApropos_Click},
+    {&FrmXcopy::Mnu_S_Lvp, 2, "Commutateurs / &profil (*.lvp)...", 704, {}, &FrmXcopy::Mnu_S_Lvp_Click},
+    {&FrmXcopy::MnuOuvrir, 1, "&Ouvrir", 0, {}, nullptr},
+    {&FrmXcopy::Mnu_O_activite, 2, "Dernière &activité enregistrée", 705, {}, &FrmXcopy::Mnu_O_activite_Click},
+    {&FrmXcopy::Mnu_L_Lvp, 2, "Commutateurs / &profil (*.lvp)...", 706, {}, &FrmXcopy::Mnu_L_Lvp_Click},
+    {&FrmXcopy::MnuQuitter, 1, "&Quitter", 707, Ctrl('Q'), &FrmXcopy::MnuQuitter_Click},
+    {&FrmXcopy::MnuEdition, 0, "&Edition", 0, {}, nullptr},
+    {&FrmXcopy::MnuSelect, 1, "Sélectionner tout", 708, Ctrl('A'), &FrmXcopy::MnuSelect_Click},
+    {&FrmXcopy::MnuCouper, 1, "Couper", 709, Ctrl('X'), &FrmXcopy::MnuCouper_Click},
+    {&FrmXcopy::MnuCopier, 1, "Copier", 710, Ctrl('C'), &FrmXcopy::MnuCopier_Click},
+    {&FrmXcopy::MnuColler, 1, "Coller", 711, Ctrl('V'), &FrmXcopy::MnuColler_Click},
+    {&FrmXcopy::MnuTruc, 0, "&?", 0, {}, nullptr},
+    {&FrmXcopy::MnuAide, 1, "&Aide", 712, kF1, &FrmXcopy::MnuAide_Click},
+    {&FrmXcopy::MnuApropos, 1, "À &propos", 713, {}, &FrmXcopy::MnuApropos_Click},
 }};
 
 // Ctrl + these letters belong to the command boxes while one has the focus: undo, and the
@@ -92,27 +63,35 @@ constexpr bool ShortcutLeavesTheBoxesTheirKeys(const MenuRow& row) {
     for (const char boxKey : {'Z', 'H', 'I', 'J', 'M'})
         if (key == boxKey) return false;
     switch (key) {
-        case 'A': return row.command == MenuCommand::SelectionnerTout;
-        case 'C': return row.command == MenuCommand::Copier;
-        case 'V': return row.command == MenuCommand::Coller;
-        case 'X': return row.command == MenuCommand::Couper;
+        case 'A': return row.item == &FrmXcopy::MnuSelect;
+        case 'C': return row.item == &FrmXcopy::MnuCopier;
+        case 'V': return row.item == &FrmXcopy::MnuColler;
+        case 'X': return row.item == &FrmXcopy::MnuCouper;
         default: return true;
     }
 }
 
-// A row opens a submenu exactly when the next row lies deeper; only leaves have a command,
-// every command has one leaf, no two leaves share a shortcut, and no shortcut takes a key
-// the command boxes need.
+inline constexpr std::size_t kMenuCommandCount =
+    static_cast<std::size_t>(std::ranges::count_if(kMainMenu, [](const MenuRow& row) { return row.command != 0; }));
+
+// A row opens a submenu exactly when the next row lies deeper; only leaves have a command; the
+// commands are the IDs from the first on, each on one leaf; no two leaves share
+// a shortcut, and no shortcut takes a key the command boxes need.
 constexpr bool MenuTableIsWellFormed() {
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
         const bool opens = i + 1 < kMainMenu.size() && kMainMenu[i + 1].level > row.level;
         if (!ShortcutLeavesTheBoxesTheirKeys(row)) return false;
         if (i + 1 < kMainMenu.size() && kMainMenu[i + 1].level > row.level + 1) return false;
-        if (opens != (row.command == MenuCommand::None)) return false;
+        if (opens != (row.command == 0)) return false;
+        if (!opens && (row.command < kFirstMenuCommand ||
+                       row.command >= kFirstMenuCommand + static_cast<int>(kMenuCommandCount))) {
+            return false;
+        }
         for (std::size_t j = i + 1; j < kMainMenu.size(); ++j) {
             const MenuRow& other = kMainMenu[j];
             if (!opens && other.command == row.command) return false;
+            if (other.item == row.item) return false;
             if (row.shortcut.ctrlKey != 0 && other.shortcut.ctrlKey == row.shortcut.ctrlKey) return false;
             if (row.shortcut.f1 && other.shortcut.f1) return false;
         }
@@ -120,14 +99,28 @@ constexpr bool MenuTableIsWellFormed() {
     return kMainMenu[0].level == 0;
 }
 static_assert(MenuTableIsWellFormed(),
-              "the menu table must describe a tree of uniquely named commands leaving the boxes their keys");
+              "the menu table must describe a tree of uniquely numbered commands leaving the boxes their keys");
 
-// The row of a command, or null.
-inline const MenuRow* RowOf(MenuCommand command) {
+// The leaf rows by command ID, less the first.
+inline constexpr std::array<const MenuRow*, kMenuCommandCount> kMenuCommands = [] {
+    std::array<const MenuRow*, kMenuCommandCount> rows{};
     for (const MenuRow& row : kMainMenu) {
-        if (command != MenuCommand::None && row.command == command) return &row;
+        if (row.command != 0) rows[static_cast<std::size_t>(row.command - kFirstMenuCommand)] = &row;
     }
-    return nullptr;
+    return rows;
+}();
+
+// The row of a command ID, or null for an ID that is none of the menu's.
+inline const MenuRow* MenuCommandRow(int id) {
+    if (id < kFirstMenuCommand || id >= kFirstMenuCommand + static_cast<int>(kMenuCommandCount)) return nullptr;
+    return kMenuCommands[static_cast<std::size_t>(id - kFirstMenuCommand)];
+}
+
+// The command ID of a leaf item; 0 for a submenu.
+constexpr int CommandOf(MenuItem FrmXcopy::*item) {
+    for (const MenuRow& row : kMainMenu)
+        if (row.item == item) return row.command;
+    return 0;
 }
 
 }  // namespace lorvane

@@ -6,12 +6,13 @@ namespace lorvane {
 void FrmXcopy::Form_Unload(int& /*Cancel*/) {
     // Only the file this run wrote, as it wrote it: a "Cmd.bat" of the user's own, or one
     // changed since, is not the program's to remove. Nothing to report: the program ends anyway.
-    const std::string folder = platform_.ProgramFolder();
+    const std::string folder = platform_.files.ProgramFolder();
     if (folder.empty() || !ownDeletedAtExitFile_) return;
     const std::string path = InProgramFolder(folder, kDeletedAtExitName);
     std::string bytes;
-    if (platform_.ReadFileStart(path, ownDeletedAtExitFile_->size() + 1, bytes) && bytes == *ownDeletedAtExitFile_) {
-        platform_.RemoveFile(path);
+    if (platform_.files.ReadFileStart(path, ownDeletedAtExitFile_->size() + 1, bytes) &&
+        bytes == *ownDeletedAtExitFile_) {
+        platform_.files.RemoveFile(path);
     }
 }
 
@@ -19,7 +20,7 @@ void FrmXcopy::MnuQuitter_Click() {
     int cancel = 0;
     Form_Unload(cancel);
     // As when the window is closed, an unload that cancels keeps the program running.
-    if (cancel == 0) platform_.EndProgram();
+    if (cancel == 0) platform_.shell.EndProgram();
 }
 
 }  // namespace lorvane

@@ -2,15 +2,15 @@
 
 namespace lorvane {
 
-bool WriteWholeFile(Platform& platform, const std::string& path, const std::string& bytes) {
-    const std::string temp = platform.TempPathBeside(path);
-    std::unique_ptr<FileWriter> writer = platform.CreateForWriting(temp);
+bool WriteWholeFile(Files& files, const std::string& path, const std::string& bytes) {
+    const std::string temp = files.TempPathBeside(path);
+    std::unique_ptr<FileWriter> writer = files.CreateForWriting(temp);
     if (!writer) return false;
     bool written = writer->Write(bytes);
     written = writer->Close() && written;
     writer.reset();
-    if (written && platform.MoveOver(temp, path)) return true;
-    platform.RemoveFile(temp);
+    if (written && files.MoveOver(temp, path)) return true;
+    files.RemoveFile(temp);
     return false;
 }
 

@@ -16,9 +16,9 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // The bytes of one part of the text; none, but the first character the page lacks, when it
 // cannot be written whole.
-std::optional<char32_t> PartBytes(Platform& platform, std::string_view part, std::string& bytes) {
+std::optional<char32_t> PartBytes(Console& console, std::string_view part, std::string& bytes) {
     bytes.clear();
-    const bool tablePage = platform.ConsoleCodePage() == kTablePage;
+    const bool tablePage = console.ConsoleCodePage() == kTablePage;
     for (std::size_t at = 0; at < part.size();) {
         const std::size_t start = at;
         const char32_t character = NextCharacter(part, at);
@@ -35,7 +35,7 @@ std::optional<char32_t> PartBytes(Platform& platform, std::string_view part, std
                 continue;
             }
         }
-        const std::optional<std::string> pageBytes = platform.ConsoleBytes(character);
+        const std::optional<std::string> pageBytes = console.ConsoleBytes(character);
         if (!pageBytes) return character;
         bytes += *pageBytes;
     }
@@ -57,7 +57,7 @@ bool IsAbsolute(std::string_view path) {
 
 }  // namespace
 
-ConsoleText ToConsoleText(Platform& platform, const std::string& text) {
+ConsoleText ToConsoleText(Console& console, Folders& folders, const std::string& text) {
     ConsoleText out;
     bool quoted = false;
     std::size_t argumentStart = 0;
@@ -80,13 +80,13 @@ ConsoleText ToConsoleText(Platform& platform, const std::string& text) {
         }
         const std::string_view part(text.data() + at, end - at);
         std::string bytes;
-        std::optional<char32_t> lacking = PartBytes(platform, part, bytes);
+        std::optional<char32_t> lacking = PartBytes(console, part, bytes);
         std::string shown(part);
         if (lacking) {
             // A look-alike would name another file: the short name names this one.
             const std::string path = PathOnDisk(std::string_view(text).substr(argumentStart, end - argumentStart));
-            const std::string shortName = IsAbsolute(path) ? platform.ShortName(path) : "";
-            if (!shortName.empty() && !PartBytes(platform, shortName, bytes)) {
+            const std::string shortName = IsAbsolute(path) ? folders.ShortName(path) : "";
+            if (!shortName.empty() && !PartBytes(console, shortName, bytes)) {
                 lacking.reset();
                 shown = shortName;
             }

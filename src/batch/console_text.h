@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/platform.h"
+#include "app/console.h"
+#include "app/folders.h"
 #include "app/quoting.h"
 
 namespace lorvane {
@@ -29,7 +30,7 @@ inline constexpr const char* kKeepExclamationMarks = "@setlocal DisableDelayedEx
 // the table's characters become its bytes; every other character becomes the bytes the page
 // has for it. A character the page lacks, in a part of an absolute path that names a file or
 // a folder, takes that part's short name.
-ConsoleText ToConsoleText(Platform& platform, const std::string& text);
+ConsoleText ToConsoleText(Console& console, Folders& folders, const std::string& text);
 
 // The longest line of the text, in characters as the console counts them (UTF-16 units).
 std::size_t LongestLine(std::string_view text);

@@ -26,7 +26,7 @@ std::size_t AddedByXcopy(const std::string& path, bool folder) {
 
 // The path by the short names of its parts, from its root down, until it is short enough;
 // none when even that is too long.
-std::optional<std::string> WithinXcopysReach(Platform& platform, const std::string& path, std::size_t longest) {
+std::optional<std::string> WithinXcopysReach(Folders& folders, const std::string& path, std::size_t longest) {
     if (Length(path) <= longest) return path;
     const std::string root = RootOf(path);
     std::vector<std::string> parts;
@@ -39,7 +39,7 @@ std::optional<std::string> WithinXcopysReach(Platform& platform, const std::stri
     std::string longPrefix = root;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         longPrefix += (i > 0 ? "\\" : "") + parts[i];
-        if (const std::string shortName = platform.ShortName(longPrefix); !shortName.empty()) parts[i] = shortName;
+        if (const std::string shortName = folders.ShortName(longPrefix); !shortName.empty()) parts[i] = shortName;
         std::string shortened = root;
         for (std::size_t j = 0; j < parts.size(); ++j) shortened += (j > 0 ? "\\" : "") + parts[j];
         if (folder) shortened += '\\';
@@ -50,7 +50,7 @@ std::optional<std::string> WithinXcopysReach(Platform& platform, const std::stri
 
 }  // namespace
 
-CopyCheck CheckCopy(Platform& platform, const std::string& commandLine, const std::string& workingFolder) {
+CopyCheck CheckCopy(Folders& folders, Files& files, const std::string& commandLine, const std::string& workingFolder) {
     CopyCheck check{commandLine, {}};
     // Such a line is refused for what it holds, before anything is looked up.
     if (FirstControlCharacter(commandLine) || LongestLine(commandLine) > kLongestConsoleLine) return check;
@@ -60,12 +60,12 @@ CopyCheck CheckCopy(Platform& platform, const std::string& commandLine, const st
     const std::string destination =
         request.destination ? AbsolutePath(request.destination->text, workingFolder) : WithSeparator(workingFolder);
 
-    const auto namesFolder = [&platform](const std::string& path) {
-        return path.ends_with('\\') || (!HasWildcard(LastPart(path)) && !platform.ReadableFolder(path).empty());
+    const auto namesFolder = [&folders](const std::string& path) {
+        return path.ends_with('\\') || (!HasWildcard(LastPart(path)) && !folders.ReadableFolder(path).empty());
     };
     const bool sourceIsFolder = namesFolder(source);
     const bool severalFiles = request.subfolders || sourceIsFolder || HasWildcard(LastPart(source));
-    if (severalFiles && !destination.ends_with('\\') && platform.FileExists(destination)) {
+    if (severalFiles && !destination.ends_with('\\') && files.FileExists(destination)) {
         check.refusal = texts::SeveralFilesOntoOneFile(request.destination->text);
         return check;
     }
@@ -84,7 +84,7 @@ CopyCheck CheckCopy(Platform& platform, const std::string& commandLine, const st
         const bool folder = isSource ? sourceIsFolder : namesFolder(path);
         const std::size_t longest = kLongestXcopyPath - AddedByXcopy(path, folder);
         if (Length(path) <= longest) continue;
-        const std::optional<std::string> shortened = WithinXcopysReach(platform, path, longest);
+        const std::optional<std::string> shortened = WithinXcopysReach(folders, path, longest);
         if (!shortened) {
             check.refusal = texts::PathTooLong(path, Length(path), longest);
             return check;

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include "app/platform.h"
+#include "app/files.h"
+#include "app/folders.h"
 
 namespace lorvane {
 
@@ -21,6 +22,6 @@ struct CopyCheck {
     std::string command;
     std::string refusal;
 };
-CopyCheck CheckCopy(Platform& platform, const std::string& commandLine, const std::string& workingFolder);
+CopyCheck CheckCopy(Folders& folders, Files& files, const std::string& commandLine, const std::string& workingFolder);
 
 }  // namespace lorvane

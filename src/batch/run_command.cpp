@@ -9,17 +9,17 @@
 namespace lorvane {
 
 void FrmXcopy::Command1_Click() {
-    const std::string folder = platform_.ProgramFolder();
+    const std::string folder = platform_.files.ProgramFolder();
     if (!ProgramFolderKnown(folder)) return;
     if (IsNetworkPath(folder)) {
-        platform_.MsgBox(texts::ProgramFolderOnNetwork(folder), texts::kProgramFolderTitle, MsgButtons::Ok,
-                         MsgIcon::Error);
+        platform_.dialogs.MsgBox(texts::ProgramFolderOnNetwork(folder), texts::kProgramFolderTitle, MsgButtons::Ok,
+                                 MsgIcon::Error);
         return;
     }
     // A copy that would destroy what was not asked to change is not run, nor asked about.
-    const CopyCheck checked = CheckCopy(platform_, TxtCmd[3].Text(), folder);
+    const CopyCheck checked = CheckCopy(platform_.folders, platform_.files, TxtCmd[3].Text(), folder);
     if (!checked.refusal.empty()) {
-        platform_.MsgBox(checked.refusal, texts::kCopyRefusedTitle, MsgButtons::Ok, MsgIcon::Error);
+        platform_.dialogs.MsgBox(checked.refusal, texts::kCopyRefusedTitle, MsgButtons::Ok, MsgIcon::Error);
         return;
     }
     // The question shows what will run, short names included: nothing is asked that cannot be.
@@ -30,35 +30,36 @@ void FrmXcopy::Command1_Click() {
     // Recorded, XCOPY's "file or folder?" would meet the end of its input and be asked
     // again without end into the activity file. Windows' XCOPY takes the lists' \*.* form;
     // where it does not, a destination it would ask about is not run.
-    if (recording && !platform_.XcopyTakesWildcardDestinationAsFolder() &&
+    if (recording && !platform_.xcopy.XcopyTakesWildcardDestinationAsFolder() &&
         DestinationWouldAsk(TxtCmd[3].Text(), folder, [this](const std::string& path) {
-            return platform_.FileExists(path) || !platform_.ReadableFolder(path).empty();
+            return platform_.files.FileExists(path) || !platform_.folders.ReadableFolder(path).empty();
         })) {
-        platform_.MsgBox(texts::DestinationRefused(DestinationArgument(TxtCmd[3].Text())), texts::kDestinationTitle,
-                         MsgButtons::Ok, MsgIcon::Information);
+        platform_.dialogs.MsgBox(texts::DestinationRefused(DestinationArgument(TxtCmd[3].Text())),
+                                 texts::kDestinationTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    platform_.Beep();
-    const MsgResult answer = platform_.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown,
-                                              texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::None);
+    platform_.dialogs.Beep();
+    const MsgResult answer = platform_.dialogs.MsgBox(std::string(texts::kRunQuestion) + "\n" + batch->shown,
+                                                      texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::None);
     if (answer != MsgResult::Yes) return;
     const std::string path = InProgramFolder(folder, kRunBatchName);
     if (!Sauvegarde(path, *batch)) {
         // The caption says that nothing was written; the message, why and what to do.
-        const bool readOnly = !platform_.FolderAcceptsNewFiles(folder);
-        platform_.MsgBox(readOnly ? texts::ProgramFolderReadOnly(folder) : texts::BatchNotWritten(path),
-                         texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
+        const bool readOnly = !platform_.files.FolderAcceptsNewFiles(folder);
+        platform_.dialogs.MsgBox(readOnly ? texts::ProgramFolderReadOnly(folder) : texts::BatchNotWritten(path),
+                                 texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
         return;
     }
-    if (!platform_.ShellOpen(kRunBatchName, folder)) {
-        platform_.MsgBox(texts::BatchNotOpened(path), texts::kShellOpenFailedTitle, MsgButtons::Ok, MsgIcon::Error);
+    if (!platform_.shell.ShellOpen(kRunBatchName, folder)) {
+        platform_.dialogs.MsgBox(texts::BatchNotOpened(path), texts::kShellOpenFailedTitle, MsgButtons::Ok,
+                                 MsgIcon::Error);
     }
 }
 
 bool FrmXcopy::ProgramFolderKnown(const std::string& folder) {
     // Written elsewhere, the batch file would run another command than the one asked.
     if (!folder.empty()) return true;
-    platform_.MsgBox(texts::kProgramFolderUnknown, texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
+    platform_.dialogs.MsgBox(texts::kProgramFolderUnknown, texts::kProgramFolderTitle, MsgButtons::Ok, MsgIcon::Error);
     return false;
 }
 

@@ -26,16 +26,16 @@ std::optional<ConsoleText> FrmXcopy::ConsoleForm(const std::string& command, con
     ConsoleText text;
     if (const std::optional<char32_t> control = FirstControlCharacter(command)) {
         refusal = ControlCharacterRefusal(*control, nothingDone);
-    } else if (text = ToConsoleText(platform_, Batch); text.refused) {
+    } else if (text = ToConsoleText(platform_.console, platform_.folders, Batch); text.refused) {
         // Written as another byte, the character would reach XCOPY as another one.
-        platform_.MsgBox(
-            texts::UnwritableCharacter(NamedCharacter(*text.refused), platform_.ConsoleCodePage(), nothingDone),
+        platform_.dialogs.MsgBox(
+            texts::UnwritableCharacter(NamedCharacter(*text.refused), platform_.console.ConsoleCodePage(), nothingDone),
             texts::kUnwritableTitle, MsgButtons::Ok, MsgIcon::Error);
     } else if (const std::size_t longest = LongestLine(text.shown); longest > kLongestConsoleLine) {
         refusal = texts::LineTooLong(longest, kLongestConsoleLine, nothingDone);
     }
     if (!refusal.empty()) {
-        platform_.MsgBox(refusal, texts::kCommandRefusedTitle, MsgButtons::Ok, MsgIcon::Error);
+        platform_.dialogs.MsgBox(refusal, texts::kCommandRefusedTitle, MsgButtons::Ok, MsgIcon::Error);
     }
     if (refusal.empty() && !text.refused) {
         if (Batch.find('!') != std::string::npos) text.bytes = std::string(kKeepExclamationMarks) + "\n" + text.bytes;
@@ -50,9 +50,9 @@ std::string FrmXcopy::BatchFileBytes(const ConsoleText& Batch) { return Batch.by
 
 bool FrmXcopy::Sauvegarde(const std::string& NomFichier, const ConsoleText& Batch) {
     // Whole or not at all: a failed write leaves any previous file as it was.
-    if (!WriteWholeFile(platform_, NomFichier, BatchFileBytes(Batch))) {
+    if (!WriteWholeFile(platform_.files, NomFichier, BatchFileBytes(Batch))) {
         Caption.SetCaption(texts::SavedCaption(texts::kNotSaved));
-        platform_.Beep();
+        platform_.dialogs.Beep();
         return false;
     }
     Caption.SetCaption(texts::SavedCaption(NomFichier));

@@ -25,17 +25,17 @@ std::string FlawedPart(const std::string& path) {
 void FrmXcopy::DropOnSide(bool onDestination, const std::vector<std::string>& paths) {
     if (paths.empty()) return;
     // Several items name no single place: the first is taken, and the beep says so.
-    if (paths.size() > 1) platform_.Beep();
+    if (paths.size() > 1) platform_.dialogs.Beep();
     const std::string& path = paths.front();
     // The shell gives whole paths, with no short name for such a part: asked of the system, the
     // path would name the sibling. Refused, rather than open or copy what was not dropped.
     if (const std::string part = FlawedPart(path); !part.empty())
-        return ReportUnspellableName(platform_, {part, {}, 0});
-    std::string folder = platform_.ReadableFolder(path);
+        return ReportUnspellableName(platform_.dialogs, {part, {}, 0});
+    std::string folder = platform_.folders.ReadableFolder(path);
     std::string file;
     if (folder.empty()) {
         const std::size_t separator = path.find_last_of('\\');
-        if (separator == std::string::npos || !platform_.FileExists(path)) {
+        if (separator == std::string::npos || !platform_.files.FileExists(path)) {
             ReportUnreadableFolder(path);
             return;
         }

@@ -27,7 +27,7 @@ std::string FrmXcopy::BuildLocationPart(const Side& side) const {
     choice.dirPath = side.dir.Path();
     choice.filePath = side.file.Path();
     choice.fileName = side.file.FileName();
-    choice.folderBySeparator = &side == &destination_ && !platform_.XcopyTakesWildcardDestinationAsFolder();
+    choice.folderBySeparator = &side == &destination_ && !platform_.xcopy.XcopyTakesWildcardDestinationAsFolder();
     return LocationPart(choice);
 }
 
@@ -35,7 +35,7 @@ std::string FrmXcopy::BuildSwitchesPart() const {
     std::array<int, kSwitchCount> ticks{};
     for (std::size_t i = 0; i < ticks.size(); ++i) ticks[i] = Check1[i].Value();
     // The window keeps the date day first; the command writes it as its XCOPY reads it.
-    return SwitchesPart(ticks, Argument, XcopyDate(DateCopie, platform_.XcopyReadsDatesMonthFirst()));
+    return SwitchesPart(ticks, Argument, XcopyDate(DateCopie, platform_.xcopy.XcopyReadsDatesMonthFirst()));
 }
 
 }  // namespace lorvane

@@ -21,9 +21,9 @@ std::string CauseText(const FolderEntry& entry) {
 
 }  // namespace
 
-void ReportUnspellableName(Platform& platform, const FolderEntry& entry) {
-    platform.MsgBox(texts::UnspellableName(ReadableName(entry.text, texts::kBlankShown), CauseText(entry)),
-                    texts::kUnspellableNameTitle, MsgButtons::Ok, MsgIcon::Error);
+void ReportUnspellableName(Dialogs& dialogs, const FolderEntry& entry) {
+    dialogs.MsgBox(texts::UnspellableName(ReadableName(entry.text, texts::kBlankShown), CauseText(entry)),
+                   texts::kUnspellableNameTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 void FrmXcopy::ChkSource_Click() { SideCurrentDirectory_Click(source_); }
@@ -67,16 +67,16 @@ void FrmXcopy::SideCurrentDirectory_Click(Side& side) {
 void FrmXcopy::SideDrive_Change(Side& side) {
     // A drive that cannot be read leaves the folder lists where they were. The drive list
     // goes back to their drive, so that the window and the command name the same drive.
-    if (!side.dir.SetPath(side.drive.Drive())) {
+    if (!side.dir.SetPath(platform_.folders, side.drive.Drive())) {
         side.drive.ShowDrive(DriveOf(side.dir.Path()));
-        platform_.Beep();
+        platform_.dialogs.Beep();
     }
     side.level[0].SetValue(true);
     FaireCmd(side.code);
 }
 
 void FrmXcopy::SideDir_Change(Side& side) {
-    if (!side.file.SetPath(side.dir.Path())) ReportUnreadableFolder(side.dir.Path());
+    if (!side.file.SetPath(platform_.folders, side.dir.Path())) ReportUnreadableFolder(side.dir.Path());
     side.level[1].SetValue(true);
     FaireCmd(side.code);
 }
@@ -84,21 +84,22 @@ void FrmXcopy::SideDir_Change(Side& side) {
 void FrmXcopy::OpenFolder(DirList& list, const FolderEntry& entry) {
     const std::string folder = FolderToOpen(list.Path(), entry);
     if (folder.empty()) {
-        ReportUnspellableName(platform_, entry);
-    } else if (!list.SetPath(folder)) {
+        ReportUnspellableName(platform_.dialogs, entry);
+    } else if (!list.SetPath(platform_.folders, folder)) {
         ReportUnreadableFolder(folder);
     }
 }
 
 void FrmXcopy::PickFile(FileList& list, const FolderEntry& entry) {
     const std::string name = NameForSystem(entry);
-    if (name.empty()) return ReportUnspellableName(platform_, entry);
+    if (name.empty()) return ReportUnspellableName(platform_.dialogs, entry);
     list.SetFileName(name);
     if (list.Click) list.Click();
 }
 
 void FrmXcopy::ReportUnreadableFolder(const std::string& path) {
-    platform_.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok, MsgIcon::Error);
+    platform_.dialogs.MsgBox(texts::UnreadableFolder(path), texts::kUnreadableFolderTitle, MsgButtons::Ok,
+                             MsgIcon::Error);
 }
 
 void FrmXcopy::SideFile_Click(Side& side) {

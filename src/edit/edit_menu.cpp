@@ -18,20 +18,20 @@ void FrmXcopy::MnuSelect_Click() {
 }
 
 void FrmXcopy::MnuCopier_Click() {
-    platform_.ClearClipboard();
-    if (TextBox* box = SelectionHolder(ActiveControl)) platform_.SetClipboardText(box->SelText());
+    platform_.clipboard.ClearClipboard();
+    if (TextBox* box = SelectionHolder(ActiveControl)) platform_.clipboard.SetClipboardText(box->SelText());
 }
 
 void FrmXcopy::MnuCouper_Click() {
-    platform_.ClearClipboard();
+    platform_.clipboard.ClearClipboard();
     TextBox* box = SelectionHolder(ActiveControl);
     if (box == nullptr) return;
     // The text leaves the box only once it is safe on the clipboard.
-    if (platform_.SetClipboardText(box->SelText())) box->SetSelText("");
+    if (platform_.clipboard.SetClipboardText(box->SelText())) box->SetSelText("");
 }
 
 void FrmXcopy::MnuColler_Click() {
-    const std::string text = platform_.GetClipboardText();
+    const std::string text = platform_.clipboard.GetClipboardText();
     if (TextBox* box = SelectionHolder(ActiveControl)) box->SetSelText(text);
 }
 

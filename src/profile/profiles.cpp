@@ -21,22 +21,24 @@ void FrmXcopy::Mnu_S_Lvp_Click() {
     // The question shows the switches as the box holds them; the file gets the tick states.
     const std::string question =
         std::string(texts::kProfileQuestion) + "\n" + texts::kProfileNameLater + "\n" + TxtCmd[2].Text() + " ?";
-    if (platform_.MsgBox(question, texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) {
+    if (platform_.dialogs.MsgBox(question, texts::kQuestionTitle, MsgButtons::YesNo, MsgIcon::Question) !=
+        MsgResult::Yes) {
         return;
     }
-    SetUpProfileDialog(CommonDialog1, platform_.ProgramFolder(), texts::kProfileSaveTitle);
-    const std::string path = CommonDialog1.ShowSave(platform_);
+    SetUpProfileDialog(CommonDialog1, platform_.files.ProgramFolder(), texts::kProfileSaveTitle);
+    const std::string path = CommonDialog1.ShowSave(platform_.dialogs);
     if (path.empty()) return;
     SwitchStates states{};
     for (std::size_t i = 0; i < states.size(); ++i) states[i] = Check1[i].Value();
-    if (!WriteWholeFile(platform_, path, ProfileText(states))) {
-        platform_.MsgBox(texts::ProfileNotWritten(path), texts::kProfileErrorTitle, MsgButtons::Ok, MsgIcon::Error);
+    if (!WriteWholeFile(platform_.files, path, ProfileText(states))) {
+        platform_.dialogs.MsgBox(texts::ProfileNotWritten(path), texts::kProfileErrorTitle, MsgButtons::Ok,
+                                 MsgIcon::Error);
     }
 }
 
 void FrmXcopy::Mnu_L_Lvp_Click() {
-    SetUpProfileDialog(CommonDialog1, platform_.ProgramFolder(), texts::kProfileOpenTitle);
-    const std::string path = CommonDialog1.ShowOpen(platform_);
+    SetUpProfileDialog(CommonDialog1, platform_.files.ProgramFolder(), texts::kProfileOpenTitle);
+    const std::string path = CommonDialog1.ShowOpen(platform_.dialogs);
     if (!path.empty()) LoadProfile(path);
 }
 
@@ -49,7 +51,7 @@ void FrmXcopy::LoadProfile(const std::string& path) {
     // The whole file is judged before any box changes: a bad profile changes nothing.
     std::string text;
     std::string fault;
-    if (!platform_.ReadFileStart(path, kProfileReadLimit, text)) {
+    if (!platform_.files.ReadFileStart(path, kProfileReadLimit, text)) {
         fault = texts::ProfileNotRead(path);
     } else {
         const ProfileReading reading = ReadProfile(text);
@@ -66,7 +68,7 @@ void FrmXcopy::LoadProfile(const std::string& path) {
                 return;
         }
     }
-    platform_.MsgBox(fault, texts::kProfileErrorTitle, MsgButtons::Ok, MsgIcon::Error);
+    platform_.dialogs.MsgBox(fault, texts::kProfileErrorTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 }  // namespace lorvane

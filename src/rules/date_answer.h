@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/platform.h"
+#include "app/regional_settings.h"
 
 namespace lorvane {
 

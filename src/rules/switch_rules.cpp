@@ -10,8 +10,8 @@ void FrmXcopy::Check1_Click(int Index) {
             // Clearing the box forgets the date, so ticking it again asks again.
             DateCopie.clear();
         } else if (DateCopie.empty()) {
-            const std::string answer = platform_.InputBox(texts::kDatePrompt, texts::kDateTitle, "");
-            const auto date = ReadDate(answer, platform_.ShortDateOrder());
+            const std::string answer = platform_.dialogs.InputBox(texts::kDatePrompt, texts::kDateTitle, "");
+            const auto date = ReadDate(answer, platform_.regional.ShortDateOrder());
             // No date is no error: "/D" alone copies what is newer than the destination.
             DateCopie = date ? ColonForm(*date) : std::string();
         }
@@ -29,7 +29,7 @@ void FrmXcopy::TestCompatibiliteActivite(int Index) {
     const std::string text = std::string(texts::kConflictIntro) + "\n( " +
                              Label3[static_cast<std::size_t>(Index)].Caption() + " )\n" + texts::kConflictYes + "\r" +
                              texts::kConflictNo;
-    const MsgResult answer = platform_.MsgBox(text, texts::kConflictTitle, MsgButtons::YesNo, MsgIcon::Error);
+    const MsgResult answer = platform_.dialogs.MsgBox(text, texts::kConflictTitle, MsgButtons::YesNo, MsgIcon::Error);
     if (answer == MsgResult::Yes) {
         mnu_s_activite.SetChecked(false);
     } else {

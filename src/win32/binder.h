@@ -9,7 +9,7 @@
 
 namespace lorvane {
 class FrmXcopy;
-class Platform;
+class Folders;
 }  // namespace lorvane
 
 namespace lorvane::win32 {
@@ -22,7 +22,7 @@ class ListingHub;
 // not made.
 struct BinderContext {
     FrmXcopy* form = nullptr;        // folder and file lists open and pick through it
-    Platform* platform = nullptr;    // drive lists ask it for the system's drives
+    Folders* folders = nullptr;      // drive lists ask it for the system's drives
     ListingHub* listings = nullptr;  // folder and file lists read their folders through it
     // Text boxes: the window notes the focused control before their mouse-up event.
     std::function<void()> captureFocus;

@@ -5,7 +5,7 @@
 
 #include "app/drive_entries.h"
 #include "app/folder_entries.h"
-#include "app/platform.h"
+#include "app/folders.h"
 #include "win32/binders.h"
 #include "win32/wide_text.h"
 
@@ -16,7 +16,7 @@ namespace {
 class DriveListBinder : public BinderOf<DriveList> {
 public:
     using BinderOf::BinderOf;
-    static bool Lent(const BinderContext& context) { return context.platform != nullptr; }
+    static bool Lent(const BinderContext& context) { return context.folders != nullptr; }
     void DrivesChanged() override { Fill(); }
 
 private:
@@ -40,7 +40,7 @@ private:
     }
 
     void Fill() {
-        const std::vector<std::string> drives = DrivesToOffer(Context().platform->LogicalDrives(), model_.Drive());
+        const std::vector<std::string> drives = DrivesToOffer(Context().folders->LogicalDrives(), model_.Drive());
         if (drives == drives_) return;  // an open list is left as it is
         SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
         drives_.clear();

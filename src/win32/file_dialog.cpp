@@ -1,4 +1,4 @@
-#include "win32/win32_platform.h"
+#include "win32/win32_dialogs.h"
 
 #include <commdlg.h>
 
@@ -24,7 +24,7 @@ std::wstring DialogFilter(const std::string& filter) {
 
 }  // namespace
 
-bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
+bool Win32Dialogs::ShowFileDialog(FileDialogRequest& request) {
     std::vector<wchar_t> name(32768, L'\0');  // counted in characters, as nMaxFile wants
     ToUtf16(request.fileName).copy(name.data(), name.size() - 1);
     const std::wstring filter = DialogFilter(request.filter);
@@ -34,7 +34,7 @@ bool Win32Platform::ShowFileDialog(FileDialogRequest& request) {
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = DialogOwner();
+    dialog.hwndOwner = owner_.Active();
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();

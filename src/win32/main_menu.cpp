@@ -27,7 +27,7 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
         std::string caption = item.Caption();
         if (row.shortcut.ctrlKey != 0) caption += std::string("\tCtrl+") + row.shortcut.ctrlKey;
         if (row.shortcut.f1) caption += "\tF1";
-        if (row.command == MenuCommand::None) {
+        if (row.command == 0) {
             HMENU submenu = CreatePopupMenu();
             if (submenu == nullptr) return false;
             if (!AppendMenuW(parents.back(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu),
@@ -52,13 +52,6 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
     if (!SetMenu(window_, menu_)) return false;
     accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
     return accelerators_ != nullptr;
-}
-
-MenuItem* MainMenu::ItemFor(int id) const {
-    for (const Leaf& leaf : leaves_) {
-        if (static_cast<int>(leaf.id) == id) return leaf.item;
-    }
-    return nullptr;
 }
 
 void MainMenu::Sync(const Leaf& leaf) const {

@@ -20,8 +20,6 @@ public:
     bool Create(HWND window, FrmXcopy& form);
     HMENU Handle() const { return menu_; }
     HACCEL Accelerators() const { return accelerators_; }
-    // The model item of a command ID, or null.
-    MenuItem* ItemFor(int id) const;
 
 private:
     struct Leaf {

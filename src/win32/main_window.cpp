@@ -32,7 +32,7 @@ MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
       controls_(scale_, gdi_) {
     BinderContext& lent = controls_.Context();
     lent.form = &form_;
-    lent.platform = &platform_;
+    lent.folders = &platform_;
     lent.listings = &listings_;
     lent.gate = &gate_;
     lent.captureFocus = [this] { CaptureFocusState(); };
@@ -129,10 +129,10 @@ void MainWindow::CaptureFocusState() {
 }
 
 void MainWindow::OnMenuCommand(int id) {
-    MenuItem* item = menu_.ItemFor(id);
-    if (item == nullptr || !item->Enabled()) return;
+    const MenuRow* row = MenuCommandRow(id);
+    if (row == nullptr || !(form_.*row->item).Enabled()) return;
     CaptureFocusState();
-    if (item->Click) item->Click();
+    (form_.*row->handler)();
 }
 
 void MainWindow::ShowHelpOnFirstHover(const MSG& message) {

@@ -1,9 +1,8 @@
-#include <iterator>
+#include "win32/win32_files.h"
+
 #include <string>
-#include <vector>
 
 #include "win32/wide_text.h"
-#include "win32/win32_platform.h"
 
 namespace lorvane::win32 {
 
@@ -39,7 +38,7 @@ std::string InFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string Win32Platform::ProgramFolder() {
+std::string Win32Files::ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
     DWORD length = 0;
     // A path longer than the buffer comes back cut to its size: a larger one is tried.
@@ -54,14 +53,14 @@ std::string Win32Platform::ProgramFolder() {
     return ToUtf8(path);
 }
 
-std::unique_ptr<FileWriter> Win32Platform::CreateForWriting(const std::string& path) {
+std::unique_ptr<FileWriter> Win32Files::CreateForWriting(const std::string& path) {
     HANDLE file =
         CreateFileW(ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32FileWriter>(file);
 }
 
-bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
+bool Win32Files::MoveOver(const std::string& from, const std::string& to) {
     // A read-only file is one the user protected: never replaced, whatever the system
     // would allow (Wine lets a move replace it).
     const std::wstring source = ToUtf16(from);
@@ -81,9 +80,9 @@ bool Win32Platform::MoveOver(const std::string& from, const std::string& to) {
     return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-bool Win32Platform::RemoveFile(const std::string& path) { return DeleteFileW(ToUtf16(path).c_str()) != FALSE; }
+bool Win32Files::RemoveFile(const std::string& path) { return DeleteFileW(ToUtf16(path).c_str()) != FALSE; }
 
-bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+bool Win32Files::ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     HANDLE file = CreateFileW(ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -95,7 +94,7 @@ bool Win32Platform::ReadFileStart(const std::string& path, std::size_t maxBytes,
     return ok;
 }
 
-bool Win32Platform::FolderAcceptsNewFiles(const std::string& folder) {
+bool Win32Files::FolderAcceptsNewFiles(const std::string& folder) {
     // A file made and gone at once: the only sure answer, whatever the rights and the volume say.
     const std::wstring probe = ToUtf16(TempPathBeside(InFolder(folder)));
     HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -105,7 +104,7 @@ bool Win32Platform::FolderAcceptsNewFiles(const std::string& folder) {
     return true;
 }
 
-std::string Win32Platform::TempPathBeside(const std::string& target) {
+std::string Win32Files::TempPathBeside(const std::string& target) {
     // Short, so that a target close to the longest path the system takes still has room
     // for it: "~" and a few letters from the process and a counter.
     constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -117,14 +116,18 @@ std::string Win32Platform::TempPathBeside(const std::string& target) {
     return separator == std::string::npos ? name : target.substr(0, separator + 1) + name;
 }
 
-std::vector<std::string> Win32Platform::LogicalDrives() {
-    std::vector<std::string> drives;
-    // Twenty-six roots of four characters, and the final null.
-    wchar_t roots[26 * 4 + 1] = {};
-    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
-    if (length == 0 || length >= std::size(roots)) return drives;  // none offered: the lists still work
-    for (const wchar_t* root = roots; *root != 0; root += lstrlenW(root) + 1) drives.push_back(ToUtf8(root));
-    return drives;
+bool Win32Files::FileExists(const std::string& path) {
+    // A file on a drive whose server is gone is waited for as a folder is: off the window's
+    // thread, and taken as absent when it does not answer.
+    return !wait_
+                .Ask(path,
+                     [](const std::string& file) {
+                         const DWORD attributes = GetFileAttributesW(ToUtf16(file).c_str());
+                         const bool exists =
+                             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+                         return exists ? file : std::string();
+                     })
+                .empty();
 }
 
 }  // namespace lorvane::win32

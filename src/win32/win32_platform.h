@@ -2,83 +2,52 @@
 #include <windows.h>
 
 #include "app/platform.h"
-#include "win32/folder_wait.h"
+#include "win32/com_apartment.h"
+#include "win32/dialog_owner.h"
+#include "win32/disk_wait.h"
+#include "win32/win32_clipboard.h"
+#include "win32/win32_console.h"
+#include "win32/win32_dialogs.h"
+#include "win32/win32_files.h"
+#include "win32/win32_folders.h"
+#include "win32/win32_regional_settings.h"
+#include "win32/win32_registry.h"
+#include "win32/win32_shell.h"
+#include "win32/win32_xcopy_dialect.h"
 
 namespace lorvane::win32 {
 
-class Win32Platform : public Platform {
+// What the roles share: the window they belong to, the COM apartment, the disk waits. A base
+// of its own, so that it is made before the roles that are given it.
+struct Win32Shared {
+    DialogOwner owner;
+    ComApartment com;
+    DiskWait wait{owner};
+};
+
+// Every role, as the system gives it, in one object the program makes at start.
+class Win32Platform : protected Win32Shared,
+                      public Win32Dialogs,
+                      public Win32Files,
+                      public Win32Folders,
+                      public Win32Clipboard,
+                      public Win32Shell,
+                      public Win32Registry,
+                      public Win32Console,
+                      public Win32XcopyDialect,
+                      public Win32RegionalSettings {
 public:
-    Win32Platform() = default;
-    ~Win32Platform() override;
+    Win32Platform()
+        : Win32Dialogs(owner), Win32Files(wait), Win32Folders(wait), Win32Clipboard(owner), Win32Shell(owner, com) {}
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
+    // What a window is given: each role, this one object.
+    operator Platform() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
+
     // Boxes are modal to this window once it exists.
-    void SetOwner(HWND owner) { owner_ = owner; }
-
-    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
-    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override;
-    void Beep() override;
-    bool ShellOpen(const std::string& file, const std::string& directory) override;
-    std::string CurrentDirectory() override;
-    std::string ReadableFolder(const std::string& path) override;
-    std::vector<std::string> LogicalDrives() override;  // win32_files.cpp
-    DateOrder ShortDateOrder() override;
-    bool ShowFileDialog(FileDialogRequest& request) override;
-
-    // Files (win32_files.cpp).
-    std::string ProgramFolder() override;
-    std::unique_ptr<FileWriter> CreateForWriting(const std::string& path) override;
-    bool MoveOver(const std::string& from, const std::string& to) override;
-    bool RemoveFile(const std::string& path) override;
-    bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
-    std::string TempPathBeside(const std::string& target) override;
-
-    // The rest of the system (win32_system.cpp).
-    bool FileExists(const std::string& path) override;
-    bool FolderAcceptsNewFiles(const std::string& folder) override;
-    bool ClearClipboard() override;
-    bool SetClipboardText(const std::string& text) override;
-    std::string GetClipboardText() override;
-    bool ReadMachineRegistryValue(const std::string& key, const std::string& valueName, RegistryValue& value) override;
-    unsigned ConsoleCodePage() override;
-    std::optional<std::string> ConsoleBytes(char32_t character) override;
-    std::string ConsoleTextOf(const std::string& bytes) override;
-    std::string ShortName(const std::string& path) override;
-    bool StartProgram(const std::string& path) override;
-    void EndProgram() override;
-    bool XcopyTakesWildcardDestinationAsFolder() override;
-    bool XcopyReadsDatesMonthFirst() override;
-
-protected:
-    // The window that dialogs, message boxes and the shell's own windows belong to.
-    HWND DialogOwner() const;
-    FolderWaitSettings folderWait_;
-    // `check` of the path as a folder is checked: on a worker, the window answering meanwhile;
-    // empty when it did not answer in time. `check` must hold no reference to this object.
-    std::string OffTheWindowsThread(const std::string& path, std::function<std::string(const std::string&)> check);
-    static std::string ShortNameNow(const std::string& path);
-    // The last folder checked, and when: a check is trusted this long.
-    static constexpr ULONGLONG kCheckStillFreshMs = 250;
-    struct FolderCheck {
-        std::string path;
-        std::string result;
-        ULONGLONG at = 0;
-    } lastCheck_;  // how folders are checked without holding up the window
-
-public:
-    // Some of the shell's handlers and the accessibility services are COM objects, which
-    // need an apartment on the calling thread.
-    void EnsureComApartment();
-
-private:
-    // Wine's XCOPY is the one that differs.
-    bool UnderWine();
-    HWND owner_ = nullptr;
-    bool comTried_ = false;
-    bool comInitialized_ = false;
-    int underWine_ = -1;  // not yet asked
-    unsigned tempCounter_ = 0;
+    void SetOwner(HWND window) { owner.Set(window); }
+    void EnsureComApartment() { com.Ensure(); }
 };
 
 }  // namespace lorvane::win32

@@ -16,8 +16,8 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
         ++opened;
         about.BringToFront = [&] { ++raised; };
     };
-    form.MnuApropos.Click();
-    form.MnuApropos.Click();
+    form.MnuApropos_Click();
+    form.MnuApropos_Click();
     EXPECT_EQ(std::tuple(opened, raised), std::tuple(1, 1));
     ASSERT_TRUE(form.About);
     const FrmAbout& about = *form.About;
@@ -30,14 +30,14 @@ TEST_F(AboutTest, OneWindowAtMostWithItsTexts) {
     form.About->urlhttp_Click();
     EXPECT_EQ(platform.shellOpens.back().first, texts::kMakerAddress);
     form.AboutClosed();
-    form.MnuApropos.Click();  // loaded afresh
+    form.MnuApropos_Click();  // loaded afresh
     EXPECT_EQ(opened, 2);
 }
 
 // Dark blue titles, the address as a link, the warning in red; OK answers Enter and Esc by the
 // system's own number; every control within the window, none over another.
 TEST_F(AboutTest, LooksAndPlaces) {
-    FrmAbout about(platform);
+    FrmAbout about(platform, platform, platform, platform);
     const std::vector<LayoutEntry> layout = AboutWindowLayout(about);
     std::vector<std::tuple<Color, bool, bool, int, bool>> looks;
     std::vector<Twips> places;
@@ -83,7 +83,7 @@ TEST_F(AboutTest, SystemInformationToolFromTheRegistry) {
         fake.startablePrograms = {"C:\\Outils\\msinfo32.exe", "C:\\Outils\\MSINFO32.EXE", "C:\\Vide\\MSINFO32.EXE"};
         if (key != nullptr) fake.registry[key + std::string(key == kPathKey ? "|PATH" : "|MSINFO")] = {type, bytes};
         if (*file != 0) fake.files[file] = "";
-        FrmAbout about(fake);
+        FrmAbout about(fake, fake, fake, fake);
         about.cmdSysInfo.Click();
         const bool isStarted = *started != 0;
         EXPECT_EQ(fake.startedPrograms, std::vector<std::string>(isStarted, started)) << what;
@@ -98,7 +98,7 @@ TEST_F(AboutTest, RegistryValuesAsText) {
         {"binaire", 3, "xyz", true, "avant"},  // left as it was
         {"absent", 0, "", false, ""},
     };
-    FrmAbout about(platform);
+    FrmAbout about(platform, platform, platform, platform);
     for (const auto& [name, type, bytes, read, text] : rows) {
         if (type != 0) platform.registry[std::string("K|") + name] = {type, bytes};
         std::string value = "avant";
@@ -114,15 +114,15 @@ TEST_F(AboutTest, QuittingRemovesOnlyTheProgramsOwnCmdBatAndEndsTheProgram) {
     platform.files = {{"C:\\Lorvane\\Cmd.bat", "XCOPY a\r\n"}, {"C:\\Lorvane\\lv.txt", "z"}};
     form.TxtCmd[3].SetText("XCOPY a");
     platform.fileDialogAnswers = {"C:\\Lorvane\\batch.bat", "C:\\Lorvane\\Cmd.bat"};
-    form.Mnu_S_Batch.Click();
-    form.MnuQuitter.Click();
+    form.Mnu_S_Batch_Click();
+    form.MnuQuitter_Click();
     EXPECT_EQ(std::tuple(platform.files.size(), platform.endProgramCalls), std::tuple(3u, 1));
-    form.Mnu_S_Batch.Click();  // written by the program, after its question
+    form.Mnu_S_Batch_Click();  // written by the program, after its question
     platform.files["C:\\Lorvane\\Cmd.bat"] += "rem changed\r\n";
-    form.MnuQuitter.Click();
+    form.MnuQuitter_Click();
     EXPECT_EQ(platform.files.count("C:\\Lorvane\\Cmd.bat"), 1u);
     platform.files["C:\\Lorvane\\Cmd.bat"] = "XCOPY a\r\n";
-    form.MnuQuitter.Click();
+    form.MnuQuitter_Click();
     EXPECT_EQ(std::tuple(platform.files.count("C:\\Lorvane\\Cmd.bat"), platform.files.size(), platform.endProgramCalls),
               std::tuple(0u, 2u, 3));
     platform.messages.clear();

@@ -1,4 +1,5 @@
 #include "app/controls.h"
+#include "support/fake_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,8 @@ TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {
     DriveList drive;
     DirList dir;
     FileList file;
+    testing::FakeFiles disk;
+    testing::FakeFolders folders(disk, "C:\\");
     int textChanges = 0, driveChanges = 0, dirChanges = 0;
     box.Change = [&] { ++textChanges; };
     drive.Change = [&] { ++driveChanges; };
@@ -107,15 +110,15 @@ TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {
     for (const char* text : {"abc", "abc", ""}) box.SetText(text);
     drive.SetDrive("c:");
     drive.SetDrive("c:");
-    dir.SetPath("C:\\A");
-    dir.SetPath("C:\\A");
+    dir.SetPath(folders, "C:\\A");
+    dir.SetPath(folders, "C:\\A");
     EXPECT_EQ(std::tuple(textChanges, driveChanges, dirChanges), std::tuple(2, 1, 1));
 
-    file.SetPath("C:\\A");
+    file.SetPath(folders, "C:\\A");
     file.SetFileName("x.txt");
-    file.SetPath("C:\\A");
+    file.SetPath(folders, "C:\\A");
     EXPECT_EQ(file.FileName(), "x.txt");
-    file.SetPath("C:\\B");  // another folder: no file selected there yet
+    file.SetPath(folders, "C:\\B");  // another folder: no file selected there yet
     EXPECT_EQ(file.FileName(), "");
 }
 

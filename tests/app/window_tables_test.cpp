@@ -1,8 +1,10 @@
 #include "app/menu_table.h"
 #include "app/window_layout.h"
+#include "profile/profile_file.h"
 #include "support/form_fixture.h"
 
 #include <cstring>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -44,13 +46,68 @@ TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
     ASSERT_EQ(std::size(expected), kMainMenu.size());
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuRow& row = kMainMenu[i];
-        const MenuItem& item = form.*row.item;
-        EXPECT_EQ(std::tuple(item.Caption() == row.caption, row.level, row.shortcut.ctrlKey,
-                             static_cast<int>(row.command), static_cast<bool>(item.Click)),
-                  std::tuple_cat(std::tuple(true), expected[i], std::tuple(row.handler != nullptr)));
+        EXPECT_EQ(std::tuple((form.*row.item).Caption() == row.caption, row.level, row.shortcut.ctrlKey, row.command),
+                  std::tuple_cat(std::tuple(true), expected[i]));
+        EXPECT_TRUE(row.command == 0 || MenuCommandRow(row.command) == &row) << i;
     }
-    EXPECT_TRUE(RowOf(MenuCommand::Aide)->shortcut.f1);
-    EXPECT_EQ(RowOf(MenuCommand::APropos)->item, &FrmXcopy::MnuApropos);
+    EXPECT_TRUE(MenuCommandRow(712)->shortcut.f1);
+    for (const int none : {0, 700, 714, -701}) EXPECT_EQ(MenuCommandRow(none), nullptr) << none;
+}
+
+// What each command does, reached by its ID as the window reaches it: a row per command, so
+// that a command added without its row here fails.
+TEST_F(WindowTablesTest, EachCommandDoesItsWork) {
+    const auto file = [this](const char* path) {
+        return platform.files.contains(path) ? platform.files.at(path) : std::string("(none)");
+    };
+    const auto select = [this](int start, int length) {
+        form.ActiveControl = &form.TxtCmd[3];
+        form.TxtCmd[3].SetText("XCOPY a b");
+        form.TxtCmd[3].SetSelStart(start);
+        form.TxtCmd[3].SetSelLength(length);
+    };
+    SwitchStates start{}, onlyN{};
+    for (std::size_t i = 0; i < start.size(); ++i) start[i] = kSwitchTable[i].tickedAtStart;
+    onlyN[kSwitchN] = 1;
+    const auto none = [] {};
+    const std::tuple<MenuItem FrmXcopy::*, std::function<void()>, std::function<std::string()>, std::string> rows[] = {
+        // the item, what sets the scene, what its command changes, into what
+        {&FrmXcopy::MnuExecuter, [&] { select(0, 0); }, [&] { return file("C:\\Lorvane\\batch.bat"); },
+         "XCOPY a b\n pause\r\n"},
+        {&FrmXcopy::mnu_s_activite, none, [&] { return std::to_string(form.mnu_s_activite.Checked()); }, "1"},
+        {&FrmXcopy::Mnu_S_Batch, [&] { platform.fileDialogAnswers = {"D:\\x.bat"}; }, [&] { return file("D:\\x.bat"); },
+         "XCOPY a b\r\n"},
+        {&FrmXcopy::Mnu_S_Lvp, [&] { platform.fileDialogAnswers = {"D:\\x.lvp"}; }, [&] { return file("D:\\x.lvp"); },
+         ProfileText(start)},
+        {&FrmXcopy::Mnu_O_activite, [&] { platform.files["C:\\Lorvane\\lv.txt"] = "ok"; },
+         [&] { return file("C:\\Lorvane\\lv-utf8.txt"); }, "\xEF\xBB\xBFok"},
+        {&FrmXcopy::Mnu_L_Lvp,
+         [&] {
+             platform.files["D:\\y.lvp"] = ProfileText(onlyN);
+             platform.fileDialogAnswers = {"D:\\y.lvp"};
+         },
+         [&] { return Switches(); }, "/N "},
+        {&FrmXcopy::MnuQuitter, none, [&] { return std::to_string(platform.endProgramCalls); }, "1"},
+        {&FrmXcopy::MnuSelect, [&] { select(2, 1); }, [&] { return form.TxtCmd[3].SelText(); }, "XCOPY a b"},
+        {&FrmXcopy::MnuCouper, [&] { select(6, 1); }, [&] { return platform.clipboard + "|" + FullLine(); },
+         "a|XCOPY  b"},
+        {&FrmXcopy::MnuCopier, [&] { select(8, 1); }, [&] { return platform.clipboard; }, "b"},
+        {&FrmXcopy::MnuColler, [&] { select(6, 1); }, [&] { return FullLine(); }, "XCOPY b b"},
+        {&FrmXcopy::MnuAide, none, [&] { return platform.shellOpens.back().first; }, "lorvane.html"},
+        {&FrmXcopy::MnuApropos, none, [&] { return std::to_string(form.About != nullptr); }, "1"},
+    };
+    ASSERT_EQ(std::size(rows), kMenuCommandCount);
+    for (const MenuRow& row : kMainMenu) {
+        if (row.command == 0) continue;
+        const auto found = std::ranges::find(rows, row.item, [](const auto& r) { return std::get<0>(r); });
+        ASSERT_NE(found, std::end(rows)) << row.caption;
+        const auto& [item, arrange, effect, expected] = *found;
+        arrange();
+        const std::string before = effect();
+        (form.*MenuCommandRow(row.command)->handler)();
+        EXPECT_EQ(effect(), expected) << row.caption;
+        EXPECT_NE(before, expected) << row.caption;
+    }
 }
 
 // How a person meets the window: the Tab order and its groups, each label just before what

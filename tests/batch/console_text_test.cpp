@@ -59,7 +59,7 @@ TEST(ConsoleText, EveryCharacterOfThePlaneIsReadBackOrRefused) {
         for (char32_t c = 0x20; c < 0x10000; ++c) {
             if (c >= 0xD800 && c <= 0xDFFF) continue;
             const std::string line = "XCOPY " + CharacterText(c);
-            const ConsoleText text = ToConsoleText(platform, line);
+            const ConsoleText text = ToConsoleText(platform, platform, line);
             const std::string kept = text.refused ? "" : line;
             ASSERT_EQ(std::tuple(text.shown, platform.ReadBack(text.bytes)), std::tuple(kept, std::optional(kept)))
                 << "page " << page << ", U+" << std::hex << unsigned(c);

@@ -13,10 +13,10 @@ using testing::FileStep;
 using FaultInjectionTest = testing::FormTest;
 
 TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
-    const std::tuple<const char*, std::string, MenuItem FrmXcopy::*, bool> writers[] = {
-        {"run", "C:\\Lorvane\\batch.bat", &FrmXcopy::MnuExecuter, true},  // as "GO !"
-        {"export", "D:\\Export\\copie.bat", &FrmXcopy::Mnu_S_Batch, true},
-        {"profile", "D:\\Export\\profil.lvp", &FrmXcopy::Mnu_S_Lvp, false},
+    const std::tuple<const char*, std::string, void (FrmXcopy::*)(), bool> writers[] = {
+        {"run", "C:\\Lorvane\\batch.bat", &FrmXcopy::MnuExecuter_Click, true},  // as "GO !"
+        {"export", "D:\\Export\\copie.bat", &FrmXcopy::Mnu_S_Batch_Click, true},
+        {"profile", "D:\\Export\\profil.lvp", &FrmXcopy::Mnu_S_Lvp_Click, false},
     };
     // Unwritable: the command holds a character the console's code page lacks.
     const std::tuple<const char*, FileStep, bool, bool> faults[] = {
@@ -25,7 +25,7 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
         {"read-only target", FileStep::None, true, false}, {"unwritable", FileStep::None, false, true},
     };
     int injected = 0;
-    for (const auto& [writer, target, item, toldByCaption] : writers) {
+    for (const auto& [writer, target, handler, toldByCaption] : writers) {
         for (const auto& [fault, step, readOnly, unwritable] : faults) {
             if (unwritable && !toldByCaption) continue;
             for (bool existed : {true, false}) {
@@ -41,7 +41,7 @@ TEST_F(FaultInjectionTest, EveryWriteFailsAtEveryStep) {
 
                 platform.fileDialogAnswers = {target};       // the run asks for no name
                 platform.messageAnswers = {MsgResult::Yes};  // to the profile's question
-                (form.*item).Click();
+                (form.*handler)();
                 ++injected;
 
                 EXPECT_EQ(platform.files, before);

@@ -161,13 +161,13 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
     };
     for (const auto& [command, refusalOf] : rows) {
         for (const bool running : {true, false}) {
-            MenuItem FrmXcopy::*item = running ? &FrmXcopy::MnuExecuter : &FrmXcopy::Mnu_S_Batch;
+            const auto handler = running ? &FrmXcopy::MnuExecuter_Click : &FrmXcopy::Mnu_S_Batch_Click;
             const std::string refusal = refusalOf(running ? texts::kNothingRun : texts::kNothingSaved);
             Forget();
             platform.files.clear();
             platform.fileDialogAnswers = {"D:\\export.bat"};
             form.TxtCmd[3].SetText(command);
-            (form.*item).Click();
+            (form.*handler)();
             EXPECT_EQ(platform.messages, std::vector{Refusal(refusal, texts::kCommandRefusedTitle)});
             EXPECT_EQ(std::tuple(platform.files.size(), platform.fileDialogs.size(), platform.beeps),
                       std::tuple(0u, 0u, 0));
@@ -186,15 +186,15 @@ TEST_F(RunCommandTest, AsksFirstWithTheBatchTextAndSaysEveryFileTheShellCannotOp
               std::tuple(1, 0u, 0u, texts::kCaption));
 
     // The last activity: none yet; one the shell has no program for; one opened, nothing said.
-    form.Mnu_O_activite.Click();
+    form.Mnu_O_activite_Click();
     platform.files["C:\\Lorvane\\lv.txt"] = "No\x89l";  // as the console wrote it, in its page
     platform.consoleBytes = {{U'ë', "\x89"}};
     platform.shellCannotOpen = {"lv-utf8.txt", "batch.bat", "lorvane.html"};
-    form.Mnu_O_activite.Click();
-    form.MnuAide.Click();
+    form.Mnu_O_activite_Click();
+    form.MnuAide_Click();
     RunWith("C:\\Lorvane", false, "XCOPY a b");  // written, not started
     platform.shellCannotOpen.clear();
-    form.Mnu_O_activite.Click();
+    form.Mnu_O_activite_Click();
     platform.failAt = testing::FileStep::Move;  // a console paused on the last batch file holds it
     RunWith("C:\\Lorvane", false, "XCOPY a c");
     EXPECT_EQ(std::tuple(platform.shellOpens.size(), platform.shellOpens[0].first,
@@ -249,8 +249,8 @@ TEST_F(RunCommandTest, AProgramFolderTheSystemCannotTellRunsAndExportsNothing) {
     platform.files["\\Cmd.bat"] = "x";  // what a path built on no folder would name
     platform.fileDialogAnswers = {"D:\\export.bat"};
     form.TxtCmd[3].SetText("XCOPY a");
-    form.MnuExecuter.Click();
-    form.Mnu_S_Batch.Click();
+    form.MnuExecuter_Click();
+    form.Mnu_S_Batch_Click();
     int cancel = 0;
     form.Form_Unload(cancel);
     EXPECT_EQ(platform.messages, std::vector(2, Refusal(texts::kProgramFolderUnknown, texts::kProgramFolderTitle)));
@@ -277,7 +277,7 @@ TEST_F(RunCommandTest, SavesTheFullLineAloneThroughTheDialog) {
     form.mnu_s_activite.SetChecked(true);
     form.TxtCmd[3].SetText("XCOPY été");
     platform.fileDialogAnswers = {"D:\\export.bat"};
-    form.Mnu_S_Batch.Click();
+    form.Mnu_S_Batch_Click();
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
     EXPECT_EQ(Described(platform.fileDialogs[0]),
               std::string("save|bat|") + texts::kBatchFilter + "|C:\\Lorvane|" + texts::kBatchDialogTitle);
@@ -286,8 +286,8 @@ TEST_F(RunCommandTest, SavesTheFullLineAloneThroughTheDialog) {
 
     // The name stays for the next use; a cancel writes nothing and lets the name go.
     form.TxtCmd[3].SetText("XCOPY autre");
-    form.Mnu_S_Batch.Click();
-    form.Mnu_S_Batch.Click();
+    form.Mnu_S_Batch_Click();
+    form.Mnu_S_Batch_Click();
     EXPECT_EQ(std::tuple(platform.fileDialogs[1].fileName, platform.fileDialogs[2].fileName),
               std::tuple("D:\\export.bat", ""));
     EXPECT_EQ(platform.files["D:\\export.bat"], "XCOPY \x82t\x82\r\n");
@@ -299,11 +299,11 @@ TEST_F(RunCommandTest, ANameTheProgramDeletesAtExitIsKeptOnlyOnYes) {
     form.TxtCmd[3].SetText("XCOPY a");
     platform.fileDialogAnswers = {"c:\\CMD.BAT", "C:\\garde.bat", "C:\\Cmd.bat"};
     platform.messageAnswers = {MsgResult::No, MsgResult::Yes};
-    form.Mnu_S_Batch.Click();  // No: the dialog again, another name
+    form.Mnu_S_Batch_Click();  // No: the dialog again, another name
     EXPECT_EQ(
         std::tuple(platform.fileDialogs.size(), platform.files.count("c:\\CMD.BAT"), platform.files["C:\\garde.bat"]),
         std::tuple(2u, 0u, "XCOPY a\r\n"));
-    form.Mnu_S_Batch.Click();  // Yes: kept under that name, knowing it goes at exit
+    form.Mnu_S_Batch_Click();  // Yes: kept under that name, knowing it goes at exit
     EXPECT_EQ(platform.files["C:\\Cmd.bat"], "XCOPY a\r\n");
     const MessageRequest question = {texts::kExportDeletedAtExit, texts::kExportTitle, MsgButtons::YesNo,
                                      MsgIcon::Question};

@@ -63,7 +63,7 @@ TEST_F(PickersTest, AFolderThatCannotBeReadKeepsTheListingAndSaysSo) {
     // gone, each would cost the whole wait.
     platform.unreadableFolders.insert("C:\\Docs");
     form.Dir1.Click();
-    form.Dir2.SetPath("C:\\");
+    form.Dir2.SetPath(platform, "C:\\");
     platform.unreadableFolders.insert("C:\\");
     form.OpenFolder(form.Dir2, {"C:\\", "C:\\", 0});
     EXPECT_EQ(std::tuple(platform.messages.size(), form.File1.Path(), form.Dir2.Path()),

@@ -54,9 +54,9 @@ TEST(ProfileFile, ReadsLooselyAndJudgesEveryField) {
 
 class ProfilesTest : public testing::FormTest {
 protected:
-    void Choose(MenuItem& item) {
+    void Choose(void (FrmXcopy::*handler)()) {
         platform.fileDialogAnswers = {path};
-        item.Click();
+        (form.*handler)();
     }
     const std::string path = "C:\\Profils\\essai.lvp";
 };
@@ -65,7 +65,7 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     form.Check1[kSwitchI].SetValue(1);
     for (int index : {kSwitchE, kSwitchC, kSwitchH, kSwitchY}) form.Check1[static_cast<std::size_t>(index)].SetValue(0);
     form.TxtCmd[2].SetText("/tapé");  // a hand edit shows in the question only
-    Choose(form.Mnu_S_Lvp);
+    Choose(&FrmXcopy::Mnu_S_Lvp_Click);
     const MessageRequest question = {
         std::string(texts::kProfileQuestion) + "\n" + texts::kProfileNameLater + "\n/tapé ?", texts::kQuestionTitle,
         MsgButtons::YesNo, MsgIcon::Question};
@@ -77,7 +77,7 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
     Forget();
     const auto before = platform.files;
     platform.failAt = testing::FileStep::Move;
-    Choose(form.Mnu_S_Lvp);
+    Choose(&FrmXcopy::Mnu_S_Lvp_Click);
     const MessageRequest failed = {texts::ProfileNotWritten(path), texts::kProfileErrorTitle, MsgButtons::Ok,
                                    MsgIcon::Error};
     EXPECT_EQ(platform.messages, (std::vector{question, failed}));
@@ -86,11 +86,11 @@ TEST_F(ProfilesTest, SavingAsksThenWritesTheTickStatesAndAFailedWriteSaysSo) {
 
 TEST_F(ProfilesTest, NoOrCancelWritesNothing) {
     platform.messageAnswers = {MsgResult::No};
-    Choose(form.Mnu_S_Lvp);
+    Choose(&FrmXcopy::Mnu_S_Lvp_Click);
     EXPECT_TRUE(platform.fileDialogs.empty());
     platform.fileDialogAnswers = {""};
-    form.Mnu_S_Lvp.Click();
-    form.Mnu_L_Lvp.Click();
+    form.Mnu_S_Lvp_Click();
+    form.Mnu_L_Lvp_Click();
     EXPECT_TRUE(platform.files.empty());
     EXPECT_EQ(Switches(), "/S /E /C /H /Y ");
 }
@@ -99,7 +99,7 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesC
     // /A, the first box; /D, whose date is asked during the loading.
     platform.files[path] = Expected({{0, '1'}, {2, '1'}, {4, '1'}, {5, '2'}});
     platform.inputAnswers = {"1/2/2003"};
-    Choose(form.Mnu_L_Lvp);
+    Choose(&FrmXcopy::Mnu_L_Lvp_Click);
     EXPECT_EQ(Described(platform.fileDialogs.at(0)),
               std::string("open|lvp|") + texts::kProfileFilter + "|C:\\Lorvane|" + texts::kProfileOpenTitle);
     // The builder ran for boxes 0, 2, 5, 7, 12 and 17, which changed.
@@ -108,7 +108,7 @@ TEST_F(ProfilesTest, LoadingRunsTheRulesOfEachChangedBoxInOrderAndTheSameStatesC
 
     form.TxtCmd[2].SetText("/main ");
     Forget();
-    Choose(form.Mnu_L_Lvp);
+    Choose(&FrmXcopy::Mnu_L_Lvp_Click);
     EXPECT_EQ(std::tuple(builderRuns.size(), platform.inputs.size(), Switches()), std::tuple(0u, 0u, "/main "));
 }
 
@@ -116,7 +116,7 @@ TEST_F(ProfilesTest, AConflictDuringLoadingIsAskedOnce) {
     form.mnu_s_activite.SetChecked(true);
     platform.files[path] = "0,0,0,1,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0";
     platform.messageAnswers = {MsgResult::Yes};
-    Choose(form.Mnu_L_Lvp);
+    Choose(&FrmXcopy::Mnu_L_Lvp_Click);
     ASSERT_EQ(platform.messages.size(), 1u);  // for /P; recording is then off for /W
     EXPECT_NE(platform.messages[0].text.find("( /P "), std::string::npos);
     EXPECT_EQ(std::tuple(form.mnu_s_activite.Checked(), Switches()), std::tuple(false, "/P /W "));
@@ -135,7 +135,7 @@ TEST_F(ProfilesTest, ABadProfileChangesNothingAndNamesItsLine) {
         platform.files[path] = content;
         platform.unreadableFiles = unreadable ? std::set{path} : std::set<std::string>{};
         Forget();
-        Choose(form.Mnu_L_Lvp);
+        Choose(&FrmXcopy::Mnu_L_Lvp_Click);
         EXPECT_EQ(platform.messages,
                   (std::vector{MessageRequest{message, texts::kProfileErrorTitle, MsgButtons::Ok, MsgIcon::Error}}));
         EXPECT_EQ(std::tuple(builderRuns.size(), Switches()), std::tuple(0u, "/S /E /C /H /Y "));

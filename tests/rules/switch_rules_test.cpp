@@ -95,10 +95,10 @@ TEST_F(SwitchRulesTest, TurningRecordingOnAsksAboutTheTickedSwitchesThatWaitForT
     form.Check1[kSwitchP].SetValue(1);
     form.Check1[kSwitchW].SetValue(1);
     platform.messageAnswers = {MsgResult::Ok, MsgResult::No, MsgResult::Yes, MsgResult::Ok, MsgResult::No};
-    form.mnu_s_activite.Click();  // the notice; No: /P cleared; Yes: recording off, /W kept
+    form.mnu_s_activite_Click();  // the notice; No: /P cleared; Yes: recording off, /W kept
     EXPECT_EQ(std::tuple(form.Check1[kSwitchP].Value(), form.Check1[kSwitchW].Value(), form.mnu_s_activite.Checked()),
               std::tuple(0, 1, false));
-    form.mnu_s_activite.Click();  // the notice; No: /W cleared, recording on
+    form.mnu_s_activite_Click();  // the notice; No: /W cleared, recording on
     EXPECT_EQ(std::tuple(form.Check1[kSwitchW].Value(), form.mnu_s_activite.Checked()), std::tuple(0, true));
     std::vector<std::string> titles;
     for (const auto& message : platform.messages) titles.push_back(message.title);

@@ -1,15 +1,14 @@
 #pragma once
 // Dialog answers for tests: given in order from queues the test fills; every request is
-// recorded with its arguments. An empty queue answers the first button (OK or Yes) and,
-// for the input box, the empty text (a cancel).
+// recorded with its arguments. An empty queue answers the first button (OK or Yes), for the
+// input box the empty text and for a file dialog no name (cancels).
 
 #include <deque>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "app/platform.h"
+#include "app/dialogs.h"
 
 namespace lorvane::testing {
 
@@ -43,7 +42,6 @@ struct ScriptedDialogs {
 
     std::vector<MessageRequest> messages;
     std::vector<InputRequest> inputs;
-    std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
     int beeps = 0;
 
     template <class T>
@@ -60,6 +58,24 @@ struct ScriptedDialogs {
     std::string Input(const std::string& prompt, const std::string& title, const std::string& proposed) {
         inputs.push_back({prompt, title, proposed});
         return Next(inputAnswers, std::string());
+    }
+};
+
+struct FakeDialogs : Dialogs, ScriptedDialogs {
+    std::deque<std::string> fileDialogAnswers;
+    std::vector<FileDialogRequest> fileDialogs;
+
+    MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
+        return Message(text, title, buttons, icon);
+    }
+    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& proposed) override {
+        return Input(prompt, title, proposed);
+    }
+    void Beep() override { ++beeps; }
+    bool ShowFileDialog(FileDialogRequest& request) override {
+        fileDialogs.push_back(request);
+        request.fileName = Next(fileDialogAnswers, std::string());
+        return !request.fileName.empty();
     }
 };
 

@@ -22,6 +22,7 @@ public:
     bool realShell = false;
     bool realFileDialogs = false;
     std::set<std::string> unreadable;
+    std::vector<std::pair<std::string, std::string>> shellOpens;  // file, folder
 
     MsgResult MsgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override {
         if (!realDialogs) return Message(text, title, buttons, icon);
@@ -42,11 +43,11 @@ public:
     void EndProgram() override {}  // the test, not the window, ends the program
     // Checks of that folder take `delayMs` on the worker, as on a slow server; any check is given up after `timeoutMs`.
     void SlowFolderChecks(const std::string& slow, DWORD delayMs, DWORD timeoutMs) {
-        folderWait_.check = [slow, delayMs](const std::string& path) {
+        wait.settings.check = [slow, delayMs](const std::string& path) {
             if (path == slow) Sleep(delayMs);
             return CheckFolderNow(path);
         };
-        folderWait_.timeoutMs = timeoutMs;
+        wait.settings.timeoutMs = timeoutMs;
     }
     std::string ReadableFolder(const std::string& path) override {
         const std::string folder = unreadable.count(path) != 0 ? "" : Win32Platform::ReadableFolder(path);

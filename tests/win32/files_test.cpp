@@ -41,13 +41,13 @@ protected:
     FileDialogTest() { platform.realFileDialogs = true; }
 
     // The dialog's title, or nothing when none came; `then` runs on the dialog once it is answered.
-    std::string Choose(const std::string& path, MenuItem& item, const std::function<void(HWND)>& then = nullptr) {
+    std::string Choose(const std::string& path, const MenuItem& item, const std::function<void(HWND)>& then = nullptr) {
         DialogAnswerer answer(window.Handle(), Dialog::File, [&](HWND dialog) {
             SetDlgItemTextW(dialog, static_cast<int>(Dialog::File), ToUtf16(path).c_str());
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
             if (then) then(dialog);
         });
-        item.Click();
+        Menu(item);
         return answer.SeenTitle();
     }
 };
@@ -100,12 +100,12 @@ TEST(Program, StartsWithTheProfileOnItsCommandLineFromAFolderNamedOutsideTheCode
     EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(program.window, 602)) == "/A "; }, 10000))
         << TextOf(GetDlgItem(program.window, 602));
     for (int fileLevel : {204, 304}) SendMessageW(GetDlgItem(program.window, fileLevel), BM_CLICK, 0, 0);
-    program.Menu(MenuCommand::Executer);
+    program.Menu(CommandOf(&FrmXcopy::MnuExecuter));
     PostMessageW(WaitForDialog(program.window, Dialog::Message), WM_COMMAND, IDYES, 0);
     PumpUntil([&] { return !FileContent(folder + "\\batch.bat").empty(); }, 20000);
     EXPECT_EQ(FileContent(folder + "\\batch.bat"),
               "XCOPY " + start.Root() + "\\  " + start.Root() + "\\  /A \n pause\r\n");
-    program.Menu(MenuCommand::APropos);
+    program.Menu(CommandOf(&FrmXcopy::MnuApropos));
     ASSERT_NE(WaitForWindow(program.process.dwProcessId, program.window), nullptr);
     PostMessageW(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close control
     EXPECT_TRUE(program.Ended(20000));                         // the About window did not hold it

@@ -179,7 +179,7 @@ struct RunningProgram {
         CloseHandle(process.hProcess);
     }
     bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
-    void Menu(MenuCommand command) const { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+    void Menu(int command) const { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
     PROCESS_INFORMATION process{};
     HWND window = nullptr;

@@ -61,8 +61,7 @@ protected:
         ClickListItem(Hwnd(list), static_cast<int>(std::find(texts.begin(), texts.end(), name) - texts.begin()), true);
     }
     int MenuId(const MenuItem& item) const {
-        return static_cast<int>(
-            std::ranges::find(kMainMenu, &item, [this](const MenuRow& row) { return &(form.*row.item); })->command);
+        return std::ranges::find(kMainMenu, &item, [this](const MenuRow& row) { return &(form.*row.item); })->command;
     }
     UINT MenuState(const MenuItem& item) const {
         return GetMenuState(window.Menu().Handle(), MenuId(item), MF_BYCOMMAND);

@@ -1,0 +1,58 @@
+#include "win32/win32_console.h"
+
+#include <climits>
+#include <string_view>
+
+#include "app/utf8.h"
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+// These pages refuse the flags and the default-character report (MSDN, WideCharToMultiByte):
+// only the conversion back tells whether they hold the character.
+bool TakesConversionFlags(UINT codePage) {
+    return codePage != CP_UTF8 && codePage != CP_UTF7 && codePage != 42 && !(codePage >= 50220 && codePage <= 50229) &&
+           !(codePage >= 57002 && codePage <= 57011);
+}
+
+}  // namespace
+
+// A new console starts in the OEM code page, and the command interpreter reads a batch file
+// in its console's page.
+unsigned Win32Console::ConsoleCodePage() { return GetOEMCP(); }
+
+std::string Win32Console::ConsoleTextOf(const std::string& bytes) {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
+    const UINT codePage = ConsoleCodePage();
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    if (MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length) != length) return {};
+    return ToUtf8(wide);
+}
+
+std::optional<std::string> Win32Console::ConsoleBytes(char32_t character) {
+    if ((character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF) return std::nullopt;
+    const std::wstring wide = ToUtf16(CharacterText(character));
+    const UINT codePage = ConsoleCodePage();
+    const bool flags = TakesConversionFlags(codePage);
+    // No best fit: "À" must not become "A" in a page without it, which names another folder.
+    char bytes[8] = {};
+    BOOL usedDefault = FALSE;
+    const int length =
+        WideCharToMultiByte(codePage, flags ? WC_NO_BEST_FIT_CHARS : 0, wide.data(), static_cast<int>(wide.size()),
+                            bytes, sizeof bytes, nullptr, flags ? &usedDefault : nullptr);
+    if (length <= 0 || usedDefault) return std::nullopt;
+    // Some characters convert without a default one and yet read back as others.
+    wchar_t back[4] = {};
+    const int backLength = MultiByteToWideChar(codePage, 0, bytes, length, back, 4);
+    if (std::wstring_view(back, backLength > 0 ? static_cast<std::size_t>(backLength) : 0) != wide) {
+        return std::nullopt;
+    }
+    return std::string(bytes, static_cast<std::size_t>(length));
+}
+
+}  // namespace lorvane::win32

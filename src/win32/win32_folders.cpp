@@ -1,0 +1,87 @@
+#include "win32/win32_folders.h"
+
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+namespace {
+
+// The last part of a path, without the separator before it; empty at a drive's root.
+std::wstring_view LastPart(std::wstring_view path) {
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring_view::npos ? path : path.substr(separator + 1);
+}
+
+// The system's path of that kind (short or long) for an existing path; empty when the path
+// names nothing.
+using PathFunction = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+std::wstring SystemPath(PathFunction function, const std::wstring& path) {
+    const DWORD needed = function(path.c_str(), nullptr, 0);
+    if (needed == 0) return {};
+    std::wstring result(needed, L'\0');
+    const DWORD length = function(path.c_str(), result.data(), needed);
+    if (length == 0 || length >= needed) return {};
+    result.resize(length);
+    return result;
+}
+
+}  // namespace
+
+std::string Win32Folders::CurrentDirectory() {
+    // A start folder the system cannot tell starts the lists at the root instead.
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    if (needed == 0) return "C:\\";
+    std::wstring path(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, path.data());
+    if (length == 0 || length >= needed) return "C:\\";
+    path.resize(length);
+    return ToUtf8(path);
+}
+
+std::string Win32Folders::ReadableFolder(const std::string& path) {
+    // A folder list and its file list move to the same folder one after the other: the
+    // answer of a moment ago serves the second, rather than a second worker.
+    const ULONGLONG now = GetTickCount64();
+    if (!lastCheck_.result.empty() && now - lastCheck_.at < kCheckStillFreshMs &&
+        (path == lastCheck_.path || path == lastCheck_.result)) {
+        return lastCheck_.result;
+    }
+    // A drive whose server is gone holds the check for tens of seconds: never on the
+    // window's thread.
+    std::string result = wait_.Folder(path);
+    lastCheck_ = {path, result, GetTickCount64()};
+    return result;
+}
+
+std::vector<std::string> Win32Folders::LogicalDrives() {
+    std::vector<std::string> drives;
+    // Twenty-six roots of four characters, and the final null.
+    wchar_t roots[26 * 4 + 1] = {};
+    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
+    if (length == 0 || length >= std::size(roots)) return drives;  // none offered: the lists still work
+    for (const wchar_t* root = roots; *root != 0; root += lstrlenW(root) + 1) drives.push_back(ToUtf8(root));
+    return drives;
+}
+
+std::string Win32Folders::ShortName(const std::string& path) {
+    // Asked of the volume, which a server gone can hold for tens of seconds.
+    return wait_.Ask(path, ShortNameNow);
+}
+
+std::string Win32Folders::ShortNameNow(const std::string& path) {
+    std::wstring wide = ToUtf16(path);
+    while (wide.size() > 3 && (wide.back() == L'\\' || wide.back() == L'/')) wide.pop_back();
+    const std::wstring shortPath = SystemPath(GetShortPathNameW, wide);
+    const std::wstring longPath = SystemPath(GetLongPathNameW, wide);
+    if (shortPath.empty() || longPath.empty()) return {};
+    // Where the volume keeps no short name, the system gives the long one back.
+    const std::wstring_view shortName = LastPart(shortPath);
+    if (shortName.empty() || shortName == LastPart(longPath)) return {};
+    return ToUtf8(shortName);
+}
+
+}  // namespace lorvane::win32

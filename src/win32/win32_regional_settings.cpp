@@ -1,0 +1,17 @@
+#include "win32/win32_regional_settings.h"
+
+namespace lorvane::win32 {
+
+DateOrder Win32RegionalSettings::ShortDateOrder() {
+    wchar_t order[4] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, 4) == 0) {
+        return DateOrder::DayMonthYear;
+    }
+    switch (order[0]) {
+        case L'0': return DateOrder::MonthDayYear;
+        case L'2': return DateOrder::YearMonthDay;
+        default: return DateOrder::DayMonthYear;
+    }
+}
+
+}  // namespace lorvane::win32

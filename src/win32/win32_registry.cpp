@@ -1,0 +1,31 @@
+#include "win32/win32_registry.h"
+
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+bool Win32Registry::ReadMachineRegistryValue(const std::string& key, const std::string& valueName,
+                                             RegistryValue& value) {
+    // Read access only: full access to these keys is refused to a standard user.
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToUtf16(key).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+        return false;
+    }
+    wchar_t buffer[1024] = {};
+    DWORD type = 0;
+    DWORD length = sizeof buffer;
+    const LSTATUS status =
+        RegQueryValueExW(opened, ToUtf16(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &length);
+    RegCloseKey(opened);
+    if (status != ERROR_SUCCESS) return false;
+    value.type = type;
+    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        // A terminating zero stored with the text stays its last byte, for the reader to drop.
+        value.bytes = ToUtf8(buffer, static_cast<int>(length / sizeof(wchar_t)));
+    } else {
+        value.bytes.assign(reinterpret_cast<const char*>(buffer), length);
+    }
+    return true;
+}
+
+}  // namespace lorvane::win32

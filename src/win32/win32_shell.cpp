@@ -1,0 +1,46 @@
+#include "win32/win32_shell.h"
+
+#include <shellapi.h>
+
+#include "win32/system_library.h"
+#include "win32/wide_text.h"
+
+namespace lorvane::win32 {
+
+bool Win32Shell::ShellOpen(const std::string& file, const std::string& directory) {
+    com_.Ensure();
+    auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+    if (shellExecute == nullptr) return false;
+    const std::wstring wideFile = ToUtf16(file), wideDirectory = ToUtf16(directory);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;  // the caller says in French what failed, and what to do
+    request.hwnd = owner_.Active();
+    request.lpVerb = L"Open";
+    request.lpFile = wideFile.c_str();
+    request.lpParameters = L"";
+    request.lpDirectory = wideDirectory.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    return shellExecute(&request) != FALSE;
+}
+
+bool Win32Shell::StartProgram(const std::string& path) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    const std::wstring program = ToUtf16(path);
+    std::wstring commandLine = L"\"" + program + L"\"";  // the system may write into it
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+void Win32Shell::EndProgram() { PostQuitMessage(0); }
+
+}  // namespace lorvane::win32
