@@ -55,6 +55,25 @@ public:
     }
 };
 
+// A listing's names keep what the system said of each, and a file picked by its short name
+// is found by it.
+TEST(NameList, EachNameKeepsItsMarkAndShortNameAndIsFoundByEither) {
+    NameList names;
+    names.Add("foo.", true);
+    names.SetShortName(0, "FOO_~YAG");
+    names.Add("foo");
+    names.Add("été");
+    EXPECT_TRUE(names.LoneSurrogateAt(0));
+    EXPECT_FALSE(names.LoneSurrogateAt(1));
+    EXPECT_FALSE(names.LoneSurrogateAt(2));
+    const FolderEntry entry = names.Entry(0, 3);
+    EXPECT_EQ(std::tie(entry.text, entry.shortName, entry.loneSurrogate, entry.depth),
+              std::make_tuple("foo.", "FOO_~YAG", true, 3));
+    const std::pair<const char*, std::size_t> finds[] = {
+        {"foo", 1}, {"FOO_~YAG", 0}, {"foo.", 0}, {"été", 2}, {"fo", 3}, {"", 3}};
+    for (const auto& [name, index] : finds) EXPECT_EQ(names.Find(name), index) << name;
+}
+
 std::vector<FolderEntry> EntriesOf(const NameList& names) {
     std::vector<FolderEntry> entries;
     for (std::size_t i = 0; i < names.Size(); ++i) entries.push_back(names.Entry(i, 0));
@@ -84,6 +103,7 @@ TEST(NameOrder, RunsOrderedApartMergeIntoTheOrderOfTheWholeEqualNamesKeepingThei
             if (i % runSize == 0) runs.emplace_back();
             runs.back().AddFrom(all, i);
         }
+        runs.emplace_back();  // a run of folders alone holds no files
         std::vector<OrderedRun> orders;
         for (const NameList& run : runs) orders.emplace_back(run, FoldedCollation());
         std::vector<const NameList*> runPointers;
