@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/frm_xcopy.h"
+#include "app/menu_table.h"
 #include "app/window_layout.h"
 #include "support/fake_platform.h"
 
@@ -46,6 +47,34 @@ TEST(Docs, TheHelpDescribesEachSwitchAndTheCountsAreTheTables) {
     FrmXcopy form(platform);
     const std::string controls = std::to_string(MainWindowLayout(form).size()) + " child controls";
     EXPECT_NE(readme.find(controls), std::string::npos) << controls;
+}
+
+// The help's menu table lists every command of the menu, in its order, with its shortcut.
+TEST(Docs, TheHelpListsEachMenuCommandWithItsShortcut) {
+    std::string help = SourceFile("docs/lorvane.html");
+    for (std::size_t at = help.find("</td>"); at != std::string::npos; at = help.find("</td>", at + 5)) {
+        const std::size_t next = help.find_first_not_of(" \n", at + 5);
+        if (help.compare(next, 3, "<td") == 0) help.erase(at + 5, next - at - 5);
+    }
+    const auto plain = [](std::string caption) {
+        std::erase(caption, '&');
+        return caption;
+    };
+    std::string parent;
+    std::size_t from = help.find("id=\"menus\"");
+    for (const MenuRow& row : kMainMenu) {
+        if (row.command == 0) {
+            if (row.level == 1) parent = plain(row.caption) + " &gt; ";
+            continue;
+        }
+        const std::string shortcut = row.shortcut.f1 ? "<kbd>F1</kbd>"
+                                     : row.shortcut.ctrlKey != 0
+                                         ? std::string("<kbd>Ctrl</kbd>+<kbd>") + row.shortcut.ctrlKey + "</kbd>"
+                                         : "";
+        const std::string cells = "<td>" + (row.level == 2 ? parent : "") + plain(row.caption) + "</td><td>" + shortcut;
+        from = help.find(cells, from);
+        ASSERT_NE(from, std::string::npos) << cells;
+    }
 }
 
 }  // namespace

@@ -26,8 +26,12 @@ TEST(SwitchTable, EachRowItsTokenItsHelpAndItsKind) {
     }
     // Ticked at start: a whole tree with its hidden files, overwriting without a question.
     EXPECT_EQ(std::tuple(ticked, asking), std::tuple("/S/E/C/H/Y", "/P/W/I/-Y"));
-    const std::pair<int, const char*> named[] = {{kSwitchMinusY, "/-Y"}, {kSwitchN, "/N"}, {kSwitchH, "/H"}};
-    for (const auto& [i, token] : named) EXPECT_EQ(TokenFromLabel(kSwitchTable[i].description), token);
+    // What each label writes in the command: a label whose first characters change changes
+    // the command, and fails here.
+    std::string written;
+    for (const SwitchRow& row : kSwitchTable) written += TokenFromLabel(row.description);
+    EXPECT_EQ(written, "/A/M/D/P/S/E/W/C/I/Q/F/L/H/R/T/U/K/Y/-Y/N");
+    EXPECT_EQ(std::tuple(kSwitchMinusY, kSwitchN, kSwitchH), std::tuple(18, 19, 12));
     // A token is the label's first three characters; only blanks go.
     const std::pair<const char*, const char*> edges[] = {{" /A", "/A"}, {"/\tX", "/\tX"}, {"/", "/"}, {"", ""}};
     for (const auto& [label, token] : edges) EXPECT_EQ(TokenFromLabel(label), token) << label;
