@@ -30,14 +30,13 @@ int WindowDpi(HWND window) {
 
 bool FrameAround(RECT& client, DWORD style, bool menu, DWORD exStyle, int dpi) {
     using AdjustForDpiFn = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
-    if (auto* adjust = LoadSystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi")) {
-        RECT frame = client;
-        if (adjust(&frame, style, menu, exStyle, static_cast<UINT>(dpi))) {
-            client = frame;
-            return true;
-        }
-    }
-    return AdjustWindowRectEx(&client, style, menu, exStyle) != 0;
+    auto* adjust = LoadSystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
+    RECT frame = client;
+    // Before Windows 10 the system frames at its own scale, the only one it has.
+    const BOOL framed = adjust != nullptr ? adjust(&frame, style, menu, exStyle, static_cast<UINT>(dpi))
+                                          : AdjustWindowRectEx(&frame, style, menu, exStyle);
+    if (framed) client = frame;
+    return framed != FALSE;
 }
 
 void CentreOnScreen(HWND hwnd) {

@@ -11,6 +11,9 @@ namespace lorvane::win32 {
 
 namespace {
 
+// The longest path the system knows, in characters, its end included.
+constexpr std::size_t kLongestPath = 32768;
+
 // "description|pattern|..." as the dialog wants it: each part ended by a zero, and one
 // more zero at the end.
 std::wstring DialogFilter(const std::string& filter) {
@@ -25,8 +28,10 @@ std::wstring DialogFilter(const std::string& filter) {
 }  // namespace
 
 bool Win32Dialogs::ShowFileDialog(FileDialogRequest& request) {
-    std::vector<wchar_t> name(32768, L'\0');  // counted in characters, as nMaxFile wants
-    ToUtf16(request.fileName).copy(name.data(), name.size() - 1);
+    // The proposed name, then room for the longest path the user may pick, its end included:
+    // counted in characters, as nMaxFile wants.
+    std::wstring name = ToUtf16(request.fileName);
+    name.resize(name.size() + kLongestPath, L'\0');
     const std::wstring filter = DialogFilter(request.filter);
     const std::wstring initialDir = ToUtf16(request.initialDir);
     const std::wstring title = ToUtf16(request.title);
@@ -53,7 +58,7 @@ bool Win32Dialogs::ShowFileDialog(FileDialogRequest& request) {
                                                                 request.save ? "GetSaveFileNameW" : "GetOpenFileNameW");
     // Cancelled, or the dialog could not be shown: nothing chosen either way.
     if (show == nullptr || !show(&dialog)) return false;
-    request.fileName = ToUtf8(name.data());
+    request.fileName = ToUtf8(name.c_str());
     return true;
 }
 

@@ -13,7 +13,8 @@ class ListBinder : public BinderOf<Model> {
 public:
     ListBinder(const LayoutEntry& placed, HWND hwnd, BinderContext& context, Model& model)
         : BinderOf<Model>(placed, hwnd, context, model), view_(hwnd, *context.listings, kKind) {}
-    static bool Lent(const BinderContext& context) { return context.form != nullptr && context.listings != nullptr; }
+    // The main window, and it alone, lends the form and the listings together.
+    static bool Lent(const BinderContext& context) { return context.listings != nullptr; }
     FolderListView* ListView() override { return &view_; }
 
 protected:

@@ -157,8 +157,9 @@ std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWait
         const ULONGLONG waited = GetTickCount64() - start;
         if (waited >= settings.timeoutMs) return {};
         if (waited >= settings.noticeMs) loop.ShowNotice(path);
-        const ULONGLONG until = waited < settings.noticeMs ? std::min<ULONGLONG>(settings.noticeMs, settings.timeoutMs)
-                                                           : settings.timeoutMs;
+        // Until the notice is due, then until the time-out.
+        const ULONGLONG until =
+            loop.Announced() ? settings.timeoutMs : std::min<ULONGLONG>(settings.noticeMs, settings.timeoutMs);
         // Before the notice, the user's input left in the queue must not wake the wait again.
         const DWORD outcome = loop.Announced()
                                   ? MsgWaitForMultipleObjectsEx(1, &job->done, static_cast<DWORD>(until - waited),

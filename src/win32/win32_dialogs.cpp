@@ -28,7 +28,8 @@ MsgResult Win32Dialogs::MsgBox(const std::string& text, const std::string& title
     HWND focus = GetFocus();
     const int answer = MessageBoxW(owner_.Active(), ToUtf16(text).c_str(),
                                    ToUtf16(title.empty() ? kApplicationTitle : title).c_str(), flags);
-    if (focus != nullptr && IsWindow(focus) && IsWindowEnabled(focus) && IsWindowVisible(focus)) SetFocus(focus);
+    // Both false for no window, or one gone meanwhile.
+    if (IsWindowEnabled(focus) && IsWindowVisible(focus)) SetFocus(focus);
     switch (answer) {
         case IDYES: return MsgResult::Yes;
         case IDOK: return MsgResult::Ok;

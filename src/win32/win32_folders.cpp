@@ -33,8 +33,8 @@ std::wstring SystemPath(PathFunction function, const std::wstring& path) {
 
 std::string Win32Folders::CurrentDirectory() {
     // A start folder the system cannot tell starts the lists at the root instead.
+    // Asked for its size, a system that cannot tell answers 0, and then the second call fails.
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    if (needed == 0) return "C:\\";
     std::wstring path(needed, L'\0');
     const DWORD length = GetCurrentDirectoryW(needed, path.data());
     if (length == 0 || length >= needed) return "C:\\";

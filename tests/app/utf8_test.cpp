@@ -1,3 +1,4 @@
+#include "app/utf16.h"
 #include "app/utf8.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,24 @@ TEST(Utf8, CharactersUnitsAndBadBytes) {
                          Utf16BytesAsUtf8("\x3D\xD8\xFF\xDF"sv.substr(0, 3), false),
                          Utf16BytesAsUtf8("a\0bc"sv.substr(0, 3), false)),
               std::tuple("\U0001F400\U0010FFFF", "\uFFFD", "a"));  // an odd last byte is no character
+}
+
+// The system's UTF-16 and the program's UTF-8 cross exactly, both ways; half a pair, which
+// only UTF-16 holds, becomes U+FFFD and is said to be there.
+TEST(Utf16, CrossesExactlyAndAHalfPairIsSaid) {
+    const std::tuple<std::u16string, std::string, bool> rows[] = {
+        {u"été", "été", false},           {u"\U0001F600x", "\U0001F600x", false}, {u"a\xD800" u"b", "a\uFFFDb", true},
+        {u"\xDC00", "\uFFFD", true},      {u"x\xD83D", "x\uFFFD", true},          {u"\xD83D\xDE00\xDE00", "\U0001F600\uFFFD", true},
+        {u"plain", "plain", false}};
+    for (const auto& [utf16, utf8, lone] : rows) {
+        std::string converted = "<";
+        AppendUtf8(std::u16string_view(utf16), converted);
+        std::u16string back;
+        EachUtf16Unit<char16_t>(utf8, [&](char16_t unit) { back += unit; });
+        EXPECT_EQ(std::tuple(converted, HasLoneSurrogate(std::u16string_view(utf16)), back == utf16),
+                  std::tuple("<" + utf8, lone, !lone))
+            << utf8;
+    }
 }
 
 TEST(Utf8, CaseFoldsInTheScriptsOfNames) {

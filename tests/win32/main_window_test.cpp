@@ -208,6 +208,12 @@ TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheReal
         EXPECT_EQ(std::tuple(buttons, Ticked(form.Check1[kSwitchD]), Shown(form.TxtCmd[2])),
                   std::tuple(std::string(kInputBoxOk) + "|" + kInputBoxCancel, true, switches));
     }
+    // A proposed answer comes selected whole: what the user types replaces it.
+    DialogAnswerer typedOver(window.Handle(), Dialog::Input, [](HWND box) {
+        for (const WPARAM key : {WPARAM{'2'}, WPARAM{'5'}}) PostMessageW(GetDlgItem(box, kInputBoxEditId), WM_CHAR, key, 1);
+        PostMessageW(GetDlgItem(box, kInputBoxEditId), WM_KEYDOWN, VK_RETURN, 1);
+    });
+    EXPECT_EQ(platform.InputBox(texts::kDatePrompt, texts::kDateTitle, "12/12/2012"), "25");
 }
 
 TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOverIt) {
@@ -222,6 +228,15 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
     Menu(form.MnuApropos);
     ASSERT_TRUE(form.About);
     EXPECT_EQ(quitMessagesSeen, quitsBefore);  // the main window keeps the program going
+
+    // The pointer over the address becomes a hand, as over a link; over the title it stays as it was.
+    for (const auto& [control, hand] : {std::pair<const Control*, bool>{&form.About->urlhttp, true},
+                                        {&form.About->lblTitle, false}}) {
+        RECT place{};
+        GetWindowRect(inAbout(*control), &place);
+        SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        EXPECT_TRUE(PumpUntil([&] { return (GetCursor() == LoadCursorW(nullptr, IDC_HAND)) == hand; }, 3000)) << hand;
+    }
 
     // Nothing usable in this system's registry: one message, modal to the About window.
     platform.realDialogs = true;
