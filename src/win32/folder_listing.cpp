@@ -50,7 +50,8 @@ void GiveShortNamesToFlawedNames(const std::wstring& pattern, NameList& names) {
     if (find == INVALID_HANDLE_VALUE) return;
     do {
         const std::string name = ToUtf8(data.cFileName);
-        if (data.cAlternateFileName[0] == 0 || FlawOf(name, HasLoneSurrogate(data.cFileName)) == NameFlaw::None) continue;
+        // A name without a short one is given the empty name, which is none.
+        if (FlawOf(name, HasLoneSurrogate(data.cFileName)) == NameFlaw::None) continue;
         if (!shortNames.emplace(name, ToUtf8(data.cAlternateFileName)).second) alike.insert(name);
     } while (FindNextFileW(find, &data));
     FindClose(find);

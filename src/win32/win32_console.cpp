@@ -41,12 +41,11 @@ std::optional<std::string> Win32Console::ConsoleBytes(char32_t character) {
     const bool flags = TakesConversionFlags(codePage);
     // No best fit: "À" must not become "A" in a page without it, which names another folder.
     char bytes[8] = {};
-    BOOL usedDefault = FALSE;
-    const int length =
-        WideCharToMultiByte(codePage, flags ? WC_NO_BEST_FIT_CHARS : 0, wide.data(), static_cast<int>(wide.size()),
-                            bytes, sizeof bytes, nullptr, flags ? &usedDefault : nullptr);
-    if (length <= 0 || usedDefault) return std::nullopt;
-    // Some characters convert without a default one and yet read back as others.
+    const int length = WideCharToMultiByte(codePage, flags ? WC_NO_BEST_FIT_CHARS : 0, wide.data(),
+                                           static_cast<int>(wide.size()), bytes, sizeof bytes, nullptr, nullptr);
+    if (length <= 0) return std::nullopt;
+    // Read back, a character the page lacks is its default one ("?"); some others convert and
+    // yet read back as others: either way, not this character.
     wchar_t back[4] = {};
     const int backLength = MultiByteToWideChar(codePage, 0, bytes, length, back, 4);
     if (std::wstring_view(back, backLength > 0 ? static_cast<std::size_t>(backLength) : 0) != wide) {
