@@ -161,6 +161,14 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
     EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "001", "\"" + tree.Path("a b\\żółw.txt") + "\" "));
     ClickListItem(Hwnd(dir), 0);  // a single click chooses the open folder, not the entry clicked
     EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "010", "\"" + tree.Path("a b") + folderLevel + "\" "));
+    // The levels up to the one chosen stand in blue, the others in the window's face.
+    for (const auto& [option, color] : {std::pair{1, RGB(0, 0, 255)}, std::pair{2, GetSysColor(COLOR_BTNFACE)}}) {
+        HWND shown = Hwnd(level[option]);
+        RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(shown);
+        EXPECT_EQ(GetPixel(dc, 1, 1), color) << option;
+        ReleaseDC(shown, dc);
+    }
 
     EXPECT_EQ(Shown(form.TxtCmd[source ? 1 : 0]), Root() + ". ");  // the other side untouched throughout
 }
