@@ -189,6 +189,10 @@ TEST_F(MainWindowTest, TypingSelectionAndTheEditMenu) {
     EXPECT_EQ(std::tuple(Clipboard(), Shown(form.TxtCmd[3])), std::tuple("/S /E /C /H /Y ", sides));
     for (int paste = 0; paste < 2; ++paste) PressKey(window, 'V', kCtrl);  // the second at the caret, after the first
     EXPECT_EQ(std::tuple(Shown(form.TxtCmd[2]), Shown(form.TxtCmd[3])), std::tuple(twice, sides + twice));
+    // Any button let go over a box, with nothing selected there, greys them again.
+    PostMessageW(Hwnd(form.TxtCmd[2]), WM_MBUTTONUP, 0, MAKELPARAM(4, 4));
+    PumpPending(&window);
+    EXPECT_EQ(std::tuple(MenuEnabled(form.MnuCouper), MenuEnabled(form.MnuCopier)), std::tuple(false, false));
 }
 
 TEST_F(MainWindowTest, ConflictQuestionInARealMessageBoxAndDateQuestionInTheRealInputBox) {
