@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/folder_entries.h"
 #include "app/name_spelling.h"
@@ -34,10 +36,13 @@ struct ListingJob {
 // The short names of the folder's names that the system would read as others. Only a slower
 // reading gives short names: it is done only for a folder that holds such a name, once. None
 // when the folder cannot be read again: such names are then refused when opened, never replaced.
-void GiveShortNamesToFlawedNames(const std::wstring& pattern, NameList& names) {
-    std::vector<std::size_t> flawed;
-    for (std::size_t i = 0; i < names.Size(); ++i) {
-        if (FlawOf(names.Name(i), names.LoneSurrogateAt(i)) != NameFlaw::None) flawed.push_back(i);
+void GiveShortNamesToFlawedNames(const std::wstring& pattern, FolderNames& names) {
+    // Folders and files alike, so that the folder is read again once at most.
+    std::vector<std::pair<NameList*, std::size_t>> flawed;
+    for (NameList* list : {&names.folders, &names.files}) {
+        for (std::size_t i = 0; i < list->Size(); ++i) {
+            if (FlawOf(list->Name(i), list->LoneSurrogateAt(i)) != NameFlaw::None) flawed.emplace_back(list, i);
+        }
     }
     if (flawed.empty()) return;
     // By the names as the list holds them; two names that half UTF-16 pairs made alike get
@@ -55,11 +60,11 @@ void GiveShortNamesToFlawedNames(const std::wstring& pattern, NameList& names) {
         if (!shortNames.emplace(name, ToUtf8(data.cAlternateFileName)).second) alike.insert(name);
     } while (FindNextFileW(find, &data));
     FindClose(find);
-    for (const std::size_t i : flawed) {
+    for (const auto& [list, i] : flawed) {
         // "foo." would reach the system as "foo", its sibling: it goes by its short name.
-        const std::string name(names.Name(i));
+        const std::string name(list->Name(i));
         const auto found = shortNames.find(name);
-        if (found != shortNames.end() && !alike.contains(name)) names.SetShortName(i, found->second);
+        if (found != shortNames.end() && !alike.contains(name)) list->SetShortName(i, found->second);
     }
 }
 
@@ -98,8 +103,7 @@ void ReadFolder(const ListingJob& job) {
         FindClose(find);
     }
     FolderNames names = runs.Finish();
-    GiveShortNamesToFlawedNames(pattern, names.folders);
-    GiveShortNamesToFlawedNames(pattern, names.files);
+    GiveShortNamesToFlawedNames(pattern, names);
     // A folder that went away meanwhile shows empty; the pickers checked it on the way in.
     Post(job, std::move(names), true);
 }
