@@ -3,6 +3,8 @@
 #include "about/about_layout.h"
 #include "win32/relayout.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -11,17 +13,6 @@ namespace {
 constexpr const wchar_t* kAboutClass = L"LorvaneFrmAbout";
 constexpr const wchar_t* kOwnerClass = L"LorvaneAboutOwner";
 
-bool RegisterClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = name;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 AboutWindow::AboutWindow(FrmAbout& about, const PixelScale& scale, std::function<void()> destroyed)
@@ -29,23 +20,21 @@ AboutWindow::AboutWindow(FrmAbout& about, const PixelScale& scale, std::function
 
 AboutWindow::~AboutWindow() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-    if (owner_ != nullptr) DestroyWindow(owner_);
-    if (picture_ != nullptr) DestroyIcon(picture_);
 }
 
 bool AboutWindow::Create(HINSTANCE instance) {
-    if (!RegisterClassOnce(instance, kAboutClass, WindowProc) ||
-        !RegisterClassOnce(instance, kOwnerClass, DefWindowProcW)) {
+    if (!RegisterWindowClass(instance, kAboutClass, WindowProc) ||
+        !RegisterWindowClass(instance, kOwnerClass, DefWindowProcW)) {
         return false;
     }
-    owner_ = CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (owner_ == nullptr) return false;
+    owner_.reset(CreateWindowExW({}, kOwnerClass, L"", WS_POPUP, {}, {}, {}, {}, nullptr, nullptr, instance, nullptr));
+    if (!owner_) return false;
 
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
     RECT frame = scale_.Rect(kAboutClientArea);
     if (!AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME)) return false;
     hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, ToUtf16(about_.Caption.Caption()).c_str(), style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_.get(),
                             nullptr, instance, this);
     if (hwnd_ == nullptr) return false;
 
@@ -53,7 +42,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
     controls_.Follow();
 
     LoadPicture();  // without it the window shows its texts alone
-    about_.Unload = [this] { PostMessageW(hwnd_, WM_CLOSE, 0, 0); };
+    about_.Unload = [this] { Post(hwnd_, WM_CLOSE); };
     about_.BringToFront = [this] {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
         SetForegroundWindow(hwnd_);
@@ -68,11 +57,10 @@ bool AboutWindow::Create(HINSTANCE instance) {
 HWND AboutWindow::ControlHandle(const Control& control) const { return controls_.Handle(control); }
 
 bool AboutWindow::LoadPicture() {
-    if (picture_ != nullptr) DestroyIcon(picture_);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    picture_ =
-        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, scale_.Pixels(kAboutPicture.width),
-                                      scale_.Pixels(kAboutPicture.height), 0));
+    picture_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 scale_.Pixels(kAboutPicture.width),
+                                                 scale_.Pixels(kAboutPicture.height), LR_DEFAULTCOLOR)));
     return picture_ != nullptr;
 }
 
@@ -82,10 +70,10 @@ void AboutWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     if (dc == nullptr) return;
-    if (picture_ != nullptr) {
+    if (picture_) {
         const RECT place = scale_.Rect(kAboutPicture);
-        DrawIconEx(dc, place.left, place.top, picture_, place.right - place.left, place.bottom - place.top, 0, nullptr,
-                   DI_NORMAL);
+        DrawIconEx(dc, place.left, place.top, picture_.get(), place.right - place.left, place.bottom - place.top, {},
+                   nullptr, DI_NORMAL);
     }
     // An etched separator: a grey line with a white one just under it.
     const struct {
@@ -125,7 +113,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (Binder* bound = controls_.ById(cancel ? IDOK : LOWORD(wParam))) {
                 bound->Notify(cancel ? BN_CLICKED : HIWORD(wParam));
             }
-            return 0;
+            return kHandled;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
@@ -137,21 +125,21 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             if (controls_.SetCursorOver(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
-        case WM_PAINT: Paint(); return 0;
+        case WM_PAINT: Paint(); return kHandled;
         case WM_DPICHANGED:
-            if (LOWORD(wParam) == 0) return 0;
+            if (LOWORD(wParam) == 0) return kHandled;
             scale_ = PixelScale(LOWORD(wParam));
             LoadPicture();
             LayOutAgain(hwnd, *reinterpret_cast<const RECT*>(lParam), controls_, gdi_);
-            return 0;
-        case WM_CLOSE: DestroyWindow(hwnd); return 0;
+            return kHandled;
+        case WM_CLOSE: DestroyWindow(hwnd); return kHandled;
         case WM_NCDESTROY: {
             // The model goes with the window; this object stays until its owner drops it.
             hwnd_ = nullptr;
             controls_.Clear();  // while the model still lives
             std::function<void()> destroyed = destroyed_;
             if (destroyed) destroyed();
-            return 0;
+            return kHandled;
         }
         default: break;
     }

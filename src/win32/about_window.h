@@ -7,6 +7,7 @@
 #include "win32/bound_controls.h"
 #include "win32/dpi.h"
 #include "win32/gdi_cache.h"
+#include "win32/owned.h"
 
 namespace lorvane::win32 {
 
@@ -38,9 +39,9 @@ private:
     std::function<void()> destroyed_;
     GdiCache gdi_;
     BoundControls controls_;
-    HWND owner_ = nullptr;
-    HWND hwnd_ = nullptr;
-    HICON picture_ = nullptr;
+    OwnedWindow owner_;
+    HWND hwnd_ = nullptr;  // its own: cleared when the window goes
+    OwnedIcon picture_;
 };
 
 }  // namespace lorvane::win32

@@ -109,9 +109,9 @@ std::unique_ptr<Binder> Bind(const LayoutEntry& placed, HWND hwnd, BinderContext
 struct KindBinding {
     const wchar_t* className;
     DWORD style;
-    DWORD exStyle;
-    int droppedTwips;  // below the control's place: a drop-down list's open part
     std::unique_ptr<Binder> (*bind)(const LayoutEntry& placed, HWND hwnd, BinderContext& context);
+    DWORD exStyle = 0;
+    int droppedTwips = 0;  // below the control's place: a drop-down list's open part
 };
 
 const KindBinding& BindingOf(ControlKind kind);

@@ -5,20 +5,21 @@ namespace lorvane::win32 {
 const KindBinding& BindingOf(ControlKind kind) {
     static constexpr DWORD kListStyle =
         LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | WS_VSCROLL;
-    static constexpr KindBinding kFrame{L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT, 0, BindLabel};
-    static constexpr KindBinding kLabel{L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, 0, BindLabel};
-    static constexpr KindBinding kRightLabel{L"STATIC", SS_RIGHT | SS_NOPREFIX, 0, 0, BindLabel};
-    static constexpr KindBinding kPlainLabel{L"STATIC", SS_LEFT | SS_NOPREFIX, 0, 0, BindLabel};
+    static constexpr KindBinding kFrame{L"BUTTON", BS_GROUPBOX, BindLabel, WS_EX_TRANSPARENT};
+    static constexpr KindBinding kLabel{L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, BindLabel};
+    static constexpr KindBinding kRightLabel{L"STATIC", SS_RIGHT | SS_NOPREFIX, BindLabel};
+    static constexpr KindBinding kPlainLabel{L"STATIC", SS_LEFT | SS_NOPREFIX, BindLabel};
     // A long address ends in an ellipsis rather than on another line.
-    static constexpr KindBinding kLink{L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, 0, 0, BindLink};
-    static constexpr KindBinding kCheckBox{L"BUTTON", BS_3STATE, 0, 0, BindCheckBox};
-    static constexpr KindBinding kOptionButton{L"BUTTON", BS_RADIOBUTTON, 0, 0, BindOptionButton};
-    static constexpr KindBinding kDriveList{L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, 3000, BindDriveList};
-    static constexpr KindBinding kDirList{L"LISTBOX", kListStyle, WS_EX_CLIENTEDGE, 0, BindDirList};
-    static constexpr KindBinding kFileList{L"LISTBOX", kListStyle, WS_EX_CLIENTEDGE, 0, BindFileList};
-    static constexpr KindBinding kTextBox{L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE, 0, BindTextBox};
-    static constexpr KindBinding kButton{L"BUTTON", BS_PUSHBUTTON, 0, 0, BindButton};
-    static constexpr KindBinding kDefaultButton{L"BUTTON", BS_DEFPUSHBUTTON, 0, 0, BindButton};
+    static constexpr KindBinding kLink{L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_ENDELLIPSIS, BindLink};
+    static constexpr KindBinding kCheckBox{L"BUTTON", BS_3STATE, BindCheckBox};
+    static constexpr KindBinding kOptionButton{L"BUTTON", BS_RADIOBUTTON, BindOptionButton};
+    static constexpr KindBinding kDriveList{
+        .className = L"COMBOBOX", .style = CBS_DROPDOWNLIST | WS_VSCROLL, .bind = BindDriveList, .droppedTwips = 3000};
+    static constexpr KindBinding kDirList{L"LISTBOX", kListStyle, BindDirList, WS_EX_CLIENTEDGE};
+    static constexpr KindBinding kFileList{L"LISTBOX", kListStyle, BindFileList, WS_EX_CLIENTEDGE};
+    static constexpr KindBinding kTextBox{L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL, BindTextBox, WS_EX_CLIENTEDGE};
+    static constexpr KindBinding kButton{L"BUTTON", BS_PUSHBUTTON, BindButton};
+    static constexpr KindBinding kDefaultButton{L"BUTTON", BS_DEFPUSHBUTTON, BindButton};
     switch (kind) {
         case ControlKind::Frame: return kFrame;
         case ControlKind::Label: return kLabel;

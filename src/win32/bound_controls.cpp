@@ -1,4 +1,5 @@
 #include "win32/bound_controls.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -17,7 +18,7 @@ bool BoundControls::Create(HWND parent, const std::vector<LayoutEntry>& layout) 
                                     rect.right - rect.left, rect.bottom - rect.top, parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(placed.id)), instance, nullptr);
         if (hwnd == nullptr) return false;
-        if (HFONT font = gdi_.Font(placed.font)) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (HFONT font = gdi_.Font(placed.font)) SetFontQuietly(hwnd, font);
         std::unique_ptr<Binder> binder = kind.bind(placed, hwnd, context_);
         if (binder == nullptr) return false;
         binders_.push_back(std::move(binder));

@@ -1,6 +1,7 @@
 // Tick boxes and level buttons: the model holds the state, the control only shows it, so
 // that a click and a change made by code take one path.
 #include "win32/binders.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -14,7 +15,7 @@ private:
     void Show() override {
         const int value = model_.Value();
         const int state = value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
-        SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+        Send(Handle(), BM_SETCHECK, static_cast<WPARAM>(state));
     }
     void Notified(int code) override {
         if (code == BN_CLICKED) model_.SetValue(model_.Value() == 1 ? 0 : 1);
@@ -28,7 +29,7 @@ public:
 
 private:
     void Show() override {
-        SendMessageW(Handle(), BM_SETCHECK, model_.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        Send(Handle(), BM_SETCHECK, model_.Value() ? BST_CHECKED : BST_UNCHECKED);
         InvalidateRect(Handle(), nullptr, TRUE);  // the colour may have changed too
     }
     void Notified(int code) override {

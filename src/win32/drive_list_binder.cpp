@@ -8,6 +8,7 @@
 #include "app/folders.h"
 #include "win32/binders.h"
 #include "win32/wide_text.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -27,14 +28,14 @@ private:
         for (std::size_t i = 0; i < drives_.size(); ++i) {
             if (drives_[i] == model_.Drive()) index = static_cast<int>(i);
         }
-        SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        Send(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index));
     }
 
     void Notified(int code) override {
         // A drive that came or went since the last look shows as the list opens.
         if (code == CBN_DROPDOWN) Fill();
         if (code == CBN_SELCHANGE) {
-            const auto index = static_cast<std::size_t>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+            const auto index = static_cast<std::size_t>(Send(Handle(), CB_GETCURSEL));
             if (index < drives_.size()) model_.SetDrive(drives_[index]);
         }
     }
@@ -42,11 +43,11 @@ private:
     void Fill() {
         const std::vector<std::string> drives = DrivesToOffer(Context().folders->LogicalDrives(), model_.Drive());
         if (drives == drives_) return;  // an open list is left as it is
-        SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+        Send(Handle(), CB_RESETCONTENT);
         drives_.clear();
         for (const std::string& drive : drives) {
             const std::wstring caption = ToUtf16(DriveCaption(drive + "\\"));
-            if (SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str())) < 0) continue;
+            if (Send(Handle(), CB_ADDSTRING, {}, reinterpret_cast<LPARAM>(caption.c_str())) < 0) continue;
             drives_.push_back(drive);
         }
         Sync();  // the selected drive, at its new place

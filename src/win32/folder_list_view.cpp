@@ -1,6 +1,7 @@
 #include "win32/folder_list_view.h"
 
 #include "win32/wide_text.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -32,10 +33,10 @@ const NameList& FolderListView::ListedNames() const {
 }
 
 void FolderListView::SetCount() {
-    SendMessageW(listBox_, LB_SETCOUNT, static_cast<WPARAM>(Count()), 0);
+    Send(listBox_, LB_SETCOUNT, static_cast<WPARAM>(Count()));
     // The open folder stands highlighted in a folder list, as the toolkit always did.
     if (kind_ == ListingKind::Folders && !ancestors_.empty()) {
-        SendMessageW(listBox_, LB_SETCURSEL, ancestors_.size() - 1, 0);
+        Send(listBox_, LB_SETCURSEL, ancestors_.size() - 1);
     } else if (kind_ == ListingKind::Files) {
         SelectName(wantedName_);
     }
@@ -46,7 +47,7 @@ void FolderListView::SelectName(const std::string& name) {
     wantedName_ = name;
     const std::size_t found = name.empty() ? ListedNames().Size() : ListedNames().Find(name);
     const int index = found < ListedNames().Size() ? static_cast<int>(ancestors_.size() + found) : -1;
-    SendMessageW(listBox_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Send(listBox_, LB_SETCURSEL, static_cast<WPARAM>(index));
 }
 
 std::string_view FolderListView::NameAt(int index) const {
@@ -54,7 +55,7 @@ std::string_view FolderListView::NameAt(int index) const {
     return at < ancestors_.size() ? std::string_view(ancestors_[at].text) : ListedNames().Name(at - ancestors_.size());
 }
 
-int FolderListView::SelectedIndex() const { return static_cast<int>(SendMessageW(listBox_, LB_GETCURSEL, 0, 0)); }
+int FolderListView::SelectedIndex() const { return static_cast<int>(Send(listBox_, LB_GETCURSEL)); }
 
 std::optional<FolderListView::Entry> FolderListView::EntryAt(int index) const {
     if (index < 0 || index >= Count()) return std::nullopt;

@@ -7,6 +7,7 @@
 
 #include "win32/background_work.h"
 #include "win32/dropped_files.h"
+#include "win32/owned.h"
 #include "win32/user_input.h"
 #include "win32/wide_text.h"
 #include "win32/win32_texts.h"
@@ -19,22 +20,17 @@ namespace {
 // worker still stuck on a dead server after the wait has ended touches nothing freed.
 struct CheckJob {
     CheckJob(std::string p, std::function<std::string(const std::string&)> c)
-        : path(std::move(p)), check(std::move(c)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    ~CheckJob() {
-        if (done != nullptr) CloseHandle(done);
-    }
-    CheckJob(const CheckJob&) = delete;
-    CheckJob& operator=(const CheckJob&) = delete;
+        : path(std::move(p)), check(std::move(c)), done(CreateEventExW(nullptr, nullptr, {}, SYNCHRONIZE | EVENT_MODIFY_STATE)) {}
 
     const std::string path;
     const std::function<std::string(const std::string&)> check;
     std::string result;  // read by the window's thread only once `done` is set
-    HANDLE done;
+    const OwnedHandle done;  // set once; waited for once
 };
 
 void RunCheck(const std::shared_ptr<CheckJob>& job) {
     job->result = job->check(job->path);
-    SetEvent(job->done);
+    SetEvent(job->done.get());
 }
 
 // While the window waits, painting, timers and other threads' calls go on; anything else
@@ -151,6 +147,7 @@ std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWait
         return settings.check(path);
     }
 
+    HANDLE done = job->done.get();
     WaitingLoop loop(window);
     const ULONGLONG start = GetTickCount64();
     for (;;) {
@@ -162,16 +159,16 @@ std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWait
             loop.Announced() ? settings.timeoutMs : std::min<ULONGLONG>(settings.noticeMs, settings.timeoutMs);
         // Before the notice, the user's input left in the queue must not wake the wait again.
         const DWORD outcome = loop.Announced()
-                                  ? MsgWaitForMultipleObjectsEx(1, &job->done, static_cast<DWORD>(until - waited),
+                                  ? MsgWaitForMultipleObjectsEx(1, &done, static_cast<DWORD>(until - waited),
                                                                 QS_ALLINPUT, MWMO_INPUTAVAILABLE)
-                                  : MsgWaitForMultipleObjectsEx(1, &job->done, static_cast<DWORD>(until - waited),
+                                  : MsgWaitForMultipleObjectsEx(1, &done, static_cast<DWORD>(until - waited),
                                                                 QS_ALLINPUT & ~QS_INPUT, 0);
         if (outcome == WAIT_OBJECT_0) return job->result;
         if (outcome == WAIT_FAILED) {
             // The messages cannot be waited on: the worker alone, still within the time-out.
             const ULONGLONG left = settings.timeoutMs - (GetTickCount64() - start);
             const bool ended = GetTickCount64() - start < settings.timeoutMs &&
-                               WaitForSingleObject(job->done, static_cast<DWORD>(left)) == WAIT_OBJECT_0;
+                               WaitForSingleObject(done, static_cast<DWORD>(left)) == WAIT_OBJECT_0;
             return ended ? job->result : std::string();
         }
         loop.Pump();

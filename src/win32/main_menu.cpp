@@ -8,18 +8,20 @@ namespace lorvane::win32 {
 
 MainMenu::~MainMenu() {
     for (const Leaf& leaf : leaves_) leaf.item->SyncView = nullptr;
-    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
-    // The menu itself belongs to the window once attached, and goes with it.
-    if (menu_ != nullptr && !IsWindow(window_)) DestroyMenu(menu_);
 }
 
 bool MainMenu::Create(HWND window, FrmXcopy& form) {
-    window_ = window;
-    menu_ = CreateMenu();
-    if (menu_ == nullptr) return false;
-
-    std::vector<HMENU> parents = {menu_};
+    Owned<HMENU, DestroyMenu> menu(CreateMenu());
+    menu_ = menu.get();
     std::vector<ACCEL> keys;
+    if (!menu || !Fill(form, keys) || !SetMenu(window, menu_)) return false;
+    menu.release();
+    accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
+    return accelerators_ != nullptr;
+}
+
+bool MainMenu::Fill(FrmXcopy& form, std::vector<ACCEL>& keys) {
+    std::vector<HMENU> parents = {menu_};
     leaves_.reserve(kMainMenu.size());  // the views below keep pointers to the leaves
     for (const MenuRow& row : kMainMenu) {
         parents.resize(static_cast<std::size_t>(row.level) + 1);
@@ -28,14 +30,12 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
         if (row.shortcut.ctrlKey != 0) caption += std::string("\tCtrl+") + row.shortcut.ctrlKey;
         if (row.shortcut.f1) caption += "\tF1";
         if (row.command == 0) {
-            HMENU submenu = CreatePopupMenu();
-            if (submenu == nullptr) return false;
-            if (!AppendMenuW(parents.back(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu),
-                             ToUtf16(caption).c_str())) {
-                DestroyMenu(submenu);
+            Owned<HMENU, DestroyMenu> submenu(CreatePopupMenu());
+            if (!submenu || !AppendMenuW(parents.back(), MF_POPUP | MF_STRING,
+                                         reinterpret_cast<UINT_PTR>(submenu.get()), ToUtf16(caption).c_str())) {
                 return false;
             }
-            parents.push_back(submenu);
+            parents.push_back(submenu.release());  // its parent's now
             continue;
         }
         const auto id = static_cast<UINT>(row.command);
@@ -49,9 +49,7 @@ bool MainMenu::Create(HWND window, FrmXcopy& form) {
         item.SyncView = [this, leaf] { Sync(*leaf); };
         Sync(*leaf);
     }
-    if (!SetMenu(window_, menu_)) return false;
-    accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
-    return accelerators_ != nullptr;
+    return true;
 }
 
 void MainMenu::Sync(const Leaf& leaf) const {

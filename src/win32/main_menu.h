@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/menu_table.h"
+#include "win32/owned.h"
 
 namespace lorvane::win32 {
 
@@ -19,18 +20,19 @@ public:
     // Builds the menu and the accelerator table; false when either cannot be made.
     bool Create(HWND window, FrmXcopy& form);
     HMENU Handle() const { return menu_; }
-    HACCEL Accelerators() const { return accelerators_; }
+    HACCEL Accelerators() const { return accelerators_.get(); }
 
 private:
     struct Leaf {
         MenuItem* item;
         UINT id;
     };
+    // The items under the menu bar, each mirroring its model item.
+    bool Fill(FrmXcopy& form, std::vector<ACCEL>& keys);
     void Sync(const Leaf& leaf) const;
 
-    HWND window_ = nullptr;
-    HMENU menu_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    HMENU menu_ = nullptr;  // the window's once attached, and gone with it
+    Owned<HACCEL, DestroyAcceleratorTable> accelerators_;
     std::vector<Leaf> leaves_;
 };
 

@@ -6,6 +6,8 @@
 #include "win32/dropped_files.h"
 #include "win32/message_filter.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -49,18 +51,7 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(HINSTANCE instance, int showCommand) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (windowClass.hIcon == nullptr) windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
-    }
+    if (!RegisterWindowClass(instance, kWindowClass, WindowProc, LoadIconW(instance, MAKEINTRESOURCEW(1)))) return false;
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     // Folders and files dropped from the shell set a side as if the user had gone there.
@@ -145,7 +136,7 @@ void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     if (helpTips_ == nullptr) return;
-    SendMessageW(helpTips_, TTM_SETMAXTIPWIDTH, 0, HelpTipWidth());
+    Send(helpTips_, TTM_SETMAXTIPWIDTH, {}, HelpTipWidth());
     helpTexts_.clear();
     helpTexts_.reserve(controls_.All().size());  // the tools point into it: never moved
     for (const auto& bound : controls_.All()) {
@@ -157,9 +148,9 @@ void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
         tool.hwnd = hwnd_;
         tool.uId = reinterpret_cast<UINT_PTR>(bound->Handle());
         tool.lpszText = helpTexts_.back().data();
-        SendMessageW(helpTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));  // a tool refused shows no tip
+        Send(helpTips_, TTM_ADDTOOLW, {}, reinterpret_cast<LPARAM>(&tool));  // a tool refused shows no tip
     }
-    SendMessageW(helpTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+    Send(helpTips_, TTM_RELAYEVENT, {}, reinterpret_cast<LPARAM>(&message));
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
@@ -216,13 +207,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             // Enter and Escape outside the GO button reach the window as OK and Cancel: the
             // main window is no dialog, neither ends anything.
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return kHandled;
             if (lParam == 0) {
                 OnMenuCommand(LOWORD(wParam));
             } else if (Binder* bound = controls_.ById(LOWORD(wParam))) {
                 bound->Notify(HIWORD(wParam));
             }
-            return 0;
+            return kHandled;
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             measure->itemHeight = static_cast<UINT>(ItemHeight());
@@ -235,7 +226,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             bound->ListView()->Draw(*draw);
             return TRUE;
         }
-        case kListingLoaded: listings_.Deliver(wParam, lParam); return 0;
+        case kListingLoaded: listings_.Deliver(wParam, lParam); return kHandled;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
@@ -256,7 +247,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetFocus(focusBeforeDeactivation_);
                 controls_.Context().givingFocusBack = false;
             }
-            return 0;
+            return kHandled;
         case WM_VKEYTOITEM:
         case WM_CHARTOITEM:
             if (Binder* list = controls_.ByHandle(reinterpret_cast<HWND>(lParam)))
@@ -266,13 +257,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Enter presses the GO button when it has the focus, as Space does.
             const HWND go = ControlHandle(form_.Command1);
             if (go != nullptr && GetFocus() == go) return MAKELRESULT(GetDlgCtrlID(go), DC_HASDEFID);
-            return 0;
+            return kHandled;
         }
         case WM_CLOSE: {
             int cancel = 0;
             Unload(cancel);
             if (cancel == 0) DestroyWindow(hwnd_);
-            return 0;
+            return kHandled;
         }
         case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION:
@@ -281,7 +272,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 int cancel = 0;
                 Unload(cancel);
             }
-            return 0;
+            return kHandled;
         case WM_GETOBJECT:
             // A screen reader is asking: the controls without a label of their own get
             // their names now rather than at every start.
@@ -296,8 +287,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
-        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
-        case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return kHandled;
+        case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return kHandled;
         case WM_DEVICECHANGE:
             if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) {
                 for (const auto& bound : controls_.All()) bound->DrivesChanged();
@@ -307,7 +298,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The program ends with its main window, an About window still open included.
             about_.reset();
             PostQuitMessage(0);
-            return 0;
+            return kHandled;
         default: return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }

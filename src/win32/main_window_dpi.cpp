@@ -5,15 +5,16 @@
 #include <commctrl.h>
 
 #include "win32/relayout.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0) return;
     scale_ = PixelScale(dpi);
-    if (helpTips_ != nullptr) SendMessageW(helpTips_, TTM_SETMAXTIPWIDTH, 0, HelpTipWidth());
+    if (helpTips_ != nullptr) Send(helpTips_, TTM_SETMAXTIPWIDTH, {}, HelpTipWidth());
     LayOutAgain(hwnd_, suggested, controls_, gdi_, [this](Binder& bound) {
-        if (bound.ListView() != nullptr) SendMessageW(bound.Handle(), LB_SETITEMHEIGHT, 0, ItemHeight());
+        if (bound.ListView() != nullptr) Send(bound.Handle(), LB_SETITEMHEIGHT, {}, ItemHeight());
     });
 }
 

@@ -1,4 +1,5 @@
 #include "win32/relayout.h"
+#include "win32/window_messages.h"
 
 #include <vector>
 
@@ -15,7 +16,7 @@ void LayOutAgain(HWND window, const RECT& suggested, const BoundControls& contro
         SetWindowPos(bound->Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (HFONT font = gdi.Font(bound->Entry().font)) {
-            SendMessageW(bound->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SetFontQuietly(bound->Handle(), font);
         }
         if (each) each(*bound);
     }
@@ -23,7 +24,7 @@ void LayOutAgain(HWND window, const RECT& suggested, const BoundControls& contro
         // A control whose new font the system refused keeps its old one: that one lives on.
         bool stillUsed = false;
         for (const auto& bound : controls.All()) {
-            if (reinterpret_cast<HFONT>(SendMessageW(bound->Handle(), WM_GETFONT, 0, 0)) == font) stillUsed = true;
+            if (reinterpret_cast<HFONT>(Send(bound->Handle(), WM_GETFONT)) == font) stillUsed = true;
         }
         if (!stillUsed) DeleteObject(font);
     }

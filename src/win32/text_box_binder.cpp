@@ -2,6 +2,7 @@
 // and whose mouse releases drive the Edit menu.
 #include "win32/binders.h"
 #include "win32/wide_text.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -31,7 +32,7 @@ private:
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         editProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
-        SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(model_.MaxLength()), 0);
+        Send(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(model_.MaxLength()));
     }
 
     void Show() override {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/owned.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -11,24 +12,19 @@ namespace {
 class Win32FileWriter : public FileWriter {
 public:
     explicit Win32FileWriter(HANDLE file) : file_(file) {}
-    ~Win32FileWriter() override {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    }
     bool Write(const std::string& bytes) override {
-        DWORD written = 0;
-        if (!WriteFile(file_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return false;
-        return written == bytes.size();
+        DWORD written{};
+        return WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+               written == bytes.size();
     }
     bool Close() override {
         // Flushing first, so that a full disk shows here and not after the replace.
-        const bool flushed = FlushFileBuffers(file_) != FALSE;
-        const bool closed = CloseHandle(file_) != FALSE;
-        file_ = INVALID_HANDLE_VALUE;
-        return flushed && closed;
+        const bool flushed = FlushFileBuffers(file_.get());
+        return CloseHandle(file_.release()) && flushed;
     }
 
 private:
-    HANDLE file_;
+    OwnedHandle file_;
 };
 
 // A name in the folder, for TempPathBeside to put its own beside.
