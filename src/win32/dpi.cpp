@@ -43,12 +43,12 @@ void CentreOnScreen(HWND hwnd) {
     RECT window{};
     RECT work{};
     if (!GetWindowRect(hwnd, &window)) return;
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, {}, &work, {})) return;
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
     const int left = work.left + ((work.right - work.left) - width) / 2;
     const int top = work.top + ((work.bottom - work.top) - height) / 2;
-    SetWindowPos(hwnd, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, 0, 0,
+    SetWindowPos(hwnd, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, {}, {},
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -15,11 +15,11 @@ bool ReadDrop(HDROP drop, std::vector<std::string>& paths, POINT& at) {
     auto* finish = LoadSystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
     if (queryFile == nullptr || queryPoint == nullptr || finish == nullptr) return false;
     if (!queryPoint(drop, &at)) at = {-1, -1};
-    const UINT count = queryFile(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = queryFile(drop, 0xFFFFFFFF, nullptr, {});
     for (UINT i = 0; i < count; ++i) {
-        std::wstring path(queryFile(drop, i, nullptr, 0) + 1, L'\0');
+        std::wstring path(queryFile(drop, i, nullptr, {}) + 1, wchar_t{});  // and the final null
         const UINT length = queryFile(drop, i, path.data(), static_cast<UINT>(path.size()));
-        if (length == 0) continue;
+        if (!length) continue;  // nothing read
         paths.push_back(ToUtf8(path.data(), static_cast<int>(length)));
     }
     finish(drop);

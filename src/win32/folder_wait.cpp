@@ -47,7 +47,7 @@ public:
     ~WaitingLoop() {
         if (noticeShown_) {
             SetWindowTextW(window_, ToUtf16(caption_).c_str());
-            if (waitCursor_ != nullptr) SetCursor(cursorBefore_);
+            SetCursor(cursorBefore_);
         }
         for (const MSG& message : held_) {
             if (message.message == WM_QUIT) {
@@ -70,7 +70,7 @@ public:
         caption_ = WindowText(window_);
         SetWindowTextW(window_, ToUtf16(WaitingForFolder(caption_, path)).c_str());
         waitCursor_ = LoadCursorW(nullptr, IDC_WAIT);
-        if (waitCursor_ != nullptr) cursorBefore_ = SetCursor(waitCursor_);  // without one, the caption alone says it
+        cursorBefore_ = SetCursor(waitCursor_);
     }
 
     void Pump() {
@@ -79,7 +79,7 @@ public:
             if (IsUserInput(message.message)) {
                 if (message.message == WM_DROPFILES) DiscardDrop(reinterpret_cast<HDROP>(message.wParam));
                 // Moving the pointer has the window set its own cursor again.
-                if (waitCursor_ != nullptr) SetCursor(waitCursor_);
+                if (noticeShown_) SetCursor(waitCursor_);
                 continue;
             }
             if (message.message == WM_PAINT || message.message == WM_TIMER || message.message == WM_NULL) {
@@ -116,12 +116,9 @@ private:
 std::string CheckFolderNow(const std::string& path) {
     // A bare drive ("D:") names that drive's current folder for this process.
     const std::wstring wide = ToUtf16(path);
-    const DWORD needed = wide.empty() ? 0 : GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return {};
-    std::wstring folder(needed, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), needed, folder.data(), nullptr);
-    if (length == 0 || length >= needed) return {};
-    folder.resize(length);
+    std::wstring folder =
+        SystemText([&wide](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
+    if (folder.empty()) return {};
     if (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
 
     const DWORD attributes = GetFileAttributesW(folder.c_str());

@@ -18,7 +18,7 @@ HFONT GdiCache::Font(const FontSpec& wanted) {
     const std::string key = std::string(wanted.face) + "/" + std::to_string(wanted.centiPoints) +
                             (wanted.bold ? "b" : "") + (wanted.underline ? "u" : "");
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-    HFONT font = CreateFontW(scale_.FontHeight(wanted.centiPoints), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    HFONT font = CreateFontW(scale_.FontHeight(wanted.centiPoints), {}, {}, {}, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              wanted.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ToUtf16(wanted.face).c_str());
     if (font == nullptr) return nullptr;

@@ -1,6 +1,7 @@
 #include "win32/input_box.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "win32/wide_text.h"
@@ -15,38 +16,42 @@ namespace {
 class DialogTemplate {
 public:
     void Header(DWORD style, int itemCount, short cx, short cy, const wchar_t* font, WORD points) {
-        AddDword(style);
-        AddDword(0);  // extended style
-        Add(static_cast<WORD>(itemCount));
-        Add(0), Add(0), Add(static_cast<WORD>(cx)), Add(static_cast<WORD>(cy));
-        Add(0);  // no menu
-        Add(0);  // standard dialog class
-        Add(0);  // title set at WM_INITDIALOG, with the other texts
+        DLGTEMPLATE header{};
+        header.style = style;
+        header.cdit = static_cast<WORD>(itemCount);
+        header.cx = cx;
+        header.cy = cy;
+        AddStruct(header);
+        Add(kNone), Add(kNone);  // no menu, the standard dialog class
+        Add(kNone);              // title set at WM_INITDIALOG, with the other texts
         Add(points);
         AddText(font);
     }
     void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom) {
-        while (words_.size() % 2 != 0) Add(0);  // items start on a DWORD boundary
-        AddDword(style | WS_CHILD | WS_VISIBLE);
-        AddDword(0);
-        Add(static_cast<WORD>(x)), Add(static_cast<WORD>(y));
-        Add(static_cast<WORD>(cx)), Add(static_cast<WORD>(cy));
-        Add(id);
+        words_.resize((words_.size() + 1) / 2 * 2);  // items start on a DWORD boundary
+        DLGITEMTEMPLATE item{};
+        item.style = style | WS_CHILD | WS_VISIBLE;
+        item.x = x, item.y = y, item.cx = cx, item.cy = cy;
+        item.id = id;
+        AddStruct(item);
         Add(0xFFFF), Add(atom);  // predefined class by atom
-        Add(0);                  // text set at WM_INITDIALOG
-        Add(0);                  // no creation data
+        Add(kNone);              // text set at WM_INITDIALOG
+        Add(kNone);              // no creation data
     }
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
 private:
+    static constexpr WORD kNone = 0;
     void Add(WORD w) { words_.push_back(w); }
-    void AddDword(DWORD d) {
-        Add(LOWORD(d));
-        Add(HIWORD(d));
+    template <typename Part>
+    void AddStruct(const Part& part) {
+        static_assert(sizeof part % sizeof(WORD) == 0);
+        const auto* words = reinterpret_cast<const WORD*>(&part);
+        words_.insert(words_.end(), words, words + sizeof part / sizeof(WORD));
     }
-    void AddText(const wchar_t* text) {
-        for (; *text != 0; ++text) Add(static_cast<WORD>(*text));
-        Add(0);
+    void AddText(std::wstring_view text) {
+        words_.insert(words_.end(), text.begin(), text.end());
+        Add(kNone);
     }
     std::vector<WORD> words_;
 };
@@ -82,14 +87,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             if (id == IDOK) {
                 auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
                 state->answer = WindowText(GetDlgItem(dialog, kInputBoxEditId));
-                EndDialog(dialog, IDOK);
-                return TRUE;
             }
-            if (id == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            return FALSE;
+            if (id == IDOK || id == IDCANCEL) EndDialog(dialog, id);
+            return TRUE;
         }
         default: return FALSE;
     }

@@ -54,7 +54,7 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
 }
 
 bool LetFolderListTakeEnter(HWND listBox) {
-    return SetWindowSubclass(listBox, FolderListProc, kEnterSubclass, 0) != FALSE;
+    return SetWindowSubclass(listBox, FolderListProc, kEnterSubclass, {});
 }
 
 }  // namespace lorvane::win32

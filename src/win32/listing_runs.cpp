@@ -36,10 +36,9 @@ FolderNames OrderAll(const ReadNames& read, const NameCollation& collation) {
     return {Ordered(names.folders, collation), Ordered(names.files, collation)};
 }
 
-ListingRuns::~ListingRuns() {
-    if (work_ == nullptr) return;
-    WaitForThreadpoolWorkCallbacks(work_, FALSE);  // no run may outlive the listing
-    CloseThreadpoolWork(work_);
+void ListingRuns::EndWork(PTP_WORK work) {
+    WaitForThreadpoolWorkCallbacks(work, FALSE);  // none cancelled: each run is needed
+    CloseThreadpoolWork(work);
 }
 
 void ListingRuns::Add(const wchar_t* name, bool isFolder) {
@@ -61,13 +60,10 @@ void ListingRuns::HandOver(bool moreToRead) {
     // The pool's help is asked only while there is reading left to go on beside it: a small
     // folder costs no second thread (under Wine a megabyte of memory each), and the last run
     // is ordered here rather than waited for.
-    if (moreToRead && work_ == nullptr && !poolRefused_) {
-        work_ = CreateThreadpoolWork(OrderNext, this, nullptr);
-        poolRefused_ = work_ == nullptr;
-    }
+    if (moreToRead && !work_) work_.reset(CreateThreadpoolWork(OrderNext, this, nullptr));
     // The pooled calls take the runs in order, one each: those handed over before this one.
-    if (moreToRead && work_ != nullptr) {
-        SubmitThreadpoolWork(work_);
+    if (moreToRead && work_) {
+        SubmitThreadpoolWork(work_.get());
     } else {
         Order(*handed);
     }
@@ -92,8 +88,8 @@ void ListingRuns::Order(Run& run) {
 }
 
 FolderNames ListingRuns::Finish() {
-    if (reading_.Count() > 0) HandOver(false);
-    if (work_ != nullptr) WaitForThreadpoolWorkCallbacks(work_, FALSE);
+    if (!reading_.names.empty()) HandOver(false);  // an empty folder never needs the sort tables
+    work_.reset();
     std::vector<const NameList*> folders, files;
     std::vector<const OrderedRun*> folderOrders, fileOrders;
     for (const auto& run : runs_) {

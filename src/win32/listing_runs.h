@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/name_order.h"
+#include "win32/owned.h"
 #include "win32/system_collation.h"
 
 namespace lorvane::win32 {
@@ -34,7 +35,6 @@ FolderNames OrderAll(const ReadNames& read, const NameCollation& collation);
 class ListingRuns {
 public:
     ListingRuns() = default;
-    ~ListingRuns();
     ListingRuns(const ListingRuns&) = delete;
     ListingRuns& operator=(const ListingRuns&) = delete;
 
@@ -54,14 +54,17 @@ private:
     static void CALLBACK OrderNext(PTP_CALLBACK_INSTANCE instance, void* self, PTP_WORK work);
     void HandOver(bool moreToRead);
     static void Order(Run& run);
+    // Waits for every run handed to the pool, then lets it go.
+    static void EndWork(PTP_WORK work);
 
-    PTP_WORK work_ = nullptr;  // none until a second run, or when the pool refuses
-    bool poolRefused_ = false;
     SRWLOCK lock_ = SRWLOCK_INIT;
     std::vector<std::unique_ptr<Run>> runs_;  // in reading order; guarded by lock_
     std::size_t nextToOrder_ = 0;             // guarded by lock_
     ReadNames reading_;
     std::size_t handedOver_ = 0;
+    // None until a second run, or when the pool refuses; last, so that no pooled call
+    // outlives the runs.
+    Owned<PTP_WORK, EndWork> work_;
 };
 
 }  // namespace lorvane::win32

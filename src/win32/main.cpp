@@ -27,7 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
     MSG message;
     BOOL got;
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    while ((got = GetMessageW(&message, nullptr, {}, {})) != 0) {
         if (got == -1) return 1;
         if (window.PreTranslate(message)) continue;
         TranslateMessage(&message);

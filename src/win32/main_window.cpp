@@ -69,7 +69,7 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
     RECT frame = scale_.Rect(MainClientArea(layout));
     if (!FrameAround(frame, style, true, WS_EX_ACCEPTFILES, scale_.Dpi())) return false;
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    SetWindowPos(hwnd_, nullptr, {}, {}, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     platform_.SetOwner(hwnd_);
@@ -268,9 +268,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION:
             // The session ends without closing the window: the unload runs all the same.
-            if (wParam != FALSE) {
-                int cancel = 0;
-                Unload(cancel);
+            if (wParam) {
+                int refusedInVain{};  // the session ends all the same
+                Unload(refusedInVain);
             }
             return kHandled;
         case WM_GETOBJECT:

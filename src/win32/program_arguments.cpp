@@ -10,7 +10,7 @@ namespace lorvane::win32 {
 std::optional<std::string> FirstArgument() {
     auto* split = LoadSystemFunction<decltype(CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
     if (split == nullptr) return std::nullopt;
-    int count = 0;
+    int count{};
     LPWSTR* arguments = split(GetCommandLineW(), &count);
     if (arguments == nullptr) return std::nullopt;
     std::optional<std::string> first;

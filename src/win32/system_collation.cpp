@@ -18,7 +18,7 @@ constexpr DWORD kDigitsAsNumbers = SORT_DIGITSASNUMBERS;
 
 int KeyLength(std::wstring_view wide, DWORD flags) {
     return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags, wide.data(), static_cast<int>(wide.size()),
-                         nullptr, 0, nullptr, nullptr, 0);
+                         nullptr, 0, nullptr, nullptr, {});
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ void SystemCollation::AppendSortKey(std::string_view name, std::string& keys) co
         keys.resize(at + room);
         const int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.data(),
                                           static_cast<int>(wide.size()), reinterpret_cast<LPWSTR>(keys.data() + at),
-                                          static_cast<int>(room), nullptr, nullptr, 0);
+                                          static_cast<int>(room), nullptr, nullptr, {});
         if (written > 0) {
             keys.resize(at + static_cast<std::size_t>(written));
             return;
@@ -60,7 +60,7 @@ bool SystemCollation::StartsWith(std::string_view name, std::string_view prefix)
     const std::wstring wideName = ToUtf16(name), widePrefix = ToUtf16(prefix);
     if (widePrefix.empty() || wideName.size() < widePrefix.size()) return false;
     return CompareStringEx(LOCALE_NAME_USER_DEFAULT, flags_, wideName.c_str(), static_cast<int>(widePrefix.size()),
-                           widePrefix.c_str(), static_cast<int>(widePrefix.size()), nullptr, nullptr, 0) == CSTR_EQUAL;
+                           widePrefix.c_str(), static_cast<int>(widePrefix.size()), nullptr, nullptr, {}) == CSTR_EQUAL;
 }
 
 }  // namespace lorvane::win32

@@ -15,7 +15,7 @@ public:
     void ReadBack() override {
         // Both ends count UTF-16 units, as the model's selection does; the model raises
         // Change if the text moved.
-        DWORD start = 0, end = 0;
+        DWORD start{}, end{};
         SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         shownText_ = WindowText(Handle());
         shownSelStart_ = static_cast<int>(start);
@@ -40,9 +40,8 @@ private:
         if (shownText_ != model_.Text()) {
             // Refused, the box keeps what it showed, and the next change tries again.
             if (!SetWindowTextW(Handle(), ToUtf16(model_.Text()).c_str())) return;
-            shownText_ = model_.Text();  // the caret now at the start
-            shownSelStart_ = 0;
-            shownSelLength_ = 0;
+            shownText_ = model_.Text();
+            shownSelStart_ = shownSelLength_ = {};  // the caret now at the start
         }
         if (shownSelStart_ != model_.SelStart() || shownSelLength_ != model_.SelLength()) {
             SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(model_.SelStart()),
@@ -88,8 +87,8 @@ private:
 
     // What the real control holds, as last shown or read.
     std::string shownText_;
-    int shownSelStart_ = 0;
-    int shownSelLength_ = 0;
+    int shownSelStart_{};
+    int shownSelLength_{};
     WNDPROC editProc_ = nullptr;  // the edit box's own procedure, under ours
 };
 

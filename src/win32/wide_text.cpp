@@ -1,5 +1,7 @@
 #include "win32/wide_text.h"
 
+#include <iterator>
+
 #include "app/utf16.h"
 
 namespace lorvane::win32 {
@@ -32,11 +34,19 @@ std::string WindowText(HWND hwnd) {
     // One call for the usual short text, two for a long one: typing reads a part box at
     // every character, and each call into an edit box costs, under Wine above all.
     wchar_t shortText[1024];
-    const int got = GetWindowTextW(hwnd, shortText, 1024);
-    if (got >= 0 && got < 1023) return ToUtf8(shortText, got);
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, shortText, static_cast<int>(std::size(shortText)));
+    if (got < std::ssize(shortText) - 1) return ToUtf8(shortText, got);  // 0 when it cannot be read
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, wchar_t{});
     return ToUtf8(text.data(), GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+}
+
+std::wstring SystemText(const std::function<DWORD(wchar_t* buffer, DWORD size)>& ask) {
+    const DWORD needed = ask(nullptr, {});
+    std::wstring text(needed, wchar_t{});
+    const DWORD length = ask(text.data(), needed);
+    if (length >= needed) return {};  // grown meanwhile, or none
+    text.resize(length);
+    return text;
 }
 
 }  // namespace lorvane::win32

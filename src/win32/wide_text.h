@@ -4,6 +4,7 @@
 // the system's language.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,9 @@ inline std::string ToUtf8(const wchar_t* text, int length) {
 
 // A window's or a control's text; empty when it cannot be read.
 std::string WindowText(HWND hwnd);
+
+// A text the system writes into a buffer after telling its size (with the final null) when
+// given none; empty when it cannot tell.
+std::wstring SystemText(const std::function<DWORD(wchar_t* buffer, DWORD size)>& ask);
 
 }  // namespace lorvane::win32

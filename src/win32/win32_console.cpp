@@ -24,13 +24,13 @@ bool TakesConversionFlags(UINT codePage) {
 unsigned Win32Console::ConsoleCodePage() { return GetOEMCP(); }
 
 std::string Win32Console::ConsoleTextOf(const std::string& bytes) {
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
     const UINT codePage = ConsoleCodePage();
     const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    if (length <= 0) return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    if (MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length) != length) return {};
+    // Asked for none, the system tells the length; 0 when the bytes do not convert.
+    const int length = MultiByteToWideChar(codePage, {}, bytes.data(), size, nullptr, {});
+    std::wstring wide(static_cast<std::size_t>(length), wchar_t{});
+    if (MultiByteToWideChar(codePage, {}, bytes.data(), size, wide.data(), length) != length) return {};
     return ToUtf8(wide);
 }
 
@@ -41,13 +41,13 @@ std::optional<std::string> Win32Console::ConsoleBytes(char32_t character) {
     const bool flags = TakesConversionFlags(codePage);
     // No best fit: "À" must not become "A" in a page without it, which names another folder.
     char bytes[8] = {};
-    const int length = WideCharToMultiByte(codePage, flags ? WC_NO_BEST_FIT_CHARS : 0, wide.data(),
+    const int length = WideCharToMultiByte(codePage, flags ? WC_NO_BEST_FIT_CHARS : DWORD{}, wide.data(),
                                            static_cast<int>(wide.size()), bytes, sizeof bytes, nullptr, nullptr);
     if (length <= 0) return std::nullopt;
     // Read back, a character the page lacks is its default one ("?"); some others convert and
     // yet read back as others: either way, not this character.
     wchar_t back[4] = {};
-    const int backLength = MultiByteToWideChar(codePage, 0, bytes, length, back, 4);
+    const int backLength = MultiByteToWideChar(codePage, {}, bytes, length, back, 4);
     if (std::wstring_view(back, backLength > 0 ? static_cast<std::size_t>(backLength) : 0) != wide) {
         return std::nullopt;
     }

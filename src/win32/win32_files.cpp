@@ -35,8 +35,8 @@ std::string InFolder(const std::string& folder) {
 }  // namespace
 
 std::string Win32Files::ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
+    std::wstring path(MAX_PATH, wchar_t{});
+    DWORD length{};
     // A path longer than the buffer comes back cut to its size: a larger one is tried.
     while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size() &&
            path.size() < 32768) {
@@ -82,8 +82,8 @@ bool Win32Files::ReadFileStart(const std::string& path, std::size_t maxBytes, st
     HANDLE file = CreateFileW(ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    bytes.assign(maxBytes, '\0');
-    DWORD read = 0;
+    bytes.resize(maxBytes);
+    DWORD read{};
     const bool ok = ReadFile(file, bytes.data(), static_cast<DWORD>(maxBytes), &read, nullptr) != FALSE;
     CloseHandle(file);
     bytes.resize(ok ? read : 0);
@@ -95,7 +95,10 @@ bool Win32Files::FolderAcceptsNewFiles(const std::string& folder) {
     const std::wstring probe = ToUtf16(TempPathBeside(InFolder(folder)));
     HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError() != ERROR_ACCESS_DENIED;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD refusal = GetLastError();
+        return refusal != ERROR_ACCESS_DENIED && refusal != ERROR_WRITE_PROTECT;  // the rights, or the medium
+    }
     CloseHandle(file);
     return true;
 }

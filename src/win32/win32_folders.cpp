@@ -16,30 +16,12 @@ std::wstring_view LastPart(std::wstring_view path) {
     return separator == std::wstring_view::npos ? path : path.substr(separator + 1);
 }
 
-// The system's path of that kind (short or long) for an existing path; empty when the path
-// names nothing.
-using PathFunction = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-std::wstring SystemPath(PathFunction function, const std::wstring& path) {
-    const DWORD needed = function(path.c_str(), nullptr, 0);
-    if (needed == 0) return {};
-    std::wstring result(needed, L'\0');
-    const DWORD length = function(path.c_str(), result.data(), needed);
-    if (length == 0 || length >= needed) return {};
-    result.resize(length);
-    return result;
-}
-
 }  // namespace
 
 std::string Win32Folders::CurrentDirectory() {
     // A start folder the system cannot tell starts the lists at the root instead.
-    // Asked for its size, a system that cannot tell answers 0, and then the second call fails.
-    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    std::wstring path(needed, L'\0');
-    const DWORD length = GetCurrentDirectoryW(needed, path.data());
-    if (length == 0 || length >= needed) return "C:\\";
-    path.resize(length);
-    return ToUtf8(path);
+    const std::wstring path = SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    return path.empty() ? "C:\\" : ToUtf8(path);
 }
 
 std::string Win32Folders::ReadableFolder(const std::string& path) {
@@ -75,8 +57,11 @@ std::string Win32Folders::ShortName(const std::string& path) {
 std::string Win32Folders::ShortNameNow(const std::string& path) {
     std::wstring wide = ToUtf16(path);
     while (wide.size() > 3 && (wide.back() == L'\\' || wide.back() == L'/')) wide.pop_back();
-    const std::wstring shortPath = SystemPath(GetShortPathNameW, wide);
-    const std::wstring longPath = SystemPath(GetLongPathNameW, wide);
+    const auto pathOfKind = [&wide](auto function) {
+        return SystemText([&](wchar_t* buffer, DWORD size) { return function(wide.c_str(), buffer, size); });
+    };
+    const std::wstring shortPath = pathOfKind(GetShortPathNameW);
+    const std::wstring longPath = pathOfKind(GetLongPathNameW);
     if (shortPath.empty() || longPath.empty()) return {};
     // Where the volume keeps no short name, the system gives the long one back.
     const std::wstring_view shortName = LastPart(shortPath);

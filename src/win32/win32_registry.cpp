@@ -8,11 +8,11 @@ bool Win32Registry::ReadMachineRegistryValue(const std::string& key, const std::
                                              RegistryValue& value) {
     // Read access only: full access to these keys is refused to a standard user.
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToUtf16(key).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToUtf16(key).c_str(), {}, KEY_READ, &opened) != ERROR_SUCCESS) {
         return false;
     }
     wchar_t buffer[1024] = {};
-    DWORD type = 0;
+    DWORD type{};
     DWORD length = sizeof buffer;
     const LSTATUS status =
         RegQueryValueExW(opened, ToUtf16(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &length);

@@ -4,11 +4,8 @@ namespace lorvane::win32 {
 
 bool Win32XcopyDialect::UnderWine() {
     // Wine is known by an export of its ntdll.dll that Windows' has not.
-    if (underWine_ < 0) {
-        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        underWine_ = ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? 1 : 0;
-    }
-    return underWine_ == 1;
+    if (!underWine_) underWine_ = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return *underWine_;
 }
 
 bool Win32XcopyDialect::XcopyTakesWildcardDestinationAsFolder() { return !UnderWine(); }

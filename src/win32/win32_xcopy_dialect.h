@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "app/xcopy_dialect.h"
 
 namespace lorvane::win32 {
@@ -13,7 +15,7 @@ public:
 
 private:
     bool UnderWine();
-    int underWine_ = -1;  // not yet asked
+    std::optional<bool> underWine_;  // none until asked
 };
 
 }  // namespace lorvane::win32

@@ -34,6 +34,9 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     std::string start;
     EXPECT_TRUE(platform.ReadFileStart(target, 3, start) && start == "deu") << start;
     EXPECT_FALSE(platform.ReadFileStart(folder.Path("absent.lvp"), 10, start));
+    // A folder where the system refuses any new file, as a program folder may be.
+    EXPECT_EQ(std::pair(platform.FolderAcceptsNewFiles(folder.Root()), platform.FolderAcceptsNewFiles("Z:\\sys")),
+              std::pair(true, false));
 }
 
 class FileDialogTest : public WindowTest {
@@ -108,7 +111,8 @@ TEST(Program, StartsWithTheProfileOnItsCommandLineFromAFolderNamedOutsideTheCode
     program.Menu(CommandOf(&FrmXcopy::MnuApropos));
     ASSERT_NE(WaitForWindow(program.process.dwProcessId, program.window), nullptr);
     PostMessageW(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close control
-    EXPECT_TRUE(program.Ended(20000));                         // the About window did not hold it
+    ASSERT_TRUE(program.Ended(20000));  // the About window did not hold it
+    EXPECT_EQ(program.ExitCode(), 0u);
     EXPECT_EQ(FilesUnder(folder), (std::vector<std::string>{"Cmd.bat", "batch.bat", "lorvane.exe"}));
 }
 

@@ -6,8 +6,8 @@ namespace lorvane::win32::testing {
 namespace {
 
 // As Explorer shows them: the user's collation, case ignored, digits as numbers.
-constexpr const char* kInTheSystemsOrder[] = {"_x",  "abc",   "ça",     "eau",   "Écoles",
-                                              "Été", "file2", "file10", "Œuvre", "Zoo"};
+constexpr const char* kInTheSystemsOrder[] = {"_x",  "abc",   "ça",     "eau",   "Écoles", "Été",
+                                              "file2", "file10", "foule", "Œuvre", "Zoo"};
 
 // Names starting with the same letter in either case, in the folder list and the file list.
 class KeyboardTest : public WindowTest {
@@ -124,6 +124,13 @@ TEST_F(KeyboardTest, TheFocusGivenBackOnActivationChoosesNoLevel) {
 
 // The names in the system's order; letters typed in quick succession make one prefix.
 TEST_F(KeyboardTest, NamesInTheSystemsOrderAndLettersTypedQuicklyAsOnePrefix) {
+    // A crowd, listed whole and in order however the reading cuts it.
+    std::vector<std::string> folders{"foule"}, files;  // in the folder list, the open folder, then its own
+    for (int i = 1000; i < 2550; ++i) {
+        folders.push_back("d" + std::to_string(i));
+        files.push_back("f" + std::to_string(i) + ".txt");
+        tree.Add({"classement\\foule\\" + folders.back() + "\\", "classement\\foule\\" + files.back()});
+    }
     ASSERT_TRUE(ListsLoaded());
     DoubleClickEntry(form.Dir1, "classement");
     ASSERT_TRUE(PumpUntil([this] { return form.Dir1.Path() == tree.Path("classement"); }, 5000) && ListsLoaded());
@@ -134,6 +141,12 @@ TEST_F(KeyboardTest, NamesInTheSystemsOrderAndLettersTypedQuicklyAsOnePrefix) {
     SetFocus(Hwnd(form.Dir1));
     for (const UINT key : {'F', 'I', 'L', 'E', '2'}) PressKey(window, key);
     EXPECT_EQ(Highlighted(form.Dir1), "file2");
+
+    DoubleClickEntry(form.Dir1, "foule");
+    ASSERT_TRUE(PumpUntil([this] { return form.Dir1.Path() == tree.Path("classement\\foule"); }, 5000) && ListsLoaded());
+    const std::vector<std::string> crowd = Entries(form.Dir1);
+    EXPECT_EQ(std::vector(crowd.end() - std::ssize(folders), crowd.end()), folders);
+    EXPECT_EQ(Entries(form.File1), files);
 }
 
 }  // namespace

@@ -170,6 +170,11 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
         ReleaseDC(shown, dc);
     }
 
+    // A drive chosen by its letter in the closed list: the side goes there.
+    SetFocus(Hwnd(drive));
+    PressKey(window, 'Z');
+    EXPECT_TRUE(PumpUntil([&] { return dir.Path().rfind("Z:\\", 0) == 0; }) && ListsLoaded()) << dir.Path();
+
     EXPECT_EQ(Shown(form.TxtCmd[source ? 1 : 0]), Root() + ". ");  // the other side untouched throughout
 }
 
@@ -250,7 +255,9 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
         EXPECT_TRUE(PumpUntil([&] { return (GetCursor() == LoadCursorW(nullptr, IDC_HAND)) == hand; }, 3000)) << hand;
     }
 
-    // Nothing usable in this system's registry: one message, modal to the About window.
+    // A program the registry names and the disk lacks: one message, modal to the About window.
+    const MachineValue sysInfo("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH", tree.Path("absent.exe"));
+    ASSERT_TRUE(sysInfo.set);
     platform.realDialogs = true;
     HWND aboutWindow = GetParent(inAbout(form.About->cmdSysInfo));
     bool aboutEnabled = true;

@@ -179,6 +179,11 @@ struct RunningProgram {
         CloseHandle(process.hProcess);
     }
     bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process.hProcess, &code);
+        return code;
+    }
     void Menu(int command) const { PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
     PROCESS_INFORMATION process{};

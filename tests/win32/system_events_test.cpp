@@ -140,6 +140,7 @@ TEST_F(FolderWaitTest, ASlowFolderLeavesTheWindowAnsweringAndTakingNoInputThenOp
     HWND main = window.Handle(), tickBox = Hwnd(form.Check1[0]);
     const LRESULT tick = SendMessageW(tickBox, BM_GETCHECK, 0, 0);
     const int value = form.Check1[0].Value();
+    const HCURSOR pointer = GetCursor();
     // From another thread while the window waits on the folder: how often it answered within 250 ms and how often not,
     // and a click as the mouse gives it once the caption says the window waits, which the window refuses with a beep.
     int answered = 0, unanswered = 0;
@@ -172,8 +173,9 @@ TEST_F(FolderWaitTest, ASlowFolderLeavesTheWindowAnsweringAndTakingNoInputThenOp
               std::tuple(tree.Path("lent"), 0u, 0, true, 1));
     EXPECT_GE(answered, 4);
     PumpPending(&window);
-    EXPECT_EQ(std::tuple(TextOf(window.Handle()), SendMessageW(tickBox, BM_GETCHECK, 0, 0), form.Check1[0].Value()),
-              std::tuple(caption, tick, value));
+    EXPECT_EQ(std::tuple(TextOf(window.Handle()), SendMessageW(tickBox, BM_GETCHECK, 0, 0), form.Check1[0].Value(),
+                         GetCursor()),
+              std::tuple(caption, tick, value, pointer));
 }
 
 TEST_F(FolderWaitTest, AFolderThatDoesNotAnswerInTimeCannotBeRead) {
