@@ -30,7 +30,7 @@ public:
 private:
     void Show() override {
         Send(Handle(), BM_SETCHECK, model_.Value() ? BST_CHECKED : BST_UNCHECKED);
-        InvalidateRect(Handle(), nullptr, TRUE);  // the colour may have changed too
+        RepaintWhole(Handle());  // the colour may have changed too
     }
     void Notified(int code) override {
         if (code == BN_CLICKED && !Context().givingFocusBack) model_.SetValue(true);

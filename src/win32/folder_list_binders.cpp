@@ -3,6 +3,7 @@
 #include "win32/binders.h"
 #include "win32/folder_list_view.h"
 #include "win32/list_keys.h"
+#include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
@@ -41,7 +42,7 @@ private:
     void Attach() override { LetFolderListTakeEnter(Handle()); }
     void Show() override {
         ShowFolder();
-        InvalidateRect(Handle(), nullptr, TRUE);
+        RepaintWhole(Handle());
     }
     void Notified(int code) override {
         const std::optional<FolderListView::Entry> entry = Selected();
@@ -64,7 +65,7 @@ private:
     void Show() override {
         ShowFolder();
         view_.SelectName(model_.FileName());
-        InvalidateRect(Handle(), nullptr, TRUE);
+        RepaintWhole(Handle());
     }
     void Notified(int code) override {
         if (code != LBN_SELCHANGE) return;

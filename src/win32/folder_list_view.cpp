@@ -40,7 +40,7 @@ void FolderListView::SetCount() {
     } else if (kind_ == ListingKind::Files) {
         SelectName(wantedName_);
     }
-    InvalidateRect(listBox_, nullptr, TRUE);
+    RepaintWhole(listBox_);
 }
 
 void FolderListView::SelectName(const std::string& name) {

@@ -1,14 +1,12 @@
 #include "win32/folder_listing.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
-#include <set>
 #include <utility>
 #include <vector>
 
 #include "app/folder_entries.h"
-#include "app/name_spelling.h"
+#include "app/folder_reading.h"
 #include "win32/background_work.h"
 #include "win32/listing_runs.h"
 #include "win32/folder_list_view.h"
@@ -18,14 +16,6 @@ namespace lorvane::win32 {
 
 namespace {
 
-// The first part is sent once a few screenfuls are read, or one screenful if the reading
-// is slow.
-constexpr std::size_t kFirstPartEntries = 64;
-constexpr std::size_t kScreenful = 16;
-constexpr ULONGLONG kFirstPartMs = 30;
-
-bool IsDotEntry(const wchar_t* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
-
 struct ListingJob {
     HWND receiver;
     UINT message;
@@ -34,38 +24,23 @@ struct ListingJob {
 };
 
 // The short names of the folder's names that the system would read as others. Only a slower
-// reading gives short names: it is done only for a folder that holds such a name, once. None
-// when the folder cannot be read again: such names are then refused when opened, never replaced.
+// reading gives short names: it is done only for a folder that holds such a name, once, folders
+// and files alike. None when the folder cannot be read again: such names are then refused
+// when opened, never replaced.
 void GiveShortNamesToFlawedNames(const std::wstring& pattern, FolderNames& names) {
-    // Folders and files alike, so that the folder is read again once at most.
-    std::vector<std::pair<NameList*, std::size_t>> flawed;
-    for (NameList* list : {&names.folders, &names.files}) {
-        for (std::size_t i = 0; i < list->Size(); ++i) {
-            if (FlawOf(list->Name(i), list->LoneSurrogateAt(i)) != NameFlaw::None) flawed.emplace_back(list, i);
-        }
-    }
-    if (flawed.empty()) return;
-    // By the names as the list holds them; two names that half UTF-16 pairs made alike get
-    // none, rather than one the other's.
-    std::map<std::string, std::string> shortNames;
-    std::set<std::string> alike;
+    if (!HoldsFlawedNames(names.folders) && !HoldsFlawedNames(names.files)) return;
+    std::vector<ShortNameRead> read;
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        const std::string name = ToUtf8(data.cFileName);
         // A name without a short one is given the empty name, which is none.
-        if (FlawOf(name, HasLoneSurrogate(data.cFileName)) == NameFlaw::None) continue;
-        if (!shortNames.emplace(name, ToUtf8(data.cAlternateFileName)).second) alike.insert(name);
+        ShortNameRead entry{ToUtf8(data.cFileName), HasLoneSurrogate(data.cFileName), ToUtf8(data.cAlternateFileName)};
+        if (NeedsShortName(entry.name, entry.loneSurrogate)) read.push_back(std::move(entry));
     } while (FindNextFileW(find, &data));
     FindClose(find);
-    for (const auto& [list, i] : flawed) {
-        // "foo." would reach the system as "foo", its sibling: it goes by its short name.
-        const std::string name(list->Name(i));
-        const auto found = shortNames.find(name);
-        if (found != shortNames.end() && !alike.contains(name)) list->SetShortName(i, found->second);
-    }
+    GiveShortNames({&names.folders, &names.files}, read);
 }
 
 void Post(const ListingJob& job, FolderNames names, bool complete) {
@@ -89,13 +64,11 @@ void ReadFolder(const ListingJob& job) {
     if (find != INVALID_HANDLE_VALUE) {
         do {
             if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                if (!IsDotEntry(data.cFileName)) runs.Add(data.cFileName, true);
+                if (!IsDotEntry(std::wstring_view(data.cFileName))) runs.Add(data.cFileName, true);
             } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
                 runs.Add(data.cFileName, false);
             }
-            const std::size_t count = runs.Count();
-            if (!firstPartSent &&
-                (count >= kFirstPartEntries || (count >= kScreenful && GetTickCount64() - start >= kFirstPartMs))) {
+            if (!firstPartSent && FirstPartDue(runs.Count(), GetTickCount64() - start)) {
                 firstPartSent = true;
                 Post(job, OrderAll(runs.Reading(), SystemCollation()), false);
             }

@@ -62,14 +62,12 @@ Input KindOf(UINT message) {
 
 InputGate::~InputGate() {
     if (threadGate == this) threadGate = nullptr;
-    // Refused, the hook stays until the thread ends and, finding no gate, passes everything.
-    if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
 }
 
 bool InputGate::Install(HWND window, std::function<void()> beep) {
-    if (hook_ != nullptr || threadGate != nullptr) return false;
-    hook_ = SetWindowsHookExW(WH_GETMESSAGE, Hooked, nullptr, GetCurrentThreadId());
-    if (hook_ == nullptr) return false;
+    if (threadGate != nullptr) return false;  // one gate a thread: the hook finds it by the thread
+    hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, Hooked, nullptr, GetCurrentThreadId()));
+    if (!hook_) return false;
     window_ = window;
     beep_ = std::move(beep);
     threadGate = this;

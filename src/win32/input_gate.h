@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "win32/owned.h"
+
 namespace lorvane::win32 {
 
 // While a handler the user started runs, its waits and message boxes pump the thread's
@@ -45,7 +47,8 @@ private:
     static LRESULT CALLBACK Hooked(int code, WPARAM removal, LPARAM message);
     void Screen(MSG& message);
 
-    HHOOK hook_ = nullptr;
+    // Refused, the hook stays until the thread ends and, finding no gate, passes everything.
+    Owned<HHOOK, UnhookWindowsHookEx> hook_;
     HWND window_ = nullptr;
     std::function<void()> beep_;
     int depth_ = 0;

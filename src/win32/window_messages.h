@@ -16,6 +16,9 @@ inline BOOL Post(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return PostMessageW(to, message, wParam, lParam);
 }
 
+// Painted again when the window next paints, its background too.
+inline void RepaintWhole(HWND window) { InvalidateRect(window, nullptr, TRUE); }
+
 // The control is drawn with the rest of its window, not at once.
 inline void SetFontQuietly(HWND control, HFONT font) { Send(control, WM_SETFONT, reinterpret_cast<WPARAM>(font)); }
 

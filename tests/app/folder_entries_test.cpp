@@ -1,4 +1,5 @@
 #include "app/folder_entries.h"
+#include "app/folder_reading.h"
 #include "app/name_order.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,32 @@ TEST(NameList, EachNameKeepsItsMarkAndShortNameAndIsFoundByEither) {
     const std::pair<const char*, std::size_t> finds[] = {
         {"foo", 1}, {"FOO_~YAG", 0}, {"foo.", 0}, {"été", 2}, {"fo", 3}, {"", 3}};
     for (const auto& [name, index] : finds) EXPECT_EQ(names.Find(name), index) << name;
+}
+
+// The reading: no "." or "..", a first part once there is enough to show, and short names
+// for the names the system would read as others, none for two names made alike.
+TEST(FolderReading, DotEntriesFirstPartAndShortNames) {
+    for (const auto& [name, dot] : {std::pair{u".", true}, {u"..", true}, {u"...", false}, {u".a", false}, {u"", false}})
+        EXPECT_EQ(IsDotEntry(std::u16string_view(name)), dot) << std::u16string_view(name).size();
+    const std::tuple<std::size_t, std::uint64_t, bool> paces[] = {
+        {63, 29, false}, {64, 0, true}, {16, 30, true}, {15, 999, false}, {16, 29, false}};
+    for (const auto& [names, ms, due] : paces) EXPECT_EQ(FirstPartDue(names, ms), due) << names << " " << ms;
+
+    NameList folders, files;
+    for (const char* name : {"foo.", "foo", "half\xEF\xBF\xBD"}) folders.Add(name, name[0] == 'h');
+    files.Add("bar ");
+    EXPECT_EQ(std::tuple(HoldsFlawedNames(folders), HoldsFlawedNames(files), HoldsFlawedNames(NameList())),
+              std::tuple(true, true, false));
+    const std::vector<ShortNameRead> read = {{"foo.", false, "FOO~1"},
+                                             {"bar ", false, "BAR~1"},
+                                             {"half\xEF\xBF\xBD", true, "HALF~1"},
+                                             {"half\xEF\xBF\xBD", true, "HALF~2"}};
+    EXPECT_EQ(std::tuple(NeedsShortName("foo.", false), NeedsShortName("foo", false), NeedsShortName("foo", true)),
+              std::tuple(true, false, true));
+    GiveShortNames({&folders, &files}, read);
+    EXPECT_EQ(std::tuple(folders.Entry(0, 0).shortName, folders.Entry(1, 0).shortName,
+                         folders.Entry(2, 0).shortName, files.Entry(0, 0).shortName),
+              std::tuple("FOO~1", "", "", "BAR~1"));
 }
 
 std::vector<FolderEntry> EntriesOf(const NameList& names) {

@@ -79,6 +79,17 @@ inline void ClickListItem(HWND list, int index, bool twice = false) {
     if (twice) ClickAt(list, x, y, WM_LBUTTONDBLCLK);
 }
 
+// Whether the control, painted now, shows that colour anywhere in the area.
+inline bool PaintedIn(HWND control, const RECT& area, COLORREF color) {
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(control);
+    bool found = false;
+    for (LONG y = area.top; y < area.bottom && !found; ++y)
+        for (LONG x = area.left; x < area.right && !found; ++x) found = GetPixel(dc, x, y) == color;
+    ReleaseDC(control, dc);
+    return found;
+}
+
 // Selects characters [from, to) as a user drags the mouse over them.
 inline void DragSelect(HWND edit, int from, int to) {
     SetFocus(edit);

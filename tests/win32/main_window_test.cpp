@@ -142,8 +142,15 @@ protected:
 };
 
 TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
+    // The names of a side turned off stand grey; the picked file stands in the highlight's colours.
+    auto firstFile = [this](int color) {
+        RECT item{};
+        SendMessageW(Hwnd(file), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+        return PaintedIn(Hwnd(file), item, GetSysColor(color));
+    };
     Click(source ? form.ChkSource : form.ChkDestination);
     for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
+    EXPECT_EQ(std::tuple(firstFile(COLOR_GRAYTEXT), firstFile(COLOR_WINDOWTEXT)), std::tuple(true, false));
     Click(source ? form.ChkSource : form.ChkDestination);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(dir)));
 
@@ -159,6 +166,8 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
     ASSERT_TRUE(ListsLoaded());
     ClickListItem(Hwnd(file), 0);
     EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "001", "\"" + tree.Path("a b\\żółw.txt") + "\" "));
+    EXPECT_EQ(std::tuple(firstFile(COLOR_HIGHLIGHT), firstFile(COLOR_HIGHLIGHTTEXT), firstFile(COLOR_WINDOWTEXT)),
+              std::tuple(true, true, false));
     ClickListItem(Hwnd(dir), 0);  // a single click chooses the open folder, not the entry clicked
     EXPECT_EQ(Side(), std::tuple(tree.Path("a b"), "010", "\"" + tree.Path("a b") + folderLevel + "\" "));
     // The levels up to the one chosen stand in blue, the others in the window's face.
@@ -170,10 +179,12 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
         ReleaseDC(shown, dc);
     }
 
-    // A drive chosen by its letter in the closed list: the side goes there.
+    // A drive chosen by its letter in the open list: the side goes there at once.
     SetFocus(Hwnd(drive));
+    PressKey(window, VK_F4);
     PressKey(window, 'Z');
     EXPECT_TRUE(PumpUntil([&] { return dir.Path().rfind("Z:\\", 0) == 0; }) && ListsLoaded()) << dir.Path();
+    PressKey(window, VK_RETURN);
 
     EXPECT_EQ(Shown(form.TxtCmd[source ? 1 : 0]), Root() + ". ");  // the other side untouched throughout
 }
