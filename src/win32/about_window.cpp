@@ -56,20 +56,18 @@ bool AboutWindow::Create(HINSTANCE instance) {
 
 HWND AboutWindow::ControlHandle(const Control& control) const { return controls_.Handle(control); }
 
-bool AboutWindow::LoadPicture() {
+void AboutWindow::LoadPicture() {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     picture_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                  scale_.Pixels(kAboutPicture.width),
                                                  scale_.Pixels(kAboutPicture.height), LR_DEFAULTCOLOR)));
-    return picture_ != nullptr;
 }
 
 bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message) != 0; }
 
 void AboutWindow::Paint() {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd_, &paint);
-    if (dc == nullptr) return;
+    HDC dc = BeginPaint(hwnd_, &paint);  // none: nothing is drawn
     if (picture_) {
         const RECT place = scale_.Rect(kAboutPicture);
         DrawIconEx(dc, place.left, place.top, picture_.get(), place.right - place.left, place.bottom - place.top, {},
@@ -82,8 +80,7 @@ void AboutWindow::Paint() {
         int width;
     } lines[] = {{90, 2445, 5654, RGB(128, 128, 128), 1}, {105, 2460, 5654, RGB(255, 255, 255), 2}};
     for (const auto& line : lines) {
-        HPEN pen = CreatePen(PS_SOLID, line.width, line.color);
-        if (pen == nullptr) continue;
+        HPEN pen = CreatePen(PS_SOLID, line.width, line.color);  // none: the line is drawn in the default pen
         HGDIOBJ previous = SelectObject(dc, pen);
         MoveToEx(dc, scale_.Pixels(line.fromX), scale_.Pixels(line.y), nullptr);
         LineTo(dc, scale_.Pixels(line.toX), scale_.Pixels(line.y));

@@ -30,8 +30,8 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
-    // The picture, at the size the scale gives it; false when it could not be loaded.
-    bool LoadPicture();
+    // The picture, at the size the scale gives it; without it the window shows its texts alone.
+    void LoadPicture();
 
     FrmAbout& about_;
     // Its own copy: each window follows the monitor it stands on.

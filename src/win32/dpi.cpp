@@ -1,5 +1,7 @@
 #include "win32/dpi.h"
 
+#include <algorithm>
+
 #include "win32/system_library.h"
 
 namespace lorvane::win32 {
@@ -12,18 +14,16 @@ RECT PixelScale::Rect(const Twips& place) const {
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return USER_DEFAULT_SCREEN_DPI;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);  // none without a screen
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+    return dpi ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
 int WindowDpi(HWND window) {
     // Loaded by name: the program also runs where user32 lacks it.
     using GetDpiForWindowFn = UINT WINAPI(HWND);
     if (auto* getDpi = LoadSystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow")) {
-        const UINT dpi = getDpi(window);
-        if (dpi > 0) return static_cast<int>(dpi);
+        if (const UINT dpi = getDpi(window)) return static_cast<int>(dpi);
     }
     return ScreenDpi();
 }
@@ -48,8 +48,8 @@ void CentreOnScreen(HWND hwnd) {
     const int height = window.bottom - window.top;
     const int left = work.left + ((work.right - work.left) - width) / 2;
     const int top = work.top + ((work.bottom - work.top) - height) / 2;
-    SetWindowPos(hwnd, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, {}, {},
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, std::max(left, static_cast<int>(work.left)), std::max(top, static_cast<int>(work.top)),
+                 {}, {}, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace lorvane::win32

@@ -1,5 +1,6 @@
 // The drive lists follow the system's drives: a drive that comes or goes while the program
 // runs (a key plugged in, a share mapped) is offered or no longer.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,19 +25,22 @@ private:
     void Attach() override { Fill(); }
 
     void Show() override {
-        int index = -1;
-        for (std::size_t i = 0; i < drives_.size(); ++i) {
-            if (drives_[i] == model_.Drive()) index = static_cast<int>(i);
-        }
-        Send(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index));
+        // None selected for a drive the list lacks.
+        const auto shown = std::ranges::find(drives_, model_.Drive());
+        Send(Handle(), CB_SETCURSEL, shown == drives_.end() ? WPARAM(-1) : WPARAM(shown - drives_.begin()));
     }
 
     void Notified(int code) override {
-        // A drive that came or went since the last look shows as the list opens.
-        if (code == CBN_DROPDOWN) Fill();
-        if (code == CBN_SELCHANGE) {
-            const auto index = static_cast<std::size_t>(Send(Handle(), CB_GETCURSEL));
-            if (index < drives_.size()) model_.SetDrive(drives_[index]);
+        switch (code) {
+            // A drive that came or went since the last look shows as the list opens.
+            case CBN_DROPDOWN: Fill(); break;
+            case CBN_SELCHANGE: {
+                // The items are the drives, one for one.
+                const LRESULT index = Send(Handle(), CB_GETCURSEL);
+                if (index != CB_ERR) model_.SetDrive(drives_[static_cast<std::size_t>(index)]);
+                break;
+            }
+            default: break;
         }
     }
 

@@ -13,17 +13,15 @@ constexpr UINT kCopyGlobalData = 0x0049;
 
 }  // namespace
 
-bool AllowShellDrops(HWND window) {
+void AllowShellDrops(HWND window) {
     // Loaded by name: where user32 lacks it, drops from a shell with fewer rights stay
     // blocked and nothing else changes.
     using ChangeFilterFn = BOOL WINAPI(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
     auto* change = LoadSystemFunction<ChangeFilterFn>(L"user32.dll", "ChangeWindowMessageFilterEx");
-    if (change == nullptr) return false;
-    bool allowed = true;
+    if (change == nullptr) return;
     for (UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
-        if (!change(window, message, MSGFLT_ALLOW, nullptr)) allowed = false;
+        change(window, message, MSGFLT_ALLOW, nullptr);  // refused, that message alone stays blocked
     }
-    return allowed;
 }
 
 }  // namespace lorvane::win32

@@ -43,9 +43,11 @@ class FileDialogTest : public WindowTest {
 protected:
     FileDialogTest() { platform.realFileDialogs = true; }
 
-    // The dialog's title, or nothing when none came; `then` runs on the dialog once it is answered.
+    // The dialog's title, or nothing when none came; `then` runs on the dialog once it is answered. The kind of file
+    // and the name it proposed are kept.
     std::string Choose(const std::string& path, const MenuItem& item, const std::function<void(HWND)>& then = nullptr) {
         DialogAnswerer answer(window.Handle(), Dialog::File, [&](HWND dialog) {
+            proposed = std::tuple(TextOf(GetDlgItem(dialog, kFileKindBox)), TextOf(GetDlgItem(dialog, kFileNameBox)));
             SetDlgItemTextW(dialog, static_cast<int>(Dialog::File), ToUtf16(path).c_str());
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
             if (then) then(dialog);
@@ -53,11 +55,15 @@ protected:
         Menu(item);
         return answer.SeenTitle();
     }
+    static constexpr int kFileKindBox = 0x470, kFileNameBox = static_cast<int>(Dialog::File);
+    std::tuple<std::string, std::string> proposed;
 };
 
 TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAndLoadedBack) {
     form.TxtCmd[1].SetText("\"D:\\Été\\\" ");
     ASSERT_EQ(Choose(tree.Path("export"), form.Mnu_S_Batch), texts::kBatchDialogTitle);
+    const std::string kind = std::string(texts::kBatchFilter).substr(0, std::string(texts::kBatchFilter).find('|'));
+    EXPECT_EQ(proposed, std::tuple(kind, ""));
     EXPECT_EQ(FileContent(tree.Path("export.bat")), InConsolePage(form.TxtCmd[3].Text()).value_or("?") + "\r\n");
 
     // The same name again: the dialog asks before replacing; No, then a cancel, keeps it.
@@ -71,6 +77,7 @@ TEST_F(FileDialogTest, ExportGetsItsExtensionAndTheOemBytesAndAProfileIsSavedAnd
                      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
                  }).empty());
     EXPECT_FALSE(question.empty());
+    EXPECT_EQ(proposed, std::tuple(kind, "export.bat"));  // the name chosen before
     EXPECT_EQ(FileContent(tree.Path("export.bat")).find("/Q"), std::string::npos);
 
     Click(form.Check1[kSwitchA]);

@@ -40,6 +40,7 @@ TEST_F(DpiTest, EachResolutionLaysTheWindowOutAsAStartThereWithEveryTextWhole) {
     for (int dpi : {0, 144, 192, 120, 96}) {
         RECT now{}, suggested{};
         GetWindowRect(window.Handle(), &now);
+        const auto oldFont = reinterpret_cast<HFONT>(SendMessageW(Hwnd(form.Command1), WM_GETFONT, 0, 0));
         if (dpi != 0) {
             suggested = PixelScale(dpi).Rect(MainClientArea(layout));
             EXPECT_TRUE(FrameAround(suggested, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, true, WS_EX_ACCEPTFILES, dpi));
@@ -52,6 +53,7 @@ TEST_F(DpiTest, EachResolutionLaysTheWindowOutAsAStartThereWithEveryTextWhole) {
             GetWindowRect(window.Handle(), &now);
             EXPECT_TRUE(EqualRect(&now, &suggested))
                 << dpi << " dpi: " << now.right - now.left << "x" << now.bottom - now.top;
+            EXPECT_EQ(GetObjectType(oldFont), 0u) << dpi << " dpi: the fonts of the scale before are freed";
         }
         const PixelScale scale(dpi != 0 ? dpi : ScreenDpi());
         for (const LayoutEntry& entry : layout) {
