@@ -12,6 +12,7 @@ namespace {
 
 constexpr const wchar_t* kAboutClass = L"LorvaneFrmAbout";
 constexpr const wchar_t* kOwnerClass = L"LorvaneAboutOwner";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
 
 }  // namespace
 
@@ -23,25 +24,25 @@ AboutWindow::~AboutWindow() {
 }
 
 bool AboutWindow::Create(HINSTANCE instance) {
-    if (!RegisterWindowClass(instance, kAboutClass, WindowProc) ||
-        !RegisterWindowClass(instance, kOwnerClass, DefWindowProcW)) {
-        return false;
-    }
+    return RegisterWindowClass(instance, kAboutClass, WindowProc) &&
+           RegisterWindowClass(instance, kOwnerClass, DefWindowProcW) && MakeWindows(instance) &&
+           controls_.Create(hwnd_, AboutWindowLayout(about_)) && Show();
+}
+
+bool AboutWindow::MakeWindows(HINSTANCE instance) {
     owner_.reset(CreateWindowExW({}, kOwnerClass, L"", WS_POPUP, {}, {}, {}, {}, nullptr, nullptr, instance, nullptr));
-    if (!owner_) return false;
-
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
     RECT frame = scale_.Rect(kAboutClientArea);
-    if (!AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME)) return false;
-    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, ToUtf16(about_.Caption.Caption()).c_str(), style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner_.get(),
-                            nullptr, instance, this);
-    if (hwnd_ == nullptr) return false;
+    if (owner_ && FrameAround(frame, kStyle, false, WS_EX_DLGMODALFRAME, scale_.Dpi())) {
+        hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, ToUtf16(about_.Caption.Caption()).c_str(), kStyle,
+                                CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                owner_.get(), nullptr, instance, this);
+    }
+    return hwnd_ != nullptr;
+}
 
-    if (!controls_.Create(hwnd_, AboutWindowLayout(about_))) return false;
+bool AboutWindow::Show() {
     controls_.Follow();
-
-    LoadPicture();  // without it the window shows its texts alone
+    LoadPicture();
     about_.Unload = [this] { Post(hwnd_, WM_CLOSE); };
     about_.BringToFront = [this] {
         ShowWindow(hwnd_, SW_SHOWNORMAL);

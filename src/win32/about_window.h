@@ -29,6 +29,9 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The steps of Create, each false when the system refuses it.
+    bool MakeWindows(HINSTANCE instance);
+    bool Show();
     void Paint();
     // The picture, at the size the scale gives it; without it the window shows its texts alone.
     void LoadPicture();

@@ -36,7 +36,7 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
             static_cast<char32_t>(LOWORD(wParam)), GetTickCount64(), GetDoubleClickTime(), view.Count(),
             view.SelectedIndex(), [&](int i) { return view.NameAt(i); },
             SystemCollation());
-        return to >= 0 ? to : -2;
+        return to == -1 ? -2 : to;  // nowhere: the list does nothing either
     }
     if (folders == nullptr) return -1;
     switch (LOWORD(wParam)) {
@@ -53,8 +53,8 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
     }
 }
 
-bool LetFolderListTakeEnter(HWND listBox) {
-    return SetWindowSubclass(listBox, FolderListProc, kEnterSubclass, {});
+void LetFolderListTakeEnter(HWND listBox) {
+    SetWindowSubclass(listBox, FolderListProc, kEnterSubclass, {});
 }
 
 }  // namespace lorvane::win32

@@ -17,7 +17,7 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
                 WPARAM wParam);
 
 // A folder list takes Enter for itself, which the dialog manager would otherwise turn
-// into the window's default button. False when the list box cannot be subclassed.
-bool LetFolderListTakeEnter(HWND listBox);
+// into the window's default button. Refused, Enter does nothing in that list.
+void LetFolderListTakeEnter(HWND listBox);
 
 }  // namespace lorvane::win32

@@ -15,13 +15,7 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"LorvaneFrmXcopy";
 constexpr UINT kListingLoaded = WM_APP + 1;
-
-// The notifications that reach a model setter or handler. DefWindowProc's own modal loops
-// (menus, moving the window) stay out: they need their keys and mouse.
-bool ReachesTheModel(UINT message) {
-    return message == WM_COMMAND || message == WM_DROPFILES || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
-           message == WM_CLOSE || message == WM_ENDSESSION;
-}
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 }  // namespace
 
@@ -51,32 +45,39 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(HINSTANCE instance, int showCommand) {
-    if (!RegisterWindowClass(instance, kWindowClass, WindowProc, LoadIconW(instance, MAKEINTRESOURCEW(1)))) return false;
+    const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
+    return RegisterWindowClass(instance, kWindowClass, WindowProc, LoadIconW(instance, MAKEINTRESOURCEW(1))) &&
+           MakeWindow(instance) && menu_.Create(hwnd_, form_) && FitClientArea(layout) &&
+           controls_.Create(hwnd_, layout) && LoadAndShow(showCommand);
+}
 
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+bool MainWindow::MakeWindow(HINSTANCE instance) {
     // Folders and files dropped from the shell set a side as if the user had gone there.
-    hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, ToUtf16(form_.Caption.Caption()).c_str(), style,
+    hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, ToUtf16(form_.Caption.Caption()).c_str(), kStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
-    if (hwnd_ == nullptr) return false;
-    // Refused, input that comes while a handler runs is taken as it always was.
-    gate_.Install(hwnd_, [this] { platform_.Beep(); });
-    // Refused, only drops from a shell with fewer rights than the program are lost.
-    AllowShellDrops(hwnd_);
-    if (!menu_.Create(hwnd_, form_)) return false;
+    if (hwnd_) {
+        // Refused, input that comes while a handler runs is taken as it always was.
+        gate_.Install(hwnd_, [this] { platform_.Beep(); });
+        // Refused, only drops from a shell with fewer rights than the program are lost.
+        AllowShellDrops(hwnd_);
+        platform_.SetOwner(hwnd_);
+        listings_.SetReceiver(hwnd_);
+        form_.Caption.SyncView = [this] { SetWindowTextW(hwnd_, ToUtf16(form_.Caption.Caption()).c_str()); };
+    }
+    return hwnd_ != nullptr;
+}
+
+bool MainWindow::FitClientArea(const std::vector<LayoutEntry>& layout) {
     // The monitor the window was made on, which need not be the main one.
     scale_ = PixelScale(WindowDpi(hwnd_));
     // The client area has the layout's size whatever the menu bar and frame take.
-    const std::vector<LayoutEntry> layout = MainWindowLayout(form_);
     RECT frame = scale_.Rect(MainClientArea(layout));
-    if (!FrameAround(frame, style, true, WS_EX_ACCEPTFILES, scale_.Dpi())) return false;
-    SetWindowPos(hwnd_, nullptr, {}, {}, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return FrameAround(frame, kStyle, true, WS_EX_ACCEPTFILES, scale_.Dpi()) &&
+           SetWindowPos(hwnd_, nullptr, {}, {}, frame.right - frame.left, frame.bottom - frame.top,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
-    platform_.SetOwner(hwnd_);
-    listings_.SetReceiver(hwnd_);
-    form_.Caption.SyncView = [this] { SetWindowTextW(hwnd_, ToUtf16(form_.Caption.Caption()).c_str()); };
-    if (!controls_.Create(hwnd_, layout)) return false;
-
+bool MainWindow::LoadAndShow(int showCommand) {
     // The load handler fills the window before anyone sees it; the controls then show the
     // outcome once, rather than each of its steps.
     form_.Form_Load();
@@ -201,30 +202,31 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     return self->HandleMessage(message, wParam, lParam);
 }
 
+// The messages that reach a model setter or handler take the input gate for their time
+// (`const InputGate::Handling handling(&gate_)`). DefWindowProc's own modal loops (menus,
+// moving the window) stay out: they need their keys and mouse.
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const InputGate::Handling handling(ReachesTheModel(message) ? &gate_ : nullptr);
     switch (message) {
-        case WM_COMMAND:
+        case WM_COMMAND: {
+            const InputGate::Handling handling(&gate_);
             // Enter and Escape outside the GO button reach the window as OK and Cancel: the
             // main window is no dialog, neither ends anything.
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return kHandled;
-            if (lParam == 0) {
-                OnMenuCommand(LOWORD(wParam));
+            if (!lParam) {
+                OnMenuCommand(LOWORD(wParam));  // from no control
             } else if (Binder* bound = controls_.ById(LOWORD(wParam))) {
                 bound->Notify(HIWORD(wParam));
             }
             return kHandled;
-        case WM_MEASUREITEM: {
-            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            measure->itemHeight = static_cast<UINT>(ItemHeight());
-            return TRUE;
         }
+        case WM_MEASUREITEM:
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(ItemHeight());
+            return kTakenCareOf;
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             Binder* bound = controls_.ByHandle(draw->hwndItem);
-            if (bound == nullptr || bound->ListView() == nullptr) return FALSE;
-            bound->ListView()->Draw(*draw);
-            return TRUE;
+            if (const FolderListView* view = bound ? bound->ListView() : nullptr) view->Draw(*draw);
+            return kTakenCareOf;
         }
         case kListingLoaded: listings_.Deliver(wParam, lParam); return kHandled;
         case WM_CTLCOLORSTATIC:
@@ -249,10 +251,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return kHandled;
         case WM_VKEYTOITEM:
-        case WM_CHARTOITEM:
+        case WM_CHARTOITEM: {
+            const InputGate::Handling handling(&gate_);
             if (Binder* list = controls_.ByHandle(reinterpret_cast<HWND>(lParam)))
                 return list->KeyToItem(message, wParam);
             return -1;
+        }
         case DM_GETDEFID: {
             // Enter presses the GO button when it has the focus, as Space does.
             const HWND go = ControlHandle(form_.Command1);
@@ -260,6 +264,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return kHandled;
         }
         case WM_CLOSE: {
+            const InputGate::Handling handling(&gate_);
             int cancel = 0;
             Unload(cancel);
             if (cancel == 0) DestroyWindow(hwnd_);
@@ -269,6 +274,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             // The session ends without closing the window: the unload runs all the same.
             if (wParam) {
+                const InputGate::Handling handling(&gate_);
                 int refusedInVain{};  // the session ends all the same
                 Unload(refusedInVain);
             }
@@ -287,13 +293,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
-        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return kHandled;
+        case WM_DROPFILES: {
+            const InputGate::Handling handling(&gate_);
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return kHandled;
+        }
         case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return kHandled;
         case WM_DEVICECHANGE:
             if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) {
                 for (const auto& bound : controls_.All()) bound->DrivesChanged();
             }
-            return TRUE;  // nothing refused
+            return kTakenCareOf;  // nothing refused
         case WM_DESTROY:
             // The program ends with its main window, an About window still open included.
             about_.reset();

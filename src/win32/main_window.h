@@ -55,6 +55,10 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The steps of Create, each false when the system refuses it.
+    bool MakeWindow(HINSTANCE instance);
+    bool FitClientArea(const std::vector<LayoutEntry>& layout);
+    bool LoadAndShow(int showCommand);
     void OnMenuCommand(int id);
     void CaptureFocusState();
     void OnAboutOpened(FrmAbout& about);

@@ -3,21 +3,11 @@
 #include <climits>
 #include <string_view>
 
+#include "app/code_pages.h"
 #include "app/utf8.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
-
-namespace {
-
-// These pages refuse the flags and the default-character report (MSDN, WideCharToMultiByte):
-// only the conversion back tells whether they hold the character.
-bool TakesConversionFlags(UINT codePage) {
-    return codePage != CP_UTF8 && codePage != CP_UTF7 && codePage != 42 && !(codePage >= 50220 && codePage <= 50229) &&
-           !(codePage >= 57002 && codePage <= 57011);
-}
-
-}  // namespace
 
 // A new console starts in the OEM code page, and the command interpreter reads a batch file
 // in its console's page.
@@ -35,7 +25,6 @@ std::string Win32Console::ConsoleTextOf(const std::string& bytes) {
 }
 
 std::optional<std::string> Win32Console::ConsoleBytes(char32_t character) {
-    if ((character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF) return std::nullopt;
     const std::wstring wide = ToUtf16(CharacterText(character));
     const UINT codePage = ConsoleCodePage();
     const bool flags = TakesConversionFlags(codePage);
@@ -43,14 +32,12 @@ std::optional<std::string> Win32Console::ConsoleBytes(char32_t character) {
     char bytes[8] = {};
     const int length = WideCharToMultiByte(codePage, flags ? WC_NO_BEST_FIT_CHARS : DWORD{}, wide.data(),
                                            static_cast<int>(wide.size()), bytes, sizeof bytes, nullptr, nullptr);
-    if (length <= 0) return std::nullopt;
     // Read back, a character the page lacks is its default one ("?"); some others convert and
     // yet read back as others: either way, not this character.
     wchar_t back[4] = {};
     const int backLength = MultiByteToWideChar(codePage, {}, bytes, length, back, 4);
-    if (std::wstring_view(back, backLength > 0 ? static_cast<std::size_t>(backLength) : 0) != wide) {
-        return std::nullopt;
-    }
+    // Nothing written, or nothing read back (0 either way), is no character either.
+    if (std::wstring_view(back, static_cast<std::size_t>(backLength)) != wide) return std::nullopt;
     return std::string(bytes, static_cast<std::size_t>(length));
 }
 

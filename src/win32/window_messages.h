@@ -5,6 +5,8 @@ namespace lorvane::win32 {
 
 // What a window procedure answers for most messages it takes care of.
 inline constexpr LRESULT kHandled = 0;
+// What it answers for those whose answer says whether it took care of them.
+inline constexpr LRESULT kTakenCareOf = TRUE;
 
 // A message to a window, its parameters none unless given: most control messages take one
 // or none.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include "app/code_pages.h"
 #include "app/utf8.h"
 #include "batch/console_text.h"
 #include "batch/oem_convert.h"
@@ -67,6 +68,14 @@ TEST(ConsoleText, EveryCharacterOfThePlaneIsReadBackOrRefused) {
         }
         EXPECT_GT(written, 120) << page;  // each page writes its own characters
     }
+}
+
+// The pages that refuse the system's conversion flags, each range at both its ends.
+TEST(CodePages, TheFlagsAreGivenToThePagesThatTakeThem) {
+    for (const unsigned page : {42u, 50220u, 50229u, 57002u, 57011u, 65000u, 65001u})
+        EXPECT_FALSE(TakesConversionFlags(page)) << page;
+    for (const unsigned page : {41u, 43u, 437u, 50219u, 50230u, 57001u, 57012u, 64999u, 65002u})
+        EXPECT_TRUE(TakesConversionFlags(page)) << page;
 }
 
 // The program's own table: 35 characters, each as code page 437 reads its byte, both ways.

@@ -271,6 +271,10 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
     ASSERT_TRUE(sysInfo.set);
     platform.realDialogs = true;
     HWND aboutWindow = GetParent(inAbout(form.About->cmdSysInfo));
+    RECT client{};
+    GetClientRect(aboutWindow, &client);
+    const RECT area = PixelScale(ScreenDpi()).Rect(kAboutClientArea);
+    EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(area.right - area.left, area.bottom - area.top));
     bool aboutEnabled = true;
     DialogAnswerer answer(aboutWindow, Dialog::Message, [&](HWND box) {
         aboutEnabled = IsWindowEnabled(aboutWindow) != 0;
