@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <cstddef>
 
 #include "app/frm_xcopy.h"
@@ -32,6 +33,12 @@ struct MenuRow {
 
 inline constexpr MenuShortcut Ctrl(char key) { return {key, false}; }
 inline constexpr MenuShortcut kF1 = {0, true};
+
+// How a menu item shows its shortcut after its caption: a tab, then the keys.
+inline std::string ShortcutText(const MenuShortcut& shortcut) {
+    if (shortcut.f1) return "\tF1";
+    return shortcut.ctrlKey != 0 ? std::string("\tCtrl+") + shortcut.ctrlKey : std::string();
+}
 
 inline constexpr std::array<MenuRow, 18> kMainMenu = {{
     {&FrmXcopy::MnuFichier, 0, "&Fichier", 0, {}, nullptr},

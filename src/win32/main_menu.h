@@ -29,6 +29,7 @@ private:
     };
     // The items under the menu bar, each mirroring its model item.
     bool Fill(FrmXcopy& form, std::vector<ACCEL>& keys);
+    void AddLeaf(MenuItem& item, UINT id, const MenuShortcut& shortcut, std::vector<ACCEL>& keys);
     void Sync(const Leaf& leaf) const;
 
     HMENU menu_ = nullptr;  // the window's once attached, and gone with it

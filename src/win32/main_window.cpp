@@ -210,8 +210,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const InputGate::Handling handling(&gate_);
             // Enter and Escape outside the GO button reach the window as OK and Cancel: the
-            // main window is no dialog, neither ends anything.
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return kHandled;
+            // main window is no dialog, and no command or control has their numbers.
             if (!lParam) {
                 OnMenuCommand(LOWORD(wParam));  // from no control
             } else if (Binder* bound = controls_.ById(LOWORD(wParam))) {

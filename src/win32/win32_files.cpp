@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/folder_entries.h"
+#include "app/temp_names.h"
 #include "win32/owned.h"
 #include "win32/wide_text.h"
 
@@ -27,11 +29,6 @@ private:
     OwnedHandle file_;
 };
 
-// A name in the folder, for TempPathBeside to put its own beside.
-std::string InFolder(const std::string& folder) {
-    return folder.empty() || folder.back() == '\\' ? folder + "x" : folder + "\\x";
-}
-
 }  // namespace
 
 std::string Win32Files::ProgramFolder() {
@@ -43,10 +40,7 @@ std::string Win32Files::ProgramFolder() {
         path.resize(path.size() * 2);
     }
     path.resize(length < path.size() ? length : 0);
-    const std::size_t separator = path.find_last_of(L"\\/");
-    if (separator == std::wstring::npos) return {};
-    path.resize(separator > 2 ? separator : separator + 1);  // a separator at a drive root only
-    return ToUtf8(path);
+    return FolderOfProgram(ToUtf8(path));
 }
 
 std::unique_ptr<FileWriter> Win32Files::CreateForWriting(const std::string& path) {
@@ -92,7 +86,7 @@ bool Win32Files::ReadFileStart(const std::string& path, std::size_t maxBytes, st
 
 bool Win32Files::FolderAcceptsNewFiles(const std::string& folder) {
     // A file made and gone at once: the only sure answer, whatever the rights and the volume say.
-    const std::wstring probe = ToUtf16(TempPathBeside(InFolder(folder)));
+    const std::wstring probe = ToUtf16(TempPathBeside(WithSeparator(folder) + "x"));
     HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -104,15 +98,7 @@ bool Win32Files::FolderAcceptsNewFiles(const std::string& folder) {
 }
 
 std::string Win32Files::TempPathBeside(const std::string& target) {
-    // Short, so that a target close to the longest path the system takes still has room
-    // for it: "~" and a few letters from the process and a counter.
-    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string name = "~";
-    for (unsigned long n = GetCurrentProcessId() % (36ul * 36ul * 36ul); n != 0; n /= 36) name += kDigits[n % 36];
-    name += '.';
-    for (unsigned n = ++tempCounter_; n != 0; n /= 36) name += kDigits[n % 36];
-    const std::size_t separator = target.find_last_of("\\/");
-    return separator == std::string::npos ? name : target.substr(0, separator + 1) + name;
+    return lorvane::TempPathBeside(target, GetCurrentProcessId(), ++tempCounter_);
 }
 
 bool Win32Files::FileExists(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "app/folder_entries.h"
 #include "app/folder_reading.h"
+#include "app/temp_names.h"
 #include "app/name_order.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,17 @@ TEST(FolderReading, DotEntriesFirstPartAndShortNames) {
     EXPECT_EQ(std::tuple(folders.Entry(0, 0).shortName, folders.Entry(1, 0).shortName,
                          folders.Entry(2, 0).shortName, files.Entry(0, 0).shortName),
               std::tuple("FOO~1", "", "", "BAR~1"));
+}
+
+// The program's own files: a short temporary name beside the target, in base 36 lowest digit
+// first, and the program's folder, its separator kept at a drive's root alone.
+TEST(TempNames, BesideTheTargetAndTheProgramsFolder) {
+    EXPECT_EQ(std::tuple(TempPathBeside("C:\\a\\batch.bat", 0, 1), TempPathBeside("C:\\b.bat", 46656 + 37, 36),
+                         TempPathBeside("batch.bat", 35, 35), TempPathBeside("D:/x/y", 1, 2)),
+              std::tuple("C:\\a\\~.1", "C:\\~11.01", "~z.z", "D:/x/~1.2"));
+    EXPECT_EQ(std::tuple(FolderOfProgram("C:\\Lorvane\\lorvane.exe"), FolderOfProgram("C:\\lorvane.exe"),
+                         FolderOfProgram("lorvane.exe"), FolderOfProgram("\\\\srv\\partage\\l.exe")),
+              std::tuple("C:\\Lorvane", "C:\\", "", "\\\\srv\\partage"));
 }
 
 std::vector<FolderEntry> EntriesOf(const NameList& names) {

@@ -56,6 +56,8 @@ TEST_F(WindowTablesTest, MenuCaptionsShortcutsAndCommands) {
     }
     EXPECT_TRUE(MenuCommandRow(712)->shortcut.f1);
     for (const int none : {0, 700, 714, -701}) EXPECT_EQ(MenuCommandRow(none), nullptr) << none;
+    EXPECT_EQ(std::tuple(ShortcutText(Ctrl('X')), ShortcutText(kF1), ShortcutText({})),
+              std::tuple("\tCtrl+X", "\tF1", ""));
 }
 
 // What each command does, reached by its ID as the window reaches it: a row per command, so
