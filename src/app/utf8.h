@@ -30,6 +30,10 @@ std::size_t ByteOffsetOfUtf16(std::string_view text, int units);
 // Line breaks, tabs and the other control characters of C0, DEL and C1.
 constexpr bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
+// The characters a command box never takes when typed: each box holds one part of one line,
+// Tab moves on, Enter and Escape do nothing.
+constexpr bool IsLineKey(char32_t c) { return c == '\r' || c == '\n' || c == '\t' || c == 0x1B; }
+
 // Characters that show nothing of their own, or turn the text around them (zero widths, joiners,
 // direction marks and overrides, the byte order mark, variation selectors, tags): between «  » a
 // message would seem to name nothing, or name something else.

@@ -65,7 +65,7 @@ public:
     void ShowNotice(const std::string& path) {
         if (announced_) return;
         announced_ = true;
-        if (window_ == nullptr || !IsWindow(window_)) return;
+        if (!IsWindow(window_)) return;  // none, or gone
         noticeShown_ = true;
         caption_ = WindowText(window_);
         SetWindowTextW(window_, ToUtf16(WaitingForFolder(caption_, path)).c_str());

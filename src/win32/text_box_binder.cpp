@@ -1,5 +1,6 @@
 // The part boxes and the full line: edit boxes whose text and selection follow the model,
 // and whose mouse releases drive the Edit menu.
+#include "app/utf8.h"
 #include "win32/binders.h"
 #include "win32/wide_text.h"
 #include "win32/window_messages.h"
@@ -63,7 +64,7 @@ private:
 
     static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<TextBoxBinder*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (self == nullptr || self->editProc_ == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+        if (!self || !self->editProc_) return DefWindowProcW(hwnd, message, wParam, lParam);  // not yet ours
         switch (message) {
             case WM_GETDLGCODE:
                 // A multi-line box would take Tab, Enter and Escape for itself and, asked in
@@ -75,13 +76,18 @@ private:
             case WM_CHAR:
                 // Line breaks and tabs typed in any other way (Ctrl+Enter, a character posted
                 // directly) stay out of the command line as well.
-                if (wParam == '\r' || wParam == '\n' || wParam == '\t' || wParam == VK_ESCAPE) return 0;
+                if (IsLineKey(static_cast<char32_t>(wParam))) return kHandled;
                 break;
             default: break;
         }
         const LRESULT result = CallWindowProcW(self->editProc_, hwnd, message, wParam, lParam);
         // After the edit box has ended its own selection.
-        if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) self->MouseUp();
+        switch (message) {
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONUP: self->MouseUp(); break;
+            default: break;
+        }
         return result;
     }
 

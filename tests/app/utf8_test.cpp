@@ -76,5 +76,13 @@ TEST(Utf8, CaseFoldsInTheScriptsOfNames) {
     EXPECT_EQ(std::tuple(Folded("été2"), Folded("é\x80z")), std::tuple("ÉTÉ2", "É\uFFFDZ"));
 }
 
+// A command box takes every typed character of the plane but these four.
+TEST(Utf8, TheLineKeysAloneStayOutOfACommandBox) {
+    std::u32string kept;
+    for (char32_t c = 0; c < 0x10000; ++c)
+        if (IsLineKey(c)) kept += c;
+    EXPECT_EQ(kept, U"\t\n\r\x1B");
+}
+
 }  // namespace
 }  // namespace lorvane

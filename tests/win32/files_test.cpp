@@ -39,6 +39,22 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
               std::pair(true, false));
 }
 
+// A folder is readable by any of its names, the one the system gives it coming back; a file or nothing is no folder.
+// A folder asked again at once is answered from the first question, and another is asked anew.
+TEST(Folders, AFolderIsReadableByAnyOfItsNamesAndAFileOrNothingIsNot) {
+    TempTree tree;
+    tree.Add({"d\\", "f.txt"});
+    Win32Platform platform;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    ASSERT_TRUE(SetCurrentDirectoryW(ToUtf16(tree.Path("d")).c_str()));  // what a bare drive names
+    const std::string drive = tree.Root().substr(0, 3);
+    const std::pair<std::string, std::string> asked[] = {
+        {tree.Path("d") + "\\", tree.Path("d")}, {tree.Path("d"), tree.Path("d")}, {tree.Path("f.txt"), ""},
+        {tree.Path("absent"), ""}, {drive, drive}, {drive.substr(0, 2), tree.Path("d")}};
+    for (const auto& [path, readable] : asked) EXPECT_EQ(platform.ReadableFolder(path), readable) << path;
+    SetCurrentDirectoryW(previous.c_str());
+}
+
 class FileDialogTest : public WindowTest {
 protected:
     FileDialogTest() { platform.realFileDialogs = true; }
