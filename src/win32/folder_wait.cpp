@@ -93,13 +93,11 @@ public:
 private:
     // Every message once the wait is announced; before, all but the user's.
     bool Next(MSG& message) {
-        if (announced_) return PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0;
-        UINT from = 0;  // the first message above the user's input peeked so far
-        for (const auto& [first, last] : kUserInput) {
-            if (PeekMessageW(&message, nullptr, from, first - 1, PM_REMOVE)) return true;
-            from = last + 1;
-        }
-        return PeekMessageW(&message, nullptr, from, 0xFFFFFFFF, PM_REMOVE) != 0;
+        if (announced_) return PeekMessageW(&message, nullptr, {}, {}, PM_REMOVE);  // no filter
+        static constexpr auto kBeside = BesideUserInput();
+        return std::ranges::any_of(kBeside, [&message](const std::pair<UINT, UINT>& range) {
+            return PeekMessageW(&message, nullptr, range.first, range.second, PM_REMOVE);
+        });
     }
 
     HWND window_;

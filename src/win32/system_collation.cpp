@@ -1,7 +1,5 @@
 #include "win32/system_collation.h"
 
-#include <iterator>
-
 #include "app/utf8.h"
 #include "win32/wide_text.h"
 
@@ -28,12 +26,10 @@ SystemCollation::SystemCollation()
     : flags_(KeyLength(L"a1", kIgnoreCase | kDigitsAsNumbers) > 0 ? kIgnoreCase | kDigitsAsNumbers : kIgnoreCase) {}
 
 void SystemCollation::AppendSortKey(std::string_view name, std::string& keys) const {
-    // A name is at most 255 units: converted on the stack, so that a hundred thousand names
-    // cost no allocation each.
-    wchar_t shortName[512];
-    std::wstring longName;
-    const std::wstring_view wide =
-        name.size() <= std::size(shortName) ? ToUtf16In(name, shortName) : std::wstring_view(longName = ToUtf16(name));
+    // Converted into the same buffer each time, so that a hundred thousand names cost no
+    // allocation each.
+    wide_.resize(name.size());
+    const std::wstring_view wide = ToUtf16In(name, wide_.data());
     const std::size_t at = keys.size();
     // Most keys fit the first guess: the system is asked once per name, not twice.
     std::size_t room = wide.size() * 4 + 16;

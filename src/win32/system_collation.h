@@ -19,6 +19,7 @@ public:
 
 private:
     DWORD flags_;
+    mutable std::wstring wide_;  // the name being weighed: one collation serves one thread
 };
 
 }  // namespace lorvane::win32

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 #include <iterator>
 #include <utility>
@@ -29,6 +30,18 @@ constexpr bool RisingApart() {
     return kUserInput[0].first > 0;
 }
 static_assert(RisingApart());
+
+// The messages between the user's input and around it, as ranges to peek at.
+constexpr std::array<std::pair<UINT, UINT>, std::size(kUserInput) + 1> BesideUserInput() {
+    std::array<std::pair<UINT, UINT>, std::size(kUserInput) + 1> beside{};
+    UINT from = 0;
+    for (std::size_t i = 0; i < std::size(kUserInput); ++i) {
+        beside[i] = {from, kUserInput[i].first - 1};
+        from = kUserInput[i].second + 1;
+    }
+    beside.back() = {from, 0xFFFFFFFF};
+    return beside;
+}
 
 inline bool IsUserInput(UINT message) {
     for (const auto& [first, last] : kUserInput) {
