@@ -45,10 +45,16 @@ std::vector<FolderEntry> AncestorEntries(const std::string& folder) {
     return entries;
 }
 
+std::string WithoutTrailingSeparators(const std::string& path) {
+    const std::size_t rootSize = RootOf(path).size();
+    std::string trimmed = path;
+    while (trimmed.size() > rootSize && (trimmed.back() == '\\' || trimmed.back() == '/')) trimmed.pop_back();
+    return trimmed;
+}
+
 std::string ParentFolder(const std::string& folder) {
     const std::string root = RootOf(folder);
-    std::string path = folder;
-    while (path.size() > root.size() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+    const std::string path = WithoutTrailingSeparators(folder);
     if (path.size() <= root.size()) return folder;
     const std::size_t last = path.find_last_of("\\/");
     return last + 1 <= root.size() ? root : path.substr(0, last);

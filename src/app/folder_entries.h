@@ -48,6 +48,9 @@ std::string FolderToOpen(const std::string& openFolder, const FolderEntry& entry
 // the one before and each opening its own path.
 std::vector<FolderEntry> AncestorEntries(const std::string& folder);
 
+// "C:\Docs\" as "C:\Docs": the separators after the last name go, a root's stays.
+std::string WithoutTrailingSeparators(const std::string& path);
+
 // The folder above: "C:\a\b" gives "C:\a", "C:\a" gives "C:\"; a root (a drive's, a share's)
 // is as high as a folder list goes and stays.
 std::string ParentFolder(const std::string& folder);

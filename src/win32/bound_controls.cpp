@@ -1,29 +1,31 @@
 #include "win32/bound_controls.h"
+
+#include <algorithm>
 #include "win32/window_messages.h"
 
 namespace lorvane::win32 {
 
 bool BoundControls::Create(HWND parent, const std::vector<LayoutEntry>& layout) {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     binders_.reserve(layout.size());
-    for (const LayoutEntry& entry : layout) {
-        LayoutEntry placed = entry;
-        placed.place = PlaceInWindow(entry, layout);
-        const KindBinding& kind = BindingOf(placed.kind);
-        DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
-        if (placed.tabStop) style |= WS_TABSTOP;
-        if (placed.groupStart) style |= WS_GROUP;
-        const RECT rect = Rect(placed);
-        HWND hwnd = CreateWindowExW(kind.exStyle, kind.className, L"", style, rect.left, rect.top,
-                                    rect.right - rect.left, rect.bottom - rect.top, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(placed.id)), instance, nullptr);
-        if (hwnd == nullptr) return false;
-        if (HFONT font = gdi_.Font(placed.font)) SetFontQuietly(hwnd, font);
-        std::unique_ptr<Binder> binder = kind.bind(placed, hwnd, context_);
-        if (binder == nullptr) return false;
-        binders_.push_back(std::move(binder));
-    }
-    return true;
+    return std::ranges::all_of(layout, [&](const LayoutEntry& entry) { return Add(parent, entry, layout); });
+}
+
+bool BoundControls::Add(HWND parent, const LayoutEntry& entry, const std::vector<LayoutEntry>& layout) {
+    LayoutEntry placed = entry;
+    placed.place = PlaceInWindow(entry, layout);
+    const KindBinding& kind = BindingOf(placed.kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
+    if (placed.tabStop) style |= WS_TABSTOP;
+    if (placed.groupStart) style |= WS_GROUP;
+    const RECT rect = Rect(placed);
+    HWND hwnd = CreateWindowExW(kind.exStyle, kind.className, L"", style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(placed.id)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (HFONT font = hwnd ? gdi_.Font(placed.font) : nullptr) SetFontQuietly(hwnd, font);
+    std::unique_ptr<Binder> binder = hwnd ? kind.bind(placed, hwnd, context_) : nullptr;
+    const bool bound = binder != nullptr;
+    if (bound) binders_.push_back(std::move(binder));
+    return bound;
 }
 
 void BoundControls::Follow() {
@@ -87,11 +89,10 @@ std::optional<LRESULT> BoundControls::Colors(HDC dc, HWND control) {
 
 bool BoundControls::SetCursorOver(HWND control) const {
     const Binder* binder = ByHandle(control);
-    if (binder == nullptr || binder->Cursor() == nullptr) return false;
-    HCURSOR cursor = LoadCursorW(nullptr, binder->Cursor());
-    if (cursor == nullptr) return false;  // the control's own pointer, then
-    SetCursor(cursor);
-    return true;
+    const LPCWSTR shape = binder ? binder->Cursor() : nullptr;
+    HCURSOR cursor = shape ? LoadCursorW(nullptr, shape) : nullptr;
+    if (cursor) SetCursor(cursor);
+    return cursor != nullptr;  // else the control's own pointer
 }
 
 }  // namespace lorvane::win32

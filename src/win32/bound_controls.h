@@ -49,6 +49,8 @@ public:
     bool SetCursorOver(HWND control) const;
 
 private:
+    // One control of the layout, made and bound; false when the system refuses it.
+    bool Add(HWND parent, const LayoutEntry& entry, const std::vector<LayoutEntry>& layout);
     const PixelScale& scale_;
     GdiCache& gdi_;
     BinderContext context_;

@@ -82,7 +82,7 @@ void FolderListView::Draw(const DRAWITEMSTRUCT& item) const {
         DrawTextW(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &text,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
 }  // namespace lorvane::win32

@@ -63,9 +63,9 @@ void ReadFolder(const ListingJob& job) {
                                                         nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 if (!IsDotEntry(std::wstring_view(data.cFileName))) runs.Add(data.cFileName, true);
-            } else if ((data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
+            } else if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
                 runs.Add(data.cFileName, false);
             }
             if (!firstPartSent && FirstPartDue(runs.Count(), GetTickCount64() - start)) {

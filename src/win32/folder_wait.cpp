@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/folder_entries.h"
 #include "win32/background_work.h"
 #include "win32/dropped_files.h"
 #include "win32/owned.h"
@@ -114,10 +115,10 @@ private:
 std::string CheckFolderNow(const std::string& path) {
     // A bare drive ("D:") names that drive's current folder for this process.
     const std::wstring wide = ToUtf16(path);
-    std::wstring folder =
+    const std::wstring full =
         SystemText([&wide](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
-    if (folder.empty()) return {};
-    if (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+    if (full.empty()) return {};
+    const std::wstring folder = ToUtf16(WithoutTrailingSeparators(ToUtf8(full)));
 
     const DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win32/wide_text.h"
+#include "win32/window_messages.h"
 #include "win32/win32_texts.h"
 
 namespace lorvane::win32 {
@@ -89,7 +90,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
                 state->answer = WindowText(GetDlgItem(dialog, kInputBoxEditId));
             }
             if (id == IDOK || id == IDCANCEL) EndDialog(dialog, id);
-            return TRUE;
+            return kTakenCareOf;
         }
         default: return FALSE;
     }

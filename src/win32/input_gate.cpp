@@ -64,33 +64,32 @@ InputGate::~InputGate() {
     if (threadGate == this) threadGate = nullptr;
 }
 
-bool InputGate::Install(HWND window, std::function<void()> beep) {
-    if (threadGate != nullptr) return false;  // one gate a thread: the hook finds it by the thread
+void InputGate::Install(HWND window, std::function<void()> beep) {
+    if (threadGate) return;  // one gate a thread: the hook finds it by the thread
     hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, Hooked, nullptr, GetCurrentThreadId()));
-    if (!hook_) return false;
+    if (!hook_) return;
     window_ = window;
     beep_ = std::move(beep);
     threadGate = this;
-    return true;
 }
 
 LRESULT CALLBACK InputGate::Hooked(int code, WPARAM removal, LPARAM message) {
     // A message only looked at comes again when it is taken.
-    if (code == HC_ACTION && removal == PM_REMOVE && threadGate != nullptr) {
+    if (code == HC_ACTION && removal == PM_REMOVE && threadGate) {
         threadGate->Screen(*reinterpret_cast<MSG*>(message));
     }
     return CallNextHookEx(nullptr, code, removal, message);
 }
 
 void InputGate::Screen(MSG& message) {
-    if (depth_ == 0) return;
+    if (!depth_) return;  // no handler running
     const Input kind = KindOf(message.message);
     if (kind == Input::None || kind == Input::Motion) return;
     if (message.hwnd == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) return;
     if (message.message == WM_DROPFILES) DiscardDrop(reinterpret_cast<HDROP>(message.wParam));
     message.message = WM_NULL;
-    message.wParam = 0;
-    message.lParam = 0;
+    message.wParam = {};
+    message.lParam = {};
     if (kind == Input::Action && !beeped_) {
         beeped_ = true;
         if (beep_) beep_();

@@ -23,9 +23,9 @@ public:
     InputGate(const InputGate&) = delete;
     InputGate& operator=(const InputGate&) = delete;
 
-    // Guards `window` from now on; false when the system refuses the hook or another gate
-    // holds the thread, and input then comes in as it always did.
-    bool Install(HWND window, std::function<void()> beep);
+    // Guards `window` from now on. Refused the hook, or with another gate holding the thread,
+    // input comes in as it always did.
+    void Install(HWND window, std::function<void()> beep);
 
     // A handler entered from a notification, for as long as it runs; handlers nest.
     class Handling {

@@ -17,7 +17,7 @@ LRESULT CALLBACK FolderListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         // Asked with the message about to be handled, or with none when the system only
         // wants to know the control's kind.
         const auto* asked = reinterpret_cast<const MSG*>(lParam);
-        const bool enter = asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN;
+        const bool enter = asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN;
         return enter ? code | DLGC_WANTALLKEYS : code;
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, FolderListProc, kEnterSubclass);
@@ -38,7 +38,7 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
             SystemCollation());
         return to == -1 ? -2 : to;  // nowhere: the list does nothing either
     }
-    if (folders == nullptr) return -1;
+    if (!folders) return -1;  // a file list
     switch (LOWORD(wParam)) {
         case VK_RETURN:
             if (const std::optional<FolderListView::Entry> entry = view.EntryAt(view.SelectedIndex()))
@@ -46,7 +46,7 @@ LRESULT ListKey(FrmXcopy& form, DirList* folders, const FolderListView& view, Ty
             return -2;
         case VK_BACK: {
             const std::string parent = ParentFolder(folders->Path());
-            form.OpenFolder(*folders, FolderEntry{parent, parent, 0});  // at a root, where it already is
+            form.OpenFolder(*folders, FolderEntry{parent, parent, {}});  // at a root, where it already is
             return -2;
         }
         default: return -1;

@@ -23,7 +23,7 @@ int KeyLength(std::wstring_view wide, DWORD flags) {
 
 // Before Windows 7 the system does not read digits as numbers: names are then in its order alone.
 SystemCollation::SystemCollation()
-    : flags_(KeyLength(L"a1", kIgnoreCase | kDigitsAsNumbers) > 0 ? kIgnoreCase | kDigitsAsNumbers : kIgnoreCase) {}
+    : flags_(KeyLength(L"a1", kIgnoreCase | kDigitsAsNumbers) ? kIgnoreCase | kDigitsAsNumbers : kIgnoreCase) {}
 
 void SystemCollation::AppendSortKey(std::string_view name, std::string& keys) const {
     // Converted into the same buffer each time, so that a hundred thousand names cost no
@@ -31,21 +31,19 @@ void SystemCollation::AppendSortKey(std::string_view name, std::string& keys) co
     wide_.resize(name.size());
     const std::wstring_view wide = ToUtf16In(name, wide_.data());
     const std::size_t at = keys.size();
+    const auto mapInto = [&](int room) {
+        keys.resize(at + static_cast<std::size_t>(room));
+        return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.data(), static_cast<int>(wide.size()),
+                             reinterpret_cast<LPWSTR>(keys.data() + at), room, nullptr, nullptr, {});
+    };
     // Most keys fit the first guess: the system is asked once per name, not twice.
-    std::size_t room = wide.size() * 4 + 16;
-    for (int attempt = 0; attempt < 2 && !wide.empty(); ++attempt) {
-        keys.resize(at + room);
-        const int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY | flags_, wide.data(),
-                                          static_cast<int>(wide.size()), reinterpret_cast<LPWSTR>(keys.data() + at),
-                                          static_cast<int>(room), nullptr, nullptr, {});
-        if (written > 0) {
-            keys.resize(at + static_cast<std::size_t>(written));
-            return;
-        }
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
-        const int needed = KeyLength(wide, flags_);
-        if (needed <= 0) break;
-        room = static_cast<std::size_t>(needed);
+    int written = mapInto(static_cast<int>(wide.size() * 4 + 16));
+    if (!written) {
+        if (const int needed = KeyLength(wide, flags_)) written = mapInto(needed);
+    }
+    if (written) {
+        keys.resize(at + static_cast<std::size_t>(written));
+        return;
     }
     // A name the system cannot weigh goes after all the others, in the order of its characters.
     keys.resize(at);
@@ -54,7 +52,7 @@ void SystemCollation::AppendSortKey(std::string_view name, std::string& keys) co
 
 bool SystemCollation::StartsWith(std::string_view name, std::string_view prefix) const {
     const std::wstring wideName = ToUtf16(name), widePrefix = ToUtf16(prefix);
-    if (widePrefix.empty() || wideName.size() < widePrefix.size()) return false;
+    if (wideName.size() < widePrefix.size()) return false;
     return CompareStringEx(LOCALE_NAME_USER_DEFAULT, flags_, wideName.c_str(), static_cast<int>(widePrefix.size()),
                            widePrefix.c_str(), static_cast<int>(widePrefix.size()), nullptr, nullptr, {}) == CSTR_EQUAL;
 }

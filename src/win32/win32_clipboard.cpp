@@ -2,37 +2,32 @@
 
 #include <string_view>
 
+#include "win32/owned.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
 
 bool Win32Clipboard::ClearClipboard() {
     if (!OpenClipboard(owner_.Window())) return false;
-    const bool emptied = EmptyClipboard() != FALSE;
+    const bool emptied = EmptyClipboard();
     CloseClipboard();
     return emptied;
 }
 
 bool Win32Clipboard::SetClipboardText(const std::string& text) {
     const std::wstring wide = ToUtf16(text);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    if (memory == nullptr) return false;
-    auto* units = static_cast<wchar_t*>(GlobalLock(memory));
-    if (units == nullptr) {
-        GlobalFree(memory);
-        return false;
+    // The text and its final null; the clipboard owns the memory only once it is placed there.
+    Owned<HGLOBAL, GlobalFree> memory(GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t)));
+    auto* units = memory ? static_cast<wchar_t*>(GlobalLock(memory.get())) : nullptr;
+    if (units) {
+        units[wide.copy(units, wide.size())] = L'\0';
+        GlobalUnlock(memory.get());
     }
-    wide.copy(units, wide.size());
-    units[wide.size()] = L'\0';
-    GlobalUnlock(memory);
-    if (!OpenClipboard(owner_.Window())) {
-        GlobalFree(memory);
-        return false;
-    }
+    if (!units || !OpenClipboard(owner_.Window())) return false;
     EmptyClipboard();
-    const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    const bool placed = SetClipboardData(CF_UNICODETEXT, memory.get());
     CloseClipboard();
-    if (!placed) GlobalFree(memory);  // the clipboard owns it only once placed
+    if (placed) memory.release();
     return placed;
 }
 

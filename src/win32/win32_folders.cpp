@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/folder_entries.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -12,8 +13,7 @@ namespace {
 
 // The last part of a path, without the separator before it; empty at a drive's root.
 std::wstring_view LastPart(std::wstring_view path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring_view::npos ? path : path.substr(separator + 1);
+    return path.substr(path.find_last_of(L"\\/") + 1);  // none found is npos, one before the start
 }
 
 }  // namespace
@@ -41,11 +41,11 @@ std::string Win32Folders::ReadableFolder(const std::string& path) {
 
 std::vector<std::string> Win32Folders::LogicalDrives() {
     std::vector<std::string> drives;
-    // Twenty-six roots of four characters, and the final null.
-    wchar_t roots[26 * 4 + 1] = {};
-    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
-    if (length == 0 || length >= std::size(roots)) return drives;  // none offered: the lists still work
-    for (const wchar_t* root = roots; *root != 0; root += lstrlenW(root) + 1) drives.push_back(ToUtf8(root));
+    // Room for twenty-six roots of four characters and the final null. Refused, the system
+    // writes nothing, and no drive is offered: the lists still work.
+    wchar_t roots[27 * 4] = {};
+    GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
+    for (const wchar_t* root = roots; *root; root += lstrlenW(root) + 1) drives.push_back(ToUtf8(root));
     return drives;
 }
 
@@ -55,8 +55,7 @@ std::string Win32Folders::ShortName(const std::string& path) {
 }
 
 std::string Win32Folders::ShortNameNow(const std::string& path) {
-    std::wstring wide = ToUtf16(path);
-    while (wide.size() > 3 && (wide.back() == L'\\' || wide.back() == L'/')) wide.pop_back();
+    const std::wstring wide = ToUtf16(WithoutTrailingSeparators(path));
     const auto pathOfKind = [&wide](auto function) {
         return SystemText([&](wchar_t* buffer, DWORD size) { return function(wide.c_str(), buffer, size); });
     };

@@ -46,6 +46,9 @@ TEST(FolderEntries, ParentFolder) {
         {"\\\\srv\\part\\", "\\\\srv\\part\\"},
     };
     for (const auto& [folder, parent] : rows) EXPECT_EQ(ParentFolder(folder), parent) << folder;
+    EXPECT_EQ(std::tuple(WithoutTrailingSeparators("C:\\a\\/"), WithoutTrailingSeparators("C:\\"),
+                         WithoutTrailingSeparators("\\\\srv\\part\\")),
+              std::tuple("C:\\a", "C:\\", "\\\\srv\\part\\"));
 }
 
 // The system's order stands in the tests as the names folded; equal names keep their order.
