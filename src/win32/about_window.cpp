@@ -20,7 +20,7 @@ AboutWindow::AboutWindow(FrmAbout& about, const PixelScale& scale, std::function
     : about_(about), scale_(scale), destroyed_(std::move(destroyed)), gdi_(scale_), controls_(scale_, gdi_) {}
 
 AboutWindow::~AboutWindow() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 bool AboutWindow::Create(HINSTANCE instance) {
@@ -64,7 +64,7 @@ void AboutWindow::LoadPicture() {
                                                  scale_.Pixels(kAboutPicture.height), LR_DEFAULTCOLOR)));
 }
 
-bool AboutWindow::PreTranslate(MSG& message) { return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message) != 0; }
+bool AboutWindow::PreTranslate(MSG& message) { return IsDialogMessageW(hwnd_, &message); }  // none when closed
 
 void AboutWindow::Paint() {
     PAINTSTRUCT paint;
@@ -125,7 +125,6 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_PAINT: Paint(); return kHandled;
         case WM_DPICHANGED:
-            if (LOWORD(wParam) == 0) return kHandled;
             scale_ = PixelScale(LOWORD(wParam));
             LoadPicture();
             LayOutAgain(hwnd, *reinterpret_cast<const RECT*>(lParam), controls_, gdi_);

@@ -21,7 +21,6 @@ public:
     AboutWindow& operator=(const AboutWindow&) = delete;
 
     bool Create(HINSTANCE instance);
-    bool IsOpen() const { return hwnd_ != nullptr; }
     HWND ControlHandle(const Control& control) const;
     // Enter and Esc press "OK", Tab moves between the buttons; true when used.
     bool PreTranslate(MSG& message);

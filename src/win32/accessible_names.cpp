@@ -21,23 +21,23 @@ constexpr GUID kPropName = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e,
 }  // namespace
 
 AccessibleNames::~AccessibleNames() {
-    if (services_ != nullptr) services_->Release();
+    if (services_) services_->Release();
 }
 
-bool AccessibleNames::Name(HWND control, const char* name) {
+void AccessibleNames::Name(HWND control, const char* name) {
     if (!tried_) {
         tried_ = true;
         auto* create = LoadSystemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
         void* created = nullptr;
-        if (create != nullptr &&
+        if (create &&
             SUCCEEDED(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &created))) {
             services_ = static_cast<IAccPropServices*>(created);
         }
     }
-    if (services_ == nullptr) return false;
+    if (!services_) return;  // none on this system: the controls go unnamed, as before
     const std::wstring wide = ToUtf16(name);
-    return SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
-                                               static_cast<DWORD>(CHILDID_SELF), kPropName, wide.c_str()));
+    services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), static_cast<DWORD>(CHILDID_SELF), kPropName,
+                              wide.c_str());
 }
 
 }  // namespace lorvane::win32

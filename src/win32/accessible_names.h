@@ -7,7 +7,7 @@ struct IAccPropServices;
 namespace lorvane::win32 {
 
 // Gives the window the name under which screen readers announce it, through the system's
-// dynamic annotation; false when the system has no annotation service or refuses it.
+// dynamic annotation; without the service, or refused, the control goes unnamed.
 class AccessibleNames {
 public:
     AccessibleNames() = default;
@@ -16,7 +16,7 @@ public:
     AccessibleNames& operator=(const AccessibleNames&) = delete;
 
     // The name is UTF-8, as every text of the program.
-    bool Name(HWND control, const char* name);
+    void Name(HWND control, const char* name);
 
 private:
     IAccPropServices* services_ = nullptr;

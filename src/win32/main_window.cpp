@@ -14,7 +14,7 @@ namespace lorvane::win32 {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"LorvaneFrmXcopy";
-constexpr UINT kListingLoaded = WM_APP + 1;
+constexpr UINT kListingLoaded = WM_APP;  // the window's one message of its own
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 }  // namespace
@@ -105,19 +105,16 @@ const FolderListView* MainWindow::ListView(const Control& list) const {
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
-    if (about_ && about_->IsOpen() && about_->PreTranslate(message)) return true;
-    if (!IsWindow(hwnd_)) return false;
+    if (about_ && about_->PreTranslate(message)) return true;
     if (message.message == WM_MOUSEMOVE && helpTips_ == nullptr) ShowHelpOnFirstHover(message);
-    if (menu_.Accelerators() != nullptr && TranslateAcceleratorW(hwnd_, menu_.Accelerators(), &message)) {
-        return true;
-    }
-    return IsDialogMessageW(hwnd_, &message) != 0;
+    // Without a table, or once the window is gone, neither takes anything.
+    return TranslateAcceleratorW(hwnd_, menu_.Accelerators(), &message) || IsDialogMessageW(hwnd_, &message);
 }
 
 void MainWindow::CaptureFocusState() {
     Binder* focused = controls_.ByHandle(GetFocus());
-    form_.ActiveControl = focused != nullptr ? &focused->Model() : nullptr;
-    if (focused != nullptr) focused->ReadBack();
+    form_.ActiveControl = focused ? &focused->Model() : nullptr;
+    if (focused) focused->ReadBack();
 }
 
 void MainWindow::OnMenuCommand(int id) {
@@ -136,7 +133,7 @@ void MainWindow::ShowHelpOnFirstHover(const MSG& message) {
     helpTips_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
-    if (helpTips_ == nullptr) return;
+    if (!helpTips_) return;  // no help, then
     Send(helpTips_, TTM_SETMAXTIPWIDTH, {}, HelpTipWidth());
     helpTexts_.clear();
     helpTexts_.reserve(controls_.All().size());  // the tools point into it: never moved
@@ -259,14 +256,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case DM_GETDEFID: {
             // Enter presses the GO button when it has the focus, as Space does.
             const HWND go = ControlHandle(form_.Command1);
-            if (go != nullptr && GetFocus() == go) return MAKELRESULT(GetDlgCtrlID(go), DC_HASDEFID);
+            if (go && GetFocus() == go) return MAKELRESULT(GetDlgCtrlID(go), DC_HASDEFID);
             return kHandled;
         }
         case WM_CLOSE: {
             const InputGate::Handling handling(&gate_);
             int cancel = 0;
             Unload(cancel);
-            if (cancel == 0) DestroyWindow(hwnd_);
+            if (!cancel) DestroyWindow(hwnd_);
             return kHandled;
         }
         case WM_QUERYENDSESSION: return TRUE;
@@ -285,10 +282,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 namesGiven_ = true;
                 platform_.EnsureComApartment();
                 for (const auto& bound : controls_.All()) {
-                    const char* name = bound->Entry().accessibleName;
-                    if (name != nullptr && names_.Name(bound->Handle(), name)) {
-                        ++accessibleNames_;
-                    }
+                    if (const char* name = bound->Entry().accessibleName) names_.Name(bound->Handle(), name);
                 }
             }
             return DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -47,8 +47,8 @@ public:
     // the About window; true when used.
     bool PreTranslate(MSG& message);
     HWND HelpTips() const { return helpTips_; }
-    // How many controls a screen reader's first question got a name for.
-    int AccessibleNamesGiven() const { return accessibleNames_; }
+    // Whether a screen reader asked, and the controls were named.
+    bool AccessibleNamesGiven() const { return namesGiven_; }
     // The real About window while it is open.
     const AboutWindow* About() const { return about_.get(); }
 
@@ -85,7 +85,6 @@ private:
     HWND focusBeforeDeactivation_ = nullptr;
     AccessibleNames names_;
     bool namesGiven_ = false;
-    int accessibleNames_ = 0;
     HWND helpTips_ = nullptr;              // the switches' and levels' help, made at the first hover
     std::vector<std::wstring> helpTexts_;  // the tips' texts, for as long as the tips live
     bool unloaded_ = false;

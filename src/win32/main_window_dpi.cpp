@@ -10,11 +10,10 @@
 namespace lorvane::win32 {
 
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi <= 0) return;
     scale_ = PixelScale(dpi);
-    if (helpTips_ != nullptr) Send(helpTips_, TTM_SETMAXTIPWIDTH, {}, HelpTipWidth());
+    if (helpTips_) Send(helpTips_, TTM_SETMAXTIPWIDTH, {}, HelpTipWidth());
     LayOutAgain(hwnd_, suggested, controls_, gdi_, [this](Binder& bound) {
-        if (bound.ListView() != nullptr) Send(bound.Handle(), LB_SETITEMHEIGHT, {}, ItemHeight());
+        if (bound.ListView()) Send(bound.Handle(), LB_SETITEMHEIGHT, {}, ItemHeight());
     });
 }
 

@@ -67,10 +67,10 @@ bool Win32Files::MoveOver(const std::string& from, const std::string& to) {
         !SetFileAttributesW(source.c_str(), existing & kKept)) {
         return false;
     }
-    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-bool Win32Files::RemoveFile(const std::string& path) { return DeleteFileW(ToUtf16(path).c_str()) != FALSE; }
+bool Win32Files::RemoveFile(const std::string& path) { return DeleteFileW(ToUtf16(path).c_str()); }
 
 bool Win32Files::ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     HANDLE file = CreateFileW(ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -78,9 +78,9 @@ bool Win32Files::ReadFileStart(const std::string& path, std::size_t maxBytes, st
     if (file == INVALID_HANDLE_VALUE) return false;
     bytes.resize(maxBytes);
     DWORD read{};
-    const bool ok = ReadFile(file, bytes.data(), static_cast<DWORD>(maxBytes), &read, nullptr) != FALSE;
+    const bool ok = ReadFile(file, bytes.data(), static_cast<DWORD>(maxBytes), &read, nullptr);
     CloseHandle(file);
-    bytes.resize(ok ? read : 0);
+    bytes.resize(read);  // nothing when the reading failed
     return ok;
 }
 
@@ -109,7 +109,7 @@ bool Win32Files::FileExists(const std::string& path) {
                      [](const std::string& file) {
                          const DWORD attributes = GetFileAttributesW(ToUtf16(file).c_str());
                          const bool exists =
-                             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+                             attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
                          return exists ? file : std::string();
                      })
                 .empty();

@@ -39,7 +39,8 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
               std::pair(true, false));
 }
 
-// A folder is readable by any of its names, the one the system gives it coming back; a file or nothing is no folder.
+// A folder is readable by any of its names, the one the system gives it coming back; a file or nothing is no folder,
+// and a file is one only when it is no folder.
 // A folder asked again at once is answered from the first question, and another is asked anew.
 TEST(Folders, AFolderIsReadableByAnyOfItsNamesAndAFileOrNothingIsNot) {
     TempTree tree;
@@ -52,6 +53,9 @@ TEST(Folders, AFolderIsReadableByAnyOfItsNamesAndAFileOrNothingIsNot) {
         {tree.Path("d") + "\\", tree.Path("d")}, {tree.Path("d"), tree.Path("d")}, {tree.Path("f.txt"), ""},
         {tree.Path("absent"), ""}, {drive, drive}, {drive.substr(0, 2), tree.Path("d")}};
     for (const auto& [path, readable] : asked) EXPECT_EQ(platform.ReadableFolder(path), readable) << path;
+    EXPECT_EQ(std::tuple(platform.FileExists(tree.Path("f.txt")), platform.FileExists(tree.Path("d")),
+                         platform.FileExists(tree.Path("absent"))),
+              std::tuple(true, false, false));
     SetCurrentDirectoryW(previous.c_str());
 }
 

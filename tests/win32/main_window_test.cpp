@@ -110,8 +110,9 @@ TEST_F(MainWindowTest, KeyboardTabOrderBothWaysEnterEscapeAndTheShortcutsInEachB
 // The help is made at the first hover and the names at a reader's first question, not at start. Screen readers name a
 // control without text by the label just before it.
 TEST_F(MainWindowTest, HelpTipsAndNamesForScreenReaders) {
-    EXPECT_EQ(std::tuple(window.HelpTips(), window.AccessibleNamesGiven()), std::tuple(HWND{}, 0));
-    PostMessageW(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(std::tuple(window.HelpTips(), window.AccessibleNamesGiven()), std::tuple(HWND{}, false));
+    SendMessageW(window.Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    EXPECT_TRUE(window.AccessibleNamesGiven());    PostMessageW(Hwnd(form.Label3[kSwitchY]), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     PumpPending(&window);
     HWND tips = window.HelpTips();
     ASSERT_NE(tips, nullptr);
