@@ -20,9 +20,9 @@ void CALLBACK RunPooledCall(PTP_CALLBACK_INSTANCE, void* parameter) {
 
 bool RunOnPooledThread(void (*work)(void* parameter), void* parameter) {
     auto call = std::make_unique<PooledCall>(PooledCall{work, parameter});
-    if (!TrySubmitThreadpoolCallback(RunPooledCall, call.get(), nullptr)) return false;
-    call.release();  // the pooled thread owns it now
-    return true;
+    const bool submitted = TrySubmitThreadpoolCallback(RunPooledCall, call.get(), nullptr);
+    if (submitted) call.release();  // the pooled thread owns it now
+    return submitted;
 }
 
 }  // namespace lorvane::win32

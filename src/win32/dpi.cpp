@@ -33,10 +33,10 @@ bool FrameAround(RECT& client, DWORD style, bool menu, DWORD exStyle, int dpi) {
     auto* adjust = LoadSystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT frame = client;
     // Before Windows 10 the system frames at its own scale, the only one it has.
-    const BOOL framed = adjust != nullptr ? adjust(&frame, style, menu, exStyle, static_cast<UINT>(dpi))
+    const BOOL framed = adjust ? adjust(&frame, style, menu, exStyle, static_cast<UINT>(dpi))
                                           : AdjustWindowRectEx(&frame, style, menu, exStyle);
     if (framed) client = frame;
-    return framed != FALSE;
+    return framed;
 }
 
 void CentreOnScreen(HWND hwnd) {

@@ -13,7 +13,7 @@ bool ReadDrop(HDROP drop, std::vector<std::string>& paths, POINT& at) {
     auto* queryFile = LoadSystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
     auto* queryPoint = LoadSystemFunction<decltype(DragQueryPoint)>(L"shell32.dll", "DragQueryPoint");
     auto* finish = LoadSystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
-    if (queryFile == nullptr || queryPoint == nullptr || finish == nullptr) return false;
+    if (!queryFile || !queryPoint || !finish) return false;
     if (!queryPoint(drop, &at)) at = {-1, -1};
     const UINT count = queryFile(drop, 0xFFFFFFFF, nullptr, {});
     for (UINT i = 0; i < count; ++i) {

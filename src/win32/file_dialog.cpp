@@ -57,7 +57,7 @@ bool Win32Dialogs::ShowFileDialog(FileDialogRequest& request) {
     auto* show = LoadSystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll",
                                                                 request.save ? "GetSaveFileNameW" : "GetOpenFileNameW");
     // Cancelled, or the dialog could not be shown: nothing chosen either way.
-    if (show == nullptr || !show(&dialog)) return false;
+    if (!show || !show(&dialog)) return false;
     request.fileName = ToUtf8(name.c_str());
     return true;
 }

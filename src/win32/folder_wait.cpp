@@ -121,9 +121,7 @@ std::string CheckFolderNow(const std::string& path) {
     const std::wstring folder = ToUtf16(WithoutTrailingSeparators(ToUtf8(full)));
 
     const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        return {};
-    }
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
     // Opening it for listing proves it can be read, without reading it: a folder of a
     // hundred thousand entries costs no more to check than an empty one.
     HANDLE handle =
@@ -137,11 +135,9 @@ std::string CheckFolderNow(const std::string& path) {
 std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWaitSettings& settings, HWND window) {
     if (!settings.check) return {};
     auto job = std::make_shared<CheckJob>(path, settings.check);
-    if (job->done == nullptr) return settings.check(path);  // nothing to wait on: checked here, as before
+    if (!job->done) return settings.check(path);  // nothing to wait on: checked here, as before
     // The worker holds its own share of the job.
-    if (RunOnPooledThread(std::make_unique<std::shared_ptr<CheckJob>>(job), RunCheck) != nullptr) {
-        return settings.check(path);
-    }
+    if (RunOnPooledThread(std::make_unique<std::shared_ptr<CheckJob>>(job), RunCheck)) return settings.check(path);
 
     HANDLE done = job->done.get();
     WaitingLoop loop(window);
@@ -161,11 +157,9 @@ std::string CheckFolderWithoutBlocking(const std::string& path, const FolderWait
                                                                 QS_ALLINPUT & ~QS_INPUT, 0);
         if (outcome == WAIT_OBJECT_0) return job->result;
         if (outcome == WAIT_FAILED) {
-            // The messages cannot be waited on: the worker alone, still within the time-out.
-            const ULONGLONG left = settings.timeoutMs - (GetTickCount64() - start);
-            const bool ended = GetTickCount64() - start < settings.timeoutMs &&
-                               WaitForSingleObject(done, static_cast<DWORD>(left)) == WAIT_OBJECT_0;
-            return ended ? job->result : std::string();
+            // The messages cannot be waited on: the worker alone, for the rest of the time-out.
+            const DWORD left = static_cast<DWORD>(settings.timeoutMs - waited);
+            return WaitForSingleObject(done, left) == WAIT_OBJECT_0 ? job->result : std::string();
         }
         loop.Pump();
     }

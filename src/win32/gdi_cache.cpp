@@ -5,7 +5,7 @@
 namespace lorvane::win32 {
 
 COLORREF ToColorRef(Color color) {
-    if ((color & kSystemColor) != 0) return GetSysColor(static_cast<int>(color & 0xFFu));
+    if (color & kSystemColor) return GetSysColor(static_cast<int>(color & 0xFFu));
     return static_cast<COLORREF>(color);
 }
 
@@ -21,7 +21,7 @@ HFONT GdiCache::Font(const FontSpec& wanted) {
     HFONT font = CreateFontW(scale_.FontHeight(wanted.centiPoints), {}, {}, {}, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              wanted.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ToUtf16(wanted.face).c_str());
-    if (font == nullptr) return nullptr;
+    if (!font) return nullptr;
     fonts_.emplace(key, font);
     return font;
 }
@@ -36,7 +36,7 @@ std::vector<HFONT> GdiCache::TakeFonts() {
 HBRUSH GdiCache::Brush(Color color) {
     if (auto found = brushes_.find(color); found != brushes_.end()) return found->second;
     HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    if (brush == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
+    if (!brush) return GetSysColorBrush(COLOR_BTNFACE);
     brushes_.emplace(color, brush);
     return brush;
 }

@@ -18,7 +18,7 @@ void AllowShellDrops(HWND window) {
     // blocked and nothing else changes.
     using ChangeFilterFn = BOOL WINAPI(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
     auto* change = LoadSystemFunction<ChangeFilterFn>(L"user32.dll", "ChangeWindowMessageFilterEx");
-    if (change == nullptr) return;
+    if (!change) return;
     for (UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
         change(window, message, MSGFLT_ALLOW, nullptr);  // refused, that message alone stays blocked
     }

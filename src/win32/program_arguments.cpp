@@ -9,10 +9,10 @@ namespace lorvane::win32 {
 
 std::optional<std::string> FirstArgument() {
     auto* split = LoadSystemFunction<decltype(CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
-    if (split == nullptr) return std::nullopt;
+    if (!split) return std::nullopt;
     int count{};
     LPWSTR* arguments = split(GetCommandLineW(), &count);
-    if (arguments == nullptr) return std::nullopt;
+    if (!arguments) return std::nullopt;
     std::optional<std::string> first;
     if (count >= 2) first = ToUtf8(arguments[1]);
     LocalFree(arguments);

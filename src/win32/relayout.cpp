@@ -1,6 +1,7 @@
 #include "win32/relayout.h"
 #include "win32/window_messages.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace lorvane::win32 {
@@ -22,10 +23,9 @@ void LayOutAgain(HWND window, const RECT& suggested, const BoundControls& contro
     }
     for (HFONT font : oldFonts) {
         // A control whose new font the system refused keeps its old one: that one lives on.
-        bool stillUsed = false;
-        for (const auto& bound : controls.All()) {
-            if (reinterpret_cast<HFONT>(Send(bound->Handle(), WM_GETFONT)) == font) stillUsed = true;
-        }
+        const bool stillUsed = std::ranges::any_of(controls.All(), [font](const auto& bound) {
+            return reinterpret_cast<HFONT>(Send(bound->Handle(), WM_GETFONT)) == font;
+        });
         if (!stillUsed) DeleteObject(font);
     }
     RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);

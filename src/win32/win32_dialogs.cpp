@@ -15,7 +15,7 @@ UINT IconFlag(MsgIcon icon) {
         case MsgIcon::Error: return MB_ICONERROR;
         case MsgIcon::None: break;
     }
-    return 0;
+    return {};  // none
 }
 
 }  // namespace
@@ -33,9 +33,7 @@ MsgResult Win32Dialogs::MsgBox(const std::string& text, const std::string& title
     switch (answer) {
         case IDYES: return MsgResult::Yes;
         case IDOK: return MsgResult::Ok;
-        case 0:  // the box could not be shown: take the safe answer
-            return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
-        default: return MsgResult::No;
+        default: return MsgResult::No;  // also when the box could not be shown: the safe answer
     }
 }
 

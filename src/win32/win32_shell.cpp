@@ -10,7 +10,7 @@ namespace lorvane::win32 {
 bool Win32Shell::ShellOpen(const std::string& file, const std::string& directory) {
     com_.Ensure();
     auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
-    if (shellExecute == nullptr) return false;
+    if (!shellExecute) return false;
     const std::wstring wideFile = ToUtf16(file), wideDirectory = ToUtf16(directory);
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
@@ -21,7 +21,7 @@ bool Win32Shell::ShellOpen(const std::string& file, const std::string& directory
     request.lpParameters = L"";
     request.lpDirectory = wideDirectory.c_str();
     request.nShow = SW_SHOWNORMAL;
-    return shellExecute(&request) != FALSE;
+    return shellExecute(&request);
 }
 
 bool Win32Shell::StartProgram(const std::string& path) {
@@ -32,13 +32,14 @@ bool Win32Shell::StartProgram(const std::string& path) {
     PROCESS_INFORMATION process{};
     const std::wstring program = ToUtf16(path);
     std::wstring commandLine = L"\"" + program + L"\"";  // the system may write into it
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        return false;
+    // Inheriting no handle of the program.
+    const bool started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, {}, {}, nullptr,
+                                        nullptr, &startup, &process);
+    if (started) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
+    return started;
 }
 
 void Win32Shell::EndProgram() { PostQuitMessage(0); }

@@ -148,6 +148,7 @@ TEST_P(BothSidesTest, LevelsCurrentFolderBoxFoldersAndFiles) {
         SendMessageW(Hwnd(file), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
         return PaintedIn(Hwnd(file), item, GetSysColor(color));
     };
+    EXPECT_EQ(Shown(drive), "c:");
     Click(source ? form.ChkSource : form.ChkDestination);
     for (HWND control : {Hwnd(drive), Hwnd(dir), Hwnd(file), Hwnd(level[2])}) EXPECT_FALSE(IsWindowEnabled(control));
     EXPECT_EQ(std::tuple(firstFile(COLOR_GRAYTEXT), firstFile(COLOR_WINDOWTEXT)), std::tuple(true, false));
@@ -267,8 +268,18 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
         EXPECT_TRUE(PumpUntil([&] { return (GetCursor() == LoadCursorW(nullptr, IDC_HAND)) == hand; }, 3000)) << hand;
     }
 
-    // A program the registry names and the disk lacks: one message, modal to the About window.
-    const MachineValue sysInfo("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH", tree.Path("absent.exe"));
+    // The program the registry names starts, and nothing is said; one it names and the disk lacks gets one message,
+    // modal to the About window.
+    constexpr const char* kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    {
+        const MachineValue present(kSysInfoKey, L"PATH", ToUtf8(system) + "\\clock.exe");
+        ASSERT_TRUE(present.set);
+        SendMessageW(inAbout(form.About->cmdSysInfo), BM_CLICK, 0, 0);
+        EXPECT_EQ(platform.messages.size(), 0u);
+    }
+    const MachineValue sysInfo(kSysInfoKey, L"PATH", tree.Path("absent.exe"));
     ASSERT_TRUE(sysInfo.set);
     platform.realDialogs = true;
     HWND aboutWindow = GetParent(inAbout(form.About->cmdSysInfo));
