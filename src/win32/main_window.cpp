@@ -239,8 +239,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // As a dialog does: the focus leaves with the window and comes back to where it was.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-            } else if (focusBeforeDeactivation_ != nullptr) {
+                if (IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;  // none is no child
+            } else if (focusBeforeDeactivation_) {
                 controls_.Context().givingFocusBack = true;
                 SetFocus(focusBeforeDeactivation_);
                 controls_.Context().givingFocusBack = false;

@@ -19,7 +19,7 @@ bool Win32Registry::ReadMachineRegistryValue(const std::string& key, const std::
     RegCloseKey(opened);
     if (status != ERROR_SUCCESS) return false;
     value.type = type;
-    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    if (type == REG_SZ) {  // the only text the program reads there
         // A terminating zero stored with the text stays its last byte, for the reader to drop.
         value.bytes = ToUtf8(buffer, static_cast<int>(length / sizeof(wchar_t)));
     } else {
