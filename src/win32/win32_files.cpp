@@ -63,11 +63,10 @@ bool Win32Files::MoveOver(const std::string& from, const std::string& to) {
     // The new content takes the old file's place as it was: hidden or system stays so.
     constexpr DWORD kKept =
         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & kKept & ~FILE_ATTRIBUTE_ARCHIVE) != 0 &&
-        !SetFileAttributesW(source.c_str(), existing & kKept)) {
-        return false;
-    }
-    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const bool attributesKept = existing == INVALID_FILE_ATTRIBUTES || !(existing & kKept & ~FILE_ATTRIBUTE_ARCHIVE) ||
+                                SetFileAttributesW(source.c_str(), existing & kKept);
+    return attributesKept &&
+           MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool Win32Files::RemoveFile(const std::string& path) { return DeleteFileW(ToUtf16(path).c_str()); }

@@ -13,6 +13,7 @@ TEST(WholeFile, RealFilesAreReplacedWholeOrLeftAlone) {
     Win32Platform platform;
     const std::string target = folder.Path("batch.bat");
     for (const char* text : {"un\r\n", "deux\r\n"}) ASSERT_TRUE(WriteWholeFile(platform, target, text));
+    EXPECT_EQ(GetFileAttributesW(ToUtf16(target).c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u);
     ASSERT_TRUE(SetFileAttributesW(ToUtf16(target).c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(WriteWholeFile(platform, target, "trois\r\n"));
     EXPECT_EQ(std::tuple(FileContent(target), FilesUnder(folder.Root())),  // no leftover
