@@ -102,8 +102,8 @@ inline void DragSelect(HWND edit, int from, int to) {
 }
 
 // Paths dropped from the shell on a control, as the shell hands them over: a DROPFILES header and the wide paths,
-// posted to the window at the control's centre.
-inline void DropOn(HWND window, HWND control, const std::vector<std::string>& paths) {
+// posted to the window at the control's centre. The drop's memory is the taker's to give back.
+inline HGLOBAL DropOn(HWND window, HWND control, const std::vector<std::string>& paths) {
     std::wstring names;
     for (const std::string& path : paths) names += ToUtf16(path) + L'\0';
     HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t));
@@ -113,6 +113,7 @@ inline void DropOn(HWND window, HWND control, const std::vector<std::string>& pa
     names.copy(reinterpret_cast<wchar_t*>(header + 1), names.size());  // GHND zeroed the list's closing null
     GlobalUnlock(drop);
     PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    return drop;
 }
 
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2 };

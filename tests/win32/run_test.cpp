@@ -73,8 +73,9 @@ protected:
         const std::string line = Shown(form.TxtCmd[3]), dropped = tree.Path(destination);
         const int beeps = platform.beeps;
         const HWND main = window.Handle(), side = Hwnd(form.File1);
+        HGLOBAL refused{};
         DialogAnswerer answer(main, Dialog::Message, [&](HWND box) {
-            DropOn(main, side, {dropped});
+            refused = DropOn(main, side, {dropped});
             PostMessageW(box, WM_COMMAND, IDYES, 0);
         });
         PressKey(window, 'E', kCtrl);
@@ -82,7 +83,8 @@ protected:
         ASSERT_EQ(answer.SeenTitle(), texts::kQuestionTitle);
         ASSERT_EQ(answer.SeenText().substr(0, question.size()), question);
         asked = answer.SeenText().substr(question.size());
-        EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.beeps), std::tuple(line, beeps + 2));
+        EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.beeps, GlobalSize(refused)),
+                  std::tuple(line, beeps + 2, SIZE_T{}));  // its memory given back
     }
     std::string Beside(const char* name) const { return InProgramFolder(folder, name); }
     bool WaitForFile(const std::string& path, const std::string& needle) {

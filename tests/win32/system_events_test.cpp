@@ -205,11 +205,12 @@ TEST_F(FolderWaitTest, InputBehindAFolderCheckRunsAfterItOrIsRefusedNeverInsideI
     const auto before = now();
     const int beeps = platform.beeps;
     const std::vector<std::string> folders = Entries(form.Dir1);
+    HGLOBAL drop{};
     auto enterWithADropBehind = [&] {
         SetFocus(Hwnd(form.Dir1));
         SendMessageW(Hwnd(form.Dir1), LB_SETCURSEL, std::ranges::find(folders, "lent") - folders.begin(), 0);
         PostMessageW(Hwnd(form.Dir1), WM_KEYDOWN, VK_RETURN, 1);
-        DropOn(window.Handle(), Hwnd(form.File1), {tree.Path("a.txt")});
+        drop = DropOn(window.Handle(), Hwnd(form.File1), {tree.Path("a.txt")});
     };
     enterWithADropBehind();
     PostMessageW(Hwnd(form.Check1[0]), WM_KEYDOWN, VK_SPACE, 1);
@@ -219,7 +220,8 @@ TEST_F(FolderWaitTest, InputBehindAFolderCheckRunsAfterItOrIsRefusedNeverInsideI
     PumpPending(&window);
 
     EXPECT_EQ(answer.SeenText(), texts::UnreadableFolder(tree.Path("lent")));
-    EXPECT_EQ(std::tuple(now(), platform.beeps, GetFocus()), std::tuple(before, beeps + 1, Hwnd(form.Dir1)));
+    EXPECT_EQ(std::tuple(now(), platform.beeps, GetFocus(), GlobalSize(drop)),
+              std::tuple(before, beeps + 1, Hwnd(form.Dir1), SIZE_T{}));  // the drop refused, its memory given back
     platform.SlowFolderChecks(tree.Path("lent"), 100, 10000);
     enterWithADropBehind();
     EXPECT_TRUE(PumpUntil([this] { return form.File1.FileName() == "a.txt"; }));
