@@ -169,9 +169,7 @@ void MainWindow::OnDropFiles(HDROP drop) {
 }
 
 void MainWindow::Unload(int& cancel) {
-    if (unloaded_) return;  // a close after the end of the session, for one
-    unloaded_ = true;
-    form_.Form_Unload(cancel);
+    form_.Form_Unload(cancel);  // a second time, after the end of the session for one, finds nothing left to do
 }
 
 void MainWindow::OnAboutOpened(FrmAbout& about) {

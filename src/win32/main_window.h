@@ -87,7 +87,6 @@ private:
     bool namesGiven_ = false;
     HWND helpTips_ = nullptr;              // the switches' and levels' help, made at the first hover
     std::vector<std::wstring> helpTexts_;  // the tips' texts, for as long as the tips live
-    bool unloaded_ = false;
 };
 
 }  // namespace lorvane::win32

@@ -8,16 +8,17 @@ bool Win32Registry::ReadMachineRegistryValue(const std::string& key, const std::
                                              RegistryValue& value) {
     // Read access only: full access to these keys is refused to a standard user.
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToUtf16(key).c_str(), {}, KEY_READ, &opened) != ERROR_SUCCESS) {
-        return false;
-    }
     wchar_t buffer[1024] = {};
     DWORD type{};
     DWORD length = sizeof buffer;
-    const LSTATUS status =
-        RegQueryValueExW(opened, ToUtf16(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &length);
-    RegCloseKey(opened);
-    if (status != ERROR_SUCCESS) return false;
+    LSTATUS status = RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToUtf16(key).c_str(), {}, KEY_READ, &opened);
+    if (status == ERROR_SUCCESS) {
+        status = RegQueryValueExW(opened, ToUtf16(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+                                  &length);
+        RegCloseKey(opened);
+    }
+    const bool read = status == ERROR_SUCCESS;
+    if (!read) return read;
     value.type = type;
     if (type == REG_SZ) {  // the only text the program reads there
         // A terminating zero stored with the text stays its last byte, for the reader to drop.
@@ -25,7 +26,7 @@ bool Win32Registry::ReadMachineRegistryValue(const std::string& key, const std::
     } else {
         value.bytes.assign(reinterpret_cast<const char*>(buffer), length);
     }
-    return true;
+    return read;
 }
 
 }  // namespace lorvane::win32

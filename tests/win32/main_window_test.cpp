@@ -54,6 +54,11 @@ TEST_F(MainWindowTest, EveryTextReadsBackAsTheModelWritesIt) {
                                    static_cast<const Label*>(entry.control));
     ASSERT_EQ(texts.size(), 19u + kSwitchCount);
     for (const auto& [hwnd, label] : texts) EXPECT_EQ(TextOf(hwnd), label->Caption()) << GetDlgCtrlID(hwnd);
+    // A tick box shows each of its states, the grey one a profile may hold included.
+    for (const auto& [state, shown] : {std::pair{2, BST_INDETERMINATE}, {1, BST_CHECKED}, {0, BST_UNCHECKED}}) {
+        form.Check1[kSwitchN].SetValue(state);
+        EXPECT_EQ(SendMessageW(Hwnd(form.Check1[kSwitchN]), BM_GETCHECK, 0, 0), shown) << state;
+    }
 
     // The menu depth first, as its table lists the items; a shortcut follows its caption after a tab.
     std::vector<std::string> items;
