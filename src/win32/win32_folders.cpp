@@ -61,10 +61,10 @@ std::string Win32Folders::ShortNameNow(const std::string& path) {
     };
     const std::wstring shortPath = pathOfKind(GetShortPathNameW);
     const std::wstring longPath = pathOfKind(GetLongPathNameW);
-    if (shortPath.empty() || longPath.empty()) return {};
-    // Where the volume keeps no short name, the system gives the long one back.
+    // Where the volume keeps no short name, the system gives the long one back; a path that
+    // names nothing, or a root, gives an empty one, which is none either.
     const std::wstring_view shortName = LastPart(shortPath);
-    if (shortName.empty() || shortName == LastPart(longPath)) return {};
+    if (shortName == LastPart(longPath)) return {};
     return ToUtf8(shortName);
 }
 
