@@ -272,6 +272,11 @@ TEST_F(MainWindowTest, OneAboutWindowEnterClosesItAndTheSystemInformationGoesOve
         SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
         EXPECT_TRUE(PumpUntil([&] { return (GetCursor() == LoadCursorW(nullptr, IDC_HAND)) == hand; }, 3000)) << hand;
     }
+    // A click on the address opens it, once; one on the title does nothing.
+    for (const Control* clicked : std::initializer_list<const Control*>{&form.About->lblTitle, &form.About->urlhttp})
+        ClickAt(inAbout(*clicked), 4, 4);
+    EXPECT_EQ(platform.shellOpens.size(), 1u);
+    EXPECT_EQ(platform.shellOpens[0].first, texts::kMakerAddress);
 
     // The program the registry names starts, and nothing is said; one it names and the disk lacks gets one message,
     // modal to the About window.
