@@ -2,6 +2,7 @@
 
 #include <numeric>
 #include <queue>
+#include <utility>
 
 namespace lorvane {
 
@@ -48,6 +49,54 @@ NameList MergeRuns(const std::vector<const NameList*>& runs, const std::vector<c
         if (top.rank + 1 < orders[top.run]->Size()) next.push({top.run, top.rank + 1});
     }
     return merged;
+}
+
+SortedRun OrderedRun::Merged(const SortedRun& earlier, const SortedRun& later) {
+    SortedRun merged;
+    const std::size_t size = earlier.order.Size() + later.order.Size();
+    merged.names.Reserve(size, earlier.names.Bytes() + later.names.Bytes());
+    OrderedRun& order = merged.order;
+    order.keys_.reserve(earlier.order.keys_.size() + later.order.keys_.size());
+    order.keyEnds_.reserve(size);
+    const auto take = [&](const SortedRun& from, std::size_t& rank) {
+        merged.names.AddFrom(from.names, from.order.IndexAt(rank));
+        order.keys_ += from.order.KeyAt(rank);
+        order.keyEnds_.push_back(static_cast<std::uint32_t>(order.keys_.size()));
+        ++rank;
+    };
+    std::size_t a = 0, b = 0;
+    while (a < earlier.order.Size() && b < later.order.Size()) {
+        if (later.order.KeyAt(b) < earlier.order.KeyAt(a)) {
+            take(later, b);
+        } else {
+            take(earlier, a);
+        }
+    }
+    while (a < earlier.order.Size()) take(earlier, a);
+    while (b < later.order.Size()) take(later, b);
+    order.order_.resize(size);
+    std::iota(order.order_.begin(), order.order_.end(), 0U);
+    return merged;
+}
+
+void RunMerger::Add(SortedRun run) {
+    merged_.push_back({std::move(run), 1});
+    while (merged_.size() >= 2 && merged_[merged_.size() - 2].runs == merged_.back().runs) {
+        const Merged later = std::move(merged_.back());
+        merged_.pop_back();
+        merged_.back().run = OrderedRun::Merged(merged_.back().run, later.run);
+        merged_.back().runs *= 2;
+    }
+}
+
+NameList RunMerger::Finish() const {
+    std::vector<const NameList*> runs;
+    std::vector<const OrderedRun*> orders;
+    for (const Merged& merged : merged_) {
+        runs.push_back(&merged.run.names);
+        orders.push_back(&merged.run.order);
+    }
+    return MergeRuns(runs, orders);
 }
 
 NameList Ordered(const NameList& names, const NameCollation& collation) {

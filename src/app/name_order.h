@@ -26,6 +26,8 @@ public:
 
 // A run of names with their sort keys, made once per name, and the names' order by them;
 // equal names keep their order.
+struct SortedRun;
+
 class OrderedRun {
 public:
     OrderedRun() = default;
@@ -34,6 +36,9 @@ public:
     // Where the name of that rank stands in the names, and its key.
     std::size_t IndexAt(std::size_t rank) const { return order_[rank]; }
     std::string_view KeyAt(std::size_t rank) const { return KeyOf(order_[rank]); }
+
+    // Two runs merged, names and keys alike; of equal names, the earlier run's first.
+    static SortedRun Merged(const SortedRun& earlier, const SortedRun& later);
 
 private:
     std::string_view KeyOf(std::size_t index) const;
@@ -48,6 +53,30 @@ private:
 // `runs[i]`.
 NameList MergeRuns(const std::vector<const NameList*>& runs, const std::vector<const OrderedRun*>& orders);
 NameList Ordered(const NameList& names, const NameCollation& collation);
+
+// A run's names and their order, as the merging keeps them.
+struct SortedRun {
+    NameList names;
+    OrderedRun order;
+};
+
+// Runs merged as they come, while the reading goes on: two that hold as many runs merge, as
+// a binary counter carries, so that each name is copied a few times only and, once the last
+// run comes, a few merged runs are left where there were hundreds.
+class RunMerger {
+public:
+    // The runs in reading order.
+    void Add(SortedRun run);
+    // Every name added, in order; of equal names, the earlier run's first.
+    NameList Finish() const;
+
+private:
+    struct Merged {
+        SortedRun run;
+        std::size_t runs;
+    };
+    std::vector<Merged> merged_;
+};
 
 // Letters typed in a list, as the system's lists take them: typed within `pauseMs` of one
 // another (the system's double-click time) they make one prefix, which goes to the first name

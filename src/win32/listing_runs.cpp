@@ -65,7 +65,7 @@ void ListingRuns::HandOver(bool moreToRead) {
     if (moreToRead && work_) {
         SubmitThreadpoolWork(work_.get());
     } else {
-        Order(*handed);
+        OrderAndMerge(*handed);
     }
 }
 
@@ -74,33 +74,43 @@ void CALLBACK ListingRuns::OrderNext(PTP_CALLBACK_INSTANCE, void* self, PTP_WORK
     AcquireSRWLockExclusive(&runs.lock_);
     Run* const run = runs.runs_[runs.nextToOrder_++].get();
     ReleaseSRWLockExclusive(&runs.lock_);
-    Order(*run);
+    runs.OrderAndMerge(*run);
 }
 
-void ListingRuns::Order(Run& run) {
-    run.names = Converted(run.read);
+void ListingRuns::OrderAndMerge(Run& run) {
+    FolderNames names = Converted(run.read);
+    run.read = {};
     // Asked of the system here, not before: the first call reads its sort tables in, which an
     // empty folder never needs.
     const SystemCollation collation;
-    run.folderOrder = OrderedRun(run.names.folders, collation);
-    run.fileOrder = OrderedRun(run.names.files, collation);
-    run.read = {};
+    OrderedRun folderOrder(names.folders, collation), fileOrder(names.files, collation);
+    run.folders = {std::move(names.folders), std::move(folderOrder)};
+    run.files = {std::move(names.files), std::move(fileOrder)};
+    AcquireSRWLockExclusive(&lock_);
+    run.ordered = true;
+    ReleaseSRWLockExclusive(&lock_);
+    MergeOrdered();
+}
+
+void ListingRuns::MergeOrdered() {
+    AcquireSRWLockExclusive(&mergeLock_);
+    for (;;) {
+        AcquireSRWLockExclusive(&lock_);
+        Run* const next = nextToMerge_ < runs_.size() && runs_[nextToMerge_]->ordered ? runs_[nextToMerge_].get() : nullptr;
+        if (next) ++nextToMerge_;
+        ReleaseSRWLockExclusive(&lock_);
+        if (!next) break;
+        folders_.Add(std::move(next->folders));
+        files_.Add(std::move(next->files));
+    }
+    ReleaseSRWLockExclusive(&mergeLock_);
 }
 
 FolderNames ListingRuns::Finish() {
     if (!reading_.names.empty()) HandOver(false);  // an empty folder never needs the sort tables
     work_.reset();
-    std::vector<const NameList*> folders, files;
-    std::vector<const OrderedRun*> folderOrders, fileOrders;
-    for (const auto& run : runs_) {
-        folders.push_back(&run->names.folders);
-        folderOrders.push_back(&run->folderOrder);
-        files.push_back(&run->names.files);
-        fileOrders.push_back(&run->fileOrder);
-    }
-    FolderNames merged{MergeRuns(folders, folderOrders), MergeRuns(files, fileOrders)};
     runs_.clear();
-    return merged;
+    return {folders_.Finish(), files_.Finish()};
 }
 
 }  // namespace lorvane::win32

@@ -30,8 +30,8 @@ struct FolderNames {
 FolderNames OrderAll(const ReadNames& read, const NameCollation& collation);
 
 // Orders a folder's names in runs on pooled threads while the reading goes on, the second
-// core making the entries and their sort keys; once the reading ends, only the last run
-// and the merging are left.
+// core making the entries and their sort keys and merging the runs as they come; once the
+// reading ends, only the last run and the merging of a few are left.
 class ListingRuns {
 public:
     ListingRuns() = default;
@@ -48,18 +48,24 @@ public:
 private:
     struct Run {
         ReadNames read;
-        FolderNames names;
-        OrderedRun folderOrder, fileOrder;
+        SortedRun folders, files;
+        bool ordered = false;  // guarded by lock_
     };
     static void CALLBACK OrderNext(PTP_CALLBACK_INSTANCE instance, void* self, PTP_WORK work);
     void HandOver(bool moreToRead);
-    static void Order(Run& run);
+    void OrderAndMerge(Run& run);
+    // Merges the runs ordered so far, in reading order: a run ordered before an earlier one
+    // waits for it.
+    void MergeOrdered();
     // Waits for every run handed to the pool, then lets it go.
     static void EndWork(PTP_WORK work);
 
     SRWLOCK lock_ = SRWLOCK_INIT;
     std::vector<std::unique_ptr<Run>> runs_;  // in reading order; guarded by lock_
     std::size_t nextToOrder_ = 0;             // guarded by lock_
+    std::size_t nextToMerge_ = 0;             // guarded by lock_
+    SRWLOCK mergeLock_ = SRWLOCK_INIT;        // one merging at a time
+    RunMerger folders_, files_;               // guarded by mergeLock_
     ReadNames reading_;
     std::size_t handedOver_ = 0;
     // None until a second run, or when the pool refuses; last, so that no pooled call

@@ -30,9 +30,10 @@ private:
         // menu (the common controls' kind costs a property lookup on every message, felt when
         // typing). Refused, the box keeps its own procedure: Tab, Enter and Escape then act
         // as in any multi-line box, and the Edit menu hears of no mouse release.
+        // Ours takes the place of the box's own procedure only once both are known to it.
+        editProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Handle(), GWLP_WNDPROC));
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        editProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc)));
+        SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextBoxProc));
         Send(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(model_.MaxLength()));
     }
 
@@ -64,7 +65,6 @@ private:
 
     static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<TextBoxBinder*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (!self || !self->editProc_) return DefWindowProcW(hwnd, message, wParam, lParam);  // not yet ours
         switch (message) {
             case WM_GETDLGCODE:
                 // A multi-line box would take Tab, Enter and Escape for itself and, asked in

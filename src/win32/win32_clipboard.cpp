@@ -16,11 +16,12 @@ bool Win32Clipboard::ClearClipboard() {
 
 bool Win32Clipboard::SetClipboardText(const std::string& text) {
     const std::wstring wide = ToUtf16(text);
-    // The text and its final null; the clipboard owns the memory only once it is placed there.
-    Owned<HGLOBAL, GlobalFree> memory(GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t)));
+    // The text and its final null, which the zeroed memory holds already; the clipboard owns
+    // the memory only once it is placed there.
+    Owned<HGLOBAL, GlobalFree> memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (wide.size() + 1) * sizeof(wchar_t)));
     auto* units = memory ? static_cast<wchar_t*>(GlobalLock(memory.get())) : nullptr;
     if (units) {
-        units[wide.copy(units, wide.size())] = L'\0';
+        wide.copy(units, wide.size());
         GlobalUnlock(memory.get());
     }
     if (!units || !OpenClipboard(owner_.Window())) return false;

@@ -123,7 +123,7 @@ std::vector<FolderEntry> EntriesOf(const NameList& names) {
 }
 
 // Names are ordered by the collation, equal names in reading order. A huge folder is ordered
-// in runs as it is read: cut anywhere, the merged runs give the order of the whole, each name
+// in runs as it is read, merged as they come: cut anywhere, the merged runs give the order of the whole, each name
 // with its short name and mark.
 TEST(NameOrder, RunsOrderedApartMergeIntoTheOrderOfTheWholeEqualNamesKeepingTheirOrder) {
     const std::string letters[] = {"b", "A", "a", "é", "B", "c", "É"};
@@ -146,15 +146,9 @@ TEST(NameOrder, RunsOrderedApartMergeIntoTheOrderOfTheWholeEqualNamesKeepingThei
             runs.back().AddFrom(all, i);
         }
         runs.emplace_back();  // a run of folders alone holds no files
-        std::vector<OrderedRun> orders;
-        for (const NameList& run : runs) orders.emplace_back(run, FoldedCollation());
-        std::vector<const NameList*> runPointers;
-        std::vector<const OrderedRun*> orderPointers;
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            runPointers.push_back(&runs[i]);
-            orderPointers.push_back(&orders[i]);
-        }
-        const std::vector<FolderEntry> merged = EntriesOf(MergeRuns(runPointers, orderPointers));
+        RunMerger merger;
+        for (const NameList& run : runs) merger.Add({run, OrderedRun(run, FoldedCollation())});
+        const std::vector<FolderEntry> merged = EntriesOf(merger.Finish());
         ASSERT_EQ(merged.size(), whole.size());
         for (std::size_t i = 0; i < whole.size(); ++i) {
             EXPECT_EQ(std::tie(merged[i].text, merged[i].shortName, merged[i].loneSurrogate),
