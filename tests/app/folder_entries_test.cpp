@@ -2,10 +2,13 @@
 #include "app/folder_reading.h"
 #include "app/temp_names.h"
 #include "app/name_order.h"
+#include "app/start_arguments.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
+#include <utility>
 
 namespace lorvane {
 namespace {
@@ -103,6 +106,22 @@ TEST(FolderReading, DotEntriesFirstPartAndShortNames) {
     EXPECT_EQ(std::tuple(folders.Entry(0, 0).shortName, folders.Entry(1, 0).shortName,
                          folders.Entry(2, 0).shortName, files.Entry(0, 0).shortName),
               std::tuple("FOO~1", "", "", "BAR~1"));
+}
+
+// The profile the program is started with, split from its line as the system splits it.
+TEST(StartArguments, TheFirstArgumentAsTheSystemSplitsTheLine) {
+    const std::pair<const char*, std::optional<std::string>> lines[] = {
+        {"lorvane.exe", std::nullopt},
+        {"\"C:\\Mes outils\\lorvane.exe\" \t ", std::nullopt},
+        {"\"C:\\Mes outils\\lorvane.exe\" \"D:\\Profils été\\copie.lvp\" autre", "D:\\Profils été\\copie.lvp"},
+        {"lorvane.exe\tC:\\a\\b.lvp suite", "C:\\a\\b.lvp"},
+        {"\"x\"y", "y"},
+        {"x a\\\\\\\"b\\\\\"c d\"", "a\\\"b\\c d"},
+        {"x \"a\"\"b\" c", "a\"b c"},
+        {"x \"\"", ""},
+        {"x a\\\\b\\", "a\\\\b\\"},
+    };
+    for (const auto& [line, first] : lines) EXPECT_EQ(FirstArgumentOf(line), first) << line;
 }
 
 // The program's own files: a short temporary name beside the target, in base 36 lowest digit
