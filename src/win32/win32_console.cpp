@@ -1,5 +1,6 @@
 #include "win32/win32_console.h"
 
+#include <algorithm>
 #include <climits>
 #include <string_view>
 
@@ -14,9 +15,10 @@ namespace lorvane::win32 {
 unsigned Win32Console::ConsoleCodePage() { return GetOEMCP(); }
 
 std::string Win32Console::ConsoleTextOf(const std::string& bytes) {
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
     const UINT codePage = ConsoleCodePage();
-    const int size = static_cast<int>(bytes.size());
+    // The system converts at most INT_MAX bytes at once: beyond them (no caller reads as
+    // much), the beginning, as a view of a long log shows.
+    const int size = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
     // Asked for none, the system tells the length; 0 when the bytes do not convert.
     const int length = MultiByteToWideChar(codePage, {}, bytes.data(), size, nullptr, {});
     std::wstring wide(static_cast<std::size_t>(length), wchar_t{});

@@ -74,7 +74,9 @@ protected:
         const int beeps = platform.beeps;
         const HWND main = window.Handle(), side = Hwnd(form.File1);
         HGLOBAL refused{};
+        int beepsAsked = 0;  // the key's release while the question is up is refused without one
         DialogAnswerer answer(main, Dialog::Message, [&](HWND box) {
+            beepsAsked = platform.beeps;
             refused = DropOn(main, side, {dropped});
             PostMessageW(box, WM_COMMAND, IDYES, 0);
         });
@@ -83,8 +85,8 @@ protected:
         ASSERT_EQ(answer.SeenTitle(), texts::kQuestionTitle);
         ASSERT_EQ(answer.SeenText().substr(0, question.size()), question);
         asked = answer.SeenText().substr(question.size());
-        EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), platform.beeps, GlobalSize(refused)),
-                  std::tuple(line, beeps + 2, SIZE_T{}));  // its memory given back
+        EXPECT_EQ(std::tuple(Shown(form.TxtCmd[3]), beepsAsked, platform.beeps, GlobalSize(refused)),
+                  std::tuple(line, beeps + 1, beeps + 2, SIZE_T{}));  // its memory given back
     }
     std::string Beside(const char* name) const { return InProgramFolder(folder, name); }
     bool WaitForFile(const std::string& path, const std::string& needle) {
