@@ -41,7 +41,7 @@ void ListingRuns::EndWork(PTP_WORK work) {
     CloseThreadpoolWork(work);
 }
 
-void ListingRuns::Add(const wchar_t* name, bool isFolder) {
+void ListingRuns::Add(std::wstring_view name, bool isFolder) {
     reading_.names += name;
     reading_.names += L'\0';
     reading_.isFolder.push_back(isFolder);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/name_order.h"
@@ -41,7 +42,7 @@ public:
     // The names of the run being read, not yet handed over.
     const ReadNames& Reading() const { return reading_; }
     std::size_t Count() const { return handedOver_ + reading_.Count(); }
-    void Add(const wchar_t* name, bool isFolder);
+    void Add(std::wstring_view name, bool isFolder);
     // Every name read, in the collation's order.
     FolderNames Finish();
 
