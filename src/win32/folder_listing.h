@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     ListingHub& operator=(const ListingHub&) = delete;
     void SetReceiver(HWND receiver) { receiver_ = receiver; }
 
+    // Set while the window is made, before it shows: a start folder on a local disk is then
+    // read on this thread as far as its first buffer.
+    void ReadStartFolderHere(bool here);
     void Request(const std::string& folder, FolderListView& view);
     void Deliver(WPARAM job, LPARAM listing);
 
@@ -43,6 +47,12 @@ private:
     UINT message_;
     WPARAM nextJob_ = 1;
     std::map<WPARAM, Job> jobs_;
+    bool readStartHere_ = false;
+    // The start folder read here, for the other lists that show it.
+    struct {
+        std::string folder;
+        std::shared_ptr<const Listing> listing;
+    } startListing_;
 };
 
 }  // namespace lorvane::win32

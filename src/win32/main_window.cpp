@@ -81,7 +81,9 @@ bool MainWindow::LoadAndShow(int showCommand) {
     // The load handler fills the window before anyone sees it; the controls then show the
     // outcome once, rather than each of its steps.
     form_.Form_Load();
+    listings_.ReadStartFolderHere(true);
     controls_.Follow();
+    listings_.ReadStartFolderHere(false);
 
     CentreOnScreen(hwnd_);
     focusBeforeDeactivation_ = ControlHandle(form_.ChkSource);

@@ -22,6 +22,31 @@ protected:
           }) {}
 };
 
+// A start folder on a local disk shows in the window's first paint; one bigger than a read of the system gives at once
+// comes whole just after, each name once and in order.
+class StartFolderTest : public WindowTest, public ::testing::WithParamInterface<int> {
+protected:
+    StartFolderTest()
+        : WindowTest([](const TempTree& tree) {
+              tree.Add({"sous\\", "b.txt"});
+              for (int i = 0; i < GetParam(); ++i) tree.File(LongName(i));
+          }) {}
+    static std::string LongName(int i) { return "un nom de fichier assez long " + std::to_string(10000 + i) + ".txt"; }
+    void SetUp() override { ASSERT_TRUE(entered); }  // the test makes the window
+};
+
+TEST_P(StartFolderTest, ListedInTheFirstPaintOrWholeJustAfter) {
+    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+    EXPECT_EQ(window.ListView(form.File2)->Loading(), GetParam() > 0);  // nothing pumped yet
+    ASSERT_TRUE(ListsLoaded());
+    std::vector<std::string> files{"b.txt"};
+    for (int i = 0; i < GetParam(); ++i) files.push_back(LongName(i));
+    EXPECT_EQ(std::tuple(Entries(form.File1), Entries(form.File2), Entries(form.Dir1).back()),
+              std::tuple(files, files, "sous"));
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallOrBig, StartFolderTest, ::testing::Values(0, 1500));
+
 TEST_F(MainWindowTest, StartsAtItsSizeAndTakesDrops) {
     RECT client{};
     GetClientRect(window.Handle(), &client);
