@@ -144,6 +144,7 @@ bool DirList::SetPath(Folders& folders, const std::string& path) {
     // The folder already shown is not asked about again: on a server gone, each question costs
     // the whole wait, for a click that opens nothing.
     if (!path_.empty() && path == path_) return true;
+    folders.WillShow(path);
     std::string folder = folders.ReadableFolder(path);
     if (folder.empty()) return false;
     if (path_ == folder) return true;
@@ -155,6 +156,7 @@ bool DirList::SetPath(Folders& folders, const std::string& path) {
 
 bool FileList::SetPath(Folders& folders, const std::string& path) {
     if (!path_.empty() && path == path_) return true;  // as for the folder list
+    folders.WillShow(path);
     std::string folder = folders.ReadableFolder(path);
     if (folder.empty()) return false;
     if (path_ == folder) return true;

@@ -16,6 +16,9 @@ public:
     // The folder a folder list shows for a path: a bare drive ("D:") gives that drive's
     // current folder. Empty when the folder does not exist or cannot be read.
     virtual std::string ReadableFolder(const std::string& path) = 0;
+    // A folder list is about to move to the folder a path names, and asks ReadableFolder
+    // next: the system may begin reading the folder meanwhile.
+    virtual void WillShow(const std::string& path) { (void)path; }
     // The drives the system has now, as their roots ("C:\") or names ("C:").
     virtual std::vector<std::string> LogicalDrives() = 0;
     // The short (8.3) name the volume gives the last part of an existing path; empty when

@@ -25,17 +25,34 @@ void ListingHub::ReadStartFolderHere(bool here) {
     if (!here) startListing_ = {};
 }
 
-void ListingHub::Request(const std::string& folder, FolderListView& view) {
+bool ListingHub::Join(const std::string& folder, FolderListView* view) {
     for (auto& [id, job] : jobs_) {
-        if (job.folder == folder) {  // already being read: that reading serves this list too
-            job.views.push_back(&view);
-            return;
-        }
+        if (job.folder != folder) continue;
+        // Already being read: that reading serves this list too.
+        if (view != nullptr) job.views.push_back(view);
+        return true;
     }
-    if (startListing_.listing && startListing_.folder == folder) return view.Loaded(startListing_.listing);
+    return false;
+}
+
+std::unique_ptr<FolderReader> ListingHub::NewReading(const std::string& folder, std::vector<FolderListView*> views) {
     const WPARAM id = nextJob_++;
-    jobs_[id] = {folder, {&view}};
-    auto reader = std::make_unique<FolderReader>(ListingJob{receiver_, message_, id, folder});
+    jobs_[id] = {folder, std::move(views)};
+    return std::make_unique<FolderReader>(ListingJob{receiver_, message_, id, folder});
+}
+
+void ListingHub::ReadOnPooledThread(std::unique_ptr<FolderReader> reader) {
+    // No thread to be had: read it here rather than show nothing.
+    if (const auto refused =
+            RunOnPooledThread(std::make_unique<std::unique_ptr<FolderReader>>(std::move(reader)), ReadRest)) {
+        ReadRest(*refused);
+    }
+}
+
+void ListingHub::Request(const std::string& folder, FolderListView& view) {
+    if (Join(folder, &view)) return;
+    if (startListing_.listing && startListing_.folder == folder) return view.Loaded(startListing_.listing);
+    auto reader = NewReading(folder, {&view});
     // Before the window shows, a start folder on a local disk is read here as far as its first
     // buffer and the call that says it was the last: most are read whole by then, and show in
     // the window's first paint, with no thread made for them.
@@ -43,14 +60,15 @@ void ListingHub::Request(const std::string& folder, FolderListView& view) {
         auto names = reader->Finish();
         startListing_ = {
             folder, std::make_shared<const Listing>(Listing{true, std::move(names.folders), std::move(names.files)})};
-        jobs_.erase(id);
+        jobs_.erase(reader->Job().job);
         return view.Loaded(startListing_.listing);
     }
-    // No thread to be had: read it here rather than show nothing.
-    if (const auto refused =
-            RunOnPooledThread(std::make_unique<std::unique_ptr<FolderReader>>(std::move(reader)), ReadRest)) {
-        ReadRest(*refused);
-    }
+    ReadOnPooledThread(std::move(reader));
+}
+
+void ListingHub::ReadAhead(const std::string& folder) {
+    // Shown by no list yet: those that move to it join the reading.
+    if (!Join(folder, nullptr)) ReadOnPooledThread(NewReading(folder, {}));
 }
 
 void ListingHub::Deliver(WPARAM id, LPARAM lParam) {

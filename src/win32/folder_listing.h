@@ -21,6 +21,7 @@ struct Listing {
 };
 
 class FolderListView;
+class FolderReader;
 enum class ListingKind { Folders, Files };
 
 // Reads each folder once for all the lists that show it, and hands them the results.
@@ -36,9 +37,15 @@ public:
     // read on this thread as far as its first buffer.
     void ReadStartFolderHere(bool here);
     void Request(const std::string& folder, FolderListView& view);
+    // Begins reading a folder that lists are about to show, unless it is being read already.
+    void ReadAhead(const std::string& folder);
     void Deliver(WPARAM job, LPARAM listing);
 
 private:
+    // True when the folder is being read; the list, if any, is then given that reading.
+    bool Join(const std::string& folder, FolderListView* view);
+    std::unique_ptr<FolderReader> NewReading(const std::string& folder, std::vector<FolderListView*> views);
+    static void ReadOnPooledThread(std::unique_ptr<FolderReader> reader);
     struct Job {
         std::string folder;
         std::vector<FolderListView*> views;

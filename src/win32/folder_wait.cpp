@@ -112,13 +112,18 @@ private:
 
 }  // namespace
 
-std::string CheckFolderNow(const std::string& path) {
+std::string FullFolderPath(const std::string& path) {
     // A bare drive ("D:") names that drive's current folder for this process.
     const std::wstring wide = ToUtf16(path);
-    const std::wstring full =
-        SystemText([&wide](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
+    const std::wstring full = SystemText(
+        [&wide](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
+    return full.empty() ? std::string() : WithoutTrailingSeparators(ToUtf8(full));
+}
+
+std::string CheckFolderNow(const std::string& path) {
+    const std::string full = FullFolderPath(path);
     if (full.empty()) return {};
-    const std::wstring folder = ToUtf16(WithoutTrailingSeparators(ToUtf8(full)));
+    const std::wstring folder = ToUtf16(full);
 
     const DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};

@@ -10,6 +10,9 @@ namespace lorvane::win32 {
 // drive's current folder): the path, or empty. It may take tens of seconds on a drive whose
 // server is gone.
 std::string CheckFolderNow(const std::string& path);
+// The folder CheckFolderNow answers for a path if it can be read, found without asking the
+// disk; empty when the path cannot name one.
+std::string FullFolderPath(const std::string& path);
 
 // How a folder is checked off the window's thread. `check` runs on a worker that may
 // outlive the wait: it must hold copies only, never a reference to the window or platform.

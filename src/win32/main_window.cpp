@@ -33,6 +33,7 @@ MainWindow::MainWindow(FrmXcopy& form, Win32Platform& platform)
     lent.gate = &gate_;
     lent.captureFocus = [this] { CaptureFocusState(); };
     form_.AboutOpened = [this](FrmAbout& about) { OnAboutOpened(about); };
+    platform_.SetReadAhead([this](const std::string& folder) { listings_.ReadAhead(folder); });
 }
 
 MainWindow::~MainWindow() {
@@ -40,6 +41,7 @@ MainWindow::~MainWindow() {
     form_.Caption.SyncView = nullptr;
     form_.ActiveControl = nullptr;
     form_.AboutOpened = nullptr;
+    platform_.SetReadAhead(nullptr);
     about_.reset();
     if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }

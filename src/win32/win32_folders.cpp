@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/folder_entries.h"
+#include "win32/folder_wait.h"
 #include "win32/wide_text.h"
 
 namespace lorvane::win32 {
@@ -20,7 +21,8 @@ std::wstring_view LastPart(std::wstring_view path) {
 
 std::string Win32Folders::CurrentDirectory() {
     // A start folder the system cannot tell starts the lists at the root instead.
-    const std::wstring path = SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    const std::wstring path =
+        SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
     return path.empty() ? "C:\\" : ToUtf8(path);
 }
 
@@ -37,6 +39,13 @@ std::string Win32Folders::ReadableFolder(const std::string& path) {
     std::string result = wait_.Folder(path);
     lastCheck_ = {path, result, GetTickCount64()};
     return result;
+}
+
+void Win32Folders::WillShow(const std::string& path) {
+    // The reading begins while the check goes on, under the name the check will give it; a
+    // folder that cannot be read is read as empty, and shown by no one.
+    if (!readAhead_) return;
+    if (const std::string folder = FullFolderPath(path); !folder.empty()) readAhead_(folder);
 }
 
 std::vector<std::string> Win32Folders::LogicalDrives() {

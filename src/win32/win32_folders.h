@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+
 #include "app/folders.h"
 #include "win32/disk_wait.h"
 
@@ -13,11 +17,15 @@ public:
     std::string ReadableFolder(const std::string& path) override;
     std::vector<std::string> LogicalDrives() override;
     std::string ShortName(const std::string& path) override;
+    void WillShow(const std::string& path) override;
+    // Who begins reading a folder a list will show; none, nobody.
+    void SetReadAhead(std::function<void(const std::string& folder)> readAhead) { readAhead_ = std::move(readAhead); }
 
 private:
     static std::string ShortNameNow(const std::string& path);
 
     DiskWait& wait_;
+    std::function<void(const std::string& folder)> readAhead_;
     // The last folder checked, and when: a check is trusted this long.
     static constexpr ULONGLONG kCheckStillFreshMs = 250;
     struct FolderCheck {

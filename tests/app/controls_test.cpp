@@ -120,6 +120,8 @@ TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {
     EXPECT_EQ(file.FileName(), "x.txt");
     file.SetPath(folders, "C:\\B");  // another folder: no file selected there yet
     EXPECT_EQ(file.FileName(), "");
+    // Each list announces a folder it moves to, and nothing when it stays.
+    EXPECT_EQ(folders.announced, (std::vector<std::string>{"C:\\A", "C:\\A", "C:\\B"}));
 }
 
 }  // namespace

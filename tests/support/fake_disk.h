@@ -69,6 +69,7 @@ public:
     std::set<std::string> unreadableFolders;
     std::map<std::string, std::string> driveFolders;
     std::map<std::string, std::string> shortNames;
+    std::vector<std::string> announced;  // by WillShow
 
     std::string CurrentDirectory() override { return currentDirectory; }
     std::string ReadableFolder(const std::string& path) override {
@@ -76,6 +77,7 @@ public:
         if (driveFolders.contains(path)) folder = driveFolders.at(path);
         return unreadableFolders.count(folder) != 0 || disk_.files.count(folder) != 0 ? std::string() : folder;
     }
+    void WillShow(const std::string& path) override { announced.push_back(path); }
     std::vector<std::string> LogicalDrives() override { return {"C:\\", "D:\\"}; }
     std::string ShortName(const std::string& path) override {
         return shortNames.contains(path) ? shortNames.at(path) : std::string();
