@@ -17,9 +17,10 @@ void FolderListView::ShowFolder(const std::string& folder) {
     if (kind_ == ListingKind::Folders) ancestors_ = AncestorEntries(folder);
     listing_ = std::make_shared<const Listing>();
     loading_ = true;
-    // The reading starts first: showing the ancestors costs the window a few milliseconds.
+    // The reading starts first: showing the ancestors costs the window a few milliseconds. A
+    // folder read at once has been shown whole already.
     hub_.Request(folder, *this);
-    SetCount();
+    if (loading_) SetCount();
 }
 
 void FolderListView::Loaded(std::shared_ptr<const Listing> listing) {

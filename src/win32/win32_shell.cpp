@@ -9,8 +9,6 @@ namespace lorvane::win32 {
 
 bool Win32Shell::ShellOpen(const std::string& file, const std::string& directory) {
     com_.Ensure();
-    auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
-    if (!shellExecute) return false;
     const std::wstring wideFile = ToUtf16(file), wideDirectory = ToUtf16(directory);
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
@@ -21,7 +19,9 @@ bool Win32Shell::ShellOpen(const std::string& file, const std::string& directory
     request.lpParameters = L"";
     request.lpDirectory = wideDirectory.c_str();
     request.nShow = SW_SHOWNORMAL;
-    return shellExecute(&request);
+    // Loaded when first asked: the shell is a large library that most sessions never need.
+    auto* shellExecute = LoadSystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+    return shellExecute != nullptr && shellExecute(&request);
 }
 
 bool Win32Shell::StartProgram(const std::string& path) {
