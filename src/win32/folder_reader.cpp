@@ -69,7 +69,7 @@ bool FolderReader::ReadBuffer() {
 }
 
 void FolderReader::Take(std::wstring_view name, DWORD attributes) {
-    // Each name is converted once, off the window's thread, while the reading goes on.
+    // Kept as the system gives it: each name is converted once, with its run, beside the reading.
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         if (!IsDotEntry(name)) runs_.Add(name, true);
     } else if (!(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
