@@ -122,6 +122,8 @@ TEST(StartArguments, TheFirstArgumentAsTheSystemSplitsTheLine) {
         {"x a\\\\b\\", "a\\\\b\\"},
     };
     for (const auto& [line, first] : lines) EXPECT_EQ(FirstArgumentOf(line), first) << line;
+    // The line alone is read, never what lies beyond its end.
+    EXPECT_EQ(FirstArgumentOf(std::string_view("lorvane.exe   x").substr(0, 13)), std::nullopt);
 }
 
 // The program's own files: a short temporary name beside the target, in base 36 lowest digit
