@@ -120,8 +120,13 @@ TEST(Lists, TextPathAndDriveChangesRaiseTheirEventOnlyForANewValue) {
     EXPECT_EQ(file.FileName(), "x.txt");
     file.SetPath(folders, "C:\\B");  // another folder: no file selected there yet
     EXPECT_EQ(file.FileName(), "");
-    // Each list announces a folder it moves to, and nothing when it stays.
-    EXPECT_EQ(folders.announced, (std::vector<std::string>{"C:\\A", "C:\\A", "C:\\B"}));
+    // A path written otherwise for the folder shown is no move, and no failure either.
+    folders.driveFolders = {{"D:", "C:\\A"}, {"E:", "C:\\B"}};
+    EXPECT_TRUE(dir.SetPath(folders, "D:"));
+    EXPECT_TRUE(file.SetPath(folders, "E:"));
+    EXPECT_EQ(std::tuple(dirChanges, file.Path()), std::tuple(1, "C:\\B"));
+    // Each list announces a folder it may move to, and nothing when it stays.
+    EXPECT_EQ(folders.announced, (std::vector<std::string>{"C:\\A", "C:\\A", "C:\\B", "D:", "E:"}));
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ TEST(DriveEntries, TheSystemsDrivesAndTheSelectedOne) {
         // The selected drive gone: still offered while the folder lists show it.
         {{"C:\\", "Z:\\"}, "Q:", {"C:", "Q:", "Z:"}},
         // Names as they may come: bare, lower case, twice; and nothing that is not a drive.
-        {{"d:", "D:\\", "c:/", "z:", "A:", "\\\\", "", "CD:\\", "1:\\", "E:x", "F:\\x"}, "", {"A:", "C:", "D:", "Z:"}},
+        {{"d:", "D:\\", "c:/", "z:", "a:", "\\\\", "", "CD:\\", "1:\\", "E:x", "F:\\x"}, "", {"A:", "C:", "D:", "Z:"}},
         {std::vector<std::string>(), "c:", {"C:"}},
+        {{"A:\\"}, "", {"A:"}},
         {std::vector<std::string>(), "\\\\srv\\partage", {}},
     };
     for (const auto& [system, selected, offered] : cases)

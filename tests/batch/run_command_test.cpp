@@ -146,6 +146,7 @@ TEST_F(RunCommandTest, ControlCharactersAndOverlongLinesAreRefusedBeforeAnything
          [](const char* nothing) { return ControlCharacterRefused(texts::kCarriageReturn, false, nothing); }},
         {"XCOPY a\nb", [](const char* nothing) { return ControlCharacterRefused(texts::kLineBreak, false, nothing); }},
         {"XCOPY a\tb", [](const char* nothing) { return ControlCharacterRefused(texts::kTab, true, nothing); }},
+        {"\tXCOPY a b", [](const char* nothing) { return ControlCharacterRefused(texts::kTab, true, nothing); }},
         {"XCOPY a\x1B",
          [](const char* nothing) {
              return ControlCharacterRefused(texts::OtherControlCharacter("U+001B"), false, nothing);
