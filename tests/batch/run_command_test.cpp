@@ -96,6 +96,9 @@ TEST_F(RunCommandTest, CopiesThatWouldDestroyAreRefusedAndWhatRunsIsWhatWasShown
     const std::string deep = "C:\\" + std::string(250, 'l'), longFile = deep + "\\f.txt";
     const std::string longFolder = "C:\\" + std::string(254, 'm');  // XCOPY adds "\\*" to a folder
     platform.shortNames = {{deep, "LLLLLL~1"}};
+    std::string atTheLimit = "XCOPY C:\\nid\\*.* C:\\nid\\dedans\\ /S";  // as long as a line may be: still checked
+    while (atTheLimit.size() + 3 <= kLongestConsoleLine) atTheLimit += " /Y";
+    atTheLimit.resize(kLongestConsoleLine, ' ');
     const std::tuple<std::string, std::string, std::string> rows[] = {
         // command, first line written (empty: refused), refusal
         {"XCOPY C:\\s\\*.*  C:\\d\\cible.txt  /Y ", "", texts::SeveralFilesOntoOneFile("C:\\d\\cible.txt")},
@@ -108,6 +111,7 @@ TEST_F(RunCommandTest, CopiesThatWouldDestroyAreRefusedAndWhatRunsIsWhatWasShown
         {"XCOPY . sous\\ /s/e", "", texts::DestinationInsideSource("C:\\Lorvane\\", "C:\\Lorvane\\sous\\")},
         {"XCOPY \"C:\\nid\\..\\nid\\*.*\" C:\\NID\\x /E", "", texts::DestinationInsideSource("C:\\nid", "C:\\NID\\x")},
         {"XCOPY C:\\nid\\*.* C:\\nid\\dedans\\", "XCOPY C:\\nid\\*.* C:\\nid\\dedans\\", ""},
+        {atTheLimit, "", texts::DestinationInsideSource("C:\\nid", "C:\\nid\\dedans\\")},
         {"XCOPY C:\\nid\\*.* \\nid\\x /S", "", texts::DestinationInsideSource("C:\\nid", "C:\\nid\\x")},
         {"XCOPY C:\\nid\\*.* C:\\nidifuge\\ /S", "XCOPY C:\\nid\\*.* C:\\nidifuge\\ /S", ""},
         {"XCOPY \"" + longFile + "\" D:\\ /Y", "XCOPY C:\\LLLLLL~1\\f.txt D:\\ /Y", ""},
