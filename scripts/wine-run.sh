@@ -85,4 +85,6 @@ fi
 status=0
 wine "$@" || status=$?
 wineserver -k 2>/dev/null || true
+# Gone before the next program starts: one that meets a server still ending fails at once.
+wineserver --wait 2>/dev/null || true
 exit $status
