@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "app/text_utils.h"
 #include "win32/background_work.h"
 #include "win32/folder_list_view.h"
 #include "win32/folder_reader.h"
@@ -14,8 +15,7 @@ namespace {
 
 // A local disk answers at once; any other may hold its caller for tens of seconds.
 bool OnLocalDisk(const std::string& folder) {
-    if (folder.size() < 3 || folder[1] != ':' || folder[2] != '\\') return false;
-    return GetDriveTypeW(ToUtf16(folder.substr(0, 3)).c_str()) == DRIVE_FIXED;
+    return !IsNetworkPath(folder) && GetDriveTypeW(ToUtf16(RootOf(folder)).c_str()) == DRIVE_FIXED;
 }
 
 }  // namespace

@@ -96,8 +96,7 @@ void ListingRuns::MergeOrdered() {
     AcquireSRWLockExclusive(&mergeLock_);
     for (;;) {
         AcquireSRWLockExclusive(&lock_);
-        Run* const next =
-            nextToMerge_ < runs_.size() && runs_[nextToMerge_]->ordered ? runs_[nextToMerge_].get() : nullptr;
+        Run* const next = nextToMerge_ < runs_.size() && runs_[nextToMerge_]->ordered ? runs_[nextToMerge_].get() : nullptr;
         if (next) ++nextToMerge_;
         ReleaseSRWLockExclusive(&lock_);
         if (!next) break;

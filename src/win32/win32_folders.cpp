@@ -21,8 +21,7 @@ std::wstring_view LastPart(std::wstring_view path) {
 
 std::string Win32Folders::CurrentDirectory() {
     // A start folder the system cannot tell starts the lists at the root instead.
-    const std::wstring path =
-        SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    const std::wstring path = SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
     return path.empty() ? "C:\\" : ToUtf8(path);
 }
 
